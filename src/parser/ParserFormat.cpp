@@ -1,0 +1,1 @@
+#include "parser/ParserFormat.h"

@@ -1,0 +1,1 @@
+// The editor's Qt widgets live in this library.
