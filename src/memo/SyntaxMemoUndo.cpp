@@ -97,7 +97,9 @@ void TSyntaxMemo::undo()
             } else {
                 throw ESyntaxMemo("Bad do/undo stack state");
             }
-        } while (more);
+            // A size limit may have trimmed the start of the oldest group:
+            // what is recorded of it is undone, and the history ends there.
+        } while (more && undo_.canUndo());
     } catch (const std::exception&) {
         replayFailed();
     }
