@@ -1,27 +1,43 @@
 #include "memo/Normalise.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace tessaly::memo {
 
 void TNormaliser::feed(std::string_view text, std::string& out)
 {
-    out.reserve(out.size() + text.size());
-    for (const char ch : text) {
-        const unsigned char c = static_cast<unsigned char>(ch);
-        if (c == '\r' || c == '\n') {
+    const std::size_t old = out.size();
+    out.resize(old + text.size());
+    char* d = out.data() + old;
+    const char* p = text.data();
+    const char* const e = p + text.size();
+    while (p < e) {
+        // Runs of ordinary characters are copied as they are.
+        const char* run = p;
+        while (p < e && static_cast<unsigned char>(*p) >= 32)
+            ++p;
+        if (p > run) {
+            std::memcpy(d, run, static_cast<std::size_t>(p - run));
+            d += p - run;
+            pending_ = 0;
+        }
+        if (p == e)
+            break;
+        const char ch = *p++;
+        if (ch == '\r' || ch == '\n') {
             if (pending_ != 0 && pending_ != ch) {
                 pending_ = 0; // second half of CR LF or LF CR
                 continue;
             }
-            out += kCR;
+            *d++ = kCR;
             pending_ = ch;
             continue;
         }
         pending_ = 0;
-        if (c >= 32 || c == '\t')
-            out += ch;
-        else
-            out += '.';
+        *d++ = ch == '\t' ? '\t' : '.';
     }
+    out.resize(static_cast<std::size_t>(d - out.data()));
 }
 
 void normaliseInto(std::string_view text, std::string& out)
@@ -39,12 +55,13 @@ std::string normalise(std::string_view text)
 
 std::string toCrLf(std::string_view stored)
 {
-    std::string out;
-    out.reserve(stored.size() + stored.size() / 32);
+    const std::size_t breaks = static_cast<std::size_t>(std::count(stored.begin(), stored.end(), kCR));
+    std::string out(stored.size() + breaks, '\0');
+    char* d = out.data();
     for (char c : stored) {
-        out += c;
+        *d++ = c;
         if (c == kCR)
-            out += kLF;
+            *d++ = kLF;
     }
     return out;
 }

@@ -112,8 +112,7 @@ void TSyntaxMemo::setSelection(std::int64_t anchor, std::int64_t caret, bool qui
     }
     anchor_ = anchor;
     caret_ = caret;
-    const std::int64_t rec = store_.recordOf(caret_);
-    preferredColumn_ = displayColumn(rec, static_cast<int>(caret_ - store_.recordStart(rec)));
+    preferredColumn_ = -1;
     if (quiet || !redraw_)
         return;
     if (moved) {
@@ -225,6 +224,14 @@ int TSyntaxMemo::columnAtDisplay(std::int64_t rec, int dcol) const
         d = next;
     }
     return end;
+}
+
+int TSyntaxMemo::preferredColumn() const
+{
+    if (preferredColumn_ >= 0)
+        return preferredColumn_;
+    const std::int64_t rec = store_.recordOf(caret_);
+    return displayColumn(rec, static_cast<int>(caret_ - store_.recordStart(rec)));
 }
 
 TCaretPos TSyntaxMemo::getCaretPos() const

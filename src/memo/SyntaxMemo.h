@@ -146,6 +146,10 @@ public:
     void setLeftColumn(int column);
     void scrollCaret();
 
+    // The display column that vertical caret moves aim at.
+    int preferredColumn() const;
+    void setPreferredColumn(int column) { preferredColumn_ = column; }
+
     // Display column of column col of record rec (tabs expanded).
     int displayColumn(std::int64_t rec, int col) const;
     // Column of record rec that stands at display column dcol (or its end).
@@ -234,7 +238,8 @@ private:
     TSyntaxMemoStrings lines_;
     std::int64_t anchor_ = 0;
     std::int64_t caret_ = 0;
-    int preferredColumn_ = 0;
+    // -1: the caret's own display column, computed when asked for.
+    int preferredColumn_ = -1;
     std::int64_t topLine_ = 0;
     int leftColumn_ = 0;
     std::uint32_t changeKinds_ = 0;

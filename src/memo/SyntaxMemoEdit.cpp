@@ -43,8 +43,7 @@ void TSyntaxMemo::replaceCore(std::string_view text, std::int32_t transType)
     anchor_ = caret_ = std::min(start, store_.length());
     insertAtCaret(norm);
     anchor_ = caret_;
-    const std::int64_t rec = store_.recordOf(caret_);
-    preferredColumn_ = displayColumn(rec, static_cast<int>(caret_ - store_.recordStart(rec)));
+    preferredColumn_ = -1;
     if (began)
         undo_.endTransaction(transType, anchor_, caret_);
     undo_.closeGroup(ugReplaceSel, anchor_, caret_);

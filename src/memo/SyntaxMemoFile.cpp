@@ -56,7 +56,7 @@ void TSyntaxMemo::loadFromStream(std::istream& in)
     store_.meta(0).flags |= kRecForceHighlight;
     markChanged(0);
     anchor_ = caret_ = 0;
-    preferredColumn_ = 0;
+    preferredColumn_ = -1;
     topLine_ = 0;
     leftColumn_ = 0;
     view_->scrolled();

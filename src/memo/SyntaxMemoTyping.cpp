@@ -49,8 +49,8 @@ void TSyntaxMemo::typeChar(unsigned char c)
 
     int indent = 0;
     bool walkUp = false;
-    const std::int64_t enterRec = store_.recordOf(caret_);
     const bool autoIndent = c == '\r' && hasOption(TSyntaxMemoOption::smoAutoIndent);
+    const std::int64_t enterRec = autoIndent ? store_.recordOf(std::min(anchor_, caret_)) : 0;
     if (autoIndent) {
         bool textAtZero = false;
         const int col = static_cast<int>(std::min(anchor_, caret_) - store_.recordStart(enterRec));

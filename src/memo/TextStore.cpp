@@ -12,9 +12,9 @@ namespace {
 // A block is split when it grows past these; the pieces are filled to the
 // target so that later insertions have room.
 constexpr std::size_t kBlockMaxRecords = 64;
-constexpr std::size_t kBlockMaxBytes = 16384;
+constexpr std::size_t kBlockMaxBytes = 8192;
 constexpr std::size_t kBlockTargetRecords = 48;
-constexpr std::size_t kBlockTargetBytes = 12288;
+constexpr std::size_t kBlockTargetBytes = 4096;
 
 std::uint16_t contentFlags(std::string_view text)
 {
@@ -41,6 +41,7 @@ void TTextStore::clear()
     length_ = 0;
     records_ = 1;
     longest_ = 0;
+    cache_.rec = -1;
     structureChanged();
 }
 
@@ -67,22 +68,40 @@ std::size_t TTextStore::offsetInBlock(const Block& b, std::size_t index) const
 
 TTextStore::Loc TTextStore::locate(std::int64_t rec) const
 {
-    ensureIndex();
+    return cached(rec).loc;
+}
+
+void TTextStore::fillCache(std::int64_t rec, Loc loc, std::int64_t start, std::size_t inBlock) const
+{
+    cache_.rec = rec;
+    cache_.loc = loc;
+    cache_.start = start;
+    cache_.inBlock = inBlock;
+    cache_.version = version_;
+}
+
+const TTextStore::Cache& TTextStore::cached(std::int64_t rec) const
+{
     if (rec < 0)
         rec = 0;
     if (rec >= records_)
         rec = records_ - 1;
+    if (cache_.rec == rec && cache_.version == version_)
+        return cache_;
+    ensureIndex();
     std::int64_t before = 0;
     const std::size_t b = recIndex_.find(rec, before);
-    return {b, static_cast<std::size_t>(rec - before)};
+    const Loc loc{b, static_cast<std::size_t>(rec - before)};
+    const std::size_t inBlock = offsetInBlock(blocks_[b], loc.index);
+    fillCache(rec, loc, lenIndex_.prefix(b) + static_cast<std::int64_t>(inBlock), inBlock);
+    return cache_;
 }
 
 std::int64_t TTextStore::recordStart(std::int64_t rec) const
 {
     if (rec >= records_)
         return length_;
-    const Loc l = locate(rec);
-    return lenIndex_.prefix(l.block) + static_cast<std::int64_t>(offsetInBlock(blocks_[l.block], l.index));
+    return cached(rec).start;
 }
 
 std::int64_t TTextStore::recordOf(std::int64_t offset) const
@@ -91,33 +110,40 @@ std::int64_t TTextStore::recordOf(std::int64_t offset) const
         return records_ - 1;
     if (offset < 0)
         offset = 0;
+    if (cache_.version == version_ && cache_.rec >= 0 && offset >= cache_.start
+        && offset < cache_.start + blocks_[cache_.loc.block].recs[cache_.loc.index].length)
+        return cache_.rec;
     ensureIndex();
     std::int64_t before = 0;
     const std::size_t b = lenIndex_.find(offset, before);
     const Block& blk = blocks_[b];
     std::int64_t rest = offset - before;
     std::size_t i = 0;
+    std::size_t inBlock = 0;
     while (i + 1 < blk.recs.size() && rest >= blk.recs[i].length) {
         rest -= blk.recs[i].length;
+        inBlock += blk.recs[i].length;
         ++i;
     }
-    return recIndex_.prefix(b) + static_cast<std::int64_t>(i);
+    const std::int64_t rec = recIndex_.prefix(b) + static_cast<std::int64_t>(i);
+    fillCache(rec, {b, i}, before + static_cast<std::int64_t>(inBlock), inBlock);
+    return rec;
 }
 
 std::string_view TTextStore::recordText(std::int64_t rec) const
 {
-    const Loc l = locate(rec);
-    const Block& b = blocks_[l.block];
-    return std::string_view(b.text).substr(offsetInBlock(b, l.index), b.recs[l.index].length);
+    const Cache& c = cached(rec);
+    const Block& b = blocks_[c.loc.block];
+    return std::string_view(b.text).substr(c.inBlock, b.recs[c.loc.index].length);
 }
 
 std::string_view TTextStore::recordTokens(std::int64_t rec) const
 {
-    const Loc l = locate(rec);
-    const Block& b = blocks_[l.block];
-    if (!(b.recs[l.index].flags & kRecHasTokens) || b.tokens.empty())
+    const Cache& c = cached(rec);
+    const Block& b = blocks_[c.loc.block];
+    if (!(b.recs[c.loc.index].flags & kRecHasTokens) || b.tokens.empty())
         return {};
-    return std::string_view(b.tokens).substr(offsetInBlock(b, l.index), b.recs[l.index].length);
+    return std::string_view(b.tokens).substr(c.inBlock, b.recs[c.loc.index].length);
 }
 
 void TTextStore::setRecordTokens(std::int64_t rec, std::string_view values)
@@ -262,6 +288,7 @@ std::int64_t TTextStore::replaceRecords(std::int64_t first, std::int64_t last, s
         structureChanged();
     }
 
+    mutated();
     const std::int64_t removedRecs = last - first + 1;
     length_ += static_cast<std::int64_t>(text.size()) - removedLen;
     records_ += static_cast<std::int64_t>(fresh.size()) - removedRecs;
@@ -320,10 +347,11 @@ void TTextStore::splitIfLarge(std::size_t block)
 
 void TTextStore::insertCharInPlace(std::int64_t rec, int col, char c)
 {
-    const Loc l = locate(rec);
+    const Cache at = cached(rec);
+    const Loc l = at.loc;
     Block& b = blocks_[l.block];
     TRecordMeta& m = b.recs[l.index];
-    const std::size_t off = offsetInBlock(b, l.index) + static_cast<std::size_t>(col);
+    const std::size_t off = at.inBlock + static_cast<std::size_t>(col);
     b.text.insert(b.text.begin() + static_cast<std::ptrdiff_t>(off), c);
     if (!b.tokens.empty())
         b.tokens.insert(b.tokens.begin() + static_cast<std::ptrdiff_t>(off), '\0');
@@ -336,6 +364,9 @@ void TTextStore::insertCharInPlace(std::int64_t rec, int col, char c)
         longest_ = std::max<int>(longest_, m.length);
     if (!indexDirty_)
         lenIndex_.add(l.block, 1);
+    // Records after this one moved by one; this one stays where it was.
+    mutated();
+    fillCache(rec, l, at.start, at.inBlock);
     splitIfLarge(l.block);
 }
 
@@ -343,13 +374,15 @@ void TTextStore::append(std::string_view text)
 {
     if (text.empty())
         return;
-    Block& b = blocks_.back();
-    const TRecordMeta last = b.recs.back();
-    const std::size_t lastOff = b.text.size() - last.length;
-    std::string joined = b.text.substr(lastOff);
+    Block* cur = &blocks_.back();
+    const TRecordMeta last = cur->recs.back();
+    const std::size_t lastOff = cur->text.size() - last.length;
+    std::string joined = cur->text.substr(lastOff);
     joined.append(text);
-    b.text.resize(lastOff);
-    b.recs.pop_back();
+    cur->text.resize(lastOff);
+    if (!cur->tokens.empty())
+        cur->tokens.resize(lastOff);
+    cur->recs.pop_back();
 
     std::vector<TRecordMeta> fresh;
     cut(joined, true, fresh);
@@ -357,17 +390,40 @@ void TTextStore::append(std::string_view text)
     fresh.front().marks = last.marks;
     fresh.front().backColor = last.backColor;
     fresh.front().textColor = last.textColor;
-    b.text.append(joined);
-    if (!b.tokens.empty())
-        b.tokens.resize(b.text.size(), '\0');
-    b.recs.insert(b.recs.end(), fresh.begin(), fresh.end());
+
+    // Fill the last block up to the target, then new blocks; each block's
+    // records are one contiguous piece of joined.
+    std::size_t r = 0;
+    std::size_t off = 0;
+    while (r < fresh.size()) {
+        std::size_t k = r;
+        std::size_t bytes = 0;
+        while (k < fresh.size() && cur->recs.size() + (k - r) < kBlockTargetRecords
+               && (cur->recs.empty() && k == r ? true : cur->text.size() + bytes + fresh[k].length <= kBlockTargetBytes)) {
+            bytes += fresh[k].length;
+            ++k;
+        }
+        if (k == r) {
+            blocks_.emplace_back();
+            cur = &blocks_.back();
+            continue;
+        }
+        if (cur->text.empty())
+            cur->text.reserve(bytes);
+        cur->text.append(joined, off, bytes);
+        if (!cur->tokens.empty())
+            cur->tokens.resize(cur->text.size(), '\0');
+        cur->recs.insert(cur->recs.end(), fresh.begin() + static_cast<std::ptrdiff_t>(r),
+                         fresh.begin() + static_cast<std::ptrdiff_t>(k));
+        off += bytes;
+        r = k;
+    }
     length_ += static_cast<std::int64_t>(text.size());
     records_ += static_cast<std::int64_t>(fresh.size()) - 1;
     if (longest_ >= 0)
         for (const TRecordMeta& m : fresh)
             longest_ = std::max<int>(longest_, m.length);
     structureChanged();
-    splitIfLarge(blocks_.size() - 1);
 }
 
 void TTextStore::pieces(std::int64_t start, std::int64_t end, const std::function<void(std::string_view)>& f) const

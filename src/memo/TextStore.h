@@ -109,6 +109,19 @@ private:
         std::vector<TRecordMeta> recs;
     };
 
+    // The last record looked up: most operations ask several questions about
+    // the same record in a row. Valid while version_ is unchanged.
+    struct Cache {
+        std::int64_t rec = -1;
+        Loc loc{0, 0};
+        std::int64_t start = 0;
+        std::size_t inBlock = 0;
+        std::uint64_t version = 0;
+    };
+    const Cache& cached(std::int64_t rec) const;
+    void fillCache(std::int64_t rec, Loc loc, std::int64_t start, std::size_t inBlock) const;
+    void mutated() { ++version_; }
+
     std::size_t offsetInBlock(const Block& b, std::size_t index) const;
     void rebuildIndex() const;
     void ensureIndex() const
@@ -117,7 +130,11 @@ private:
             rebuildIndex();
     }
     void splitIfLarge(std::size_t block);
-    void structureChanged() { indexDirty_ = true; }
+    void structureChanged()
+    {
+        indexDirty_ = true;
+        ++version_;
+    }
     static void cut(std::string_view text, bool endOfDocument, std::vector<TRecordMeta>& out);
 
     std::vector<Block> blocks_;
@@ -127,6 +144,8 @@ private:
     mutable TFenwick recIndex_;
     mutable bool indexDirty_ = true;
     mutable int longest_ = -1;
+    std::uint64_t version_ = 1;
+    mutable Cache cache_;
 };
 
 } // namespace tessaly::memo
