@@ -7,8 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 using namespace tessaly::parser;
 
@@ -124,4 +126,38 @@ TEST(Lzhuf, ReportsTruncatedStreamsAndOverlongMatches)
     b.literal('a');
     b.match(10, 0);
     expectFailure(b.finish(), 5, compressor_messages::kLzhufSizeMismatch);
+}
+
+TEST(Lzhuf, CodesLongerThanSixteenBitsSurvive)
+{
+    // Symbol weights growing like Fibonacci numbers above the 314 initial
+    // leaves build a tree deeper than 16 levels before the first rebuild.
+    std::vector<unsigned> symbols;
+    unsigned long a = 300, b = 320, total = 314;
+    for (unsigned k = 0; total + a <= 32700; ++k) {
+        symbols.insert(symbols.end(), a, 300 + k);
+        total += a;
+        const unsigned long c = a + b;
+        a = b;
+        b = c;
+    }
+    symbols.push_back(0);
+    symbols.push_back(255);
+
+    std::string stream;
+    lzhuf::BitWriter out(stream);
+    lzhuf::Tree encoder;
+    unsigned deepest = 0;
+    for (unsigned s : symbols) {
+        deepest = std::max(deepest, encoder.codeLength(s));
+        encoder.encode(s, out);
+    }
+    out.flush();
+    EXPECT_GT(deepest, 16u);
+
+    lzhuf::BitReader in(stream);
+    lzhuf::Tree decoder;
+    for (std::size_t i = 0; i < symbols.size(); ++i)
+        ASSERT_EQ(decoder.decode(in), symbols[i]) << "symbol " << i;
+    EXPECT_FALSE(in.overrun());
 }
