@@ -55,13 +55,19 @@ std::string normalise(std::string_view text)
 
 std::string toCrLf(std::string_view stored)
 {
-    const std::size_t breaks = static_cast<std::size_t>(std::count(stored.begin(), stored.end(), kCR));
-    std::string out(stored.size() + breaks, '\0');
-    char* d = out.data();
-    for (char c : stored) {
-        *d++ = c;
-        if (c == kCR)
-            *d++ = kLF;
+    std::string out;
+    out.reserve(stored.size() + stored.size() / 16);
+    const char* p = stored.data();
+    const char* const e = p + stored.size();
+    while (p < e) {
+        const char* cr = static_cast<const char*>(std::memchr(p, kCR, static_cast<std::size_t>(e - p)));
+        if (!cr) {
+            out.append(p, e);
+            break;
+        }
+        out.append(p, cr + 1);
+        out += kLF;
+        p = cr + 1;
     }
     return out;
 }

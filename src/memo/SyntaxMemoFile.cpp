@@ -5,6 +5,7 @@
 #include "memo/AtomicFile.h"
 #include "memo/Normalise.h"
 
+#include <cstring>
 #include <fstream>
 #include <istream>
 #include <new>
@@ -92,20 +93,22 @@ void TSyntaxMemo::saveToStream(std::ostream& out)
             throw ESyntaxMemo("No writer for this save format");
         styledWriter(*this, out, saveFormat_);
     } else {
+        // Runs between line breaks go out as they are; each stored CR is
+        // written as CR LF (or LF alone for the Unix format).
         const bool unix = saveFormat_ == TSaveFormat::sfUNIX;
-        std::string buf;
+        const std::string_view lineEnd = unix ? std::string_view("\n") : std::string_view("\r\n");
         store_.pieces(0, store_.length(), [&](std::string_view piece) {
-            buf.clear();
-            for (char c : piece) {
-                if (c == kCR) {
-                    if (!unix)
-                        buf += kCR;
-                    buf += kLF;
-                } else {
-                    buf += c;
-                }
+            const char* p = piece.data();
+            const char* const e = p + piece.size();
+            while (p < e) {
+                const char* cr = static_cast<const char*>(std::memchr(p, kCR, static_cast<std::size_t>(e - p)));
+                const char* stop = cr ? cr : e;
+                out.write(p, stop - p);
+                if (!cr)
+                    break;
+                out.write(lineEnd.data(), static_cast<std::streamsize>(lineEnd.size()));
+                p = cr + 1;
             }
-            out.write(buf.data(), static_cast<std::streamsize>(buf.size()));
         });
     }
     undo_.clearUndo();
