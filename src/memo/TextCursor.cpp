@@ -1,0 +1,62 @@
+#include "memo/TextCursor.h"
+
+#include <algorithm>
+
+namespace tessaly::memo {
+
+TTextCursor::TTextCursor(TCharStream& stream)
+    : stream_(stream), blocks_(dynamic_cast<const TCharBlocks*>(&stream)), size_(stream.size())
+{
+}
+
+unsigned char TTextCursor::slowAt(std::int64_t offset)
+{
+    if (offset < 0 || offset >= size_)
+        return 0;
+    load(offset, true);
+    return static_cast<unsigned char>(window_[static_cast<std::size_t>(offset - base_)]);
+}
+
+std::string_view TTextCursor::forwardRun(std::int64_t offset)
+{
+    if (offset < 0 || offset >= size_)
+        return {};
+    if (offset < base_ || offset >= base_ + static_cast<std::int64_t>(window_.size()))
+        load(offset, true);
+    return window_.substr(static_cast<std::size_t>(offset - base_));
+}
+
+std::string_view TTextCursor::backwardRun(std::int64_t offset)
+{
+    if (offset <= 0 || offset > size_)
+        return {};
+    if (offset - 1 < base_ || offset - 1 >= base_ + static_cast<std::int64_t>(window_.size()))
+        load(offset - 1, false);
+    return window_.substr(0, static_cast<std::size_t>(offset - base_));
+}
+
+void TTextCursor::load(std::int64_t offset, bool ahead)
+{
+    if (blocks_) {
+        const TCharBlock block = blocks_->blockAt(offset);
+        if (!block.text.empty() && block.start <= offset
+            && offset < block.start + static_cast<std::int64_t>(block.text.size())) {
+            base_ = block.start;
+            window_ = block.text;
+            return;
+        }
+    }
+    // No block access: copy a window through the cursor.
+    std::int64_t start = ahead ? offset : offset - copySize + 1;
+    start = std::clamp<std::int64_t>(start, 0, std::max<std::int64_t>(0, size_ - copySize));
+    const std::int64_t count = std::min(copySize, size_ - start);
+    stream_.setPosition(start);
+    for (std::int64_t i = 0; i < count; ++i) {
+        copy_[static_cast<std::size_t>(i)] = static_cast<char>(stream_.current());
+        stream_.advance();
+    }
+    base_ = start;
+    window_ = std::string_view(copy_.data(), static_cast<std::size_t>(count));
+}
+
+} // namespace tessaly::memo
