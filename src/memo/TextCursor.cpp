@@ -13,7 +13,8 @@ unsigned char TTextCursor::slowAt(std::int64_t offset)
 {
     if (offset < 0 || offset >= size_)
         return 0;
-    load(offset, true);
+    // Reading moved before the window: the scan most likely runs backward.
+    load(offset, offset >= base_);
     return static_cast<unsigned char>(window_[static_cast<std::size_t>(offset - base_)]);
 }
 
