@@ -117,7 +117,6 @@ bool TREMatcher::run(TTextCursor& text, std::int64_t start)
     fill_ = 0;
     open1Fill_ = 0;
     end_ = -1;
-    table_.fill(-1);
     groupStart_.fill(-1);
     groupEnd_.fill(-1);
 
@@ -135,8 +134,6 @@ bool TREMatcher::run(TTextCursor& text, std::int64_t start)
         switch (op) {
         case END:
             end_ = pos;
-            for (int i = fill_; i < tableSize; ++i)
-                table_[static_cast<std::size_t>(i)] = pos;
             return true;
         case BOL:
             ok = pos == 0 || text.at(pos - 1) == lineEnd;

@@ -32,9 +32,11 @@ public:
     // After a successful match: entry 0 is the match start, each further
     // entry the start of the next element matched, and the entries after
     // the last element hold the match end.
-    const std::array<std::int64_t, tableSize>& positions() const { return table_; }
+    // (Entries from positionCount() on are not stored: they all equal
+    // matchEnd().)
+    std::int64_t position(int index) const { return index < fill_ ? table_[static_cast<std::size_t>(index)] : end_; }
     int positionCount() const { return fill_; }
-    std::int64_t matchStart() const { return table_[0]; }
+    std::int64_t matchStart() const { return position(0); }
     std::int64_t matchEnd() const { return end_; }
     // Start and end of group n (1..9) in the match, -1 when it took no part.
     std::int64_t groupStart(int n) const { return groupStart_[static_cast<std::size_t>(n)]; }

@@ -82,12 +82,15 @@ bool TREParser::finish(bool found, TCharStream& stream, std::int64_t origin)
         stream.setPosition(origin);
         return false;
     }
-    positions_ = matcher_->positions();
+    recorded_ = matcher_->positionCount();
+    for (int i = 0; i < recorded_; ++i)
+        positions_[static_cast<std::size_t>(i)] = matcher_->position(i);
+    end_ = matcher_->matchEnd();
     for (int n = 1; n <= 9; ++n) {
         groupStart_[static_cast<std::size_t>(n)] = matcher_->groupStart(n);
         groupEnd_[static_cast<std::size_t>(n)] = matcher_->groupEnd(n);
     }
-    stream.setPosition(positions_[0]);
+    stream.setPosition(matchStart());
     return true;
 }
 
@@ -97,7 +100,14 @@ std::int64_t TREParser::matchPosition(int index)
         error_ = TREError::IndexRange;
         return -1;
     }
-    return positions_[static_cast<std::size_t>(index)];
+    return positions()[static_cast<std::size_t>(index)];
+}
+
+const std::array<std::int64_t, TREParser::positionCount>& TREParser::positions() const
+{
+    for (; recorded_ < positionCount; ++recorded_)
+        positions_[static_cast<std::size_t>(recorded_)] = end_;
+    return positions_;
 }
 
 std::int64_t TREParser::groupStart(int n) const

@@ -48,9 +48,10 @@ public:
     // Recorded offset `index` (0..255) of the last match; -1 and the error
     // "Index range error" for any other index.
     std::int64_t matchPosition(int index);
-    std::int64_t matchStart() const { return positions_[0]; }
-    std::int64_t matchEnd() const { return positions_[positionCount - 1]; }
-    const std::array<std::int64_t, positionCount>& positions() const { return positions_; }
+    std::int64_t matchStart() const { return recorded_ > 0 ? positions_[0] : end_; }
+    std::int64_t matchEnd() const { return end_; }
+    // The whole table of the last match.
+    const std::array<std::int64_t, positionCount>& positions() const;
     // Start and end offsets of group n (1..9) in the last match, -1 when the
     // group took no part (when a group repeats, its last pass counts).
     std::int64_t groupStart(int n) const;
@@ -75,7 +76,11 @@ private:
     TREError error_ = TREError::NoError;
     int errorPosition_ = 0;
     std::uint64_t stepLimit_;
-    std::array<std::int64_t, positionCount> positions_{};
+    // Only the first recorded_ entries are copied after a match; the rest
+    // all equal end_ and are filled in when the whole table is asked for.
+    mutable std::array<std::int64_t, positionCount> positions_{};
+    mutable int recorded_ = 0;
+    std::int64_t end_ = -1;
     std::array<std::int64_t, 10> groupStart_{};
     std::array<std::int64_t, 10> groupEnd_{};
 };

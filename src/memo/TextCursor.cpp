@@ -47,10 +47,14 @@ void TTextCursor::load(std::int64_t offset, bool ahead)
             return;
         }
     }
-    // No block access: copy a window through the cursor.
-    std::int64_t start = ahead ? offset : offset - copySize + 1;
-    start = std::clamp<std::int64_t>(start, 0, std::max<std::int64_t>(0, size_ - copySize));
-    const std::int64_t count = std::min(copySize, size_ - start);
+    // No block access: copy a window through the cursor. The window starts
+    // small, since a short search should not read far ahead, and doubles
+    // with every reload while the scan goes on.
+    const std::int64_t want = copyLength_;
+    copyLength_ = std::min(copyLength_ * 2, copySize);
+    std::int64_t start = ahead ? offset : offset - want + 1;
+    start = std::clamp<std::int64_t>(start, 0, std::max<std::int64_t>(0, size_ - want));
+    const std::int64_t count = std::min(want, size_ - start);
     stream_.setPosition(start);
     for (std::int64_t i = 0; i < count; ++i) {
         copy_[static_cast<std::size_t>(i)] = static_cast<char>(stream_.current());

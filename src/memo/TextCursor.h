@@ -45,12 +45,14 @@ private:
     void load(std::int64_t offset, bool ahead);
 
     static constexpr std::int64_t copySize = 4096;
+    static constexpr std::int64_t firstCopySize = 64;
 
     TCharStream& stream_;
     const TCharBlocks* blocks_;
     std::int64_t size_;
     std::int64_t base_ = 0;
     std::string_view window_;
+    std::int64_t copyLength_ = firstCopySize;
     std::array<char, copySize> copy_{};
 };
 
