@@ -13,8 +13,10 @@ unsigned char TTextCursor::slowAt(std::int64_t offset)
 {
     if (offset < 0 || offset >= size_)
         return 0;
-    // Reading moved before the window: the scan most likely runs backward.
-    load(offset, offset >= base_);
+    if (!swapToPrevious(offset)) {
+        // Reading moved before the window: the scan most likely runs backward.
+        load(offset, offset >= base_);
+    }
     return static_cast<unsigned char>(window_[static_cast<std::size_t>(offset - base_)]);
 }
 
@@ -22,7 +24,7 @@ std::string_view TTextCursor::forwardRun(std::int64_t offset)
 {
     if (offset < 0 || offset >= size_)
         return {};
-    if (offset < base_ || offset >= base_ + static_cast<std::int64_t>(window_.size()))
+    if (!inWindow(offset) && !swapToPrevious(offset))
         load(offset, true);
     return window_.substr(static_cast<std::size_t>(offset - base_));
 }
@@ -31,9 +33,19 @@ std::string_view TTextCursor::backwardRun(std::int64_t offset)
 {
     if (offset <= 0 || offset > size_)
         return {};
-    if (offset - 1 < base_ || offset - 1 >= base_ + static_cast<std::int64_t>(window_.size()))
+    if (!inWindow(offset - 1) && !swapToPrevious(offset - 1))
         load(offset - 1, false);
     return window_.substr(0, static_cast<std::size_t>(offset - base_));
+}
+
+bool TTextCursor::swapToPrevious(std::int64_t offset)
+{
+    const std::uint64_t rel = static_cast<std::uint64_t>(offset - previousBase_);
+    if (rel >= previous_.size())
+        return false;
+    std::swap(base_, previousBase_);
+    std::swap(window_, previous_);
+    return true;
 }
 
 void TTextCursor::load(std::int64_t offset, bool ahead)
@@ -42,6 +54,10 @@ void TTextCursor::load(std::int64_t offset, bool ahead)
         const TCharBlock block = blocks_->blockAt(offset);
         if (!block.text.empty() && block.start <= offset
             && offset < block.start + static_cast<std::int64_t>(block.text.size())) {
+            // Keep the block left behind: matches and skips that straddle a
+            // block border read on both sides of it.
+            previousBase_ = base_;
+            previous_ = window_;
             base_ = block.start;
             window_ = block.text;
             return;
@@ -49,7 +65,9 @@ void TTextCursor::load(std::int64_t offset, bool ahead)
     }
     // No block access: copy a window through the cursor. The window starts
     // small, since a short search should not read far ahead, and doubles
-    // with every reload while the scan goes on.
+    // with every reload while the scan goes on. There is one buffer, so no
+    // previous window is kept.
+    previous_ = {};
     const std::int64_t want = copyLength_;
     copyLength_ = std::min(copyLength_ * 2, copySize);
     std::int64_t start = ahead ? offset : offset - want + 1;

@@ -10,9 +10,10 @@
 namespace tessaly::memo {
 
 // Random access to the characters of a TCharStream for the search engines.
-// It keeps one window of text (a block of the stream when the stream offers
+// It keeps a window of text (a block of the stream when the stream offers
 // TCharBlocks, otherwise a small copy read through the cursor) so that the
-// common case of reading near the last position costs one compare.
+// common case of reading near the last position costs one compare; with
+// blocks it also keeps the block before, for reads across a border.
 // Reading outside 0 .. size()-1 gives 0, a byte that never occurs in stored
 // text.
 class TTextCursor {
@@ -40,6 +41,12 @@ public:
 
 private:
     unsigned char slowAt(std::int64_t offset);
+    bool inWindow(std::int64_t offset) const
+    {
+        return static_cast<std::uint64_t>(offset - base_) < window_.size();
+    }
+    // Makes the previous window the current one when it holds offset.
+    bool swapToPrevious(std::int64_t offset);
     // Makes the window hold offset; `ahead` places a copied window after the
     // offset rather than before it.
     void load(std::int64_t offset, bool ahead);
@@ -52,6 +59,8 @@ private:
     std::int64_t size_;
     std::int64_t base_ = 0;
     std::string_view window_;
+    std::int64_t previousBase_ = 0;
+    std::string_view previous_;
     std::int64_t copyLength_ = firstCopySize;
     std::array<char, copySize> copy_{};
 };

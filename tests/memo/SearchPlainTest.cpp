@@ -92,6 +92,9 @@ TEST(SearchPlain, CaseAndDirection)
     EXPECT_EQ(find(text, "abc", 3, {true, false, true}), -1);
     EXPECT_EQ(find(text, "abc", 9, {}), -1);
     EXPECT_EQ(find(text, "", 0, {}), -1);
+    // A jump by the number of characters already compared would pass this.
+    EXPECT_EQ(find("xbabab", "abab", 0, {true, false, false}), 2);
+    EXPECT_EQ(find("babab", "baba", 1, {true, false, true}), 0);
     EXPECT_EQ(find("", "a", 0, {}), -1);
     EXPECT_EQ(find("a", "a", 0, {false, false, true}), 0);
     EXPECT_EQ(find("a", "a", -1, {false, false, true}), -1);
