@@ -1,5 +1,6 @@
 #include "memo/RECompiler.h"
 
+#include "memo/REEscape.h"
 #include "memo/REProgram.h"
 
 #include <bitset>
@@ -25,17 +26,6 @@ struct CompileError {
 };
 
 bool isRepeat(char c) { return c == '*' || c == '+' || c == '?'; }
-
-int hexValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
 
 class Compiler {
 public:
@@ -271,41 +261,16 @@ private:
             return static_cast<unsigned char>(c);
         if (atEnd())
             fail(TREError::UnexpectedEnd, parse_);
-        const char e = pattern_[parse_++];
-        switch (e) {
-        case 'n': case 'N': return 13;
-        case 'r': case 'R': return 10;
-        case 't': case 'T': return 9;
-        case 's': case 'S': return ' ';
-        case 'b': case 'B': return 8;
-        case 'f': case 'F': return 12;
-        case 'x': case 'X': {
-            int value = hexValue(peek());
-            if (value < 0)
-                fail(TREError::HexDigitExpected, parse_);
-            ++parse_;
-            const int second = hexValue(peek());
-            if (second >= 0) {
-                value = value * 16 + second;
-                ++parse_;
-            }
-            return static_cast<unsigned char>(value);
+        TREEscape e = readEscape(pattern_, parse_);
+        if (e.hexMissing)
+            fail(TREError::HexDigitExpected, parse_ + 1);
+        if (e.octal && e.value > 255) {
+            // The third digit would pass a byte: it is a character of its own.
+            e.value /= 8;
+            --e.next;
         }
-        default:
-            break;
-        }
-        if (e >= '0' && e <= '7') {
-            int value = e - '0';
-            for (int i = 0; i < 2 && peek() >= '0' && peek() <= '7'; ++i) {
-                const int wider = value * 8 + (peek() - '0');
-                if (wider > 255)
-                    break;
-                value = wider;
-                ++parse_;
-            }
-            return static_cast<unsigned char>(value);
-        }
-        return static_cast<unsigned char>(e);
+        parse_ = e.next;
+        return static_cast<unsigned char>(e.value);
     }
 
     // "[" list "]" or "[^" list "]"; parse_ stands after the "[".

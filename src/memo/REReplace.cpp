@@ -1,24 +1,14 @@
 #include "memo/REReplace.h"
 
+#include "memo/REEscape.h"
+
 #include <algorithm>
 
 namespace tessaly::memo {
 
 namespace {
 
-int hexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isOctal(char c) { return c >= '0' && c <= '7'; }
 
 void appendSlice(std::string& out, TCharStream& text, std::int64_t from, std::int64_t to)
 {
@@ -42,7 +32,6 @@ std::string expandReplacement(std::string_view replacement, const std::array<std
     std::string out;
     std::size_t i = 0;
     const std::size_t n = replacement.size();
-    auto peek = [&](std::size_t at) { return at < n ? replacement[at] : '\0'; };
 
     while (i < n) {
         const char c = replacement[i++];
@@ -67,39 +56,11 @@ std::string expandReplacement(std::string_view replacement, const std::array<std
         }
         if (i >= n)
             break;
-        const char e = replacement[i++];
-        switch (e) {
-        case 'n': case 'N': out.push_back('\r'); continue;
-        case 'r': case 'R': out.push_back('\n'); continue;
-        case 't': case 'T': out.push_back('\t'); continue;
-        case 's': case 'S': out.push_back(' '); continue;
-        case 'b': case 'B': out.push_back('\b'); continue;
-        case 'f': case 'F': out.push_back('\f'); continue;
-        case 'x': case 'X': {
-            int value = hexDigit(peek(i));
-            if (value < 0) {
-                out.push_back(e);
-                continue;
-            }
-            ++i;
-            if (hexDigit(peek(i)) >= 0)
-                value = value * 16 + hexDigit(replacement[i++]);
-            out.push_back(static_cast<char>(value));
-            continue;
-        }
-        default:
-            break;
-        }
-        if (isOctal(e)) {
-            int value = e - '0';
-            for (int k = 0; k < 2 && isOctal(peek(i)); ++k)
-                value = value * 8 + (replacement[i++] - '0');
-            if (value > 255)
-                break;
-            out.push_back(static_cast<char>(value));
-            continue;
-        }
-        out.push_back(e);
+        const TREEscape e = readEscape(replacement, i);
+        if (e.octal && e.value > 255)
+            break; // not a byte: the expansion ends here
+        out.push_back(static_cast<char>(e.value));
+        i = e.next;
     }
     text.setPosition(origin);
     return out;
