@@ -2,6 +2,7 @@
 
 #include "memo/REProgram.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace tessaly::memo {
@@ -121,10 +122,13 @@ bool TREMatcher::run(TTextCursor& text, std::int64_t start)
     groupEnd_.fill(-1);
 
     const std::int64_t size = text.size();
+    // Repeats count the characters they scan as steps, so one pass over a
+    // very long line must not exhaust the budget: it grows with the text.
+    const std::uint64_t limit = std::max(stepLimit_, 4 * static_cast<std::uint64_t>(size));
     std::int64_t pos = start;
     std::size_t node = 1;
     for (;;) {
-        if (++steps_ > stepLimit_ || choices_.size() > maxStacked || trail_.size() > maxStacked) {
+        if (++steps_ > limit || choices_.size() > maxStacked || trail_.size() > maxStacked) {
             error_ = TREError::TooComplex;
             return false;
         }

@@ -43,6 +43,8 @@ public:
     std::int64_t groupEnd(int n) const { return groupEnd_[static_cast<std::size_t>(n)]; }
 
     TREError error() const { return error_; }
+    // Steps one attempt may take (at least four per character of the text)
+    // before it fails with TREError::TooComplex.
     void setStepLimit(std::uint64_t steps) { stepLimit_ = steps; }
 
 private:
