@@ -62,7 +62,8 @@ private:
     std::int64_t previousBase_ = 0;
     std::string_view previous_;
     std::int64_t copyLength_ = firstCopySize;
-    std::array<char, copySize> copy_{};
+    // Left uninitialised: only the part a load fills is ever read.
+    std::array<char, copySize> copy_;
 };
 
 } // namespace tessaly::memo
