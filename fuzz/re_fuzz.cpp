@@ -6,6 +6,7 @@
 #include "memo/CharBlocks.h"
 #include "memo/PlainSearch.h"
 #include "memo/REParser.h"
+#include "memo/REProgramCheck.h"
 #include "memo/REReplace.h"
 
 #include <cstdint>
@@ -53,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TREParser re;
     re.setStepLimit(100000);
     if (re.compile(pattern)) {
-        check(re.program().size() <= 4096);
+        check(isWellFormedProgram(re.program()));
         TStringStream plain(text);
         TStringBlockStream blocks(text);
         TCharStream& stream = (options & 1) ? static_cast<TCharStream&>(blocks) : plain;

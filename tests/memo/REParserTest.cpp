@@ -1,6 +1,7 @@
 #include "memo/CharBlocks.h"
 #include "memo/REParser.h"
 #include "memo/REProgram.h"
+#include "memo/REProgramCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -88,6 +89,10 @@ TEST(REParser, ProgramHasMagicByteNodesAndTwoByteNextOffsets)
         END, 0, 0,
     };
     EXPECT_EQ(re.program(), expected);
+    EXPECT_TRUE(isWellFormedProgram(re.program()));
+    std::vector<std::uint8_t> broken = expected;
+    broken[3] = 40; // BRANCH's next now points past the end
+    EXPECT_FALSE(isWellFormedProgram(broken));
 }
 
 TEST(REParser, ProgramSizeIsLimited)

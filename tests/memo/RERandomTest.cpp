@@ -3,6 +3,7 @@
 // rules, on random patterns of the common syntax and random texts with line
 // breaks.
 #include "memo/REParser.h"
+#include "memo/REProgramCheck.h"
 
 #include <gtest/gtest.h>
 
@@ -101,6 +102,7 @@ TEST(RERandom, AgreesWithAnIndependentEngineAtEveryStart)
         TREParser re;
         if (!re.compile(pattern))
             continue; // an empty-width repeat: this grammar rejects it
+        ASSERT_TRUE(isWellFormedProgram(re.program())) << pattern;
         std::regex model;
         try {
             model = std::regex(pattern, std::regex_constants::ECMAScript | std::regex_constants::multiline);
