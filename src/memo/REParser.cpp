@@ -79,6 +79,11 @@ bool TREParser::finish(bool found, TCharStream& stream, std::int64_t origin)
     error_ = matcher_->error();
     errorPosition_ = 0;
     if (!found) {
+        // No stale positions from an earlier match: everything reads -1.
+        recorded_ = 0;
+        end_ = -1;
+        groupStart_.fill(-1);
+        groupEnd_.fill(-1);
         stream.setPosition(origin);
         return false;
     }

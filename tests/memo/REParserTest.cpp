@@ -131,6 +131,12 @@ TEST(REParser, RecordedPositionsOfGroupOneCountAsOneElement)
         EXPECT_EQ(re.matchPosition(i), 3);
     EXPECT_EQ(re.matchPosition(256), -1);
     EXPECT_EQ(re.errorId(), TREError::IndexRange);
+    // A failed match leaves no positions of the one before.
+    TStringStream other("xyz");
+    EXPECT_FALSE(re.match(other, true));
+    EXPECT_EQ(re.matchStart(), -1);
+    EXPECT_EQ(re.matchPosition(1), -1);
+    EXPECT_EQ(re.groupStart(1), -1);
 }
 
 TEST(REParser, RecordedPositionsOfOtherElements)
