@@ -83,6 +83,14 @@ std::int64_t TEdStream::seek(std::int64_t offset, Origin origin)
     return pos_;
 }
 
+TCharBlock TEdStream::blockAt(std::int64_t offset) const
+{
+    if (offset >= size_)
+        return {};
+    const auto [start, text] = store_.blockAt(offset);
+    return {start, text};
+}
+
 void TEdStream::write(const char*, std::size_t)
 {
     throw EStreamError("Cannot write to a read-only stream");

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "memo/CharBlocks.h"
 #include "memo/CharStream.h"
 
 #include <cstddef>
@@ -11,10 +12,12 @@ namespace tessaly::memo {
 class TSyntaxMemo;
 class TTextStore;
 
-// A read-only character stream over an editor's line store, for scanners.
+// A read-only character stream over an editor's line store, for scanners
+// (it also hands out the store's blocks of records, so searches run over
+// plain memory).
 // It walks records one at a time, so sequential reads cost O(1) each. The
 // stream is valid while the text does not change.
-class TEdStream final : public TCharStream {
+class TEdStream final : public TCharStream, public TCharBlocks {
 public:
     enum class Origin { fromStart, fromCurrent, fromEnd };
 
@@ -31,6 +34,10 @@ public:
     }
     void advance() override;
     void stepBack() override;
+
+    // The stored block of records around offset, for scanners that read
+    // plain memory.
+    TCharBlock blockAt(std::int64_t offset) const override;
 
     // Record of the current position and the column in it.
     std::int64_t record() const { return rec_; }

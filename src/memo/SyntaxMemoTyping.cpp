@@ -3,6 +3,7 @@
 #include "memo/SyntaxMemo.h"
 
 #include "memo/Normalise.h"
+#include "memo/WordClasses.h"
 
 namespace tessaly::memo {
 
@@ -154,17 +155,12 @@ void TSyntaxMemo::smartTab()
 
 bool TSyntaxMemo::charIsInWord(unsigned char c) const
 {
-    if (fn_CharIsInWord)
-        return fn_CharIsInWord(c);
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '\''
-        || c == '-';
+    return fn_CharIsInWord ? fn_CharIsInWord(c) : defaultCharIsInWord(c);
 }
 
 bool TSyntaxMemo::charStartsWord(unsigned char c) const
 {
-    if (fn_CharStartsWord)
-        return fn_CharStartsWord(c);
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+    return fn_CharStartsWord ? fn_CharStartsWord(c) : defaultCharStartsWord(c);
 }
 
 bool TSyntaxMemo::selectWordAt(std::int64_t offset)

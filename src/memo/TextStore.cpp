@@ -426,6 +426,16 @@ void TTextStore::append(std::string_view text)
     structureChanged();
 }
 
+std::pair<std::int64_t, std::string_view> TTextStore::blockAt(std::int64_t offset) const
+{
+    if (offset < 0 || offset >= length_)
+        return {0, {}};
+    ensureIndex();
+    std::int64_t before = 0;
+    const std::size_t b = lenIndex_.find(offset, before);
+    return {before, blocks_[b].text};
+}
+
 void TTextStore::pieces(std::int64_t start, std::int64_t end, const std::function<void(std::string_view)>& f) const
 {
     start = std::clamp<std::int64_t>(start, 0, length_);

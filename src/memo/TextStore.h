@@ -6,6 +6,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tessaly::memo {
@@ -86,6 +87,9 @@ public:
     // Appends text (already in the store's form) at the end, fast: loading
     // goes through here.
     void append(std::string_view text);
+    // The contiguous stored text around offset (a block of records) and the
+    // offset of its first character; empty outside the text.
+    std::pair<std::int64_t, std::string_view> blockAt(std::int64_t offset) const;
     // Calls f with the text of [start, end) in consecutive pieces.
     void pieces(std::int64_t start, std::int64_t end, const std::function<void(std::string_view)>& f) const;
 
