@@ -12,7 +12,11 @@ TSyntaxMemo::TSyntaxMemo()
 {
 }
 
-TSyntaxMemo::~TSyntaxMemo() = default;
+TSyntaxMemo::~TSyntaxMemo()
+{
+    if (THighlighter* h = highlighter())
+        h->detach(*this);
+}
 
 // --- selection ---------------------------------------------------------------
 
@@ -157,7 +161,8 @@ void TSyntaxMemo::notify()
 {
     if (paintLock_ > 0 || loading_ || !redraw_)
         return;
-    // Re-highlighting from firstChanged_ runs here once a parser is attached.
+    if (firstChanged_ >= 0)
+        rehighlight();
     if (changeKinds_ != 0 && onChange)
         onChange(*this);
     changeKinds_ = 0;

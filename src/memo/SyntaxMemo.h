@@ -1,6 +1,7 @@
 #pragma once
 
 #include "memo/MemoErrors.h"
+#include "memo/Highlighter.h"
 #include "memo/MemoHost.h"
 #include "memo/Options.h"
 #include "memo/SyntaxMemoStrings.h"
@@ -8,6 +9,7 @@
 #include "memo/TextStore.h"
 #include "memo/UndoStack.h"
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -194,6 +196,21 @@ public:
     void setWrapOverride(std::string chars) { wrapOverride_ = std::move(chars); }
     std::string version() const { return kVersion; }
 
+    // --- highlighting ----------------------------------------------------
+    static constexpr int kParserSlots = 6;
+    // Parser slots 1..6; the active one (0 = none) colours the text.
+    void setParser(int slot, THighlighter* parser);
+    THighlighter* parser(int slot) const
+    {
+        return slot >= 1 && slot <= kParserSlots ? parsers_[static_cast<std::size_t>(slot - 1)] : nullptr;
+    }
+    int activeParser() const { return activeParser_; }
+    // Switching re-highlights the whole text.
+    void setActiveParser(int slot);
+    THighlighter* highlighter() const;
+    // Scans the whole text again now.
+    void highlightAll();
+
     // --- notifications ---------------------------------------------------
     std::function<void(TSyntaxMemo&)> onChange;
     std::function<void(TSyntaxMemo&, std::int64_t start, std::int64_t extent)> onTextChange;
@@ -232,6 +249,8 @@ private:
     void smartTab();
     int leadingIndent(std::int64_t rec, int upToCol, bool& hasTextAtZero) const;
     void loadNormalised(std::istream& in);
+    void rehighlight();
+    void activeParserChanged();
 
     TTextStore store_;
     TUndoStack undo_;
@@ -261,6 +280,9 @@ private:
     TSaveFormat saveFormat_ = TSaveFormat::sfTEXT;
     TSM_ClipFormats clipFormats_;
     std::string printTitle_;
+
+    std::array<THighlighter*, kParserSlots> parsers_{};
+    int activeParser_ = 0;
 
     TMemoView noView_;
     TMemoMessages noMessages_;

@@ -165,6 +165,16 @@ void TTextStore::dropRecordTokens(std::int64_t rec)
     meta(rec).flags &= static_cast<std::uint16_t>(~kRecHasTokens);
 }
 
+void TTextStore::dropAllTokens()
+{
+    for (Block& b : blocks_) {
+        b.tokens.clear();
+        b.tokens.shrink_to_fit();
+        for (TRecordMeta& m : b.recs)
+            m.flags &= static_cast<std::uint16_t>(~kRecHasTokens);
+    }
+}
+
 const TRecordMeta& TTextStore::meta(std::int64_t rec) const
 {
     const Loc l = locate(rec);

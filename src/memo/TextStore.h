@@ -63,6 +63,8 @@ public:
     std::string_view recordTokens(std::int64_t rec) const;
     void setRecordTokens(std::int64_t rec, std::string_view values);
     void dropRecordTokens(std::int64_t rec);
+    // Forgets the token values of every record.
+    void dropAllTokens();
 
     const TRecordMeta& meta(std::int64_t rec) const;
     TRecordMeta& meta(std::int64_t rec);
