@@ -127,13 +127,13 @@ TEST(Highlight, ASmallEditRescansOnlyNearby)
     EXPECT_EQ(m.store().recordTokens(1999).substr(0, 4), std::string("\2\2\2\2"));
 }
 
-// Dots are plain text in and out of strings, so only the state tells the
-// lines apart.
+// Dots and line ends are plain text in and out of strings, so only the
+// state tells the lines apart.
 class DotsParser : public QuoteParser {
 public:
     std::uint8_t nextToken(TSyntaxMemo& m, TCharStream& s, std::int64_t& length) override
     {
-        if (s.current() == '.') {
+        if (s.current() == '.' || s.current() == '\r') {
             s.advance();
             length = 1;
             return 0;
