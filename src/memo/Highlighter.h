@@ -1,8 +1,10 @@
 #pragma once
 
 #include "memo/CharStream.h"
+#include "memo/TokenStyle.h"
 
 #include <cstdint>
+#include <string>
 
 namespace tessaly::memo {
 
@@ -35,6 +37,11 @@ public:
     virtual std::uint32_t stateSignature() const { return 0; }
     // Token values at whose runs a scan may restart.
     virtual bool isAnchor(std::uint8_t token) const = 0;
+    // The style of a token value, and of the document (style 0).
+    virtual TTokenStyle tokenStyle(std::uint8_t /*value*/) const { return {}; }
+    virtual TTokenStyle defaultStyle() const { return {}; }
+    virtual std::string fontName() const { return "Courier New"; }
+    virtual int fontSize() const { return 10; }
     // False while the parser cannot highlight (it needs a handler that is missing).
     virtual bool usable() const { return true; }
 };

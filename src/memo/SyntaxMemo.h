@@ -129,9 +129,9 @@ public:
     const std::string& printTitle() const { return printTitle_; }
     TSaveFormat saveFormat() const { return saveFormat_; }
     void setSaveFormat(TSaveFormat f) { saveFormat_ = f; }
-    // The selection as RTF for the clipboard; set by the export layer.
+    // Replace the built-in RTF writer of the clipboard and the writer of the
+    // styled save formats (RTF, HTML) when set.
     std::function<std::string(TSyntaxMemo&)> rtfWriter;
-    // Writes the styled forms (RTF, HTML); set by the export layer.
     std::function<void(TSyntaxMemo&, std::ostream&, TSaveFormat)> styledWriter;
 
     // --- lines, marks, colours, scrolling -------------------------------

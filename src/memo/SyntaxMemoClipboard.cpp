@@ -1,6 +1,9 @@
 // Cut, copy and paste through the attached clipboard.
 #include "memo/SyntaxMemo.h"
 
+#include "memo/StyledExport.h"
+
+#include <algorithm>
 #include <new>
 
 namespace tessaly::memo {
@@ -9,8 +12,8 @@ void TSyntaxMemo::copyToClipboard()
 {
     const std::string text = clipFormats_.smTEXT ? selText() : std::string();
     std::string rtf;
-    if (clipFormats_.smRTF && rtfWriter)
-        rtf = rtfWriter(*this);
+    if (clipFormats_.smRTF)
+        rtf = rtfWriter ? rtfWriter(*this) : writeRtf(*this, selStart(), std::max(anchor_, caret_));
     clipboard_->setContents(text, rtf, {});
 }
 

@@ -4,6 +4,9 @@
 
 #include "memo/AtomicFile.h"
 #include "memo/Normalise.h"
+#include "memo/StyledExport.h"
+
+#include <ctime>
 
 #include <cstring>
 #include <fstream>
@@ -16,6 +19,16 @@ namespace tessaly::memo {
 namespace {
 
 constexpr std::size_t kLoadChunk = 1 << 16;
+
+std::string currentDateText()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    char buf[64];
+    std::strftime(buf, sizeof buf, "%Y-%m-%d %H:%M:%S", &local);
+    return buf;
+}
 
 } // namespace
 
@@ -88,10 +101,13 @@ void TSyntaxMemo::saveToStream(std::ostream& out)
         int& lock;
         ~Unlock() { --lock; }
     } unlock{paintLock_};
-    if (saveFormat_ == TSaveFormat::sfRTF || saveFormat_ == TSaveFormat::sfHTML) {
-        if (!styledWriter)
-            throw ESyntaxMemo("No writer for this save format");
+    if (styledWriter && (saveFormat_ == TSaveFormat::sfRTF || saveFormat_ == TSaveFormat::sfHTML)) {
         styledWriter(*this, out, saveFormat_);
+    } else if (saveFormat_ == TSaveFormat::sfRTF) {
+        const std::string rtf = writeRtf(*this, 0, store_.length());
+        out.write(rtf.data(), static_cast<std::streamsize>(rtf.size()));
+    } else if (saveFormat_ == TSaveFormat::sfHTML) {
+        writeHtml(*this, out, currentDateText());
     } else {
         // Runs between line breaks go out as they are; each stored CR is
         // written as CR LF (or LF alone for the Unix format).

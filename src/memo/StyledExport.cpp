@@ -1,0 +1,279 @@
+// RTF and HTML writers. Both walk the records of a range, group characters
+// into runs of equal token values and write each run in its style. Valid
+// UTF-8 sequences are written as one character (\uN? and &#N;), other high
+// bytes as single bytes.
+#include "memo/StyledExport.h"
+
+#include "memo/SyntaxMemo.h"
+#include "memo/Utf8.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <ostream>
+#include <vector>
+
+namespace tessaly::memo {
+
+namespace {
+
+TTokenStyle styleOf(const THighlighter* h, std::uint8_t value)
+{
+    return h ? h->tokenStyle(value) : TTokenStyle{};
+}
+
+TTokenStyle documentStyle(const THighlighter* h)
+{
+    return h ? h->defaultStyle() : TTokenStyle{};
+}
+
+// Calls run(text, value, hasValues) for each run of equal token values of
+// [start, end), record by record, and endRecord() after each record.
+template <class Run, class End>
+void forEachRun(const TTextStore& store, std::int64_t start, std::int64_t end, Run run, End endRecord)
+{
+    if (start >= end)
+        return;
+    const std::int64_t first = store.recordOf(start);
+    const std::int64_t last = store.recordOf(end > 0 ? end - 1 : 0);
+    for (std::int64_t r = first; r <= last; ++r) {
+        const std::int64_t rs = store.recordStart(r);
+        const std::string_view text = store.recordText(r);
+        const std::string_view vals = store.recordTokens(r);
+        const std::size_t a = static_cast<std::size_t>(std::max<std::int64_t>(start - rs, 0));
+        const std::size_t b = static_cast<std::size_t>(std::min<std::int64_t>(end - rs, static_cast<std::int64_t>(text.size())));
+        if (vals.empty()) {
+            run(text.substr(a, b - a), std::uint8_t{0}, false);
+        } else {
+            std::size_t i = a;
+            while (i < b) {
+                std::size_t j = i + 1;
+                while (j < b && vals[j] == vals[i])
+                    ++j;
+                run(text.substr(i, j - i), static_cast<std::uint8_t>(vals[i]), true);
+                i = j;
+            }
+        }
+        endRecord();
+    }
+}
+
+void rtfChars(std::string_view text, std::string& out)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const std::size_t n = text.size();
+    char buf[32];
+    for (std::size_t i = 0; i < n; ++i) {
+        const unsigned char c = p[i];
+        std::uint32_t cp = 0;
+        if (c >= 0x80) {
+            if (const int len = utf8Sequence(p + i, n - i, cp)) {
+                auto unit = [&](std::uint32_t u) {
+                    std::snprintf(buf, sizeof buf, "\\u%d?", static_cast<int>(static_cast<std::int16_t>(u)));
+                    out += buf;
+                };
+                if (cp > 0xFFFF) {
+                    cp -= 0x10000;
+                    unit(0xD800 + (cp >> 10));
+                    unit(0xDC00 + (cp & 0x3FF));
+                } else {
+                    unit(cp);
+                }
+                i += static_cast<std::size_t>(len) - 1;
+                continue;
+            }
+        }
+        switch (c) {
+        case 0:
+            break;
+        case '\t':
+            out += "\\tab ";
+            break;
+        case 12:
+            out += "\\page ";
+            break;
+        case '\r':
+            out += "\\line ";
+            break;
+        case '\'':
+            out += "\\'27";
+            break;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '{':
+            out += "\\{";
+            break;
+        case '}':
+            out += "\\}";
+            break;
+        default:
+            if (c < 32 || c > 127) {
+                std::snprintf(buf, sizeof buf, "\\'%02x", c);
+                out += buf;
+            } else {
+                out += static_cast<char>(c);
+            }
+        }
+    }
+}
+
+void htmlChars(std::string_view text, std::string& out)
+{
+    const auto* p = reinterpret_cast<const unsigned char*>(text.data());
+    const std::size_t n = text.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const unsigned char c = p[i];
+        if (c >= 0x80) {
+            std::uint32_t cp = 0;
+            if (const int len = utf8Sequence(p + i, n - i, cp)) {
+                out += "&#" + std::to_string(cp) + ";";
+                i += static_cast<std::size_t>(len) - 1;
+            } else if (c == 160) {
+                out += "&nbsp;";
+            } else {
+                out += "&#" + std::to_string(c) + ";";
+            }
+            continue;
+        }
+        switch (c) {
+        case '\t':
+            out += "&nbsp;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        default:
+            if (c >= 32)
+                out += static_cast<char>(c);
+        }
+    }
+}
+
+std::string hexColour(std::uint32_t colour)
+{
+    const std::uint32_t c = resolveColour(colour);
+    char buf[16];
+    std::snprintf(buf, sizeof buf, "%02x%02x%02x", redOf(c), greenOf(c), blueOf(c));
+    return buf;
+}
+
+} // namespace
+
+std::string writeRtf(const TSyntaxMemo& memo, std::int64_t start, std::int64_t end)
+{
+    const THighlighter* h = memo.highlighter();
+    const TTokenStyle def = documentStyle(h);
+    std::string out = "{\\rtf1 \\deff1{\\fonttbl {\\f1 \\fnil " + (h ? h->fontName() : std::string("Courier New")) + ";}}\r\n";
+
+    std::vector<std::uint32_t> table{resolveColour(def.foreground), resolveColour(def.background)};
+    auto add = [&table](std::uint32_t c) {
+        c = resolveColour(c);
+        if (table.size() < 256 && std::find(table.begin(), table.end(), c) == table.end())
+            table.push_back(c);
+    };
+    for (int t = 0; t < 256 && h; ++t) {
+        const TTokenStyle s = h->tokenStyle(static_cast<std::uint8_t>(t));
+        if (s.ownColours) {
+            add(s.foreground);
+            add(s.background);
+        }
+    }
+    out += "{\\colortbl";
+    char buf[64];
+    for (std::uint32_t c : table) {
+        std::snprintf(buf, sizeof buf, "\\red%d\\green%d\\blue%d;", redOf(c), greenOf(c), blueOf(c));
+        out += buf;
+    }
+    out += "}\r\n";
+    std::snprintf(buf, sizeof buf, "{\\f1\\fs%d\\cf0\\cb1 ", (h ? h->fontSize() : 10) * 2);
+    out += buf;
+
+    auto indexOf = [&table](std::uint32_t c, int fallback) {
+        const auto it = std::find(table.begin(), table.end(), resolveColour(c));
+        return it == table.end() ? fallback : static_cast<int>(it - table.begin());
+    };
+    bool bold = false, italic = false, underline = false;
+    int cf = 0, cb = 1;
+    forEachRun(
+        memo.store(), start, end,
+        [&](std::string_view text, std::uint8_t value, bool styled) {
+            if (styled) {
+                const TTokenStyle s = styleOf(h, value);
+                if (s.bold != bold)
+                    out += (bold = s.bold) ? "\\b1 " : "\\b0 ";
+                if (s.italic != italic)
+                    out += (italic = s.italic) ? "\\i1 " : "\\i0 ";
+                if (s.underline != underline)
+                    out += (underline = s.underline) ? "\\ul1 " : "\\ul0 ";
+                const int f = indexOf(s.ownColours ? s.foreground : def.foreground, 0);
+                if (f != cf) {
+                    cf = f;
+                    out += "\\cf" + std::to_string(f) + " ";
+                }
+                const int b = indexOf(s.ownColours ? s.background : def.background, 1);
+                if (b != cb) {
+                    cb = b;
+                    out += "\\cb" + std::to_string(b) + " ";
+                }
+            }
+            rtfChars(text, out);
+        },
+        [&] { out += "\r\n"; });
+    out += "}}";
+    return out;
+}
+
+void writeHtml(TSyntaxMemo& memo, std::ostream& os, const std::string& dateText)
+{
+    memo.highlightAll();
+    const THighlighter* h = memo.highlighter();
+    const TTokenStyle def = documentStyle(h);
+    std::string out = "<HTML><HEAD>\r\n<META NAME=\"Generator\" CONTENT=\"Tessaly TSyntaxMemo ";
+    out += TSyntaxMemo::kVersion;
+    out += "\">\r\n<TITLE>";
+    htmlChars(memo.printTitle(), out);
+    out += "</TITLE>\r\n<META NAME=\"Date\" CONTENT=\"";
+    htmlChars(dateText, out);
+    out += "\">\r\n</HEAD>\r\n";
+    out += "<BODY TEXT=\"#" + hexColour(def.foreground) + "\" BGCOLOR=\"#" + hexColour(def.background) + "\">\r\n";
+    out += "<PRE><FONT FACE=\"" + (h ? h->fontName() : std::string("Courier New")) + "\">\r\n";
+
+    bool bold = false, italic = false, underline = false;
+    std::uint32_t colour = resolveColour(def.foreground);
+    forEachRun(
+        memo.store(), 0, memo.textLength(),
+        [&](std::string_view text, std::uint8_t value, bool styled) {
+            if (styled) {
+                const TTokenStyle s = styleOf(h, value);
+                const std::uint32_t c = resolveColour(s.ownColours ? s.foreground : def.foreground);
+                if (c != colour) {
+                    colour = c;
+                    out += "</FONT><FONT COLOR=\"#" + hexColour(c) + "\">";
+                }
+                if (s.bold != bold)
+                    out += (bold = s.bold) ? "<B>" : "</B>";
+                if (s.italic != italic)
+                    out += (italic = s.italic) ? "<I>" : "</I>";
+                if (s.underline != underline)
+                    out += (underline = s.underline) ? "<U>" : "</U>";
+            }
+            htmlChars(text, out);
+        },
+        [&] {
+            out += "\r\n";
+            if (out.size() > (1u << 16)) {
+                os.write(out.data(), static_cast<std::streamsize>(out.size()));
+                out.clear();
+            }
+        });
+    out += "</PRE></FONT></BODY></HTML>\r\n";
+    os.write(out.data(), static_cast<std::streamsize>(out.size()));
+}
+
+} // namespace tessaly::memo
