@@ -1,24 +1,45 @@
-// tessaly-syntax: the command-line tool for language definitions.
-#include <cstring>
+// tessaly-syntax: the command-line tool for language definitions. Each group
+// of commands lives in its own file and registers itself below.
+#include "Command.h"
+#include "CompressCommands.h"
+
 #include <iostream>
 #include <string>
+#include <vector>
 
 namespace {
 
-void usage(std::ostream& out)
+using tessaly::tools::Command;
+
+std::vector<Command> allCommands()
 {
-    out << "usage: tessaly-syntax COMMAND [ARGS]\n"
-           "commands are added as the parser engine grows\n";
+    std::vector<Command> commands;
+    tessaly::tools::addCompressCommands(commands);
+    return commands;
+}
+
+void usage(std::ostream& out, const std::vector<Command>& commands)
+{
+    out << "usage: tessaly-syntax COMMAND [ARGS]\ncommands:\n";
+    for (const Command& c : commands)
+        out << "  " << c.name << ' ' << c.synopsis << '\n';
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc < 2 || std::strcmp(argv[1], "--help") == 0) {
-        usage(argc < 2 ? std::cerr : std::cout);
-        return argc < 2 ? 1 : 0;
+    const std::vector<Command> commands = allCommands();
+    const std::string name = argc >= 2 ? argv[1] : "";
+    if (name.empty() || name == "--help" || name == "-h") {
+        usage(name.empty() ? std::cerr : std::cout, commands);
+        return name.empty() ? 1 : 0;
     }
-    std::cerr << "tessaly-syntax: unknown command '" << argv[1] << "'\n";
+    for (const Command& c : commands) {
+        if (c.name == name)
+            return c.run(std::vector<std::string>(argv + 2, argv + argc));
+    }
+    std::cerr << "tessaly-syntax: unknown command '" << name << "'\n";
+    usage(std::cerr, commands);
     return 1;
 }

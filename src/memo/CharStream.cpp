@@ -1,0 +1,1 @@
+#include "memo/CharStream.h"
