@@ -20,7 +20,7 @@ struct TCodeTemplate {
 
 // The code templates of a language and the key that expands them.
 struct TCodeTemplates {
-    std::uint16_t hotKey = kCtrlKey | 'J';
+    std::uint16_t hotKey = static_cast<std::uint16_t>(kCtrlKey | 'J');
     std::vector<TCodeTemplate> items;
 
     // Adds a template; a second one of the same name replaces the first.

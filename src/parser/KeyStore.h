@@ -7,11 +7,9 @@
 namespace tessaly::parser {
 
 // Key codes: the virtual-key code in the low byte plus these modifier bits.
-enum : std::uint16_t {
-    kShiftKey = 8192,
-    kCtrlKey = 16384,
-    kAltKey = 32768,
-};
+inline constexpr std::uint16_t kShiftKey = 8192;
+inline constexpr std::uint16_t kCtrlKey = 16384;
+inline constexpr std::uint16_t kAltKey = 32768;
 
 // Raised when a key or key pair is bound twice, or a single key is bound
 // where it already starts a pair (or the reverse).

@@ -4,10 +4,10 @@ namespace tessaly::parser {
 
 namespace {
 
-enum : std::uint16_t {
-    vkBack = 8, vkPrior = 33, vkNext = 34, vkEnd = 35, vkHome = 36, vkLeft = 37, vkUp = 38,
-    vkRight = 39, vkDown = 40, vkInsert = 45, vkDelete = 46,
-};
+constexpr std::uint16_t vkBack = 8, vkPrior = 33, vkNext = 34, vkEnd = 35, vkHome = 36, vkLeft = 37,
+                        vkUp = 38, vkRight = 39, vkDown = 40, vkInsert = 45, vkDelete = 46;
+
+std::uint16_t key(int code) { return static_cast<std::uint16_t>(code); }
 
 TKeyboardActionContoller makeDefaults()
 {
@@ -33,26 +33,26 @@ TKeyboardActionContoller makeDefaults()
     const std::uint16_t single[] = {vkLeft, vkRight, vkHome, vkEnd, vkUp, vkDown, vkPrior, vkNext};
     for (int i = 0; i < 8; ++i)
         c.bind(single[i], 0, i);
-    c.bind(kCtrlKey | vkLeft, 0, 8);
-    c.bind(kCtrlKey | vkRight, 0, 9);
-    c.bind(kCtrlKey | vkHome, 0, 10);
-    c.bind(kCtrlKey | vkEnd, 0, 11);
-    c.bind(kCtrlKey | 'X', 0, 12);
-    c.bind(kCtrlKey | 'C', 0, 13);
-    c.bind(kCtrlKey | 'V', 0, 14);
+    c.bind(key(kCtrlKey | vkLeft), 0, 8);
+    c.bind(key(kCtrlKey | vkRight), 0, 9);
+    c.bind(key(kCtrlKey | vkHome), 0, 10);
+    c.bind(key(kCtrlKey | vkEnd), 0, 11);
+    c.bind(key(kCtrlKey | 'X'), 0, 12);
+    c.bind(key(kCtrlKey | 'C'), 0, 13);
+    c.bind(key(kCtrlKey | 'V'), 0, 14);
     c.bind(vkDelete, 0, 15);
     c.bind(vkBack, 0, 16);
-    c.bind(kCtrlKey | 'K', 'I', 17);
-    c.bind(kCtrlKey | 'K', 'U', 18);
+    c.bind(key(kCtrlKey | 'K'), 'I', 17);
+    c.bind(key(kCtrlKey | 'K'), 'U', 18);
     c.bind(vkInsert, 0, 19);
     for (int i = 0; i < 10; ++i)
-        c.bind(kCtrlKey | 'K', static_cast<std::uint16_t>('0' + i), 20 + i);
+        c.bind(key(kCtrlKey | 'K'), static_cast<std::uint16_t>('0' + i), 20 + i);
     for (int i = 0; i < 10; ++i)
-        c.bind(kCtrlKey | 'Q', static_cast<std::uint16_t>('0' + i), 30 + i);
-    c.bind(kCtrlKey | 'Y', 0, 40);
-    c.bind(kCtrlKey | 'Z', 0, 41);
-    c.bind(kCtrlKey | kShiftKey | 'Z', 0, 42);
-    c.bind(kCtrlKey | vkBack, 0, 43);
+        c.bind(key(kCtrlKey | 'Q'), static_cast<std::uint16_t>('0' + i), 30 + i);
+    c.bind(key(kCtrlKey | 'Y'), 0, 40);
+    c.bind(key(kCtrlKey | 'Z'), 0, 41);
+    c.bind(key(kCtrlKey | kShiftKey | 'Z'), 0, 42);
+    c.bind(key(kCtrlKey | vkBack), 0, 43);
     return c;
 }
 
