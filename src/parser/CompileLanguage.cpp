@@ -9,6 +9,8 @@ void TScriptCompiler::language()
         if (sym().kind != SymbolKind::word)
             in_.error(msgSyntaxError);
         const Word w = sym().word;
+        if (w < Word::name || w > Word::boundstates)
+            in_.error(msgUnknownScriptIdentifier);
         context_ = std::string("%%Language - ") + sym().text;
         next();
         expect('=', msgEqualsExpected);

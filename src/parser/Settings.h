@@ -62,7 +62,7 @@ inline constexpr std::int32_t kDefaultOptions = 67099632;
 // code templates and key assignments.
 struct TSM_Settings {
     std::string exampleText;
-    std::string languageName;
+    std::string languageName = "<Custom language>";
     std::string wrapOverride = ">|:";
     std::int32_t options = kDefaultOptions;
     std::int32_t marginWidth = 2;
