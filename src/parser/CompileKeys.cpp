@@ -52,7 +52,12 @@ void TScriptCompiler::keys()
         if (sym().is(Word::actionkeys)) {
             next();
             expect('=', msgEqualsExpected);
-            t_.settings.autoReplace.triggerText = string();
+            // The trigger text keeps its backslashes: it has escapes of its
+            // own ("\{Return}", "\t"), read when the keys are made from it.
+            if (sym().kind != SymbolKind::string)
+                in_.error(msgStringExpected);
+            t_.settings.autoReplace.triggerText = sym().raw;
+            next();
             continue;
         }
         const TSymbol at = sym();

@@ -70,6 +70,11 @@ const TSYM_Compiler::Source& TSYM_Compiler::fileSource() const
 
 void TSYM_Compiler::here(int& line, int& column) const
 {
+    if (!sources_.back().macro.empty()) {
+        line = sources_.back().originLine;
+        column = sources_.back().originColumn;
+        return;
+    }
     const Source& f = fileSource();
     line = f.line;
     column = f.column;
@@ -279,6 +284,8 @@ void TSYM_Compiler::readIdentifier()
         Source expansion;
         expansion.text = m->second;
         expansion.macro = name;
+        expansion.originLine = sym_.line; // where this name began, or its own macro's origin
+        expansion.originColumn = sym_.column;
         sources_.push_back(std::move(expansion));
         sym_.kind = SymbolKind::end; // the caller reads on in the expansion
         return;

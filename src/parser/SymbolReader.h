@@ -33,8 +33,8 @@ struct TSymbol {
 // preprocessor directives (#define, #ifdef, #ifndef, #else, #endif,
 // #include) and macro expansion are dealt with before a symbol is returned.
 // Errors are ECompileError with the line and column (from 1) of the place in
-// the script file where they were found; inside a macro that is the place
-// after the macro's name, inside an included file a place in that file.
+// the script file where they were found; symbols from a macro's text are
+// placed where the macro's name began, those of an included file in that file.
 class TSYM_Compiler {
 public:
     // 'folder' resolves #include names.
@@ -60,6 +60,8 @@ private:
         int line = 1;
         int column = 1;
         std::string macro; // empty for a file
+        int originLine = 0; // a macro: where its outermost name began in the file
+        int originColumn = 0;
         std::filesystem::path folder;
         std::size_t depth = 0; // include depth of a file
     };

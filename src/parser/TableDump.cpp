@@ -1,5 +1,6 @@
 #include "parser/TableDump.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <sstream>
 
@@ -88,8 +89,13 @@ struct Dumper {
     }
     void table(const TSM_StartTable& tab)
     {
-        // Characters that share a rule are listed together.
-        for (std::size_t i = 0; i < tab.rules.size(); ++i) {
+        // Characters that share a rule are listed together, rules in the
+        // order of their lowest first character.
+        std::vector<std::size_t> order;
+        for (auto i : tab.index)
+            if (i >= 0 && std::find(order.begin(), order.end(), static_cast<std::size_t>(i)) == order.end())
+                order.push_back(static_cast<std::size_t>(i));
+        for (std::size_t i : order) {
             TStateSet chars;
             for (int c = 0; c < 256; ++c)
                 if (tab.index[static_cast<std::size_t>(c)] == static_cast<std::int16_t>(i))

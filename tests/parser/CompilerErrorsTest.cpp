@@ -39,7 +39,7 @@ const ErrorCase kCases[] = {
     {"BlankKeyName", "%%keys\n  caUNDO = '' ctrl + 'Z'", 4118, nullptr, 2, 12},
     {"KeyRequired", "%%keys\n  caUNDO = 'Undo' 'ZZ'", 4119, nullptr, 2, 19},
     {"NotImplemented", "%%tokens\n  5 match *", 4120, nullptr, 2, 11},
-    {"RecursiveMacro", "#define G G\n%%language gutter = G", 4121, "Recursive expansion of macro 'G'", 2, 22},
+    {"RecursiveMacro", "#define G G\n%%language gutter = G", 4121, "Recursive expansion of macro 'G'", 2, 21},
     {"IncludeUnterminated", "\n#include \"abc", 4123, "#include filename missing terminating \"", 2, 1},
     {"IncludeOpen", "\n#include \"nofile.inc\"", 4124, "Unable to open #include file \"nofile.inc\"", 2, 1},
     {"UnknownIdentifier", "%%language\n  bogus = 1", 4125, "Identifier \"bogus\" Unknown", 2, 3},
