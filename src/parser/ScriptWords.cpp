@@ -85,8 +85,9 @@ std::map<std::string, std::string, std::less<>> makeMacros()
     for (int i = 0; i < 20; ++i)
         num(actions[i], i);
     for (int i = 0; i < 10; ++i) {
-        num("caSETBOOKMARK" + std::to_string(i), 20 + i);
-        num("caGOTOBOOKMARK" + std::to_string(i), 30 + i);
+        const char digit = static_cast<char>('0' + i);
+        num(std::string("caSETBOOKMARK").append(1, digit), 20 + i);
+        num(std::string("caGOTOBOOKMARK").append(1, digit), 30 + i);
     }
     num("caDELETELINE", 40);
     num("caUNDO", 41);
@@ -100,8 +101,10 @@ std::map<std::string, std::string, std::less<>> makeMacros()
     };
     for (const auto& [n, v] : keys)
         num(n, v);
-    for (int i = 1; i <= 12; ++i)
-        num("F" + std::to_string(i), 111 + i);
+    static const char* const functionKeys[] = {"F1", "F2", "F3", "F4", "F5", "F6",
+                                               "F7", "F8", "F9", "F10", "F11", "F12"};
+    for (int i = 0; i < 12; ++i)
+        num(functionKeys[i], 112 + i);
     return m;
 }
 

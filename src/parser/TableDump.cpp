@@ -43,8 +43,10 @@ std::string ranges(const TStateSet& s, const char* sep, Item item)
         if (!out.empty())
             out += sep;
         out += item(n);
-        if (m > n)
-            out += "-" + item(m);
+        if (m > n) {
+            out += '-';
+            out += item(m);
+        }
         n = m + 1;
     }
     return out;
@@ -76,8 +78,11 @@ struct Dumper {
         else if (e.count == 0)
             s = "none";
         else
-            for (std::uint8_t i = 0; i < e.count; ++i)
-                s += (i ? " " : "") + group(e.groups[i]);
+            for (std::uint8_t i = 0; i < e.count; ++i) {
+                if (i)
+                    s += ' ';
+                s += group(e.groups[i]);
+            }
         if (e.include)
             s += " included";
         return s;
@@ -213,14 +218,20 @@ struct Dumper {
 
 std::string formatSet(const TStateSet& s)
 {
-    return "{" + ranges(s, ",", [](int n) { return std::to_string(n); }) + "}";
+    std::string out = "{";
+    out += ranges(s, ",", [](int n) { return std::to_string(n); });
+    out += '}';
+    return out;
 }
 
 std::string formatGroup(const TSM_CharGroup& g)
 {
     if (g.isAny())
         return "any";
-    return std::string(g.negated ? "[^" : "[") + ranges(g.set, "", charText) + "]";
+    std::string out = g.negated ? "[^" : "[";
+    out += ranges(g.set, "", charText);
+    out += ']';
+    return out;
 }
 
 std::string quoted(const std::string& s)
