@@ -107,7 +107,7 @@ TSM_EndPart TScriptCompiler::endPart()
         in_.error(msgMaxFourCharacters);
     e.count = static_cast<std::uint8_t>(groups.size());
     for (std::size_t i = 0; i < groups.size(); ++i)
-        e.groups[i] = t_.keywords.groups().intern(groups[i]);
+        e.groups[i] = intern(groups[i]);
     next();
     return e;
 }
@@ -144,7 +144,7 @@ void TScriptCompiler::startRule(TSM_StartTable& table, std::uint8_t token, const
     TSM_StartRule rule;
     if (sym().is('('))
         rule.head = handlerPart();
-    rule.head.group = t_.keywords.groups().intern(first);
+    rule.head.group = intern(first);
     if (sym().is('?') || sym().is('(') || sym().kind == SymbolKind::string)
         rule.body = bodyPart();
     rule.end = endPart();

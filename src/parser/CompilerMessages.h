@@ -65,8 +65,12 @@ public:
     const std::string& text() const { return text_; }
     int line() const { return line_; }
     int column() const { return column_; }
+    // The section and item being compiled ("%%Words - if"), when known.
+    const std::string& context() const { return context_; }
+    void setContext(std::string context) { context_ = std::move(context); }
 
 private:
+    std::string context_;
     int number_;
     std::string text_;
     int line_;

@@ -9,7 +9,12 @@ void compileScript(const std::string& script, const std::filesystem::path& folde
     tables.clear();
     TSYM_Compiler in(script, folder);
     TScriptCompiler compiler(in, tables);
-    compiler.run();
+    try {
+        compiler.run();
+    } catch (ECompileError& e) {
+        e.setContext(compiler.context());
+        throw;
+    }
     tables.finishCompile();
 }
 
@@ -49,9 +54,13 @@ std::int64_t TScriptCompiler::term()
         return v;
     }
     if (sym().is('(')) {
+        // Deep nesting would only exhaust the stack; no script needs it.
+        if (++depth_ > 64)
+            in_.error(msgExpressionExpected);
         next();
         const std::int64_t v = number();
         expect(')', msgCloseParenExpected);
+        --depth_;
         return v;
     }
     in_.error(msgExpressionExpected);
@@ -184,7 +193,16 @@ std::uint16_t TScriptCompiler::singleGroup(const TSymbol& s, bool allowEmpty)
     }
     if (groups.size() > 1 || (groups.empty() && !allowEmpty))
         in_.errorAt(msgSingleCharacter, compilerMessageText(msgSingleCharacter), s.line, s.column);
-    return groups.empty() ? TSM_CharGroupManager::kAny : t_.keywords.groups().intern(groups[0]);
+    return groups.empty() ? TSM_CharGroupManager::kAny : intern(groups[0]);
+}
+
+std::uint16_t TScriptCompiler::intern(const TSM_CharGroup& g)
+{
+    try {
+        return t_.keywords.groups().intern(g);
+    } catch (const std::length_error&) {
+        in_.error(msgNumberOutOfRange);
+    }
 }
 
 } // namespace tessaly::parser

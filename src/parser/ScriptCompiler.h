@@ -44,6 +44,8 @@ private:
     const TSymbol& next() { return in_.next(); }
     TStateSet defaultSet() const;
     std::uint16_t singleGroup(const TSymbol& s, bool allowEmpty);
+    // The group's index in the keyword table's manager.
+    std::uint16_t intern(const TSM_CharGroup& g);
 
     // Sections.
     void language();
@@ -69,6 +71,7 @@ private:
     TSYM_Compiler& in_;
     TSM_ParserTables& t_;
     std::string context_;
+    int depth_ = 0; // nesting of parenthesised expressions
     std::array<bool, 256> contextGiven_{};
     std::array<bool, 256> styleGiven_{};
     std::array<bool, 64> keysGiven_{};

@@ -13,7 +13,10 @@ namespace {
 // Bounds that keep hostile scripts from running away: nested #include files,
 // and macro expansions in one compile (each expansion is one pushed text).
 constexpr std::size_t kMaxIncludeDepth = 16;
-constexpr std::size_t kMaxExpansions = 1000000;
+constexpr std::size_t kMaxExpansions = 100000;
+// Characters of macro text read in one compile; macros of macros can grow
+// exponentially, and this keeps such a script from running for minutes.
+constexpr std::size_t kMaxExpandedChars = std::size_t{4} << 20;
 
 bool isLetter(int c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
 bool isDigit(int c) { return c >= '0' && c <= '9'; }
@@ -33,25 +36,24 @@ std::string format(const char* pattern, const std::string& a)
 TSYM_Compiler::TSYM_Compiler(std::string script, std::filesystem::path folder)
 {
     Source main;
-    main.text = std::move(script);
+    main.text = std::make_shared<const std::string>(std::move(script));
     main.folder = std::move(folder);
     sources_.push_back(std::move(main));
-    macros_ = predefinedMacros();
 }
 
 int TSYM_Compiler::peek(std::size_t ahead) const
 {
     const Source& s = sources_.back();
     const std::size_t at = s.pos + ahead;
-    return at < s.text.size() ? static_cast<unsigned char>(s.text[at]) : -1;
+    return at < s.text->size() ? static_cast<unsigned char>((*s.text)[at]) : -1;
 }
 
 void TSYM_Compiler::advance()
 {
     Source& s = top();
-    if (s.pos >= s.text.size())
+    if (s.pos >= s.text->size())
         return;
-    const auto c = static_cast<unsigned char>(s.text[s.pos++]);
+    const auto c = static_cast<unsigned char>((*s.text)[s.pos++]);
     if (c == 13) {
         ++s.line;
         s.column = 1;
@@ -202,7 +204,7 @@ void TSYM_Compiler::directive()
         while (e > b && isBlank(static_cast<unsigned char>(text[e - 1])))
             --e;
         if (active())
-            macros_[name] = text.substr(b, e - b);
+            macros_.define(name, text.substr(b, e - b));
     } else if (word == "ifdef" || word == "ifndef") {
         skipLineBlanks();
         const std::string name = readName();
@@ -262,7 +264,7 @@ void TSYM_Compiler::include(int line, int column)
         errorAt(msgIncludeOpen, msg, line, column);
     }
     Source inc;
-    inc.text = text.str();
+    inc.text = std::make_shared<const std::string>(text.str());
     inc.folder = path.parent_path();
     inc.depth = file.depth + 1;
     sources_.push_back(std::move(inc));
@@ -275,14 +277,15 @@ void TSYM_Compiler::readIdentifier()
         name += static_cast<char>(peek());
         advance();
     }
-    if (const auto m = macros_.find(name); m != macros_.end()) {
+    if (auto m = macros_.find(name)) {
         for (const Source& s : sources_)
             if (s.macro == name)
                 error(msgRecursiveMacro, format(compilerMessageText(msgRecursiveMacro), name));
-        if (++expansions_ > kMaxExpansions)
+        expandedChars_ += m->size();
+        if (++expansions_ > kMaxExpansions || expandedChars_ > kMaxExpandedChars)
             error(msgRecursiveMacro, format(compilerMessageText(msgRecursiveMacro), name));
         Source expansion;
-        expansion.text = m->second;
+        expansion.text = std::move(m);
         expansion.macro = name;
         expansion.originLine = sym_.line; // where this name began, or its own macro's origin
         expansion.originColumn = sym_.column;
@@ -338,7 +341,7 @@ void TSYM_Compiler::readString()
         }
         const Source& s = sources_.back();
         std::size_t pos = s.pos;
-        const int value = readEscape(s.text, pos);
+        const int value = readEscape(*s.text, pos);
         raw += '\\';
         while (sources_.back().pos < pos) {
             raw += static_cast<char>(peek());

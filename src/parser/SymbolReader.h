@@ -2,6 +2,7 @@
 
 #include "parser/CompilerMessages.h"
 #include "parser/ScriptWords.h"
+#include "parser/WordStore.h"
 
 #include <cstdint>
 #include <filesystem>
@@ -51,11 +52,11 @@ public:
     [[noreturn]] void error(int number, const std::string& text) const;
     [[noreturn]] void errorAt(int number, const std::string& text, int line, int column) const;
 
-    bool isDefined(const std::string& name) const { return macros_.count(name) != 0; }
+    bool isDefined(const std::string& name) const { return macros_.isDefined(name); }
 
 private:
     struct Source {
-        std::string text;
+        TWordStore::Text text;
         std::size_t pos = 0;
         int line = 1;
         int column = 1;
@@ -88,10 +89,11 @@ private:
     void readIdentifier();
 
     std::vector<Source> sources_;
-    std::map<std::string, std::string, std::less<>> macros_;
+    TWordStore macros_;
     std::vector<Condition> conditions_;
     TSymbol sym_;
     std::size_t expansions_ = 0;
+    std::size_t expandedChars_ = 0;
 };
 
 } // namespace tessaly::parser

@@ -93,5 +93,28 @@ TEST(CompilerErrorsTable, FailedCompileKeepsWhatWasCompiled)
     EXPECT_EQ(t.keywords.keywords().size(), 1u);
 }
 
+TEST(CompilerErrorsTable, ErrorsNameTheSectionAndItem)
+{
+    const auto e = compileError("%%words\n  'while' '' 300");
+    ASSERT_TRUE(e.has_value());
+    EXPECT_EQ(e->context(), "%%Words - while");
+}
+
+// Scripts built to exhaust the compiler end with an error instead.
+TEST(CompilerErrorsTable, RunawayScriptsAreStopped)
+{
+    const auto deep = compileError("%%language gutter = " + std::string(5000, '(') + "1" + std::string(5000, ')'));
+    ASSERT_TRUE(deep.has_value());
+    EXPECT_EQ(deep->number(), msgExpressionExpected);
+
+    std::string script = "#define M0 1\n";
+    for (int i = 1; i <= 40; ++i)
+        script += "#define M" + std::to_string(i) + " M" + std::to_string(i - 1) + " + M" + std::to_string(i - 1) +
+                  "\n";
+    const auto wide = compileError(script + "%%language gutter = M40");
+    ASSERT_TRUE(wide.has_value());
+    EXPECT_EQ(wide->number(), msgRecursiveMacro);
+}
+
 } // namespace
 } // namespace tessaly::parser::test

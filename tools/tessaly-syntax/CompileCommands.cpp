@@ -52,6 +52,8 @@ int compile(const std::vector<std::string>& args)
         compileScript(text, std::filesystem::path(script).parent_path(), tables);
     } catch (const ECompileError& e) {
         std::cerr << e.what() << '\n';
+        if (!e.context().empty())
+            std::cerr << "   in " << e.context() << '\n';
         return 1;
     }
     std::string form;
