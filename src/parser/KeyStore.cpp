@@ -94,6 +94,27 @@ bool TKeyStore::findKeys(std::int32_t command, std::size_t n, TKeyBinding& out) 
     return false;
 }
 
+TKeyStore::Press TKeyStore::press(std::uint16_t key)
+{
+    Press result;
+    const std::int32_t node = started_ == kNone
+                                  ? findIn(first_, key)
+                                  : findIn(nodes_[static_cast<std::size_t>(started_)].child,
+                                           static_cast<std::uint16_t>(key & 0xFF));
+    started_ = kNone;
+    if (node == kNone)
+        return result;
+    const Node& n = nodes_[static_cast<std::size_t>(node)];
+    result.taken = true;
+    if (n.command >= 0) {
+        result.command = n.command;
+    } else if (n.child != kNone) {
+        result.waiting = true;
+        started_ = node;
+    }
+    return result;
+}
+
 void TKeyStore::removeCommand(std::int32_t command)
 {
     // Rebuild without the command: the store is small and this keeps the

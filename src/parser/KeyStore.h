@@ -51,9 +51,28 @@ public:
                                     "\" and \"" + nameOf(b.command) + "\"");
         insert(b);
     }
+    // What a key press does with the store: not taken (and any started
+    // sequence is reset), taken as the first key of a sequence (waiting for
+    // the second), or taken with a command to run.
+    struct Press {
+        bool taken = false;
+        bool waiting = false;
+        std::int32_t command = -1;
+    };
+    // Looks a key up: at the top level, or, inside a started sequence, among
+    // the second keys with the modifiers removed.
+    Press press(std::uint16_t key);
+    void resetSequence() { started_ = kNone; }
+    bool inSequence() const { return started_ != kNone; }
+
     // Removes every binding of a command.
     void removeCommand(std::int32_t command);
-    void clear() { nodes_.clear(); first_ = kNone; }
+    void clear()
+    {
+        nodes_.clear();
+        first_ = kNone;
+        started_ = kNone;
+    }
 
     // All bindings, first keys in the order they were added, second keys in
     // their order below each first key.
@@ -75,6 +94,7 @@ private:
 
     std::vector<Node> nodes_;
     std::int32_t first_ = kNone;
+    std::int32_t started_ = kNone; // the node of a started two-key sequence
 };
 
 } // namespace tessaly::parser

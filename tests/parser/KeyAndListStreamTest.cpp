@@ -67,6 +67,25 @@ TEST(KeyCommands, ClashingBindingsAreRefusedAndKeepTheStore)
     EXPECT_EQ(keysOf(c, 44), (TKeyBinding{kCtrlKey | 'K', 'X', 44}));
 }
 
+TEST(KeyCommands, PressingKeysFollowsSequences)
+{
+    auto c = TKeyboardActionContoller::defaults();
+    auto& s = c.store();
+    auto p = s.press(kCtrlKey | 'K');
+    EXPECT_TRUE(p.taken && p.waiting);
+    p = s.press(kCtrlKey | 'I'); // modifiers of the second key do not count
+    EXPECT_TRUE(p.taken);
+    EXPECT_EQ(p.command, 17);
+    EXPECT_FALSE(s.inSequence());
+    s.press(kCtrlKey | 'K');
+    p = s.press('X'); // not a second key: not taken, sequence reset
+    EXPECT_FALSE(p.taken);
+    EXPECT_FALSE(s.inSequence());
+    EXPECT_EQ(s.press(kCtrlKey | kShiftKey | 'Z').command, 42);
+    EXPECT_EQ(s.press(kCtrlKey | 'Z').command, 41);
+    EXPECT_FALSE(s.press('Z').taken);
+}
+
 TEST(KeyCommands, StreamForm)
 {
     TKeyboardActionContoller c;
