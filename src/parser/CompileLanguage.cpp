@@ -28,6 +28,10 @@ void TScriptCompiler::languageEntry(Word w)
         const std::int64_t v = number();
         if (v != 0 && v != 1)
             in_.errorAt(msgRangeOutwith, "Range error, value outwith 0 .. 1", at.line, at.column);
+        // Keywords are folded when they are added, so the case cannot change
+        // under words already in the table.
+        if (v != t_.keywords.caseFlag() && !t_.keywords.keywords().empty())
+            in_.errorAt(msgNotImplemented, compilerMessageText(msgNotImplemented), at.line, at.column);
         t_.keywords.setCaseFlag(static_cast<int>(v));
         break;
     }

@@ -93,6 +93,14 @@ TEST(Compile, WordsFollowGroupsStatesAndEffects)
     EXPECT_EQ(nodeFor(k, "e")->states, e456);
 }
 
+TEST(Compile, CaseCannotChangeUnderExistingWords)
+{
+    const auto e = compileError("%%words 'If' '' 1\n%%language case = __sensitive");
+    ASSERT_TRUE(e.has_value());
+    EXPECT_EQ(e->number(), msgNotImplemented);
+    EXPECT_FALSE(compileError("%%words 'If' '' 1\n%%language case = __insensitive").has_value());
+}
+
 // The trie against a plain list: every keyword is found with its entry,
 // and no other text has entries.
 TEST(Compile, KeywordTrieAgreesWithAPlainList)
