@@ -3,8 +3,8 @@
 #include "platform/ConfigFolder.h"
 
 #include <fstream>
+#include <random>
 #include <sstream>
-#include <unistd.h>
 
 namespace tessaly::platform {
 
@@ -140,7 +140,9 @@ void Registry::save(const std::vector<Key>& keys) const
     }
     std::error_code ec;
     std::filesystem::create_directories(file_.parent_path(), ec);
-    const std::filesystem::path temp = file_.string() + ".tmp" + std::to_string(::getpid());
+    // A name of its own per write, so two programs never write one temporary file.
+    std::random_device random;
+    const std::filesystem::path temp = file_.string() + ".tmp" + std::to_string(random());
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
         const std::string s = text.str();

@@ -26,7 +26,8 @@ struct RegistryValue {
 // and binary values, kept in one text file (by default "registry.ini" in the
 // config folder). Every call reads the file afresh, and every write replaces
 // the whole file through a temporary file and a rename, so a crash never
-// leaves a half-written store and two programs never mix their writes.
+// leaves a half-written store (two programs writing at the same moment may
+// still lose one of the two writes).
 //
 // File form: a "[key]" line opens a key; "name=s:text" is a string value,
 // "name=b:hex digits" a binary one. Backslash, "=", "[", "]", CR and LF in
