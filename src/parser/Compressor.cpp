@@ -11,52 +11,45 @@
 
 namespace tessaly::parser {
 
-namespace {
-
 namespace msg = compressor_messages;
 
-enum class Direction { compress, decompress };
-
-// Runs one direction over the configured streams or files. With an output
-// file, any failure closes and deletes it before the exception goes on.
-void run(Direction direction, TCompressor::Method method, int threshold,
-    std::istream* inputStream, std::ostream* outputStream, const std::string& inputFile,
-    const std::string& outputFile)
+// With an output file, any failure closes and deletes it before the
+// exception goes on.
+void TCompressor::run(bool compressing) const
 {
     std::ifstream inFile;
-    std::istream* in = inputStream;
-    if (!inputFile.empty()) {
-        inFile.open(inputFile, std::ios::binary);
+    std::istream* in = input_;
+    if (!inputFile_.empty()) {
+        inFile.open(inputFile_, std::ios::binary);
         if (!inFile)
-            throw ECompressorException(msg::kOpenInputFile + inputFile);
+            throw ECompressorException(msg::kOpenInputFile + inputFile_);
         in = &inFile;
     } else if (in == nullptr || !*in) {
         throw ECompressorException(msg::kInitInputStream);
     }
 
     std::ofstream outFile;
-    std::ostream* out = outputStream;
-    if (!outputFile.empty()) {
+    std::ostream* out = output_;
+    if (!outputFile_.empty()) {
         // Opening the output truncates it: refuse to do that to the input.
         std::error_code ec;
-        if (!inputFile.empty() && std::filesystem::equivalent(inputFile, outputFile, ec))
-            throw ECompressorException(msg::kOpenOutputFile + outputFile);
-        outFile.open(outputFile, std::ios::binary | std::ios::trunc);
+        if (!inputFile_.empty() && std::filesystem::equivalent(inputFile_, outputFile_, ec))
+            throw ECompressorException(msg::kOpenOutputFile + outputFile_);
+        outFile.open(outputFile_, std::ios::binary | std::ios::trunc);
         if (!outFile)
-            throw ECompressorException(msg::kOpenOutputFile + outputFile);
+            throw ECompressorException(msg::kOpenOutputFile + outputFile_);
         out = &outFile;
     } else if (out == nullptr || !*out) {
         throw ECompressorException(msg::kInitOutputStream);
     }
 
     container::Channel io{*in, *out,
-        inputFile.empty() ? std::string(msg::kReadStream) : msg::kReadFile + inputFile,
-        outputFile.empty() ? std::string(msg::kWriteStream) : msg::kWriteFile + outputFile};
+        inputFile_.empty() ? std::string(msg::kReadStream) : msg::kReadFile + inputFile_,
+        outputFile_.empty() ? std::string(msg::kWriteStream) : msg::kWriteFile + outputFile_};
     try {
         try {
-            if (direction == Direction::compress) {
-                if (method == TCompressor::Method::sample)
-                    method = TCompressor::adviseMethod(*in, threshold);
+            if (compressing) {
+                const Method method = method_ == Method::sample ? adviseMethod(*in, threshold_) : method_;
                 container::compress(io, method);
             } else {
                 container::decompress(io);
@@ -64,7 +57,7 @@ void run(Direction direction, TCompressor::Method method, int threshold,
         } catch (const std::bad_alloc&) {
             throw ECompressorException(msg::kNoMemory);
         }
-        if (!outputFile.empty()) {
+        if (!outputFile_.empty()) {
             outFile.close();
             if (!outFile)
                 throw ECompressorException(io.writeError);
@@ -74,24 +67,22 @@ void run(Direction direction, TCompressor::Method method, int threshold,
                 throw ECompressorException(io.writeError);
         }
     } catch (...) {
-        if (!outputFile.empty()) {
+        if (!outputFile_.empty()) {
             outFile.close();
-            std::remove(outputFile.c_str());
+            std::remove(outputFile_.c_str());
         }
         throw;
     }
 }
 
-} // namespace
-
 void TCompressor::compress()
 {
-    run(Direction::compress, method_, threshold_, input_, output_, inputFile_, outputFile_);
+    run(true);
 }
 
 void TCompressor::decompress()
 {
-    run(Direction::decompress, method_, threshold_, input_, output_, inputFile_, outputFile_);
+    run(false);
 }
 
 std::string TCompressor::compressBytes(std::string_view data, Method method)

@@ -54,6 +54,9 @@ public:
     static std::string decompressBytes(std::string_view container, std::size_t* consumed = nullptr);
 
 private:
+    // Runs one direction over the configured streams or files.
+    void run(bool compressing) const;
+
     Method method_ = Method::block;
     int threshold_ = kDefaultThreshold;
     std::istream* input_ = nullptr;

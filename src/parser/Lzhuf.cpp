@@ -81,9 +81,9 @@ std::string lzhufEncode(std::string_view data)
 std::string lzhufDecode(std::string_view stream, std::size_t length)
 {
     std::string out;
-    // Each symbol takes at least one bit and yields at most kLookAhead bytes.
-    const std::size_t plausible = stream.size() * 8 * kLookAhead;
-    out.reserve(std::min(length, plausible));
+    // Reserve for a typical ratio only; a stated length beyond what the
+    // stream can produce must not cost memory up front.
+    out.reserve(std::min(length, stream.size() * 4 + 4096));
     if (length == 0)
         return out;
 

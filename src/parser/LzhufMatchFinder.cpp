@@ -1,6 +1,35 @@
 #include "parser/LzhufMatchFinder.h"
 
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
 namespace tessaly::parser::lzhuf {
+
+namespace {
+
+// Index of the first byte in 1..kLookAhead-1 where the keys at a and b
+// differ, or kLookAhead when they agree on all of them.
+unsigned firstDifference(const unsigned char* a, const unsigned char* b)
+{
+    unsigned i = 1;
+    if constexpr (std::endian::native == std::endian::little) {
+        for (; i < kLookAhead; i += 8) {
+            std::uint64_t x;
+            std::uint64_t y;
+            std::memcpy(&x, a + i, 8);
+            std::memcpy(&y, b + i, 8);
+            if (x != y)
+                return std::min(kLookAhead, i + unsigned(std::countr_zero(x ^ y)) / 8);
+        }
+        return kLookAhead;
+    }
+    while (i < kLookAhead && a[i] == b[i])
+        ++i;
+    return i;
+}
+
+} // namespace
 
 // Node indices: 0..kRingSize-1 are window positions, kNil is "none", and
 // kRingSize + 1 + c is the root of the tree of keys starting with byte c
@@ -35,12 +64,9 @@ void MatchFinder::insert(unsigned r)
             }
             p = left_[p];
         }
-        unsigned i = 1;
-        for (; i < kLookAhead; ++i) {
+        const unsigned i = firstDifference(key, &text[p]);
+        if (i < kLookAhead)
             cmp = int(key[i]) - int(text[p + i]);
-            if (cmp != 0)
-                break;
-        }
         if (i > kThreshold) {
             const unsigned position = ((r - p) & (kRingSize - 1)) - 1;
             if (i > matchLength) {

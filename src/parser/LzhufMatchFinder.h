@@ -19,8 +19,9 @@ public:
     MatchFinder();
 
     // The ring buffer, with its first kLookAhead - 1 bytes repeated at the end
-    // so keys never wrap.
-    std::array<unsigned char, kRingSize + kLookAhead - 1> text{};
+    // so keys never wrap, and 8 spare bytes so keys can be compared a word
+    // at a time.
+    std::array<unsigned char, kRingSize + kLookAhead - 1 + 8> text{};
 
     void insert(unsigned r);
     void remove(unsigned p);

@@ -41,6 +41,14 @@ void Tree::encode(unsigned symbol, BitWriter& out)
     update(symbol);
 }
 
+unsigned Tree::codeLength(unsigned symbol) const
+{
+    unsigned depth = 0;
+    for (unsigned node = prnt_[symbol + kNodes]; node != kRoot; node = prnt_[node])
+        ++depth;
+    return depth + 1;
+}
+
 unsigned Tree::decode(BitReader& in)
 {
     unsigned node = son_[kRoot];

@@ -25,6 +25,9 @@ public:
     void encode(unsigned symbol, BitWriter& out);
     unsigned decode(BitReader& in);
 
+    // Length of the symbol's current code in bits (for tests).
+    unsigned codeLength(unsigned symbol) const;
+
 private:
     static constexpr unsigned kNodes = 2 * kSymbols - 1; // T = 627
     static constexpr unsigned kRoot = kNodes - 1;
