@@ -26,6 +26,10 @@ TStateSet defaultAnchorSet()
 
 void TSM_ParserTables::finishCompile()
 {
+    // A script without a start state starts its documents in state 0, the
+    // state its keywords and rules default to.
+    if (defaultContext.empty())
+        defaultContext = TStateSet::of(0);
     for (auto& s : contextStates)
         if (s.empty())
             s = defaultContext;

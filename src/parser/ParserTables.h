@@ -31,9 +31,10 @@ struct TSM_ParserTables {
 
     // Back to the state of a new parser: no tables, default settings.
     void clear();
-    // The steps after a compile: every token value without a context set gets
-    // the default context set, an empty anchor set gets the built-in default,
-    // and the set of states owning a start table is noted.
+    // The steps after a compile: an empty default context set becomes {0},
+    // every token value without a context set gets the default context set,
+    // an empty anchor set gets the built-in default, and the set of states
+    // owning a start table is noted.
     void finishCompile();
     // The start table in force for the current state set: that of the lowest
     // state in both s and statesWithTables, else the default table.
