@@ -1,6 +1,7 @@
 // tessaly-syntax: the command-line tool for language definitions. Each group
 // of commands lives in its own file and registers itself below.
 #include "Command.h"
+#include "CompileCommands.h"
 #include "CompressCommands.h"
 
 #include <iostream>
@@ -14,6 +15,7 @@ using tessaly::tools::Command;
 std::vector<Command> allCommands()
 {
     std::vector<Command> commands;
+    tessaly::tools::addCompileCommands(commands);
     tessaly::tools::addCompressCommands(commands);
     return commands;
 }

@@ -1,0 +1,46 @@
+#include "parser/RegistryRecord.h"
+
+#include "parser/StyleString.h"
+
+namespace tessaly::parser {
+
+namespace {
+
+void check(const TRegistryPlace& place)
+{
+    if (!place.useRegistry || place.key.empty())
+        throw ERegistryDisabled(place.component);
+}
+
+} // namespace
+
+void saveToRegistry(const TSM_Settings& settings, const TRegistryPlace& place, platform::Registry& registry)
+{
+    check(place);
+    using Type = platform::RegistryValue::Type;
+    registry.write(place.key, {
+                                  {"Highlighting - " + settings.languageName, Type::string, makeStyleString(settings)},
+                                  {"Key Assignments - " + settings.languageName, Type::binary,
+                                   makeKeyAssignments(settings)},
+                              });
+}
+
+bool loadFromRegistry(TSM_Settings& settings, const TRegistryPlace& place, const platform::Registry& registry)
+{
+    check(place);
+    const auto style = registry.read(place.key, "Highlighting - " + settings.languageName);
+    const auto keys = registry.read(place.key, "Key Assignments - " + settings.languageName);
+    if (style) {
+        if (style->type != platform::RegistryValue::Type::string)
+            throw EInvalidRegistryData("Invalid data in style string");
+        applyStyleString(style->data, settings);
+    }
+    if (keys) {
+        if (keys->type != platform::RegistryValue::Type::binary)
+            throw EInvalidRegistryData("Invalid data in registry entry");
+        applyKeyAssignments(keys->data, settings);
+    }
+    return style || keys;
+}
+
+} // namespace tessaly::parser
