@@ -1,0 +1,49 @@
+#include "insert/dialogs/DialogFields.h"
+
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+
+namespace tessaly::insert {
+
+QLineEdit* addLineEdit(QFormLayout* form, const QString& label, const QString& name)
+{
+    auto* edit = new QLineEdit(form->parentWidget());
+    edit->setObjectName(name);
+    form->addRow(label, edit);
+    return edit;
+}
+
+QSpinBox* addSpin(QFormLayout* form, const QString& label, const QString& name, int max)
+{
+    auto* spin = new QSpinBox(form->parentWidget());
+    spin->setObjectName(name);
+    spin->setRange(0, max);
+    spin->setValue(0);
+    form->addRow(label, spin);
+    return spin;
+}
+
+QPlainTextEdit* addTextBox(QFormLayout* form, const QString& label, const QString& name)
+{
+    auto* box = new QPlainTextEdit(form->parentWidget());
+    box->setObjectName(name);
+    box->setTabChangesFocus(true);
+    form->addRow(label, box);
+    return box;
+}
+
+std::string spinText(const QSpinBox* spin)
+{
+    return spin->cleanText().toStdString();
+}
+
+std::string crLfText(const QPlainTextEdit* box)
+{
+    QString text = box->toPlainText();
+    text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+    return text.toStdString();
+}
+
+} // namespace tessaly::insert
