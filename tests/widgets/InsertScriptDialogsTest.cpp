@@ -200,7 +200,14 @@ private slots:
         dialog.open();
         dialog.okButton()->click();
         QCOMPARE(storeText(memo_), QString());
+
+        // A current row without a selection is no choice either.
+        dialog.variableList()->setCurrentRow(2, QItemSelectionModel::NoUpdate);
+        QVERIFY(dialog.syntaxPanel()->text().isEmpty());
+        dialog.okButton()->click();
+        QCOMPARE(storeText(memo_), QString());
         dialog.cancelButton()->click();
+        QVERIFY(!dialog.isVisible());
     }
 
     void htmlColorRule()

@@ -31,20 +31,31 @@ TASPVarForm::TASPVarForm(EditorAccess editor, QWidget* parent)
     prev_->setObjectName(QStringLiteral("Prev"));
     prev_->setTextFormat(Qt::PlainText);
     prev_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Wide enough for the longest expression, in the dialog's font.
+    prev_->setMinimumWidth(prev_->fontMetrics().horizontalAdvance(
+        QString::fromStdString(aspServerVariable("GATEWAY_INTERFACE"))));
     syntaxLayout->addWidget(prev_);
     layout->addWidget(syntax);
 
-    // The panel follows the chosen variable, by mouse or by keyboard.
-    connect(listBox1_, &QListWidget::currentRowChanged, this, [this](int row) {
-        prev_->setText(row < 0 ? QString() : QString::fromStdString(aspServerVariable(listBox1_->item(row)->text().toStdString())));
+    // The panel shows the chosen variable, chosen by mouse or keyboard; a
+    // current row without a selection (as focus alone gives) is no choice.
+    connect(listBox1_, &QListWidget::itemSelectionChanged, this, [this] {
+        const QListWidgetItem* item = chosenItem();
+        prev_->setText(item ? QString::fromStdString(aspServerVariable(item->text().toStdString())) : QString());
     });
     addButtons(layout, QStringLiteral("OK"), QStringLiteral("Cancel"));
 }
 
+QListWidgetItem* TASPVarForm::chosenItem() const
+{
+    const auto items = listBox1_->selectedItems();
+    return items.isEmpty() ? nullptr : items.first();
+}
+
 void TASPVarForm::okClicked()
 {
-    const QListWidgetItem* item = listBox1_->currentItem();
-    if (!item || !item->isSelected())
+    const QListWidgetItem* item = chosenItem();
+    if (!item)
         return;
     insertText(editor(), aspServerVariable(item->text().toStdString()));
     cancelClicked();
@@ -53,6 +64,7 @@ void TASPVarForm::okClicked()
 void TASPVarForm::cancelClicked()
 {
     // The list forgets its choice with the panel, so the two always agree.
+    listBox1_->clearSelection();
     listBox1_->setCurrentRow(-1);
     prev_->clear();
     if (QWidget* panel = listBox1_->parentWidget())

@@ -4,6 +4,7 @@
 
 class QLabel;
 class QListWidget;
+class QListWidgetItem;
 
 namespace tessaly::insert {
 
@@ -23,6 +24,8 @@ protected:
     void cancelClicked() override;
 
 private:
+    QListWidgetItem* chosenItem() const;
+
     QListWidget* listBox1_;
     QLabel* prev_;
 };

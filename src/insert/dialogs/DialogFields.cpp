@@ -4,13 +4,30 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSpinBox>
+#include <QTextDocument>
 
 namespace tessaly::insert {
+
+namespace {
+
+// Sizes are counted in characters of the widget's font, so the dialogs grow
+// with the system font.
+constexpr int kFieldColumns = 30;
+constexpr int kBoxColumns = 30;
+constexpr int kBoxLines = 5;
+
+int charsWide(const QWidget* w, int columns)
+{
+    return w->fontMetrics().averageCharWidth() * columns;
+}
+
+} // namespace
 
 QLineEdit* addLineEdit(QFormLayout* form, const QString& label, const QString& name)
 {
     auto* edit = new QLineEdit(form->parentWidget());
     edit->setObjectName(name);
+    edit->setMinimumWidth(charsWide(edit, kFieldColumns));
     form->addRow(label, edit);
     return edit;
 }
@@ -30,6 +47,9 @@ QPlainTextEdit* addTextBox(QFormLayout* form, const QString& label, const QStrin
     auto* box = new QPlainTextEdit(form->parentWidget());
     box->setObjectName(name);
     box->setTabChangesFocus(true);
+    box->setMinimumWidth(charsWide(box, kBoxColumns));
+    box->setFixedHeight(box->fontMetrics().lineSpacing() * kBoxLines + 2 * box->frameWidth() +
+                        static_cast<int>(2 * box->document()->documentMargin()));
     form->addRow(label, box);
     return box;
 }
