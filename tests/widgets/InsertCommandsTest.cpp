@@ -242,6 +242,16 @@ private slots:
         QCOMPARE(storeText(second_), QString());
     }
 
+    void worksWithoutAParentWindow()
+    {
+        TSyntaxMemo memo;
+        TInsertCommands commands([&memo] { return &memo; }, nullptr, nullptr);
+        commands.updateDocumentActions();
+        commands.action("ScriptBlock")->trigger();
+        // With no language accessor the JavaScript block is written.
+        QCOMPARE(storeText(memo), QStringLiteral("<SCRIPT LANGUAGE=\"JavaScript\">\r<!--\r\r\r-->\r</SCRIPT>"));
+    }
+
     void dialogsAreCreatedOnceAndReused()
     {
         TFormWindow* form = commands_->formWindow();

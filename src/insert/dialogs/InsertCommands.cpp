@@ -72,7 +72,16 @@ TInsertCommands::TInsertCommands(EditorAccess editor, LanguageAccess language, Q
     setDocumentActionsEnabled(false);
 }
 
-TInsertCommands::~TInsertCommands() = default;
+TInsertCommands::~TInsertCommands()
+{
+    // With a parent window the dialogs and the popup go with it; without one
+    // they are ours to free.
+    if (parent_)
+        return;
+    const QList<QWidget*> owned = {servlet_, functionBlock_, messageBox_, form_, button_, customObject_, textBox_,
+                                   textArea_, radioCheck_, select_, link_, aspVar_, colorPicker_, headings_};
+    qDeleteAll(owned);
+}
 
 void TInsertCommands::createActions()
 {
