@@ -124,15 +124,16 @@ void TInsertCommands::addItems(QMenu* menu, TCommandMenu which)
             menu->addAction(actions_.value(qs(command.name)));
 }
 
-QMenu* TInsertCommands::addSubmenu(QMenu* menu, TCommandMenu which)
+QMenu* TInsertCommands::addSubmenu(QMenu* menu, TCommandMenu which, QAction* before)
 {
     for (const TSubmenu& sub : insertSubmenus()) {
         if (sub.menu != which)
             continue;
-        QMenu* child = menu->addMenu(qs(sub.caption));
+        auto* child = new QMenu(qs(sub.caption), menu);
         child->setObjectName(qs(sub.name));
         child->menuAction()->setObjectName(qs(sub.name));
         addItems(child, which);
+        menu->insertMenu(before, child);
         documentActions_ << child->menuAction();
         actions_.insert(qs(sub.name), child->menuAction());
         return child;
@@ -143,15 +144,8 @@ QMenu* TInsertCommands::addSubmenu(QMenu* menu, TCommandMenu which)
 void TInsertCommands::fillHtmlMenu(QMenu* menu)
 {
     addItems(menu, TCommandMenu::HTML);
-    // Headings go after Underline, Forms at the end.
-    QAction* center = action(QStringLiteral("Center1"));
-    QMenu* headings = new QMenu(QStringLiteral("Headings"), menu);
-    headings->setObjectName(QStringLiteral("Headings1"));
-    headings->menuAction()->setObjectName(QStringLiteral("Headings1"));
-    addItems(headings, TCommandMenu::Headings);
-    menu->insertMenu(center, headings);
-    documentActions_ << headings->menuAction();
-    actions_.insert(QStringLiteral("Headings1"), headings->menuAction());
+    // Headings stand between Underline and Center; Forms come last.
+    addSubmenu(menu, TCommandMenu::Headings, action(QStringLiteral("Center1")));
     addSubmenu(menu, TCommandMenu::Forms);
     connect(menu, &QMenu::aboutToShow, this, &TInsertCommands::updateDocumentActions);
     updateDocumentActions();

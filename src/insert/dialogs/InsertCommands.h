@@ -97,7 +97,8 @@ public:
 private:
     void createActions();
     void addItems(QMenu* menu, TCommandMenu which);
-    QMenu* addSubmenu(QMenu* menu, TCommandMenu which);
+    // Adds a submenu with its items before the given action (at the end when null).
+    QMenu* addSubmenu(QMenu* menu, TCommandMenu which, QAction* before = nullptr);
     void addButtons(QToolBar* toolbar, TCommandToolbar which);
     void quickColor();
     void openDialog(QDialog* dialog, const QString& caption = QString());
