@@ -1,0 +1,35 @@
+#include "insert/dialogs/SnippetDialog.h"
+
+#include <QBoxLayout>
+#include <QDialogButtonBox>
+#include <QPushButton>
+
+namespace tessaly::insert {
+
+TSnippetDialog::TSnippetDialog(EditorAccess editor, const QString& caption, QWidget* parent)
+    : QDialog(parent), editor_(std::move(editor))
+{
+    setWindowTitle(caption);
+}
+
+void TSnippetDialog::addButtons(QBoxLayout* layout, const QString& okCaption, const QString& cancelCaption)
+{
+    auto* box = new QDialogButtonBox(this);
+    ok_ = box->addButton(okCaption, QDialogButtonBox::AcceptRole);
+    cancel_ = box->addButton(cancelCaption, QDialogButtonBox::RejectRole);
+    ok_->setObjectName(QStringLiteral("OKBtn"));
+    cancel_->setObjectName(QStringLiteral("CancelBtn"));
+    ok_->setDefault(true);
+    // The buttons call the handlers directly, so a dialog that refuses to
+    // close on OK (nothing to write) stays open.
+    connect(ok_, &QPushButton::clicked, this, [this] { okClicked(); });
+    connect(cancel_, &QPushButton::clicked, this, [this] { cancelClicked(); });
+    layout->addWidget(box);
+}
+
+void TSnippetDialog::closeDialog(bool accepted)
+{
+    QDialog::done(accepted ? QDialog::Accepted : QDialog::Rejected);
+}
+
+} // namespace tessaly::insert
