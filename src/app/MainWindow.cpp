@@ -1,6 +1,6 @@
 #include "app/MainWindow.h"
 
-#include <QPlainTextEdit>
+#include "widgets/SyntaxMemoView.h"
 
 namespace tessaly::app {
 
@@ -8,7 +8,9 @@ MainWindow::MainWindow(QWidget* parent)
     : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral(" Tessaly"));
-    setCentralWidget(new QPlainTextEdit(this));
+    auto* editor = new widgets::TSyntaxMemoView(this);
+    editor->memo().setOptions({memo::TSyntaxMemoOption::smoAutoIndent, memo::TSyntaxMemoOption::smoTabToColumn});
+    setCentralWidget(editor);
     resize(900, 650);
 }
 

@@ -1,0 +1,33 @@
+#pragma once
+
+// The large page file that benchmarks load: built once with the corpus's
+// make-big.sh and kept in the temporary folder.
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace tessaly::bench {
+
+inline std::filesystem::path bigCorpus(int megabytes)
+{
+    namespace fs = std::filesystem;
+    const fs::path file = fs::temp_directory_path() / ("tessaly-corpus-" + std::to_string(megabytes) + "mb.html");
+    if (!fs::exists(file)) {
+        const std::string cmd = "bash '" TESSALY_SHARED_DIR "/corpus/make-big.sh' " + std::to_string(megabytes) + " '"
+            + file.string() + "' >/dev/null";
+        if (std::system(cmd.c_str()) != 0)
+            return {};
+    }
+    return file;
+}
+
+// Resident and peak resident memory of this process in bytes.
+struct Memory {
+    long resident = 0;
+    long peak = 0;
+};
+Memory memoryNow();
+// Resets the peak to the current resident size.
+void resetPeak();
+
+} // namespace tessaly::bench

@@ -1,0 +1,202 @@
+// Plain search and regular-expression search over a few MB of real pages.
+// The text comes from $TESSALY_BENCH_FILE, else /tmp/corpus-4mb.html (made by
+// ../shared/corpus/make-big.sh 4 /tmp/corpus-4mb.html); without it the
+// benchmarks are skipped.
+#include "memo/CharBlocks.h"
+#include "memo/PlainSearch.h"
+#include "memo/REParser.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+using namespace tessaly::memo;
+
+namespace {
+
+// The corpus in the store's form: every line break a single CR.
+const std::string& corpus()
+{
+    static const std::string text = [] {
+        const char* env = std::getenv("TESSALY_BENCH_FILE");
+        std::ifstream in(env ? env : "/tmp/corpus-4mb.html", std::ios::binary);
+        std::stringstream raw;
+        raw << in.rdbuf();
+        const std::string bytes = raw.str();
+        std::string out;
+        out.reserve(bytes.size());
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            const char c = bytes[i];
+            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+                continue;
+            out.push_back(c == '\n' ? '\r' : c);
+        }
+        return out;
+    }();
+    return text;
+}
+
+// A stream whose blocks are the lines (each ending in CR), like the
+// editor's line records.
+class TLineStream final : public TCharStream, public TCharBlocks {
+public:
+    explicit TLineStream(const std::string& text) : text_(text), cursor_(text)
+    {
+        starts_.push_back(0);
+        for (std::size_t i = 0; i < text.size(); ++i)
+            if (text[i] == '\r' && i + 1 < text.size())
+                starts_.push_back(static_cast<std::int64_t>(i + 1));
+    }
+    std::int64_t size() const override { return cursor_.size(); }
+    std::int64_t position() const override { return cursor_.position(); }
+    void setPosition(std::int64_t offset) override { cursor_.setPosition(offset); }
+    unsigned char current() const override { return cursor_.current(); }
+    void advance() override { cursor_.advance(); }
+    void stepBack() override { cursor_.stepBack(); }
+    TCharBlock blockAt(std::int64_t offset) const override
+    {
+        if (offset < 0 || offset >= size())
+            return {};
+        // Most requests ask for the line last given or one beside it.
+        auto holds = [&](std::size_t line) {
+            return line < starts_.size() && starts_[line] <= offset
+                && (line + 1 == starts_.size() || offset < starts_[line + 1]);
+        };
+        std::size_t line = last_;
+        if (!holds(line)) {
+            if (holds(line + 1))
+                ++line;
+            else if (line > 0 && holds(line - 1))
+                --line;
+            else
+                line = static_cast<std::size_t>(std::upper_bound(starts_.begin(), starts_.end(), offset)
+                                                - starts_.begin() - 1);
+        }
+        last_ = line;
+        const std::int64_t end = line + 1 == starts_.size() ? size() : starts_[line + 1];
+        return {starts_[line], std::string_view(text_).substr(static_cast<std::size_t>(starts_[line]),
+                                                              static_cast<std::size_t>(end - starts_[line]))};
+    }
+
+private:
+    const std::string& text_;
+    TStringStream cursor_;
+    std::vector<std::int64_t> starts_;
+    mutable std::size_t last_ = 0;
+};
+
+bool haveCorpus(benchmark::State& state)
+{
+    if (!corpus().empty())
+        return true;
+    state.SkipWithError("no corpus file: run ../shared/corpus/make-big.sh 4 /tmp/corpus-4mb.html");
+    return false;
+}
+
+template <class Stream>
+void plainCount(benchmark::State& state, const char* word, TSearchOptions options)
+{
+    if (!haveCorpus(state))
+        return;
+    const std::string& text = corpus();
+    TPlainSearch search;
+    std::int64_t count = 0;
+    Stream stream(text);
+    for (auto _ : state) {
+        count = 0;
+        for (std::int64_t at = 0; (at = search.find(stream, word, at, options)) >= 0; ++at)
+            ++count;
+        benchmark::DoNotOptimize(count);
+    }
+    state.counters["matches"] = static_cast<double>(count);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(text.size()));
+}
+
+template <class Stream>
+void regexCount(benchmark::State& state, const char* pattern)
+{
+    if (!haveCorpus(state))
+        return;
+    const std::string& text = corpus();
+    TREParser re;
+    if (!re.compile(pattern)) {
+        state.SkipWithError(re.errorText().c_str());
+        return;
+    }
+    std::int64_t count = 0;
+    Stream stream(text);
+    for (auto _ : state) {
+        stream.setPosition(0);
+        count = 0;
+        while (re.match(stream, true)) {
+            ++count;
+            const std::int64_t end = re.matchEnd();
+            stream.setPosition(end > re.matchStart() ? end : end + 1);
+            if (re.matchStart() >= stream.size())
+                break;
+        }
+        benchmark::DoNotOptimize(count);
+    }
+    state.counters["matches"] = static_cast<double>(count);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(text.size()));
+}
+
+void BM_PlainRareWord(benchmark::State& state) { plainCount<TStringBlockStream>(state, "Quetzalcoatl", {}); }
+void BM_PlainRareWordCase(benchmark::State& state)
+{
+    plainCount<TStringBlockStream>(state, "Quetzalcoatl", {true, false, false});
+}
+void BM_PlainRareWordUpward(benchmark::State& state)
+{
+    if (!haveCorpus(state))
+        return;
+    const std::string& text = corpus();
+    TPlainSearch search;
+    for (auto _ : state) {
+        TStringBlockStream stream(text);
+        benchmark::DoNotOptimize(search.find(stream, "Quetzalcoatl", stream.size(), {false, false, true}));
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * static_cast<std::int64_t>(text.size()));
+}
+void BM_PlainCountDiv(benchmark::State& state) { plainCount<TStringBlockStream>(state, "div", {}); }
+void BM_PlainCountDivWholeWord(benchmark::State& state)
+{
+    plainCount<TStringBlockStream>(state, "div", {false, true, false});
+}
+// A stream without block access: the search reads through copied windows.
+void BM_PlainRareWordCharStream(benchmark::State& state) { plainCount<TStringStream>(state, "Quetzalcoatl", {}); }
+
+// Through line records, as the editor's store will hand them out.
+void BM_PlainRareWordLines(benchmark::State& state) { plainCount<TLineStream>(state, "Quetzalcoatl", {}); }
+
+void BM_RegexTags(benchmark::State& state) { regexCount<TStringBlockStream>(state, "<[a-z]+"); }
+void BM_RegexRareLiteral(benchmark::State& state) { regexCount<TStringBlockStream>(state, "Quetzalcoatl"); }
+void BM_RegexAttribute(benchmark::State& state)
+{
+    regexCount<TStringBlockStream>(state, "(class|id)=\\\"[^\\\"]*\\\"");
+}
+void BM_RegexTagsCharStream(benchmark::State& state) { regexCount<TStringStream>(state, "<[a-z]+"); }
+void BM_RegexTagsLines(benchmark::State& state) { regexCount<TLineStream>(state, "<[a-z]+"); }
+
+} // namespace
+
+BENCHMARK(BM_PlainRareWord)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainRareWordCase)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainRareWordUpward)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainCountDiv)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainCountDivWholeWord)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainRareWordCharStream)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PlainRareWordLines)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RegexTags)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RegexRareLiteral)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RegexAttribute)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RegexTagsCharStream)->Unit(benchmark::kMillisecond);
+
+BENCHMARK(BM_RegexTagsLines)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

@@ -1,1 +1,0 @@
-#include "memo/CharStream.h"

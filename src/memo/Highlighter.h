@@ -1,0 +1,37 @@
+#pragma once
+
+#include "memo/CharStream.h"
+
+#include <cstdint>
+
+namespace tessaly::memo {
+
+class TSyntaxMemo;
+
+// What the editor needs from a parser to colour its text: the parser cuts
+// the text into tokens and gives each a token value (0..255, 0 = no token).
+// The parser engine implements it; the editor knows nothing else of it.
+class THighlighter {
+public:
+    virtual ~THighlighter() = default;
+
+    // The editor starts or stops using this parser.
+    virtual void attach(TSyntaxMemo& /*editor*/) {}
+    virtual void detach(TSyntaxMemo& /*editor*/) {}
+
+    // Prepares a scan that restarts at a place whose run of characters had
+    // token value tokenBefore (0 at the top of the document).
+    virtual void resumeAt(std::uint8_t tokenBefore) = 0;
+    // Consumes one token from the stream and returns its value; length is
+    // set to the number of characters consumed.
+    virtual std::uint8_t nextToken(TSyntaxMemo& editor, TCharStream& stream, std::int64_t& length) = 0;
+    // After a call: the token just returned must be scanned again from its
+    // start (the parser looks ahead).
+    virtual bool lookaheadPending() const { return false; }
+    // Token values at whose runs a scan may restart.
+    virtual bool isAnchor(std::uint8_t token) const = 0;
+    // False while the parser cannot highlight (it needs a handler that is missing).
+    virtual bool usable() const { return true; }
+};
+
+} // namespace tessaly::memo

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace tessaly::memo {
+
+// Errors raised by the editor engine. Each carries the text a user sees.
+class ESyntaxMemo : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A file could not be opened for reading.
+class EFOpenError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A file could not be created or written; the old file is left as it was.
+class EFCreateError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// A write to a read-only stream.
+class EStreamError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+} // namespace tessaly::memo

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "memo/REError.h"
+#include "memo/REStartSet.h"
+#include "memo/TextCursor.h"
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+namespace tessaly::memo {
+
+// Runs a compiled program (REProgram.h) against text. A backtracking
+// machine with an explicit stack of choice points, so deep repetitions
+// need no deep recursion, and with a step budget per match attempt, so a
+// pattern that backtracks without end fails with an error instead of
+// hanging the editor.
+class TREMatcher {
+public:
+    static constexpr int tableSize = 256;
+    static constexpr std::uint64_t defaultStepLimit = 20'000'000;
+
+    explicit TREMatcher(const std::vector<std::uint8_t>& program);
+
+    // Tries one match that starts exactly at `start`.
+    bool attempt(TTextCursor& text, std::int64_t start);
+    // Tries start positions from `from` up to the end of the text.
+    bool searchForward(TTextCursor& text, std::int64_t from);
+    // Tries start positions from `from` down to 0.
+    bool searchBackward(TTextCursor& text, std::int64_t from);
+
+    // After a successful match: entry 0 is the match start, each further
+    // entry the start of the next element matched, and the entries after
+    // the last element hold the match end.
+    // (Entries from positionCount() on are not stored: they all equal
+    // matchEnd().)
+    std::int64_t position(int index) const { return index < fill_ ? table_[static_cast<std::size_t>(index)] : end_; }
+    int positionCount() const { return fill_; }
+    std::int64_t matchStart() const { return position(0); }
+    std::int64_t matchEnd() const { return end_; }
+    // Start and end of group n (1..9) in the match, -1 when it took no part.
+    std::int64_t groupStart(int n) const { return groupStart_[static_cast<std::size_t>(n)]; }
+    std::int64_t groupEnd(int n) const { return groupEnd_[static_cast<std::size_t>(n)]; }
+
+    TREError error() const { return error_; }
+    // Steps one attempt may take (at least four per character of the text)
+    // before it fails with TREError::TooComplex.
+    void setStepLimit(std::uint64_t steps) { stepLimit_ = steps; }
+
+private:
+    struct Choice {
+        std::int64_t pos;      // position to resume at (BRANCH) or where the repeat began
+        std::int64_t count;    // characters the repeat takes now
+        std::uint32_t node;    // BRANCH to resume at, or the STAR/PLUS node
+        std::uint32_t trail;
+        std::int16_t fill;
+        std::int16_t open1Fill;
+        std::int16_t nextChar; // the literal that must follow the repeat, or -1
+        std::int8_t min;
+        bool repeat;           // STAR/PLUS choice rather than BRANCH
+    };
+    // Choice points and undo entries one attempt may stack up.
+    static constexpr std::size_t maxStacked = 2'000'000;
+    struct TrailEntry {
+        std::int64_t* slot;
+        std::int64_t old;
+    };
+
+    bool run(TTextCursor& text, std::int64_t start);
+    bool record(std::int64_t pos);
+    void setGroup(std::int64_t* slot, std::int64_t value);
+    std::int64_t repeatCount(TTextCursor& text, std::size_t node, std::int64_t pos);
+    bool inClass(std::size_t node, unsigned char c) const;
+    // Largest count <= count and >= min after which the repeat's follower
+    // can match, or -1.
+    std::int64_t fitCount(TTextCursor& text, std::int64_t pos, std::int64_t count, std::int32_t min,
+                          std::int32_t nextChar);
+
+    const std::vector<std::uint8_t>& prog_;
+    std::vector<std::array<bool, 256>> classes_;
+    std::vector<std::int16_t> classOf_;
+    TREStartSet start_;
+
+    std::array<std::int64_t, tableSize> table_{};
+    int fill_ = 0;
+    int open1Fill_ = 0;
+    std::int64_t end_ = -1;
+    std::array<std::int64_t, 10> groupStart_{};
+    std::array<std::int64_t, 10> groupEnd_{};
+    std::vector<Choice> choices_;
+    std::vector<TrailEntry> trail_;
+    std::uint64_t steps_ = 0;
+    std::uint64_t stepLimit_ = defaultStepLimit;
+    TREError error_ = TREError::NoError;
+};
+
+} // namespace tessaly::memo

@@ -1,0 +1,333 @@
+#include "memo/SyntaxMemo.h"
+
+#include "memo/Normalise.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tessaly::memo {
+
+TSyntaxMemo::TSyntaxMemo()
+    : lines_(*this)
+{
+}
+
+TSyntaxMemo::~TSyntaxMemo()
+{
+    if (THighlighter* h = highlighter())
+        h->detach(*this);
+}
+
+// --- selection ---------------------------------------------------------------
+
+std::int64_t TSyntaxMemo::selStart() const
+{
+    return std::min(anchor_, caret_);
+}
+
+void TSyntaxMemo::setSelStart(std::int64_t offset)
+{
+    setSelection(offset, offset);
+}
+
+std::int64_t TSyntaxMemo::selLength() const
+{
+    return store_.crLfLength(std::min(anchor_, caret_), std::max(anchor_, caret_));
+}
+
+void TSyntaxMemo::setSelLength(std::int64_t count)
+{
+    const std::int64_t start = selStart();
+    setSelection(start, start + count);
+}
+
+std::string TSyntaxMemo::selText() const
+{
+    return toCrLf(store_.text(std::min(anchor_, caret_), std::max(anchor_, caret_)));
+}
+
+void TSyntaxMemo::setSelText(std::string_view text)
+{
+    replaceSelection(text);
+    changeKinds_ |= ckText | ckSelection;
+    scrollCaret();
+    notify();
+    view_->repaintAll();
+}
+
+int TSyntaxMemo::getSelTextBuf(char* buf, int size)
+{
+    if (!buf || size <= 0)
+        return 0;
+    std::string s = selText();
+    const int n = static_cast<int>(std::min<std::size_t>(s.size(), static_cast<std::size_t>(size)));
+    std::memcpy(buf, s.data(), static_cast<std::size_t>(n));
+    return n;
+}
+
+std::int64_t TSyntaxMemo::getTextLen() const
+{
+    return store_.crLfLength(0, store_.length());
+}
+
+std::string TSyntaxMemo::text() const
+{
+    return toCrLf(store_.text(0, store_.length()));
+}
+
+void TSyntaxMemo::selectAll()
+{
+    setSelection(-1, 0);
+}
+
+void TSyntaxMemo::clearSelection()
+{
+    setSelText({});
+}
+
+void TSyntaxMemo::clear()
+{
+    const bool was = redraw_;
+    redraw_ = false;
+    setSelection(-1, 0, true);
+    replaceSelection({});
+    redraw_ = was;
+    undo_.clearUndo();
+    topLine_ = 0;
+    leftColumn_ = 0;
+    changeKinds_ |= ckText | ckSelection;
+    notify();
+    view_->repaintAll();
+}
+
+void TSyntaxMemo::setSelection(std::int64_t anchor, std::int64_t caret, bool quiet)
+{
+    const std::int64_t len = store_.length();
+    if (anchor == -1) {
+        anchor = 0;
+        caret = len;
+    }
+    anchor = std::clamp<std::int64_t>(anchor, 0, len);
+    caret = std::clamp<std::int64_t>(caret, 0, len);
+    const bool moved = anchor != anchor_ || caret != caret_;
+    if (moved && view_ != &noView_) {
+        markDecoration(anchor_, caret_);
+        markDecoration(anchor, caret);
+    }
+    anchor_ = anchor;
+    caret_ = caret;
+    preferredColumn_ = -1;
+    if (quiet || !redraw_)
+        return;
+    if (moved) {
+        changeKinds_ |= ckSelection;
+        scrollCaret();
+        notify();
+        view_->caretMoved();
+    } else {
+        notify();
+    }
+}
+
+void TSyntaxMemo::markDecoration(std::int64_t a, std::int64_t b)
+{
+    const std::int64_t r0 = store_.recordOf(std::min(a, b));
+    const std::int64_t r1 = store_.recordOf(std::max(a, b));
+    view_->repaintRecords(r0, r1);
+}
+
+// --- notifications -------------------------------------------------------------
+
+void TSyntaxMemo::markChanged(std::int64_t rec)
+{
+    if (firstChanged_ < 0 || rec < firstChanged_)
+        firstChanged_ = rec;
+}
+
+void TSyntaxMemo::textChanged(std::int64_t start, std::int64_t extent)
+{
+    changeKinds_ |= ckText;
+    if (onTextChange)
+        onTextChange(*this, start, extent);
+}
+
+void TSyntaxMemo::changed(std::uint32_t kinds)
+{
+    changeKinds_ |= kinds;
+    notify();
+}
+
+void TSyntaxMemo::notify()
+{
+    if (paintLock_ > 0 || loading_ || !redraw_)
+        return;
+    if (firstChanged_ >= 0)
+        rehighlight();
+    if (changeKinds_ != 0 && onChange)
+        onChange(*this);
+    changeKinds_ = 0;
+    firstChanged_ = -1;
+}
+
+void TSyntaxMemo::setRedraw(bool on)
+{
+    if (redraw_ == on)
+        return;
+    redraw_ = on;
+    if (on) {
+        view_->repaintAll();
+        notify();
+    }
+}
+
+void TSyntaxMemo::setModified(bool value)
+{
+    if (!value)
+        undo_.clearUndo();
+}
+
+void TSyntaxMemo::setOptions(TSyntaxMemoOptions o)
+{
+    if (o == options_)
+        return;
+    options_ = o;
+    changed(ckOptions);
+    view_->repaintAll();
+}
+
+void TSyntaxMemo::setIndentStep(int step)
+{
+    if (step >= 1 && step <= 19)
+        indentStep_ = step;
+}
+
+// --- caret position, colours, marks, scrolling -------------------------------
+
+int TSyntaxMemo::displayColumn(std::int64_t rec, int col) const
+{
+    const std::string_view t = store_.recordText(rec);
+    if (!(store_.meta(rec).flags & kRecHasTab))
+        return col;
+    int d = 0;
+    const int n = std::min<int>(col, static_cast<int>(t.size()));
+    for (int i = 0; i < n; ++i)
+        d = t[static_cast<std::size_t>(i)] == '\t' ? tabs_.nextStop(d) : d + 1;
+    return d + (col - n);
+}
+
+int TSyntaxMemo::columnAtDisplay(std::int64_t rec, int dcol) const
+{
+    const std::string_view t = store_.recordText(rec);
+    int end = static_cast<int>(t.size());
+    if (end > 0 && t.back() == kCR)
+        --end;
+    int d = 0;
+    for (int i = 0; i < end; ++i) {
+        const int next = t[static_cast<std::size_t>(i)] == '\t' ? tabs_.nextStop(d) : d + 1;
+        if (next > dcol)
+            return i;
+        d = next;
+    }
+    return end;
+}
+
+int TSyntaxMemo::preferredColumn() const
+{
+    if (preferredColumn_ >= 0)
+        return preferredColumn_;
+    const std::int64_t rec = store_.recordOf(caret_);
+    return displayColumn(rec, static_cast<int>(caret_ - store_.recordStart(rec)));
+}
+
+TCaretPos TSyntaxMemo::getCaretPos() const
+{
+    const std::int64_t rec = store_.recordOf(caret_);
+    const int col = static_cast<int>(caret_ - store_.recordStart(rec));
+    return {displayColumn(rec, col) + 1, rec + 1};
+}
+
+void TSyntaxMemo::setLineBackColor(std::int64_t line, std::int32_t color)
+{
+    if (line < 1 || line > store_.recordCount())
+        return;
+    TRecordMeta& m = store_.meta(line - 1);
+    m.backColor = color;
+    m.flags |= kRecDecoration;
+    view_->repaintRecords(line - 1, line - 1);
+}
+
+void TSyntaxMemo::setLineTextColor(std::int64_t line, std::int32_t color)
+{
+    if (line < 1 || line > store_.recordCount())
+        return;
+    TRecordMeta& m = store_.meta(line - 1);
+    m.textColor = color;
+    m.flags |= kRecDecoration;
+    view_->repaintRecords(line - 1, line - 1);
+}
+
+void TSyntaxMemo::setMark(int mark, std::int64_t line)
+{
+    if (mark < 1 || mark > 16 || line < 1 || line > store_.recordCount())
+        return;
+    store_.meta(line - 1).marks |= static_cast<std::uint16_t>(1u << (mark - 1));
+    view_->repaintRecords(line - 1, line - 1);
+}
+
+void TSyntaxMemo::clearMark(int mark, std::int64_t line)
+{
+    if (mark < 1 || mark > 16 || line < 1 || line > store_.recordCount())
+        return;
+    store_.meta(line - 1).marks &= static_cast<std::uint16_t>(~(1u << (mark - 1)));
+    view_->repaintRecords(line - 1, line - 1);
+}
+
+bool TSyntaxMemo::hasMark(int mark, std::int64_t line) const
+{
+    if (mark < 1 || mark > 16 || line < 1 || line > store_.recordCount())
+        return false;
+    return (store_.meta(line - 1).marks & (1u << (mark - 1))) != 0;
+}
+
+void TSyntaxMemo::setTopLine(std::int64_t line)
+{
+    line = std::clamp<std::int64_t>(line, 0, store_.recordCount() - 1);
+    if (line == topLine_)
+        return;
+    topLine_ = line;
+    view_->scrolled();
+}
+
+void TSyntaxMemo::setLeftColumn(int column)
+{
+    column = std::max(0, column);
+    if (column == leftColumn_)
+        return;
+    leftColumn_ = column;
+    view_->scrolled();
+}
+
+void TSyntaxMemo::scrollCaret()
+{
+    const std::int64_t rec = store_.recordOf(caret_);
+    const int lines = std::max(1, view_->visibleLines());
+    const int cols = std::max(1, view_->visibleColumns());
+    std::int64_t top = topLine_;
+    if (rec < top)
+        top = rec;
+    else if (rec >= top + lines)
+        top = rec - lines + 1;
+    const int dcol = displayColumn(rec, static_cast<int>(caret_ - store_.recordStart(rec)));
+    int left = leftColumn_;
+    if (dcol < left)
+        left = dcol;
+    else if (dcol >= left + cols)
+        left = dcol - cols + 1;
+    if (top != topLine_ || left != leftColumn_) {
+        topLine_ = std::clamp<std::int64_t>(top, 0, store_.recordCount() - 1);
+        leftColumn_ = left;
+        view_->scrolled();
+    }
+}
+
+} // namespace tessaly::memo

@@ -1,0 +1,295 @@
+#pragma once
+
+#include "memo/MemoErrors.h"
+#include "memo/Highlighter.h"
+#include "memo/MemoHost.h"
+#include "memo/Options.h"
+#include "memo/SyntaxMemoStrings.h"
+#include "memo/TabStops.h"
+#include "memo/TextStore.h"
+#include "memo/UndoStack.h"
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <iosfwd>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace tessaly::memo {
+
+enum class TSaveFormat { sfTEXT, sfRTF, sfHTML, sfUNIX };
+
+// Clipboard formats that copying writes.
+struct TSM_ClipFormats {
+    bool smTEXT = true;
+    bool smRTF = true;
+};
+
+// Change kinds gathered between two notifications.
+enum TChangeKind : std::uint32_t {
+    ckSelection = 1,
+    ckText = 2,
+    ckSize = 4,
+    ckFont = 8,
+    ckOptions = 64,
+    ckCommand = 128,
+};
+
+// Source-type flags of a paste or drop, which OnDataDrop may change.
+enum TDropSource : std::uint32_t {
+    dsText = 1,
+    dsHtml = 2,
+    dsHtmlFragment = 4, // keep only the marked fragment of HTML
+    dsHtmlFirstTag = 8, // drop what stands before the first tag
+};
+
+struct TCaretPos {
+    int column = 1; // display column, 1-based
+    std::int64_t line = 1; // record index, 1-based
+};
+
+// The editor engine: line store, caret and selection, editing, typing,
+// loading and saving, undo and redo, and change notifications. It needs no
+// window: a view, a clipboard and a message sink can be attached, and tests
+// use it bare.
+//
+// Offsets count a line break as one character (the store keeps single CR);
+// selText, selLength and saved text use CR LF.
+class TSyntaxMemo {
+public:
+    TSyntaxMemo();
+    ~TSyntaxMemo();
+    TSyntaxMemo(const TSyntaxMemo&) = delete;
+    TSyntaxMemo& operator=(const TSyntaxMemo&) = delete;
+
+    static constexpr const char* kVersion = "2.00.02";
+
+    // --- attachments ---------------------------------------------------
+    void setView(TMemoView* view) { view_ = view ? view : &noView_; }
+    void setMessages(TMemoMessages* m) { messages_ = m ? m : &noMessages_; }
+    void setClipboard(TMemoClipboard* c) { clipboard_ = c ? c : &ownClipboard_; }
+    TMemoClipboard& clipboard() { return *clipboard_; }
+
+    // --- text and selection --------------------------------------------
+    const TTextStore& store() const { return store_; }
+    std::int64_t textLength() const { return store_.length(); }
+    std::int64_t anchor() const { return anchor_; }
+    std::int64_t caret() const { return caret_; }
+
+    std::int64_t selStart() const;
+    void setSelStart(std::int64_t offset);
+    std::int64_t selLength() const;
+    void setSelLength(std::int64_t count);
+    std::string selText() const;
+    void setSelText(std::string_view text);
+    // Copies the selected text (CR LF form) into buf, at most size characters; returns the count.
+    int getSelTextBuf(char* buf, int size);
+    std::int64_t getTextLen() const;
+    void selectAll();
+    void clearSelection();
+    void clear();
+    // Sets anchor and caret; an anchor of -1 selects all. Quiet means no
+    // notification, no scrolling and no repaint.
+    void setSelection(std::int64_t anchor, std::int64_t caret, bool quiet = false);
+    // The text of [start, end) in the store's form.
+    std::string textRange(std::int64_t start, std::int64_t end) const { return store_.text(start, end); }
+    // The whole text in CR LF form.
+    std::string text() const;
+
+    // --- clipboard -----------------------------------------------------
+    void cutToClipboard();
+    void copyToClipboard();
+    void pasteFromClipboard();
+    bool canPaste() const;
+    TSM_ClipFormats clipCopyFormats() const { return clipFormats_; }
+    void setClipCopyFormats(TSM_ClipFormats f) { clipFormats_ = f; }
+
+    // --- undo ------------------------------------------------------------
+    void undo();
+    void redo();
+    bool canUndo() const { return undo_.canUndo(); }
+    bool canRedo() const { return undo_.canRedo(); }
+    void clearUndo() { undo_.clearUndo(); }
+    TUndoStack& undoStack() { return undo_; }
+    bool modified() const { return canUndo(); }
+    void setModified(bool value);
+    // Brackets the replacements of one user action as one undo step.
+    void openUndoGroup(std::int32_t id) { undo_.openGroup(id, anchor_, caret_); }
+    void closeUndoGroup(std::int32_t id) { undo_.closeGroup(id, anchor_, caret_); }
+
+    // --- files -----------------------------------------------------------
+    void loadFromStream(std::istream& in);
+    void loadFromFile(const std::filesystem::path& file);
+    void saveToStream(std::ostream& out);
+    void saveToFile(const std::filesystem::path& file);
+    // The name remembered as the print title by the last load or save.
+    const std::string& printTitle() const { return printTitle_; }
+    TSaveFormat saveFormat() const { return saveFormat_; }
+    void setSaveFormat(TSaveFormat f) { saveFormat_ = f; }
+    // The selection as RTF for the clipboard; set by the export layer.
+    std::function<std::string(TSyntaxMemo&)> rtfWriter;
+    // Writes the styled forms (RTF, HTML); set by the export layer.
+    std::function<void(TSyntaxMemo&, std::ostream&, TSaveFormat)> styledWriter;
+
+    // --- lines, marks, colours, scrolling -------------------------------
+    TSyntaxMemoStrings& lines() { return lines_; }
+    TCaretPos getCaretPos() const;
+    void setLineBackColor(std::int64_t line, std::int32_t color);
+    void setLineTextColor(std::int64_t line, std::int32_t color);
+    void setMark(int mark, std::int64_t line);
+    void clearMark(int mark, std::int64_t line);
+    bool hasMark(int mark, std::int64_t line) const;
+    std::int64_t topLine() const { return topLine_; }
+    void setTopLine(std::int64_t line);
+    int leftColumn() const { return leftColumn_; }
+    void setLeftColumn(int column);
+    void scrollCaret();
+
+    // The display column that vertical caret moves aim at.
+    int preferredColumn() const;
+    void setPreferredColumn(int column) { preferredColumn_ = column; }
+
+    // Display column of column col of record rec (tabs expanded).
+    int displayColumn(std::int64_t rec, int col) const;
+    // Column of record rec that stands at display column dcol (or its end).
+    int columnAtDisplay(std::int64_t rec, int dcol) const;
+
+    // --- typing ------------------------------------------------------------
+    // Types one character from the keyboard (one undo step).
+    void typeChar(unsigned char c);
+    // Inserts the fill from display column a to b like typed text.
+    void insertFill(int from, int to);
+    bool insertMode() const { return insertMode_; }
+    void setInsertMode(bool on) { insertMode_ = on; }
+    // Selects the word at offset with the word classes; returns false when there is none.
+    bool selectWordAt(std::int64_t offset);
+    bool charIsInWord(unsigned char c) const;
+    bool charStartsWord(unsigned char c) const;
+    std::function<bool(unsigned char)> fn_CharIsInWord;
+    std::function<bool(unsigned char)> fn_CharStartsWord;
+
+    // --- properties --------------------------------------------------------
+    bool readOnly() const { return readOnly_; }
+    void setReadOnly(bool v) { readOnly_ = v; }
+    bool wantTab() const { return wantTab_; }
+    void setWantTab(bool v) { wantTab_ = v; }
+    bool wantReturns() const { return wantReturns_; }
+    void setWantReturns(bool v) { wantReturns_ = v; }
+    bool hideSelection() const { return hideSelection_; }
+    void setHideSelection(bool v) { hideSelection_ = v; }
+    TSyntaxMemoOptions options() const { return options_; }
+    void setOptions(TSyntaxMemoOptions o);
+    bool hasOption(TSyntaxMemoOption o) const { return options_.has(o); }
+    int tabDefault() const { return tabs_.tabDefault(); }
+    void setTabDefault(int width) { tabs_.setTabDefault(width); }
+    std::string tabColumns() const { return tabs_.tabColumns(); }
+    void setTabColumns(std::string_view text) { tabs_.setTabColumns(text); }
+    const TTabStops& tabStops() const { return tabs_; }
+    int indentStep() const { return indentStep_; }
+    void setIndentStep(int step);
+    int wrapAtColumn() const { return wrapAtColumn_; }
+    void setWrapAtColumn(int column) { wrapAtColumn_ = column < 0 ? 0 : column; }
+    const std::string& wrapOverride() const { return wrapOverride_; }
+    void setWrapOverride(std::string chars) { wrapOverride_ = std::move(chars); }
+    std::string version() const { return kVersion; }
+
+    // --- highlighting ----------------------------------------------------
+    static constexpr int kParserSlots = 6;
+    // Parser slots 1..6; the active one (0 = none) colours the text.
+    void setParser(int slot, THighlighter* parser);
+    THighlighter* parser(int slot) const
+    {
+        return slot >= 1 && slot <= kParserSlots ? parsers_[static_cast<std::size_t>(slot - 1)] : nullptr;
+    }
+    int activeParser() const { return activeParser_; }
+    // Switching re-highlights the whole text.
+    void setActiveParser(int slot);
+    THighlighter* highlighter() const;
+    // Scans the whole text again now.
+    void highlightAll();
+
+    // --- notifications ---------------------------------------------------
+    std::function<void(TSyntaxMemo&)> onChange;
+    std::function<void(TSyntaxMemo&, std::int64_t start, std::int64_t extent)> onTextChange;
+    std::function<void(TSyntaxMemo&, std::uint32_t& sources)> onDataDrop;
+    // Redraw switch: off suppresses painting and notification; on repaints and notifies.
+    bool redraw() const { return redraw_; }
+    void setRedraw(bool on);
+    // Records a change kind and notifies.
+    void changed(std::uint32_t kinds);
+    // Runs the notifier now.
+    void notify();
+    // First record changed since the last notification, -1 when none.
+    std::int64_t firstChangedRecord() const { return firstChanged_; }
+
+    // --- editing primitives used by commands ----------------------------
+    // Replaces the selection with text as one undo step; no notification.
+    void replaceSelection(std::string_view text);
+    // As replaceSelection, recorded as a stream transaction (paste, drop).
+    void insertStream(std::string_view text);
+
+private:
+    friend class TSyntaxMemoStrings;
+
+    void deleteRange(std::int64_t start, std::int64_t end);
+    void insertAtCaret(std::string_view normalised);
+    void replaceCore(std::string_view text, std::int32_t transType);
+    void markChanged(std::int64_t rec);
+    void markDecoration(std::int64_t a, std::int64_t b);
+    void textChanged(std::int64_t start, std::int64_t extent);
+    void replaySelect(std::int64_t anchor, std::int64_t caret) { setSelection(anchor, caret, true); }
+    void replayFailed();
+    static std::string filterHtml(std::string html, std::uint32_t sources);
+    void beginReplay(bool& wasRedraw);
+    void finishReplay(bool wasRedraw);
+    void autoIndentAfterEnter(int indent, bool walkUp, std::int64_t enterRec);
+    void smartTab();
+    int leadingIndent(std::int64_t rec, int upToCol, bool& hasTextAtZero) const;
+    void loadNormalised(std::istream& in);
+    void rehighlight();
+    void activeParserChanged();
+
+    TTextStore store_;
+    TUndoStack undo_;
+    TSyntaxMemoStrings lines_;
+    std::int64_t anchor_ = 0;
+    std::int64_t caret_ = 0;
+    // -1: the caret's own display column, computed when asked for.
+    int preferredColumn_ = -1;
+    std::int64_t topLine_ = 0;
+    int leftColumn_ = 0;
+    std::uint32_t changeKinds_ = 0;
+    std::int64_t firstChanged_ = -1;
+    bool redraw_ = true;
+    int paintLock_ = 0;
+    bool loading_ = false;
+    bool replaying_ = false;
+    bool insertMode_ = true;
+    bool readOnly_ = false;
+    bool wantTab_ = true;
+    bool wantReturns_ = true;
+    bool hideSelection_ = true;
+    TSyntaxMemoOptions options_;
+    TTabStops tabs_;
+    int indentStep_ = 2;
+    int wrapAtColumn_ = 0;
+    std::string wrapOverride_;
+    TSaveFormat saveFormat_ = TSaveFormat::sfTEXT;
+    TSM_ClipFormats clipFormats_;
+    std::string printTitle_;
+
+    std::array<THighlighter*, kParserSlots> parsers_{};
+    int activeParser_ = 0;
+
+    TMemoView noView_;
+    TMemoMessages noMessages_;
+    TMemoryClipboard ownClipboard_;
+    TMemoView* view_ = &noView_;
+    TMemoMessages* messages_ = &noMessages_;
+    TMemoClipboard* clipboard_ = &ownClipboard_;
+};
+
+} // namespace tessaly::memo

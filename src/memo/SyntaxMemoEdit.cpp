@@ -1,0 +1,104 @@
+// The replacement primitive behind every change of the text: delete the
+// selected range, insert the new text, record both as one undo transaction.
+#include "memo/SyntaxMemo.h"
+
+#include "memo/Normalise.h"
+
+#include <algorithm>
+
+namespace tessaly::memo {
+
+void TSyntaxMemo::replaceSelection(std::string_view text)
+{
+    replaceCore(text, kTransText);
+}
+
+void TSyntaxMemo::insertStream(std::string_view text)
+{
+    replaceCore(text, kTransStream);
+}
+
+void TSyntaxMemo::replaceCore(std::string_view text, std::int32_t transType)
+{
+    // A single character is stored as it is, but for LF, which becomes CR;
+    // longer texts are normalised to the store's form. Recorded texts are in
+    // the store's form already and are replayed byte for byte.
+    std::string norm;
+    if (replaying_)
+        norm.assign(text);
+    else if (text.size() == 1)
+        norm.assign(1, text[0] == kLF ? kCR : text[0]);
+    else
+        normaliseInto(text, norm);
+
+    undo_.openGroup(ugReplaceSel, anchor_, caret_);
+    const std::int64_t start = std::min(anchor_, caret_);
+    const std::int64_t end = std::max(anchor_, caret_);
+    bool began = false;
+    if (!undo_.transactionRunning() && !replaying_ && undo_.recording()) {
+        undo_.beginTransaction(transType, norm, anchor_, caret_, start == end ? std::string() : store_.text(start, end));
+        began = true;
+    }
+    deleteRange(start, end);
+    anchor_ = caret_ = std::min(start, store_.length());
+    insertAtCaret(norm);
+    anchor_ = caret_;
+    preferredColumn_ = -1;
+    if (began)
+        undo_.endTransaction(transType, anchor_, caret_);
+    undo_.closeGroup(ugReplaceSel, anchor_, caret_);
+}
+
+void TSyntaxMemo::deleteRange(std::int64_t start, std::int64_t end)
+{
+    start = std::clamp<std::int64_t>(start, 0, store_.length());
+    end = std::clamp<std::int64_t>(end, start, store_.length());
+    if (start == end)
+        return;
+    const std::int64_t r0 = store_.recordOf(start);
+    const std::int64_t r1 = store_.recordOf(end);
+    const std::int64_t s0 = store_.recordStart(r0);
+    const std::int64_t s1 = store_.recordStart(r1);
+    std::string joined(store_.recordText(r0).substr(0, static_cast<std::size_t>(start - s0)));
+    const std::string_view t1 = store_.recordText(r1);
+    const std::size_t cut1 = static_cast<std::size_t>(end - s1);
+    if (cut1 < t1.size())
+        joined.append(t1.substr(cut1));
+    store_.replaceRecords(r0, r1, joined);
+    markChanged(r0);
+    if (store_.length() == 0) {
+        anchor_ = caret_ = 0;
+        topLine_ = 0;
+        textChanged(0, 0);
+        return;
+    }
+    if (topLine_ >= store_.recordCount())
+        topLine_ = store_.recordCount() - 1;
+    textChanged(start, -(end - start));
+}
+
+void TSyntaxMemo::insertAtCaret(std::string_view norm)
+{
+    if (norm.empty())
+        return;
+    const std::int64_t before = caret_;
+    const std::int64_t rec = store_.recordOf(caret_);
+    const int col = static_cast<int>(caret_ - store_.recordStart(rec));
+    const std::string_view t = store_.recordText(rec);
+    if (norm.size() == 1 && norm[0] != kCR && t.size() < static_cast<std::size_t>(kMaxRecordLength)) {
+        // A character inside a record changes that record in place.
+        store_.insertCharInPlace(rec, col, norm[0]);
+    } else {
+        std::string joined;
+        joined.reserve(t.size() + norm.size());
+        joined.append(t.substr(0, static_cast<std::size_t>(col)));
+        joined.append(norm);
+        joined.append(t.substr(static_cast<std::size_t>(col)));
+        store_.replaceRecords(rec, rec, joined);
+    }
+    caret_ += static_cast<std::int64_t>(norm.size());
+    markChanged(rec);
+    textChanged(before, static_cast<std::int64_t>(norm.size()));
+}
+
+} // namespace tessaly::memo

@@ -1,0 +1,125 @@
+// Loading and saving. Loading normalises line breaks to single CR; saving
+// writes CR LF (or LF for the Unix format). Both clear the undo history.
+#include "memo/SyntaxMemo.h"
+
+#include "memo/AtomicFile.h"
+#include "memo/Normalise.h"
+
+#include <cstring>
+#include <fstream>
+#include <istream>
+#include <new>
+#include <ostream>
+
+namespace tessaly::memo {
+
+namespace {
+
+constexpr std::size_t kLoadChunk = 1 << 16;
+
+} // namespace
+
+void TSyntaxMemo::loadNormalised(std::istream& in)
+{
+    store_.clear();
+    std::string raw(kLoadChunk, '\0');
+    std::string norm;
+    TNormaliser normaliser;
+    while (in) {
+        in.read(raw.data(), static_cast<std::streamsize>(kLoadChunk));
+        const std::size_t got = static_cast<std::size_t>(in.gcount());
+        if (got == 0)
+            break;
+        norm.clear();
+        normaliser.feed(std::string_view(raw.data(), got), norm);
+        store_.append(norm);
+    }
+}
+
+void TSyntaxMemo::loadFromStream(std::istream& in)
+{
+    undo_.clearUndo();
+    const bool wasRedraw = redraw_;
+    redraw_ = false;
+    const std::int64_t oldLength = store_.length();
+    try {
+        loadNormalised(in);
+    } catch (const std::bad_alloc&) {
+        store_.clear();
+        anchor_ = caret_ = 0;
+        redraw_ = wasRedraw;
+        throw ESyntaxMemo("Not enough memory for operation");
+    }
+    if (oldLength > 0)
+        textChanged(0, 0);
+    if (store_.length() > 0)
+        textChanged(0, store_.length());
+    store_.meta(0).flags |= kRecForceHighlight;
+    markChanged(0);
+    anchor_ = caret_ = 0;
+    preferredColumn_ = -1;
+    topLine_ = 0;
+    leftColumn_ = 0;
+    view_->scrolled();
+    redraw_ = wasRedraw;
+    undo_.clearUndo();
+    changeKinds_ |= ckText | ckSelection;
+    notify();
+    view_->repaintAll();
+}
+
+void TSyntaxMemo::loadFromFile(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::error_code ec;
+    if (!in || std::filesystem::is_directory(file, ec))
+        throw EFOpenError("File '" + file.string() + "' cannot be opened for reading");
+    loadFromStream(in);
+    undo_.clearUndo();
+    if (hasOption(TSyntaxMemoOption::smoTitleAsFilename))
+        printTitle_ = file.string();
+}
+
+void TSyntaxMemo::saveToStream(std::ostream& out)
+{
+    undo_.clearUndo();
+    ++paintLock_;
+    struct Unlock {
+        int& lock;
+        ~Unlock() { --lock; }
+    } unlock{paintLock_};
+    if (saveFormat_ == TSaveFormat::sfRTF || saveFormat_ == TSaveFormat::sfHTML) {
+        if (!styledWriter)
+            throw ESyntaxMemo("No writer for this save format");
+        styledWriter(*this, out, saveFormat_);
+    } else {
+        // Runs between line breaks go out as they are; each stored CR is
+        // written as CR LF (or LF alone for the Unix format).
+        const bool unix = saveFormat_ == TSaveFormat::sfUNIX;
+        const std::string_view lineEnd = unix ? std::string_view("\n") : std::string_view("\r\n");
+        store_.pieces(0, store_.length(), [&](std::string_view piece) {
+            const char* p = piece.data();
+            const char* const e = p + piece.size();
+            while (p < e) {
+                const char* cr = static_cast<const char*>(std::memchr(p, kCR, static_cast<std::size_t>(e - p)));
+                const char* stop = cr ? cr : e;
+                out.write(p, stop - p);
+                if (!cr)
+                    break;
+                out.write(lineEnd.data(), static_cast<std::streamsize>(lineEnd.size()));
+                p = cr + 1;
+            }
+        });
+    }
+    undo_.clearUndo();
+}
+
+void TSyntaxMemo::saveToFile(const std::filesystem::path& file)
+{
+    writeFileAtomically(file, [this](std::ostream& out) { saveToStream(out); });
+    undo_.clearUndo();
+    if (hasOption(TSyntaxMemoOption::smoTitleAsFilename))
+        printTitle_ = file.string();
+}
+
+} // namespace tessaly::memo

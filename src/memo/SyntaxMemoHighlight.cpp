@@ -1,0 +1,181 @@
+// Re-highlighting: after an edit the text is scanned again from the nearest
+// place where the parser can restart, and the scan stops as soon as a record
+// comes out with the token values it already had.
+#include "memo/SyntaxMemo.h"
+
+#include "memo/EdStream.h"
+
+namespace tessaly::memo {
+
+void TSyntaxMemo::setParser(int slot, THighlighter* parser)
+{
+    if (slot < 1 || slot > kParserSlots)
+        return;
+    THighlighter*& p = parsers_[static_cast<std::size_t>(slot - 1)];
+    if (p == parser)
+        return;
+    if (p && slot == activeParser_)
+        p->detach(*this);
+    p = parser;
+    if (slot == activeParser_)
+        activeParserChanged();
+}
+
+void TSyntaxMemo::setActiveParser(int slot)
+{
+    if (slot < 0 || slot > kParserSlots || slot == activeParser_)
+        return;
+    if (THighlighter* old = highlighter())
+        old->detach(*this);
+    activeParser_ = slot;
+    activeParserChanged();
+}
+
+THighlighter* TSyntaxMemo::highlighter() const
+{
+    if (activeParser_ < 1)
+        return nullptr;
+    return parsers_[static_cast<std::size_t>(activeParser_ - 1)];
+}
+
+void TSyntaxMemo::activeParserChanged()
+{
+    if (THighlighter* h = highlighter())
+        h->attach(*this);
+    // Every stored value belongs to the old parser: scan everything again.
+    store_.dropAllTokens();
+    store_.meta(0).flags |= kRecForceHighlight;
+    markChanged(0);
+    changed(ckOptions);
+    view_->repaintAll();
+}
+
+void TSyntaxMemo::highlightAll()
+{
+    store_.meta(0).flags |= kRecForceHighlight;
+    markChanged(0);
+    rehighlight();
+}
+
+void TSyntaxMemo::rehighlight()
+{
+    const std::int64_t changed = firstChanged_;
+    firstChanged_ = -1;
+    THighlighter* h = highlighter();
+    if (!h || !h->usable() || changed < 0 || changed >= store_.recordCount())
+        return;
+    if (!(store_.meta(changed).flags & (kRecContentChanged | kRecForceHighlight)))
+        return;
+
+    // Restart point: walk back from the end of the record before the change
+    // to the nearest character whose value is an anchor, then to the start
+    // of that run of equal values.
+    std::int64_t startRec = changed;
+    int startCol = 0;
+    std::uint8_t before = 0;
+    for (std::int64_t r = changed - 1; r >= 0; --r) {
+        const std::string_view vals = store_.recordTokens(r);
+        if (vals.empty()) {
+            startRec = r;
+            startCol = 0;
+            before = 0;
+            continue;
+        }
+        int i = static_cast<int>(vals.size()) - 1;
+        while (i >= 0 && !h->isAnchor(static_cast<std::uint8_t>(vals[static_cast<std::size_t>(i)])))
+            --i;
+        if (i < 0) {
+            startRec = r;
+            startCol = 0;
+            before = 0;
+            continue;
+        }
+        const char run = vals[static_cast<std::size_t>(i)];
+        while (i > 0 && vals[static_cast<std::size_t>(i) - 1] == run)
+            --i;
+        startRec = r;
+        startCol = i;
+        before = static_cast<std::uint8_t>(run);
+        if (i > 0 || r == 0)
+            break;
+        // The run reaches the start of the record: it may go on in the one before.
+        bool continues = false;
+        if (r > 0) {
+            const std::string_view prev = store_.recordTokens(r - 1);
+            continues = !prev.empty() && prev.back() == run;
+        }
+        if (!continues)
+            break;
+    }
+    if (startRec == 0 && startCol == 0)
+        before = 0;
+
+    h->resumeAt(before);
+    TEdStream stream(store_, store_.recordStart(startRec) + startCol);
+    std::int64_t rec = startRec;
+    std::int64_t recStart = store_.recordStart(rec);
+    std::string values(store_.recordTokens(rec).substr(0, static_cast<std::size_t>(startCol)));
+    if (values.size() < static_cast<std::size_t>(startCol))
+        values.resize(static_cast<std::size_t>(startCol), '\0');
+    const std::int64_t total = store_.length();
+    std::int64_t pos = recStart + startCol;
+
+    // Completes every record that the scanned values cover; returns false
+    // when the scan may stop.
+    auto flush = [&]() -> bool {
+        while (rec < store_.recordCount()) {
+            const std::int64_t len = store_.meta(rec).length;
+            if (static_cast<std::int64_t>(values.size()) < len && recStart + len <= total)
+                return true;
+            if (static_cast<std::int64_t>(values.size()) < len)
+                values.resize(static_cast<std::size_t>(len), '\0');
+            const std::string_view fresh(values.data(), static_cast<std::size_t>(len));
+            TRecordMeta& m = store_.meta(rec);
+            const bool forced = (m.flags & kRecForceHighlight) != 0;
+            const std::string_view old = store_.recordTokens(rec);
+            const bool same = !old.empty() && old == fresh;
+            store_.setRecordTokens(rec, fresh);
+            TRecordMeta& m2 = store_.meta(rec);
+            m2.flags = static_cast<std::uint16_t>((m2.flags | kRecDecoration) & ~(kRecContentChanged | kRecForceHighlight));
+            if (!same)
+                view_->repaintRecords(rec, rec);
+            values.erase(0, static_cast<std::size_t>(len));
+            const bool last = rec + 1 >= store_.recordCount();
+            const bool nextHasValues = !last && !store_.recordTokens(rec + 1).empty();
+            const bool done = rec > changed && same && !forced && (last || nextHasValues) && !h->lookaheadPending();
+            recStart += len;
+            ++rec;
+            if (done || last)
+                return false;
+        }
+        return false;
+    };
+
+    while (pos < total) {
+        const std::int64_t tokenStart = stream.position();
+        const bool wasPending = h->lookaheadPending();
+        std::int64_t length = 0;
+        std::uint8_t value = h->nextToken(*this, stream, length);
+        if (length <= 0) {
+            // A parser that consumed nothing still moves the scan on.
+            stream.setPosition(tokenStart + 1);
+            length = 1;
+            value = 0;
+        }
+        if (!wasPending && h->lookaheadPending()) {
+            // The parser looks ahead: scan the token's text again in the
+            // states it entered; it restores its states at the token's end.
+            stream.setPosition(tokenStart);
+            continue;
+        }
+        values.append(static_cast<std::size_t>(length), static_cast<char>(value));
+        pos = tokenStart + length;
+        if (stream.position() != pos)
+            stream.setPosition(pos);
+        if (!flush())
+            return;
+    }
+    flush();
+}
+
+} // namespace tessaly::memo

@@ -1,0 +1,530 @@
+#include "memo/TextStore.h"
+
+#include "memo/Normalise.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace tessaly::memo {
+
+namespace {
+
+// A block is split when it grows past these; the pieces are filled to the
+// target so that later insertions have room.
+constexpr std::size_t kBlockMaxRecords = 64;
+constexpr std::size_t kBlockMaxBytes = 8192;
+constexpr std::size_t kBlockTargetRecords = 48;
+constexpr std::size_t kBlockTargetBytes = 4096;
+
+std::uint16_t contentFlags(std::string_view text)
+{
+    std::uint16_t f = kRecDecoration | kRecContentChanged;
+    if (std::memchr(text.data(), '\t', text.size()))
+        f |= kRecHasTab;
+    return f;
+}
+
+} // namespace
+
+TTextStore::TTextStore()
+{
+    clear();
+}
+
+void TTextStore::clear()
+{
+    blocks_.clear();
+    blocks_.emplace_back();
+    TRecordMeta m;
+    m.flags = kRecDecoration | kRecContentChanged;
+    blocks_.back().recs.push_back(m);
+    length_ = 0;
+    records_ = 1;
+    longest_ = 0;
+    cache_.rec = -1;
+    structureChanged();
+}
+
+void TTextStore::rebuildIndex() const
+{
+    std::vector<std::int64_t> lens(blocks_.size());
+    std::vector<std::int64_t> recs(blocks_.size());
+    for (std::size_t i = 0; i < blocks_.size(); ++i) {
+        lens[i] = static_cast<std::int64_t>(blocks_[i].text.size());
+        recs[i] = static_cast<std::int64_t>(blocks_[i].recs.size());
+    }
+    lenIndex_.assign(lens);
+    recIndex_.assign(recs);
+    indexDirty_ = false;
+}
+
+std::size_t TTextStore::offsetInBlock(const Block& b, std::size_t index) const
+{
+    std::size_t off = 0;
+    for (std::size_t i = 0; i < index; ++i)
+        off += b.recs[i].length;
+    return off;
+}
+
+TTextStore::Loc TTextStore::locate(std::int64_t rec) const
+{
+    return cached(rec).loc;
+}
+
+void TTextStore::fillCache(std::int64_t rec, Loc loc, std::int64_t start, std::size_t inBlock) const
+{
+    cache_.rec = rec;
+    cache_.loc = loc;
+    cache_.start = start;
+    cache_.inBlock = inBlock;
+    cache_.version = version_;
+}
+
+const TTextStore::Cache& TTextStore::cached(std::int64_t rec) const
+{
+    if (rec < 0)
+        rec = 0;
+    if (rec >= records_)
+        rec = records_ - 1;
+    if (cache_.rec == rec && cache_.version == version_)
+        return cache_;
+    ensureIndex();
+    std::int64_t before = 0;
+    const std::size_t b = recIndex_.find(rec, before);
+    const Loc loc{b, static_cast<std::size_t>(rec - before)};
+    const std::size_t inBlock = offsetInBlock(blocks_[b], loc.index);
+    fillCache(rec, loc, lenIndex_.prefix(b) + static_cast<std::int64_t>(inBlock), inBlock);
+    return cache_;
+}
+
+std::int64_t TTextStore::recordStart(std::int64_t rec) const
+{
+    if (rec >= records_)
+        return length_;
+    return cached(rec).start;
+}
+
+std::int64_t TTextStore::recordOf(std::int64_t offset) const
+{
+    if (offset >= length_)
+        return records_ - 1;
+    if (offset < 0)
+        offset = 0;
+    if (cache_.version == version_ && cache_.rec >= 0 && offset >= cache_.start
+        && offset < cache_.start + blocks_[cache_.loc.block].recs[cache_.loc.index].length)
+        return cache_.rec;
+    ensureIndex();
+    std::int64_t before = 0;
+    const std::size_t b = lenIndex_.find(offset, before);
+    const Block& blk = blocks_[b];
+    std::int64_t rest = offset - before;
+    std::size_t i = 0;
+    std::size_t inBlock = 0;
+    while (i + 1 < blk.recs.size() && rest >= blk.recs[i].length) {
+        rest -= blk.recs[i].length;
+        inBlock += blk.recs[i].length;
+        ++i;
+    }
+    const std::int64_t rec = recIndex_.prefix(b) + static_cast<std::int64_t>(i);
+    fillCache(rec, {b, i}, before + static_cast<std::int64_t>(inBlock), inBlock);
+    return rec;
+}
+
+std::string_view TTextStore::recordText(std::int64_t rec) const
+{
+    const Cache& c = cached(rec);
+    const Block& b = blocks_[c.loc.block];
+    return std::string_view(b.text).substr(c.inBlock, b.recs[c.loc.index].length);
+}
+
+std::string_view TTextStore::recordTokens(std::int64_t rec) const
+{
+    const Cache& c = cached(rec);
+    const Block& b = blocks_[c.loc.block];
+    if (!(b.recs[c.loc.index].flags & kRecHasTokens) || b.tokens.empty())
+        return {};
+    return std::string_view(b.tokens).substr(c.inBlock, b.recs[c.loc.index].length);
+}
+
+void TTextStore::setRecordTokens(std::int64_t rec, std::string_view values)
+{
+    const Loc l = locate(rec);
+    Block& b = blocks_[l.block];
+    TRecordMeta& m = b.recs[l.index];
+    if (b.tokens.size() != b.text.size())
+        b.tokens.assign(b.text.size(), '\0');
+    const std::size_t off = offsetInBlock(b, l.index);
+    const std::size_t n = std::min<std::size_t>(values.size(), m.length);
+    std::memcpy(b.tokens.data() + off, values.data(), n);
+    std::memset(b.tokens.data() + off + n, 0, m.length - n);
+    m.flags |= kRecHasTokens;
+}
+
+void TTextStore::dropRecordTokens(std::int64_t rec)
+{
+    meta(rec).flags &= static_cast<std::uint16_t>(~kRecHasTokens);
+}
+
+void TTextStore::dropAllTokens()
+{
+    for (Block& b : blocks_) {
+        b.tokens.clear();
+        b.tokens.shrink_to_fit();
+        for (TRecordMeta& m : b.recs)
+            m.flags &= static_cast<std::uint16_t>(~kRecHasTokens);
+    }
+}
+
+const TRecordMeta& TTextStore::meta(std::int64_t rec) const
+{
+    const Loc l = locate(rec);
+    return blocks_[l.block].recs[l.index];
+}
+
+TRecordMeta& TTextStore::meta(std::int64_t rec)
+{
+    const Loc l = locate(rec);
+    return blocks_[l.block].recs[l.index];
+}
+
+std::string TTextStore::text(std::int64_t start, std::int64_t end) const
+{
+    std::string out;
+    if (end > start)
+        out.reserve(static_cast<std::size_t>(std::min(end, length_) - std::max<std::int64_t>(start, 0)));
+    pieces(start, end, [&](std::string_view p) { out.append(p); });
+    return out;
+}
+
+std::int64_t TTextStore::crLfLength(std::int64_t start, std::int64_t end) const
+{
+    std::int64_t total = 0;
+    pieces(start, end, [&](std::string_view p) {
+        total += static_cast<std::int64_t>(p.size()) + std::count(p.begin(), p.end(), kCR);
+    });
+    return total;
+}
+
+void TTextStore::cut(std::string_view text, bool endOfDocument, std::vector<TRecordMeta>& out)
+{
+    std::size_t pos = 0;
+    const std::size_t n = text.size();
+    while (pos < n) {
+        std::size_t limit = std::min(n, pos + kMaxRecordLength);
+        const void* cr = std::memchr(text.data() + pos, kCR, limit - pos);
+        std::size_t end = cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - text.data()) + 1 : limit;
+        TRecordMeta m;
+        m.length = static_cast<std::uint16_t>(end - pos);
+        m.flags = contentFlags(text.substr(pos, end - pos));
+        if (!out.empty() && text[pos - 1] != kCR)
+            m.bookmarks = kContinuationBit;
+        out.push_back(m);
+        pos = end;
+    }
+    // The last record of the document never ends in CR.
+    if (endOfDocument && (n == 0 || text.back() == kCR)) {
+        TRecordMeta m;
+        m.flags = kRecDecoration | kRecContentChanged;
+        out.push_back(m);
+    }
+}
+
+std::int64_t TTextStore::replaceRecords(std::int64_t first, std::int64_t last, std::string_view text)
+{
+    const bool endOfDocument = last >= records_ - 1;
+    const Loc l0 = locate(first);
+    const Loc l1 = locate(last);
+    const TRecordMeta kept = blocks_[l0.block].recs[l0.index];
+
+    std::vector<TRecordMeta> fresh;
+    cut(text, endOfDocument, fresh);
+    if (!fresh.empty()) {
+        TRecordMeta& m = fresh.front();
+        m.bookmarks = kept.bookmarks;
+        m.marks = kept.marks;
+        m.backColor = kept.backColor;
+        m.textColor = kept.textColor;
+    }
+
+    std::int64_t removedLen = 0;
+    int removedLongest = 0;
+    Block& b0 = blocks_[l0.block];
+    const std::size_t off0 = offsetInBlock(b0, l0.index);
+    const bool sameBlock = l0.block == l1.block;
+    const std::size_t stop = sameBlock ? l1.index + 1 : b0.recs.size();
+    std::size_t end0 = off0;
+    for (std::size_t i = l0.index; i < stop; ++i) {
+        end0 += b0.recs[i].length;
+        removedLongest = std::max<int>(removedLongest, b0.recs[i].length);
+    }
+    removedLen += static_cast<std::int64_t>(end0 - off0);
+
+    const std::int64_t lenBefore = length_;
+    if (sameBlock) {
+        b0.text.replace(off0, end0 - off0, text);
+        if (!b0.tokens.empty())
+            b0.tokens.replace(off0, end0 - off0, text.size(), '\0');
+        b0.recs.erase(b0.recs.begin() + static_cast<std::ptrdiff_t>(l0.index),
+                      b0.recs.begin() + static_cast<std::ptrdiff_t>(l1.index + 1));
+        b0.recs.insert(b0.recs.begin() + static_cast<std::ptrdiff_t>(l0.index), fresh.begin(), fresh.end());
+    } else {
+        // Tail of the first block, whole blocks between, head of the last block.
+        for (std::size_t bi = l0.block + 1; bi < l1.block; ++bi) {
+            removedLen += static_cast<std::int64_t>(blocks_[bi].text.size());
+            for (const TRecordMeta& m : blocks_[bi].recs)
+                removedLongest = std::max<int>(removedLongest, m.length);
+        }
+        Block& b1 = blocks_[l1.block];
+        std::size_t end1 = 0;
+        for (std::size_t i = 0; i <= l1.index; ++i) {
+            end1 += b1.recs[i].length;
+            removedLongest = std::max<int>(removedLongest, b1.recs[i].length);
+        }
+        removedLen += static_cast<std::int64_t>(end1);
+        b1.text.erase(0, end1);
+        if (!b1.tokens.empty())
+            b1.tokens.erase(0, end1);
+        b1.recs.erase(b1.recs.begin(), b1.recs.begin() + static_cast<std::ptrdiff_t>(l1.index + 1));
+
+        b0.text.replace(off0, std::string::npos, text);
+        if (!b0.tokens.empty())
+            b0.tokens.replace(off0, std::string::npos, text.size(), '\0');
+        b0.recs.erase(b0.recs.begin() + static_cast<std::ptrdiff_t>(l0.index), b0.recs.end());
+        b0.recs.insert(b0.recs.end(), fresh.begin(), fresh.end());
+
+        const bool lastEmpty = b1.recs.empty();
+        blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(l0.block + 1),
+                      blocks_.begin() + static_cast<std::ptrdiff_t>(lastEmpty ? l1.block + 1 : l1.block));
+        structureChanged();
+    }
+
+    mutated();
+    const std::int64_t removedRecs = last - first + 1;
+    length_ += static_cast<std::int64_t>(text.size()) - removedLen;
+    records_ += static_cast<std::int64_t>(fresh.size()) - removedRecs;
+
+    if (longest_ >= 0 && removedLongest < longest_) {
+        for (const TRecordMeta& m : fresh)
+            longest_ = std::max<int>(longest_, m.length);
+    } else {
+        longest_ = -1;
+    }
+
+    if (b0.recs.empty()) {
+        blocks_.erase(blocks_.begin() + static_cast<std::ptrdiff_t>(l0.block));
+        structureChanged();
+        if (blocks_.empty())
+            clear();
+    } else if (!indexDirty_) {
+        lenIndex_.add(l0.block, length_ - lenBefore);
+        recIndex_.add(l0.block, static_cast<std::int64_t>(fresh.size()) - removedRecs);
+    }
+    if (l0.block < blocks_.size())
+        splitIfLarge(l0.block);
+    return static_cast<std::int64_t>(fresh.size());
+}
+
+void TTextStore::splitIfLarge(std::size_t block)
+{
+    Block& b = blocks_[block];
+    if (b.recs.size() <= kBlockMaxRecords && b.text.size() <= kBlockMaxBytes)
+        return;
+    std::vector<Block> pieces;
+    std::size_t rec = 0;
+    std::size_t off = 0;
+    while (rec < b.recs.size()) {
+        Block p;
+        std::size_t bytes = 0;
+        std::size_t first = rec;
+        while (rec < b.recs.size() && rec - first < kBlockTargetRecords
+               && (rec == first || bytes + b.recs[rec].length <= kBlockTargetBytes)) {
+            bytes += b.recs[rec].length;
+            ++rec;
+        }
+        p.text.assign(b.text, off, bytes);
+        if (!b.tokens.empty())
+            p.tokens.assign(b.tokens, off, bytes);
+        p.recs.assign(b.recs.begin() + static_cast<std::ptrdiff_t>(first),
+                      b.recs.begin() + static_cast<std::ptrdiff_t>(rec));
+        off += bytes;
+        pieces.push_back(std::move(p));
+    }
+    blocks_[block] = std::move(pieces.front());
+    blocks_.insert(blocks_.begin() + static_cast<std::ptrdiff_t>(block + 1),
+                   std::make_move_iterator(pieces.begin() + 1), std::make_move_iterator(pieces.end()));
+    structureChanged();
+}
+
+void TTextStore::insertCharInPlace(std::int64_t rec, int col, char c)
+{
+    const Cache at = cached(rec);
+    const Loc l = at.loc;
+    Block& b = blocks_[l.block];
+    TRecordMeta& m = b.recs[l.index];
+    const std::size_t off = at.inBlock + static_cast<std::size_t>(col);
+    b.text.insert(b.text.begin() + static_cast<std::ptrdiff_t>(off), c);
+    if (!b.tokens.empty())
+        b.tokens.insert(b.tokens.begin() + static_cast<std::ptrdiff_t>(off), '\0');
+    ++m.length;
+    m.flags = static_cast<std::uint16_t>((m.flags & ~kRecHasTokens) | kRecDecoration | kRecContentChanged);
+    if (c == '\t')
+        m.flags |= kRecHasTab;
+    ++length_;
+    if (longest_ >= 0)
+        longest_ = std::max<int>(longest_, m.length);
+    if (!indexDirty_)
+        lenIndex_.add(l.block, 1);
+    // Records after this one moved by one; this one stays where it was.
+    mutated();
+    fillCache(rec, l, at.start, at.inBlock);
+    splitIfLarge(l.block);
+}
+
+void TTextStore::append(std::string_view text)
+{
+    if (text.empty())
+        return;
+    Block* cur = &blocks_.back();
+    const TRecordMeta last = cur->recs.back();
+    const std::size_t lastOff = cur->text.size() - last.length;
+    std::string joined = cur->text.substr(lastOff);
+    joined.append(text);
+    cur->text.resize(lastOff);
+    if (!cur->tokens.empty())
+        cur->tokens.resize(lastOff);
+    cur->recs.pop_back();
+
+    std::vector<TRecordMeta> fresh;
+    cut(joined, true, fresh);
+    fresh.front().bookmarks = last.bookmarks;
+    fresh.front().marks = last.marks;
+    fresh.front().backColor = last.backColor;
+    fresh.front().textColor = last.textColor;
+
+    // Fill the last block up to the target, then new blocks; each block's
+    // records are one contiguous piece of joined.
+    std::size_t r = 0;
+    std::size_t off = 0;
+    while (r < fresh.size()) {
+        std::size_t k = r;
+        std::size_t bytes = 0;
+        while (k < fresh.size() && cur->recs.size() + (k - r) < kBlockTargetRecords
+               && (cur->recs.empty() && k == r ? true : cur->text.size() + bytes + fresh[k].length <= kBlockTargetBytes)) {
+            bytes += fresh[k].length;
+            ++k;
+        }
+        if (k == r) {
+            blocks_.emplace_back();
+            cur = &blocks_.back();
+            continue;
+        }
+        if (cur->text.empty())
+            cur->text.reserve(bytes);
+        cur->text.append(joined, off, bytes);
+        if (!cur->tokens.empty())
+            cur->tokens.resize(cur->text.size(), '\0');
+        cur->recs.insert(cur->recs.end(), fresh.begin() + static_cast<std::ptrdiff_t>(r),
+                         fresh.begin() + static_cast<std::ptrdiff_t>(k));
+        off += bytes;
+        r = k;
+    }
+    length_ += static_cast<std::int64_t>(text.size());
+    records_ += static_cast<std::int64_t>(fresh.size()) - 1;
+    if (longest_ >= 0)
+        for (const TRecordMeta& m : fresh)
+            longest_ = std::max<int>(longest_, m.length);
+    structureChanged();
+}
+
+std::pair<std::int64_t, std::string_view> TTextStore::blockAt(std::int64_t offset) const
+{
+    if (offset < 0 || offset >= length_)
+        return {0, {}};
+    ensureIndex();
+    std::int64_t before = 0;
+    const std::size_t b = lenIndex_.find(offset, before);
+    return {before, blocks_[b].text};
+}
+
+void TTextStore::pieces(std::int64_t start, std::int64_t end, const std::function<void(std::string_view)>& f) const
+{
+    start = std::clamp<std::int64_t>(start, 0, length_);
+    end = std::clamp<std::int64_t>(end, start, length_);
+    if (start == end)
+        return;
+    ensureIndex();
+    std::int64_t before = 0;
+    std::size_t b = lenIndex_.find(start, before);
+    std::size_t off = static_cast<std::size_t>(start - before);
+    std::int64_t need = end - start;
+    while (need > 0 && b < blocks_.size()) {
+        const std::string& t = blocks_[b].text;
+        const std::size_t n = std::min<std::size_t>(t.size() - off, static_cast<std::size_t>(need));
+        f(std::string_view(t).substr(off, n));
+        need -= static_cast<std::int64_t>(n);
+        off = 0;
+        ++b;
+    }
+}
+
+int TTextStore::longestRecord() const
+{
+    if (longest_ < 0) {
+        int l = 0;
+        for (const Block& b : blocks_)
+            for (const TRecordMeta& m : b.recs)
+                l = std::max<int>(l, m.length);
+        longest_ = l;
+    }
+    return longest_;
+}
+
+std::string TTextStore::check() const
+{
+    std::int64_t len = 0;
+    std::int64_t recs = 0;
+    bool prevEndsCR = true;
+    bool first = true;
+    if (blocks_.empty())
+        return "no blocks";
+    for (std::size_t bi = 0; bi < blocks_.size(); ++bi) {
+        const Block& b = blocks_[bi];
+        if (b.recs.empty())
+            return "empty block " + std::to_string(bi);
+        std::size_t off = 0;
+        for (const TRecordMeta& m : b.recs) {
+            if (m.length > kMaxRecordLength)
+                return "record " + std::to_string(recs) + " longer than the limit";
+            if (off + m.length > b.text.size())
+                return "record " + std::to_string(recs) + " runs past its block";
+            const bool cont = (m.bookmarks & kContinuationBit) != 0;
+            if (!first && cont == prevEndsCR)
+                return "record " + std::to_string(recs) + " continuation bit disagrees with the record before";
+            if (first && cont)
+                return "first record carries the continuation bit";
+            const bool endsCR = m.length > 0 && b.text[off + m.length - 1] == kCR;
+            if (m.length > 0 && std::memchr(b.text.data() + off, kCR, m.length - 1))
+                return "record " + std::to_string(recs) + " holds a CR before its end";
+            if (m.length == 0 && !(bi + 1 == blocks_.size() && &m == &b.recs.back()))
+                return "empty record " + std::to_string(recs) + " that is not the last";
+            prevEndsCR = endsCR;
+            first = false;
+            off += m.length;
+            ++recs;
+        }
+        if (off != b.text.size())
+            return "block " + std::to_string(bi) + " text length disagrees with its records";
+        if (!b.tokens.empty() && b.tokens.size() != b.text.size())
+            return "block " + std::to_string(bi) + " token values out of step";
+        len += static_cast<std::int64_t>(off);
+    }
+    if (prevEndsCR)
+        return "last record ends in CR";
+    if (len != length_)
+        return "length " + std::to_string(length_) + " but records hold " + std::to_string(len);
+    if (recs != records_)
+        return "record count " + std::to_string(records_) + " but there are " + std::to_string(recs);
+    return {};
+}
+
+} // namespace tessaly::memo

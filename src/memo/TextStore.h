@@ -1,0 +1,157 @@
+#pragma once
+
+#include "memo/Fenwick.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace tessaly::memo {
+
+// Record flag bits.
+enum : std::uint16_t {
+    kRecDecoration = 1u << 0,   // selection, bookmark or colour changed: repaint decoration
+    kRecContentChanged = 1u << 1, // text or token values changed
+    kRecHasTab = 1u << 2,       // the record contains a tab
+    kRecForceHighlight = 1u << 4, // re-highlight this record even if values come out equal
+    kRecHasTokens = 1u << 8,    // token values are present
+};
+
+// Bookmark word bit: this record continues the previous record.
+inline constexpr std::uint16_t kContinuationBit = 1u << 12;
+// Longest record an insertion makes: 2046 characters without CR plus one more.
+inline constexpr int kMaxRecordLength = 2047;
+
+// What a record carries besides its text.
+struct TRecordMeta {
+    std::uint16_t length = 0;    // bytes, the CR included
+    std::uint16_t flags = 0;
+    std::uint16_t bookmarks = 0; // bits 0..9 numbered bookmarks, bit 12 continuation
+    std::uint16_t marks = 0;     // marks 1..16
+    std::int32_t backColor = -1;
+    std::int32_t textColor = -1;
+};
+
+// The line store. Records (displayed lines) are kept in blocks of a few dozen;
+// a block holds its records' text contiguously, so a record costs 16 bytes of
+// bookkeeping beside its characters. Two Fenwick trees over the blocks (text
+// length, record count) find the record of an offset and the offset of a
+// record in O(log n).
+//
+// Invariants: there is always at least one record; every record but the last
+// ends in CR unless the next record carries the continuation bit; the last
+// record never ends in CR (it is empty after a final line break); no record is
+// longer than kMaxRecordLength characters.
+class TTextStore {
+public:
+    TTextStore();
+
+    std::int64_t length() const { return length_; }
+    std::int64_t recordCount() const { return records_; }
+
+    // Offset of the first character of record rec (0 <= rec <= recordCount()).
+    std::int64_t recordStart(std::int64_t rec) const;
+    // The record holding offset: the one with start <= offset < start + length;
+    // the last record for offset == length().
+    std::int64_t recordOf(std::int64_t offset) const;
+
+    std::string_view recordText(std::int64_t rec) const;
+    // Token values of the record, empty when it has none.
+    std::string_view recordTokens(std::int64_t rec) const;
+    void setRecordTokens(std::int64_t rec, std::string_view values);
+    void dropRecordTokens(std::int64_t rec);
+    // Forgets the token values of every record.
+    void dropAllTokens();
+
+    const TRecordMeta& meta(std::int64_t rec) const;
+    TRecordMeta& meta(std::int64_t rec);
+
+    // Copies the text of [start, end) in the store's form.
+    std::string text(std::int64_t start, std::int64_t end) const;
+    // Length of [start, end) once every CR is written as CR LF.
+    std::int64_t crLfLength(std::int64_t start, std::int64_t end) const;
+
+    // Replaces records first..last (inclusive) by the records cut from text.
+    // The first new record keeps the meta of record first (its continuation
+    // bit, bookmarks, marks and colours); the others start clean. Returns the
+    // number of records made. endOfDocument says whether last is the last
+    // record (a trailing CR then gets an empty record after it).
+    std::int64_t replaceRecords(std::int64_t first, std::int64_t last, std::string_view text);
+
+    // Inserts one character c (not CR) at column col of record rec in place.
+    void insertCharInPlace(std::int64_t rec, int col, char c);
+
+    // Empties the store (one empty record).
+    void clear();
+    // Appends text (already in the store's form) at the end, fast: loading
+    // goes through here.
+    void append(std::string_view text);
+    // The contiguous stored text around offset (a block of records) and the
+    // offset of its first character; empty outside the text.
+    std::pair<std::int64_t, std::string_view> blockAt(std::int64_t offset) const;
+    // Calls f with the text of [start, end) in consecutive pieces.
+    void pieces(std::int64_t start, std::int64_t end, const std::function<void(std::string_view)>& f) const;
+
+    // Longest record length, computed on demand.
+    int longestRecord() const;
+
+    // Debug check of every invariant; returns an empty string when all hold.
+    std::string check() const;
+
+    // Position of a record: block index and index inside it.
+    struct Loc {
+        std::size_t block;
+        std::size_t index;
+    };
+    Loc locate(std::int64_t rec) const;
+
+private:
+    struct Block {
+        std::string text;
+        std::string tokens; // empty, or one value per byte of text
+        std::vector<TRecordMeta> recs;
+    };
+
+    // The last record looked up: most operations ask several questions about
+    // the same record in a row. Valid while version_ is unchanged.
+    struct Cache {
+        std::int64_t rec = -1;
+        Loc loc{0, 0};
+        std::int64_t start = 0;
+        std::size_t inBlock = 0;
+        std::uint64_t version = 0;
+    };
+    const Cache& cached(std::int64_t rec) const;
+    void fillCache(std::int64_t rec, Loc loc, std::int64_t start, std::size_t inBlock) const;
+    void mutated() { ++version_; }
+
+    std::size_t offsetInBlock(const Block& b, std::size_t index) const;
+    void rebuildIndex() const;
+    void ensureIndex() const
+    {
+        if (indexDirty_)
+            rebuildIndex();
+    }
+    void splitIfLarge(std::size_t block);
+    void structureChanged()
+    {
+        indexDirty_ = true;
+        ++version_;
+    }
+    static void cut(std::string_view text, bool endOfDocument, std::vector<TRecordMeta>& out);
+
+    std::vector<Block> blocks_;
+    std::int64_t length_ = 0;
+    std::int64_t records_ = 0;
+    mutable TFenwick lenIndex_;
+    mutable TFenwick recIndex_;
+    mutable bool indexDirty_ = true;
+    mutable int longest_ = -1;
+    std::uint64_t version_ = 1;
+    mutable Cache cache_;
+};
+
+} // namespace tessaly::memo

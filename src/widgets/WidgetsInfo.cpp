@@ -1,1 +1,0 @@
-// The editor's Qt widgets live in this library.

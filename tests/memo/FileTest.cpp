@@ -1,0 +1,149 @@
+#include "MemoTestUtil.h"
+
+#include "memo/Normalise.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace tessaly::memo::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir_ = fs::temp_directory_path() / ("tessaly-file-test-" + std::to_string(::getpid()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_);
+    }
+    void TearDown() override { fs::remove_all(dir_); }
+
+    static void write(const fs::path& p, const std::string& bytes)
+    {
+        std::ofstream(p, std::ios::binary) << bytes;
+    }
+    static std::string read(const fs::path& p)
+    {
+        std::ifstream in(p, std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+
+    fs::path dir_;
+};
+
+TEST_F(FileTest, MissingFileGivesOpenErrorAndKeepsTheText)
+{
+    TSyntaxMemo m;
+    m.setSelText("keep");
+    const fs::path missing = dir_ / "nope.html";
+    try {
+        m.loadFromFile(missing);
+        ADD_FAILURE();
+    } catch (const EFOpenError& e) {
+        EXPECT_EQ(std::string(e.what()), "File '" + missing.string() + "' cannot be opened for reading");
+    }
+    EXPECT_EQ(storeText(m), "keep");
+    EXPECT_THROW(m.loadFromFile(dir_), EFOpenError) << "a folder is not a file";
+}
+
+TEST_F(FileTest, SaveAndLoadRoundTripWithCrLf)
+{
+    TSyntaxMemo m;
+    m.setOptions({TSyntaxMemoOption::smoTitleAsFilename});
+    m.setSelText("a\nb\r\nc");
+    const fs::path f = dir_ / "page.html";
+    m.saveToFile(f);
+    EXPECT_EQ(read(f), "a\r\nb\r\nc");
+    EXPECT_FALSE(m.canUndo());
+    EXPECT_EQ(m.printTitle(), f.string());
+    TSyntaxMemo n;
+    n.loadFromFile(f);
+    EXPECT_EQ(n.text(), "a\r\nb\r\nc");
+    EXPECT_FALSE(n.modified());
+}
+
+TEST_F(FileTest, FailedSaveLeavesTheOldFileWhole)
+{
+    const fs::path f = dir_ / "old.html";
+    write(f, "precious");
+    TSyntaxMemo m;
+    m.setSelText("new text");
+    m.setSaveFormat(TSaveFormat::sfHTML);
+    m.styledWriter = [](TSyntaxMemo&, std::ostream& out, TSaveFormat) {
+        out << "half";
+        throw std::runtime_error("disk full");
+    };
+    try {
+        m.saveToFile(f);
+        ADD_FAILURE();
+    } catch (const EFCreateError& e) {
+        EXPECT_NE(std::string(e.what()).find(f.string()), std::string::npos) << e.what();
+    }
+    EXPECT_EQ(read(f), "precious");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1) << "no temporary left";
+
+    EXPECT_THROW(m.saveToFile(dir_ / "no-such-folder" / "x.html"), EFCreateError);
+}
+
+TEST_F(FileTest, SaveKeepsPermissionsAndFollowsSymlinks)
+{
+    const fs::path target = dir_ / "real.html";
+    const fs::path link = dir_ / "link.html";
+    write(target, "old");
+    ::chmod(target.c_str(), 0640);
+    fs::create_symlink("real.html", link);
+    TSyntaxMemo m;
+    m.setSelText("new");
+    m.saveToFile(link);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(read(target), "new");
+    struct stat st {};
+    ASSERT_EQ(::stat(target.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+TEST_F(FileTest, HugeLineWithoutBreaksLoadsIntoContinuationRecords)
+{
+    const fs::path f = dir_ / "long.txt";
+    std::string big(5 * 1024 * 1024, 'w');
+    big[12345] = '\t';
+    write(f, big);
+    TSyntaxMemo m;
+    m.loadFromFile(f);
+    EXPECT_EQ(m.textLength(), static_cast<std::int64_t>(big.size()));
+    EXPECT_TRUE(storeConsistent(m));
+    const std::int64_t recs = m.store().recordCount();
+    EXPECT_EQ(recs, (static_cast<std::int64_t>(big.size()) + 2046) / 2047);
+    for (std::int64_t r = 1; r < recs; ++r)
+        ASSERT_NE(m.store().meta(r).bookmarks & kContinuationBit, 0) << r;
+    EXPECT_EQ(storeText(m), big);
+}
+
+TEST_F(FileTest, EveryByteValueAndLineBreaksAcrossReadChunks)
+{
+    std::string bytes;
+    for (int rep = 0; rep < 300; ++rep)
+        for (int b = 0; b < 256; ++b)
+            bytes += static_cast<char>(b);
+    // A CR LF split exactly over the loader's 64 KiB read boundary.
+    bytes.resize(65535, 'k');
+    bytes += "\r\n\n\r\rz";
+    TSyntaxMemo m;
+    std::istringstream in(bytes);
+    m.loadFromStream(in);
+    EXPECT_EQ(storeText(m), normalise(bytes));
+    EXPECT_TRUE(storeConsistent(m));
+    std::ostringstream out;
+    m.saveToStream(out);
+    EXPECT_EQ(out.str(), toCrLf(normalise(bytes)));
+}
+
+} // namespace
+} // namespace tessaly::memo::test

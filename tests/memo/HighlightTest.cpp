@@ -1,0 +1,148 @@
+// Incremental re-highlighting against a full re-highlight of the same text,
+// with a small parser whose strings run across lines.
+#include "MemoTestUtil.h"
+
+#include <cctype>
+#include <random>
+#include <sstream>
+
+namespace tessaly::memo::test {
+namespace {
+
+// Words 1, digits 3, quotes 4, text inside a string 2, anything else 0.
+// Strings span lines, so only runs of 0, 1 and 3 are safe restart points.
+class QuoteParser : public THighlighter {
+public:
+    void resumeAt(std::uint8_t before) override
+    {
+        inString_ = false;
+        resumedAt.push_back(before);
+    }
+    std::uint8_t nextToken(TSyntaxMemo&, TCharStream& s, std::int64_t& length) override
+    {
+        ++calls;
+        const std::int64_t p0 = s.position();
+        const unsigned char c = s.current();
+        std::uint8_t value = 0;
+        if (c == '"') {
+            s.advance();
+            inString_ = !inString_;
+            value = 4;
+        } else if (inString_) {
+            s.advance();
+            value = 2;
+        } else if (std::isalpha(c)) {
+            while (!s.atEnd() && std::isalpha(s.current()))
+                s.advance();
+            value = 1;
+        } else if (std::isdigit(c)) {
+            while (!s.atEnd() && std::isdigit(s.current()))
+                s.advance();
+            value = 3;
+        } else {
+            s.advance();
+        }
+        length = s.position() - p0;
+        return value;
+    }
+    bool isAnchor(std::uint8_t t) const override { return t == 0 || t == 1 || t == 3; }
+
+    int calls = 0;
+    std::vector<std::uint8_t> resumedAt;
+
+private:
+    bool inString_ = false;
+};
+
+std::vector<std::string> tokenValues(const TSyntaxMemo& m)
+{
+    std::vector<std::string> out;
+    for (std::int64_t r = 0; r < m.store().recordCount(); ++r)
+        out.emplace_back(m.store().recordTokens(r));
+    return out;
+}
+
+TEST(Highlight, IncrementalMatchesAFullRescan)
+{
+    std::mt19937 rng(3);
+    QuoteParser p;
+    TSyntaxMemo m;
+    m.setParser(1, &p);
+    m.setActiveParser(1);
+    static const char* pieces[] = {"abc", " ", "\"", "42", "\r\n", "x\"y", "\r\n\r\n", "."};
+    for (int step = 0; step < 400; ++step) {
+        const std::int64_t len = m.textLength();
+        const std::int64_t a = static_cast<std::int64_t>(rng() % static_cast<unsigned>(len + 1));
+        const std::int64_t b = std::min<std::int64_t>(len, a + static_cast<std::int64_t>(rng() % 6));
+        std::string ins;
+        for (int k = static_cast<int>(rng() % 4); k > 0; --k)
+            ins += pieces[rng() % 8];
+        m.setSelection(a, b);
+        if (rng() % 5 == 0 && m.canUndo())
+            m.undo();
+        else
+            m.setSelText(ins);
+        // A fresh editor loaded with the same text and highlighted in full.
+        {
+            const auto got = tokenValues(m);
+            std::vector<std::string> want;
+            {
+                QuoteParser q;
+                TSyntaxMemo fresh;
+                fresh.setParser(1, &q);
+                fresh.setActiveParser(1);
+                std::istringstream in(m.text());
+                fresh.loadFromStream(in);
+                ASSERT_EQ(records(fresh), records(m));
+                want = tokenValues(fresh);
+            }
+            ASSERT_EQ(got, want) << "step " << step;
+        }
+    }
+}
+
+TEST(Highlight, ASmallEditRescansOnlyNearby)
+{
+    QuoteParser p;
+    TSyntaxMemo m;
+    m.setParser(1, &p);
+    m.setActiveParser(1);
+    std::string text;
+    for (int i = 0; i < 2000; ++i)
+        text += "word 12 \"str\" more\r\n";
+    std::istringstream in(text);
+    m.loadFromStream(in);
+    EXPECT_FALSE(m.store().recordTokens(1999).empty()) << "loading highlights everything";
+    p.calls = 0;
+    m.setSelStart(m.store().recordStart(1000) + 2);
+    m.typeChar('z');
+    EXPECT_LT(p.calls, 40);
+    EXPECT_EQ(m.store().recordTokens(1000).substr(0, 6), std::string("\1\1\1\1\1\0", 6));
+
+    // Opening a string changes every line after it.
+    p.calls = 0;
+    m.setSelStart(m.store().recordStart(10));
+    m.typeChar('"');
+    EXPECT_GT(p.calls, 1000);
+    EXPECT_EQ(m.store().recordTokens(1999).substr(0, 4), std::string("\2\2\2\2"));
+}
+
+TEST(Highlight, SwitchingParsersRescansEverything)
+{
+    QuoteParser p;
+    TSyntaxMemo m;
+    m.setSelText("abc \"d\"\r\nx");
+    EXPECT_TRUE(m.store().recordTokens(0).empty()) << "no parser, no values";
+    m.setParser(2, &p);
+    m.setActiveParser(2);
+    m.notify();
+    EXPECT_EQ(m.store().recordTokens(0), std::string("\1\1\1\0\4\2\4\0", 8));
+    EXPECT_EQ(m.store().recordTokens(1), std::string("\1", 1));
+    m.setActiveParser(0);
+    m.setActiveParser(2);
+    m.notify();
+    EXPECT_EQ(m.store().recordTokens(1), std::string("\1", 1));
+}
+
+} // namespace
+} // namespace tessaly::memo::test
