@@ -28,6 +28,11 @@ public:
     // After a call: the token just returned must be scanned again from its
     // start (the parser looks ahead).
     virtual bool lookaheadPending() const { return false; }
+    // A fingerprint of the scanner's state after the last token (states,
+    // stack, lookahead). The editor keeps it for every record end and goes on
+    // scanning while it differs from the one stored, even when the token
+    // values come out the same.
+    virtual std::uint32_t stateSignature() const { return 0; }
     // Token values at whose runs a scan may restart.
     virtual bool isAnchor(std::uint8_t token) const = 0;
     // False while the parser cannot highlight (it needs a handler that is missing).

@@ -133,9 +133,13 @@ void TSyntaxMemo::rehighlight()
             TRecordMeta& m = store_.meta(rec);
             const bool forced = (m.flags & kRecForceHighlight) != 0;
             const std::string_view old = store_.recordTokens(rec);
-            const bool same = !old.empty() && old == fresh;
+            const std::uint32_t signature = h->stateSignature();
+            // Equal values alone do not prove the scanner is back in step:
+            // its state at the record's end must be the one stored too.
+            const bool same = !old.empty() && old == fresh && m.endState == signature;
             store_.setRecordTokens(rec, fresh);
             TRecordMeta& m2 = store_.meta(rec);
+            m2.endState = signature;
             m2.flags = static_cast<std::uint16_t>((m2.flags | kRecDecoration) & ~(kRecContentChanged | kRecForceHighlight));
             if (!same)
                 view_->repaintRecords(rec, rec);

@@ -33,6 +33,7 @@ struct TRecordMeta {
     std::uint16_t marks = 0;     // marks 1..16
     std::int32_t backColor = -1;
     std::int32_t textColor = -1;
+    std::uint32_t endState = 0; // the parser's state signature at the record's end
 };
 
 // The line store. Records (displayed lines) are kept in blocks of a few dozen;

@@ -127,6 +127,45 @@ TEST(Highlight, ASmallEditRescansOnlyNearby)
     EXPECT_EQ(m.store().recordTokens(1999).substr(0, 4), std::string("\2\2\2\2"));
 }
 
+// Dots and line ends are plain text in and out of strings, so only the
+// state tells the lines apart.
+class DotsParser : public QuoteParser {
+public:
+    std::uint8_t nextToken(TSyntaxMemo& m, TCharStream& s, std::int64_t& length) override
+    {
+        if (s.current() == '.' || s.current() == '\r') {
+            s.advance();
+            length = 1;
+            return 0;
+        }
+        const std::uint8_t v = QuoteParser::nextToken(m, s, length);
+        inString = v == 4 ? !inString : inString;
+        return v;
+    }
+    void resumeAt(std::uint8_t before) override
+    {
+        QuoteParser::resumeAt(before);
+        inString = false;
+    }
+    std::uint32_t stateSignature() const override { return inString ? 1 : 0; }
+    bool isAnchor(std::uint8_t t) const override { return t == 1; }
+    bool inString = false;
+};
+
+TEST(Highlight, EqualValuesDoNotStopTheScanWhileTheStateDiffers)
+{
+    DotsParser p;
+    TSyntaxMemo m;
+    m.setParser(1, &p);
+    m.setActiveParser(1);
+    m.setSelText("\"\r\n....\r\n....\r\na");
+    EXPECT_EQ(m.store().recordTokens(3), std::string("\2", 1));
+    m.setSelection(0, 1);
+    m.setSelText("");
+    EXPECT_EQ(m.store().recordTokens(2), std::string(5, '\0'));
+    EXPECT_EQ(m.store().recordTokens(3), std::string("\1", 1)) << "the line after the unchanged ones";
+}
+
 TEST(Highlight, SwitchingParsersRescansEverything)
 {
     QuoteParser p;
