@@ -1,0 +1,291 @@
+#include "parser/SyntaxMemoParser.h"
+
+#include "parser/ParserForm.h"
+#include "parser/ScriptCompiler.h"
+#include "parser/StandardHandlers.h"
+
+#include <algorithm>
+
+namespace tessaly::parser {
+
+using memo::TCharStream;
+
+TSyntaxMemoParser::TSyntaxMemoParser()
+{
+    tables_.clear();
+    states_ = tables_.defaultContext;
+    selectStartTable();
+}
+
+TSyntaxMemoParser::~TSyntaxMemoParser() = default;
+
+std::string TSyntaxMemoParser::parser() const
+{
+    return writeParserForm(tables_);
+}
+
+void TSyntaxMemoParser::setParser(std::string_view form)
+{
+    try {
+        readParserForm(form, tables_);
+    } catch (...) {
+        resumeAt(0);
+        throw;
+    }
+    resumeAt(0);
+}
+
+void TSyntaxMemoParser::compile(const std::string& script, const std::filesystem::path& folder)
+{
+    try {
+        compileScript(script, folder, tables_);
+    } catch (...) {
+        resumeAt(0);
+        throw;
+    }
+    resumeAt(0);
+}
+
+void TSyntaxMemoParser::assign(const TSyntaxMemoParser& other)
+{
+    assignTables(other.tables_, tables_);
+    resumeAt(0);
+}
+
+void TSyntaxMemoParser::attach(memo::TSyntaxMemo& editor)
+{
+    if (std::find(clients_.begin(), clients_.end(), &editor) == clients_.end())
+        clients_.push_back(&editor);
+}
+
+void TSyntaxMemoParser::detach(memo::TSyntaxMemo& editor)
+{
+    clients_.erase(std::remove(clients_.begin(), clients_.end(), &editor), clients_.end());
+}
+
+void TSyntaxMemoParser::resumeAt(std::uint8_t tokenBefore)
+{
+    states_ = tables_.contextStates[tokenBefore];
+    if (states_.empty())
+        states_ = tables_.defaultContext;
+    pending_ = false;
+    lookaheadEnd_ = 0;
+    stack_.clear();
+    selectStartTable();
+}
+
+std::uint32_t TSyntaxMemoParser::stateSignature() const
+{
+    // FNV-1a over the current states, the stack and the lookahead.
+    std::uint32_t h = 2166136261u;
+    auto mix = [&h](std::uint8_t b) {
+        h ^= b;
+        h *= 16777619u;
+    };
+    for (std::uint8_t b : states_.bits)
+        mix(b);
+    for (const TStateSet& s : stack_)
+        for (std::uint8_t b : s.bits)
+            mix(b);
+    mix(static_cast<std::uint8_t>(stack_.size()));
+    mix(pending_ ? 1 : 0);
+    return h;
+}
+
+bool TSyntaxMemoParser::inGroup(std::uint16_t group, unsigned char c) const
+{
+    const auto& groups = tables_.keywords.groups();
+    return group < groups.size() && groups.at(group).accepts(c);
+}
+
+// Longest keyword at the stream's position that is valid in the current
+// states and whose follow group accepts the next character. On a match the
+// stream stands after it; otherwise one character is consumed and 0 returned.
+std::uint8_t TSyntaxMemoParser::keyword(TCharStream& s) const
+{
+    const TSyntaxKeywords& kw = tables_.keywords;
+    const std::int64_t p0 = s.position();
+    std::int32_t node = kw.rootOf(s.current());
+    std::int32_t best = TSyntaxKeywords::kNone;
+    std::int64_t bestEnd = p0;
+    while (node != TSyntaxKeywords::kNone && kw.node(node).states.intersects(states_) && !s.atEnd()) {
+        s.advance();
+        for (std::int32_t e = kw.node(node).firstEntry; e != TSyntaxKeywords::kNone; e = kw.entry(e).nextEntry) {
+            const TKeywordEntry& entry = kw.entry(e).value;
+            if (entry.states.intersects(states_)
+                && (entry.follow == TSM_CharGroupManager::kAny || s.atEnd() || inGroup(entry.follow, s.current()))) {
+                best = e;
+                bestEnd = s.position();
+                break;
+            }
+        }
+        if (s.atEnd())
+            break;
+        node = kw.childOf(node, kw.fold(s.current()));
+    }
+    if (best == TSyntaxKeywords::kNone) {
+        s.setPosition(p0 + 1);
+        return 0;
+    }
+    s.setPosition(bestEnd);
+    return kw.entry(best).value.token;
+}
+
+bool TSyntaxMemoParser::runHandler(bool custom, int number, TCharStream& s, std::uint8_t& token)
+{
+    std::int64_t count = 0;
+    if (custom || !isStandardHandler(number))
+        return onCustomParse && onCustomParse(*this, number, s, token, count);
+    return runStandardHandler(number, s, count);
+}
+
+// An end sequence (or end handler) at the current position. On a match the
+// end is consumed when it is included; otherwise the stream stays.
+bool TSyntaxMemoParser::testEnd(const TSM_EndPart& end, TCharStream& s, std::uint8_t& token)
+{
+    const std::int64_t p = s.position();
+    bool matched = false;
+    if (end.byHandler) {
+        matched = runHandler(end.custom, end.handler, s, token);
+    } else {
+        matched = end.count > 0;
+        for (int i = 0; i < end.count && matched; ++i) {
+            if (s.atEnd() || !inGroup(end.groups[static_cast<std::size_t>(i)], s.current()))
+                matched = false;
+            else
+                s.advance();
+        }
+    }
+    if (!matched || !end.include)
+        s.setPosition(p);
+    return matched;
+}
+
+// Extends a token by its body and end. Returns false when the token must be
+// given up.
+bool TSyntaxMemoParser::applyRule(const TSM_RulePart& body, const TSM_EndPart& end, bool checkEndFirst,
+                                  TCharStream& s, std::uint8_t& token)
+{
+    const bool hasEnd = end.byHandler || end.count > 0;
+    bool first = true;
+    while (!s.atEnd()) {
+        if (hasEnd && (!first || checkEndFirst) && testEnd(end, s, token))
+            return true;
+        bool ok = false;
+        if (body.byHandler) {
+            ok = runHandler(body.custom, body.handler, s, token);
+            if (ok && !body.custom && body.handler >= 10 && body.handler <= 20)
+                return true; // a standard handler completes the token itself
+        } else if (inGroup(body.group, s.current())) {
+            s.advance();
+            ok = true;
+        }
+        if (!ok)
+            return false;
+        if (!hasEnd)
+            return true;
+        first = false;
+    }
+    return true;
+}
+
+const TSM_StartRule* TSyntaxMemoParser::startRuleFor(unsigned char c) const
+{
+    if (const TSM_StartRule* r = start_->ruleFor(c); r && r->states.intersects(states_))
+        return r;
+    for (const TSM_FurtherRule& f : start_->further)
+        if (c >= f.low && c <= f.high && f.rule.states.intersects(states_))
+            return &f.rule;
+    return nullptr;
+}
+
+std::uint8_t TSyntaxMemoParser::nextToken(memo::TSyntaxMemo& editor, TCharStream& stream, std::int64_t& length)
+{
+    attach(editor);
+    return nextToken(stream, length);
+}
+
+std::uint8_t TSyntaxMemoParser::nextToken(TCharStream& s, std::int64_t& length)
+{
+    const std::int64_t p0 = s.position();
+    const unsigned char c0 = s.current();
+    auto giveUp = [&]() -> std::uint8_t {
+        s.setPosition(p0 + 1);
+        return 0;
+    };
+
+    // 1. Keyword; 2. its continuation.
+    std::uint8_t t = s.atEnd() ? 0 : keyword(s);
+    if (t != 0) {
+        if (const auto& cont = tables_.continuation[t]) {
+            if (!applyRule(cont->body, cont->end, cont->body.flag, s, t))
+                t = giveUp();
+        }
+    } else if (p0 < s.size()) {
+        // 3. Start rule selected by the first character.
+        if (const TSM_StartRule* rule = startRuleFor(c0)) {
+            std::uint8_t token = rule->token;
+            if (rule->head.byHandler) {
+                s.setPosition(p0);
+                t = runHandler(rule->head.custom, rule->head.handler, s, token) ? token : giveUp();
+            } else {
+                s.setPosition(p0 + 1);
+                t = applyRule(rule->body, rule->end, rule->body.flag, s, token) ? token : giveUp();
+            }
+        } else {
+            s.setPosition(p0 + 1);
+        }
+    }
+
+    // 4. The states before the token, for the end of a lookahead.
+    if (!pending_)
+        saved_ = states_;
+
+    // 5. Validation.
+    const auto& effect = tables_.effects[t];
+    if (s.position() <= p0 || (t != 0 && effect && !states_.intersects(effect->allowed))) {
+        t = 0;
+        s.setPosition(p0 + 1);
+    }
+
+    // 6. Effect on the current state set.
+    const auto& eff = tables_.effects[t];
+    if (t != 0 && eff) {
+        if ((eff->stack & kPopBefore) && !stack_.empty()) {
+            states_ = stack_.back();
+            stack_.pop_back();
+        } else if (eff->stack & kPushBefore) {
+            stack_.push_back(states_);
+        }
+        if (!eff->keep) {
+            states_ |= eff->enter;
+            states_ -= eff->leave;
+        }
+        if ((eff->stack & kPopAfter) && !stack_.empty()) {
+            states_ = stack_.back();
+            stack_.pop_back();
+        } else if (eff->stack & kPushAfter) {
+            stack_.push_back(states_);
+        }
+        selectStartTable();
+    }
+
+    // 7. Lookahead.
+    const std::int64_t pos = s.position();
+    const bool hasLookahead = t != 0 && eff && eff->lookahead;
+    if (pending_) {
+        if (pos >= lookaheadEnd_ || s.atEnd()) {
+            states_ = saved_;
+            selectStartTable();
+            pending_ = false;
+        }
+    } else if (hasLookahead) {
+        lookaheadEnd_ = pos;
+        pending_ = true;
+    }
+
+    length = s.position() - p0;
+    return t;
+}
+
+} // namespace tessaly::parser

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "memo/Highlighter.h"
+#include "parser/ParserTables.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tessaly::parser {
+
+class TSyntaxMemoParser;
+
+// A handler the application supplies for handler numbers the engine does not
+// know: (parser, handler number, stream, token value, count) -> matched.
+using TCustomParseEvent =
+    std::function<bool(TSyntaxMemoParser&, int, memo::TCharStream&, std::uint8_t&, std::int64_t&)>;
+
+// Colours an editor's text with one compiled language definition: each call
+// of nextToken consumes one token and returns its value. Matching is
+// filtered by the current state set, which token effects change; embedded
+// languages are nothing but other states.
+class TSyntaxMemoParser : public memo::THighlighter {
+public:
+    TSyntaxMemoParser();
+    ~TSyntaxMemoParser() override;
+
+    // The compiled tables (settings included).
+    TSM_ParserTables& tables() { return tables_; }
+    const TSM_ParserTables& tables() const { return tables_; }
+
+    // The stored form (the Parser property): reading replaces every table.
+    std::string parser() const;
+    void setParser(std::string_view form);
+    // Compiles a definition script; the first error is thrown.
+    void compile(const std::string& script, const std::filesystem::path& folder = {});
+    // Copies another parser's tables through the stored form.
+    void assign(const TSyntaxMemoParser& other);
+
+    // memo::THighlighter
+    void attach(memo::TSyntaxMemo& editor) override;
+    void detach(memo::TSyntaxMemo& editor) override;
+    void resumeAt(std::uint8_t tokenBefore) override;
+    std::uint8_t nextToken(memo::TSyntaxMemo& editor, memo::TCharStream& stream, std::int64_t& length) override;
+    bool lookaheadPending() const override { return pending_; }
+    bool isAnchor(std::uint8_t token) const override { return tables_.anchor.contains(token); }
+    std::uint32_t stateSignature() const override;
+    bool usable() const override { return !tables_.needsCustomHandler || static_cast<bool>(onCustomParse); }
+
+    // Scans without an editor (tests, the command-line tool).
+    std::uint8_t nextToken(memo::TCharStream& stream, std::int64_t& length);
+
+    const TStateSet& currentStates() const { return states_; }
+    const std::vector<memo::TSyntaxMemo*>& clients() const { return clients_; }
+
+    TCustomParseEvent onCustomParse;
+
+private:
+    std::uint8_t keyword(memo::TCharStream& s) const;
+    bool applyRule(const TSM_RulePart& body, const TSM_EndPart& end, bool checkEndFirst, memo::TCharStream& s,
+                   std::uint8_t& token);
+    bool testEnd(const TSM_EndPart& end, memo::TCharStream& s, std::uint8_t& token);
+    bool runHandler(bool custom, int number, memo::TCharStream& s, std::uint8_t& token);
+    bool inGroup(std::uint16_t group, unsigned char c) const;
+    const TSM_StartRule* startRuleFor(unsigned char c) const;
+    void selectStartTable() { start_ = &tables_.startTableFor(states_); }
+
+    TSM_ParserTables tables_;
+    std::vector<memo::TSyntaxMemo*> clients_;
+    TStateSet states_;
+    TStateSet saved_;
+    std::vector<TStateSet> stack_;
+    const TSM_StartTable* start_ = nullptr;
+    bool pending_ = false;
+    std::int64_t lookaheadEnd_ = 0;
+};
+
+} // namespace tessaly::parser
