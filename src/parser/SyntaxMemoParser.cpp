@@ -92,6 +92,38 @@ std::uint32_t TSyntaxMemoParser::stateSignature() const
     return h;
 }
 
+namespace {
+
+memo::TTokenStyle toTokenStyle(const TSM_Style& s)
+{
+    memo::TTokenStyle t;
+    t.foreground = s.foreground;
+    t.background = s.background;
+    t.bold = (s.fontStyle & kBold) != 0;
+    t.italic = (s.fontStyle & kItalic) != 0;
+    t.underline = (s.fontStyle & kUnderline) != 0;
+    t.ownColours = s.ownColours;
+    t.hotspot = s.hotspot;
+    return t;
+}
+
+} // namespace
+
+memo::TTokenStyle TSyntaxMemoParser::defaultStyle() const
+{
+    const auto& style = tables_.settings.styles[0];
+    return style ? toTokenStyle(*style) : memo::TTokenStyle{};
+}
+
+memo::TTokenStyle TSyntaxMemoParser::tokenStyle(std::uint8_t value) const
+{
+    // A token value without a style of its own is shown in the default style.
+    const std::int16_t n = tables_.settings.styleOf[value];
+    if (n >= 0 && tables_.settings.styles[static_cast<std::size_t>(n)])
+        return toTokenStyle(*tables_.settings.styles[static_cast<std::size_t>(n)]);
+    return defaultStyle();
+}
+
 bool TSyntaxMemoParser::inGroup(std::uint16_t group, unsigned char c) const
 {
     const auto& groups = tables_.keywords.groups();

@@ -48,6 +48,10 @@ public:
     bool lookaheadPending() const override { return pending_; }
     bool isAnchor(std::uint8_t token) const override { return tables_.anchor.contains(token); }
     std::uint32_t stateSignature() const override;
+    memo::TTokenStyle tokenStyle(std::uint8_t value) const override;
+    memo::TTokenStyle defaultStyle() const override;
+    std::string fontName() const override { return tables_.settings.fontName; }
+    int fontSize() const override { return tables_.settings.fontSize; }
     bool usable() const override { return !tables_.needsCustomHandler || static_cast<bool>(onCustomParse); }
 
     // Scans without an editor (tests, the command-line tool).

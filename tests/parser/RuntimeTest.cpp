@@ -170,5 +170,29 @@ TEST(Runtime, EditorHighlightsIncrementallyLikeAFullScan)
     EXPECT_EQ(p.clients().size(), 1u);
 }
 
+TEST(Runtime, StylesComeFromTheMap)
+{
+    TSyntaxMemoParser p;
+    p.compile(R"(
+%%language
+  fontname = 'Mono'
+  fontsize = 12
+%%words
+  'if' '' 1
+%%map
+  1 = 3
+%%effects
+  0 = ([], clBlack, clWhite)
+  3 = ([fsBold fsUnderline], clRed, clWhite, [*])
+)");
+    const memo::TTokenStyle kw = p.tokenStyle(1);
+    EXPECT_TRUE(kw.bold && kw.underline && !kw.italic && kw.ownColours);
+    EXPECT_EQ(kw.foreground, 0x0000FFu);
+    const memo::TTokenStyle plain = p.tokenStyle(7);
+    EXPECT_FALSE(plain.bold || plain.ownColours) << "no style of its own: the default style";
+    EXPECT_EQ(p.fontName(), "Mono");
+    EXPECT_EQ(p.fontSize(), 12);
+}
+
 } // namespace
 } // namespace tessaly::parser
