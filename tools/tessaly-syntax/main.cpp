@@ -3,6 +3,7 @@
 #include "Command.h"
 #include "CompileCommands.h"
 #include "CompressCommands.h"
+#include "HighlightCommands.h"
 
 #include <iostream>
 #include <string>
@@ -17,6 +18,7 @@ std::vector<Command> allCommands()
     std::vector<Command> commands;
     tessaly::tools::addCompileCommands(commands);
     tessaly::tools::addCompressCommands(commands);
+    tessaly::tools::addHighlightCommands(commands);
     return commands;
 }
 

@@ -1,0 +1,31 @@
+#include "ParserSource.h"
+
+#include "parser/ParserFormat.h"
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace tessaly::tools {
+
+std::string loadParser(const std::string& source, parser::TSyntaxMemoParser& p)
+{
+    std::ifstream in(source, std::ios::binary);
+    if (!in)
+        return source + ": not a built-in language and cannot be opened";
+    std::ostringstream s;
+    s << in.rdbuf();
+    const std::string bytes = s.str();
+    try {
+        // A stored form starts with its version word; anything else is a script.
+        if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == parser::kParserFormatVersion && bytes[1] == 0)
+            p.setParser(bytes);
+        else
+            p.compile(bytes, std::filesystem::path(source).parent_path());
+    } catch (const std::exception& e) {
+        return source + ": " + e.what();
+    }
+    return {};
+}
+
+} // namespace tessaly::tools
