@@ -1,6 +1,7 @@
 #include "memo/SyntaxMemo.h"
 
 #include "memo/Normalise.h"
+#include "memo/TextFinder.h"
 
 #include <algorithm>
 #include <cstring>

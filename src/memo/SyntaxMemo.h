@@ -15,10 +15,13 @@
 #include <functional>
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace tessaly::memo {
+
+class TTextFinder;
 
 enum class TSaveFormat { sfTEXT, sfRTF, sfHTML, sfUNIX };
 
@@ -196,6 +199,24 @@ public:
     void setWrapOverride(std::string chars) { wrapOverride_ = std::move(chars); }
     std::string version() const { return kVersion; }
 
+    // --- search -----------------------------------------------------------
+    // Searches from the selection with the search flags (8 at once, 16 match
+    // case, 32 regular expression, 64 whole words, 128 upwards); a match is
+    // selected and its start returned, -1 when there is none.
+    std::int64_t findText(int flags, std::string_view text);
+    // Repeats the last search: 1 found, 0 not found or nothing searched yet.
+    int findNext();
+    // Replaces the next match (after confirm, when given, says yes).
+    bool replaceNext(int flags, std::string_view text, std::string_view replacement,
+                     const std::function<bool(const std::string& found, const std::string& with)>& confirm = {});
+    // Replaces every match from the selection to the end as one undo step;
+    // returns the number replaced.
+    int replaceAll(int flags, std::string_view text, std::string_view replacement);
+    const std::string& lastSearchText() const { return lastSearchText_; }
+    int lastSearchFlags() const { return lastSearchFlags_; }
+    // Replaces the not-found message when set.
+    std::function<void(TSyntaxMemo&, const std::string&)> onSearchFail;
+
     // --- highlighting ----------------------------------------------------
     static constexpr int kParserSlots = 6;
     // Parser slots 1..6; the active one (0 = none) colours the text.
@@ -250,6 +271,11 @@ private:
     int leadingIndent(std::int64_t rec, int upToCol, bool& hasTextAtZero) const;
     void loadNormalised(std::istream& in);
     void rehighlight();
+    TTextFinder& finder();
+    void rememberSearch(int flags, std::string_view text);
+    void searchFailed(std::string_view text);
+    bool patternFailed();
+    std::optional<std::pair<std::int64_t, std::int64_t>> findFrom(std::int64_t from, int flags, std::string_view text);
     void activeParserChanged();
 
     TTextStore store_;
@@ -280,6 +306,11 @@ private:
     TSaveFormat saveFormat_ = TSaveFormat::sfTEXT;
     TSM_ClipFormats clipFormats_;
     std::string printTitle_;
+
+    std::unique_ptr<TTextFinder> finder_;
+    std::string lastSearchText_;
+    int lastSearchFlags_ = 0;
+    std::int64_t lastMatchStart_ = -1;
 
     std::array<THighlighter*, kParserSlots> parsers_{};
     int activeParser_ = 0;

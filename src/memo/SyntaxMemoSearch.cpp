@@ -1,0 +1,183 @@
+// Find, find next, replace and replace all over the editor's text, with the
+// plain search or the regular-expression engine behind the search flags.
+#include "memo/SyntaxMemo.h"
+
+#include "memo/EdStream.h"
+#include "memo/REError.h"
+#include "memo/REReplace.h"
+#include "memo/SearchFlags.h"
+#include "memo/Normalise.h"
+#include "memo/TextFinder.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace tessaly::memo {
+
+namespace {
+
+bool equalsIgnoringCase(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size()
+        && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
+           });
+}
+
+} // namespace
+
+TTextFinder& TSyntaxMemo::finder()
+{
+    if (!finder_)
+        finder_ = std::make_unique<TTextFinder>();
+    return *finder_;
+}
+
+void TSyntaxMemo::rememberSearch(int flags, std::string_view text)
+{
+    const std::size_t limit = (flags & TSearchFlags::RegExp) ? 254 : 79;
+    lastSearchText_.assign(text.substr(0, limit));
+    lastSearchFlags_ = flags;
+}
+
+void TSyntaxMemo::searchFailed(std::string_view text)
+{
+    if (onSearchFail)
+        onSearchFail(*this, std::string(text));
+    else
+        messages_->error("Search string \"" + std::string(text) + "\" not found.");
+}
+
+bool TSyntaxMemo::patternFailed()
+{
+    const TREParser& re = finder().regex();
+    if (re.errorId() == TREError::NoError)
+        return false;
+    // The message, the pattern, and a caret under the place of the error.
+    const int at = std::max(1, re.errorPosition());
+    messages_->error(re.errorText() + "\n" + lastSearchText_ + "\n" + std::string(static_cast<std::size_t>(at - 1), ' ')
+                     + "^");
+    return true;
+}
+
+std::optional<std::pair<std::int64_t, std::int64_t>> TSyntaxMemo::findFrom(std::int64_t from, int flags,
+                                                                           std::string_view text)
+{
+    const bool upward = (flags & TSearchFlags::Upward) != 0;
+    const std::int64_t len = store_.length();
+    if (len == 0 || text.empty() || (upward && from < 0) || (!upward && from >= len))
+        return std::nullopt;
+    TEdStream stream(store_);
+    const auto match = finder().find(stream, text, flags, std::clamp<std::int64_t>(from, 0, len));
+    if (!match)
+        return std::nullopt;
+    return std::make_pair(match->start, match->end);
+}
+
+std::int64_t TSyntaxMemo::findText(int flags, std::string_view text)
+{
+    rememberSearch(flags, text);
+    if ((flags & TSearchFlags::RegExp) && !finder().regex().compile(lastSearchText_)) {
+        patternFailed();
+        return -1;
+    }
+    const std::int64_t a = selStart();
+    const std::int64_t b = std::max(anchor_, caret_);
+    const bool upward = (flags & TSearchFlags::Upward) != 0;
+    std::optional<std::pair<std::int64_t, std::int64_t>> found;
+    if (!((upward && a == 0) || (!upward && b >= store_.length()))) {
+        const std::int64_t from = (flags & TSearchFlags::RegExp) && !upward ? b : a;
+        found = findFrom(from, flags, lastSearchText_);
+    }
+    if (!found) {
+        if (!((flags & TSearchFlags::RegExp) && patternFailed()))
+            searchFailed(lastSearchText_);
+        return -1;
+    }
+    lastMatchStart_ = found->first;
+    setSelection(found->first, found->second);
+    return found->first;
+}
+
+int TSyntaxMemo::findNext()
+{
+    if (lastSearchText_.empty())
+        return 0;
+    // Step off the match that is selected, in the search direction, so the
+    // same match is not found again.
+    if (equalsIgnoringCase(selText(), lastSearchText_) || selStart() == lastMatchStart_) {
+        const std::int64_t start = selStart();
+        if (lastSearchFlags_ & TSearchFlags::Upward) {
+            if (start == 0) {
+                searchFailed(lastSearchText_);
+                return 0;
+            }
+            setSelection(start - 1, start - 1, true);
+        } else {
+            setSelection(start + 1, start + 1, true);
+        }
+    }
+    return findText(lastSearchFlags_ | TSearchFlags::AtOnce, lastSearchText_) >= 0 ? 1 : 0;
+}
+
+bool TSyntaxMemo::replaceNext(int flags, std::string_view text, std::string_view replacement,
+                              const std::function<bool(const std::string&, const std::string&)>& confirm)
+{
+    rememberSearch(flags, text);
+    const bool upward = (flags & TSearchFlags::Upward) != 0;
+    std::int64_t from = upward ? selStart() : selStart();
+    if (lastMatchStart_ >= 0 && lastMatchStart_ == selStart())
+        from += upward ? -1 : 1;
+    auto found = findFrom(from, flags, lastSearchText_);
+    if (!found || found->first == found->second) {
+        if (!((flags & TSearchFlags::RegExp) && patternFailed()))
+            searchFailed(lastSearchText_);
+        return false;
+    }
+    std::string with(replacement);
+    if (flags & TSearchFlags::RegExp) {
+        TEdStream stream(store_);
+        with = expandReplacement(replacement, finder().regex().positions(), stream);
+    }
+    setSelection(found->first, found->second);
+    if (confirm && !confirm(lastSearchText_, with)) {
+        lastMatchStart_ = found->first;
+        return false;
+    }
+    setSelText(with);
+    lastMatchStart_ = caret_;
+    return true;
+}
+
+int TSyntaxMemo::replaceAll(int flags, std::string_view text, std::string_view replacement)
+{
+    rememberSearch(flags, text);
+    std::vector<TTextReplacement> all;
+    {
+        TEdStream stream(store_);
+        all = finder().collectAll(stream, lastSearchText_, replacement, flags & ~TSearchFlags::Upward, selStart());
+    }
+    if (all.empty()) {
+        if (!((flags & TSearchFlags::RegExp) && patternFailed()))
+            searchFailed(lastSearchText_);
+        return 0;
+    }
+    const bool wasRedraw = redraw_;
+    redraw_ = false;
+    openUndoGroup(ugReplaceAll);
+    std::int64_t shift = 0;
+    for (const TTextReplacement& r : all) {
+        setSelection(r.match.start + shift, r.match.end + shift, true);
+        replaceSelection(r.text);
+        shift += static_cast<std::int64_t>(normalise(r.text).size()) - (r.match.end - r.match.start);
+    }
+    closeUndoGroup(ugReplaceAll);
+    redraw_ = wasRedraw;
+    changeKinds_ |= ckText | ckSelection;
+    scrollCaret();
+    notify();
+    view_->repaintAll();
+    return static_cast<int>(all.size());
+}
+
+} // namespace tessaly::memo
