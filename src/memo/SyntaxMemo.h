@@ -1,5 +1,6 @@
 #pragma once
 
+#include "memo/CustomBookmarks.h"
 #include "memo/MemoErrors.h"
 #include "memo/MemoHost.h"
 #include "memo/Options.h"
@@ -12,6 +13,7 @@
 #include <filesystem>
 #include <functional>
 #include <iosfwd>
+#include <array>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -194,6 +196,29 @@ public:
     void setWrapOverride(std::string chars) { wrapOverride_ = std::move(chars); }
     std::string version() const { return kVersion; }
 
+    // --- bookmarks (SyntaxMemoBookmarks.cpp) --------------------------------
+    // Puts bookmark n (0..9) on a line, or takes it off when it is there
+    // already. line -1 means the caret's line and column; otherwise both are
+    // 1-based. Throws ESyntaxMemo "Bookmark index range error" for n outside 0..9.
+    void setBookmark(int n, std::int64_t line, int column);
+    // Puts the caret at bookmark n; nothing when it is not set.
+    void gotoBookmark(int n);
+    // 1-based line that carries bookmark n, 0 when none does.
+    std::int64_t bookmarkLine(int n) const;
+    // Stored 1-based column of bookmark n, 0 when it was never set.
+    int bookmarkColumn(int n) const;
+    TCustomBookmarks& customBookmarks() { return customBookmarks_; }
+    std::function<void(TSyntaxMemo&, int index)> onBookmarkSet;
+    std::function<void(TSyntaxMemo&, const std::string& name)> onCustomBookmarkFree;
+
+    // --- key commands (SyntaxMemoCommands.cpp) ------------------------------
+    // Runs editor command code (0..44, TKeyCommand); extend keeps the anchor
+    // of caret moves (Shift was down). Other codes do nothing.
+    void executeCommand(int code, bool extend = false);
+    // Start of the word before offset, and of the word after it.
+    std::int64_t wordBefore(std::int64_t offset) const;
+    std::int64_t wordAfter(std::int64_t offset) const;
+
     // --- notifications ---------------------------------------------------
     std::function<void(TSyntaxMemo&)> onChange;
     std::function<void(TSyntaxMemo&, std::int64_t start, std::int64_t extent)> onTextChange;
@@ -233,6 +258,24 @@ private:
     int leadingIndent(std::int64_t rec, int upToCol, bool& hasTextAtZero) const;
     void loadNormalised(std::istream& in);
 
+    // Bookmarks, marks and colours of a line, carried to another record when
+    // an edit would otherwise leave them on the wrong line.
+    struct TLineMarks {
+        std::uint16_t bookmarks = 0; // without the continuation bit
+        std::uint16_t marks = 0;
+        std::int32_t backColor = -1;
+        std::int32_t textColor = -1;
+    };
+    TLineMarks lineMarksOf(std::int64_t rec) const;
+    void putLineMarks(std::int64_t rec, const TLineMarks& lm);
+    void carryLineMarks(std::int64_t from, std::int64_t to);
+    void moveCaretCommand(std::int64_t offset, bool extend);
+    void moveLinesCommand(std::int64_t lines, bool extend, bool scrollPage);
+    void deleteCharCommand(bool forward);
+    void indentBlock(bool unindent);
+    void finishCommand(std::uint32_t kinds);
+    unsigned char charAt(std::int64_t offset) const;
+
     TTextStore store_;
     TUndoStack undo_;
     TSyntaxMemoStrings lines_;
@@ -261,6 +304,8 @@ private:
     TSaveFormat saveFormat_ = TSaveFormat::sfTEXT;
     TSM_ClipFormats clipFormats_;
     std::string printTitle_;
+    std::array<std::uint16_t, 10> bookmarkColumns_{};
+    TCustomBookmarks customBookmarks_;
 
     TMemoView noView_;
     TMemoMessages noMessages_;
