@@ -218,6 +218,12 @@ public:
     // Start of the word before offset, and of the word after it.
     std::int64_t wordBefore(std::int64_t offset) const;
     std::int64_t wordAfter(std::int64_t offset) const;
+    // Called before a command that a key was bound to runs.
+    std::function<void(TSyntaxMemo&, int code)> onCommandRecognised;
+    // Replaces the nameLength characters before the caret by body as one undo
+    // step: with indent, lines after the first start at the name's column;
+    // with caretMarker, the first "|" is removed and the caret put there.
+    void expandMacro(std::size_t nameLength, std::string_view body, bool indent, bool caretMarker);
 
     // --- notifications ---------------------------------------------------
     std::function<void(TSyntaxMemo&)> onChange;
