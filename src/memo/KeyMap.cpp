@@ -76,6 +76,14 @@ bool TKeyMap::shiftPasses(std::uint16_t virtualKey)
     }
 }
 
+bool TKeyMap::wouldTake(std::uint16_t key) const
+{
+    TKeyMap probe;
+    probe.pending_ = pending_;
+    probe.bindings_ = bindings_;
+    return probe.press(key).taken;
+}
+
 TKeyMap::Result TKeyMap::press(std::uint16_t key)
 {
     Result r;

@@ -59,6 +59,8 @@ public:
     const std::vector<Binding>& bindings() const { return bindings_; }
 
     Result press(std::uint16_t key);
+    // Whether press(key) would take the key, without starting or ending a sequence.
+    bool wouldTake(std::uint16_t key) const;
     bool inSequence() const { return pending_ != 0; }
     void reset() { pending_ = 0; }
 

@@ -160,6 +160,9 @@ public:
     // --- typing ------------------------------------------------------------
     // Types one character from the keyboard (one undo step).
     void typeChar(unsigned char c);
+    // Types one character given as its bytes (a UTF-8 sequence goes in as one
+    // undo step; overwrite mode replaces the whole character at the caret).
+    void typeCharacter(std::string_view bytes);
     // Inserts the fill from display column a to b like typed text.
     void insertFill(int from, int to);
     bool insertMode() const { return insertMode_; }
