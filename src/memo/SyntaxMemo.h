@@ -247,6 +247,8 @@ public:
     void replaceSelection(std::string_view text);
     // As replaceSelection, recorded as a stream transaction (paste, drop).
     void insertStream(std::string_view text);
+    // HTML from a paste or drop cut by the fragment and first-tag flags of sources.
+    static std::string filterHtml(std::string html, std::uint32_t sources);
 
 private:
     friend class TSyntaxMemoStrings;
@@ -259,7 +261,6 @@ private:
     void textChanged(std::int64_t start, std::int64_t extent);
     void replaySelect(std::int64_t anchor, std::int64_t caret) { setSelection(anchor, caret, true); }
     void replayFailed();
-    static std::string filterHtml(std::string html, std::uint32_t sources);
     void beginReplay(bool& wasRedraw);
     void finishReplay(bool wasRedraw);
     void autoIndentAfterEnter(int indent, bool walkUp, std::int64_t enterRec);

@@ -32,6 +32,11 @@ TSyntaxMemoView::TSyntaxMemoView(QWidget* parent)
     memo_.setClipboard(&clipboard_);
     memo_.onChange = [this](memo::TSyntaxMemo&) { engineChanged(); };
     memo_.onBookmarkSet = [this](memo::TSyntaxMemo&, int n) { emit bookmarkSet(n); };
+    // HTML from the clipboard or a drop keeps only its marked fragment.
+    memo_.onDataDrop = [](memo::TSyntaxMemo&, std::uint32_t& sources) {
+        if (sources & memo::dsHtml)
+            sources |= memo::dsHtmlFragment;
+    };
     updateScrollBars();
 }
 
@@ -39,6 +44,7 @@ TSyntaxMemoView::~TSyntaxMemoView()
 {
     memo_.onChange = nullptr;
     memo_.onBookmarkSet = nullptr;
+    memo_.onDataDrop = nullptr;
     memo_.setView(nullptr);
     memo_.setMessages(nullptr);
     memo_.setClipboard(nullptr);

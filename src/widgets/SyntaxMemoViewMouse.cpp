@@ -115,7 +115,7 @@ void TSyntaxMemoView::mouseDoubleClickEvent(QMouseEvent* event)
 void TSyntaxMemoView::startTextDrag()
 {
     auto* mime = new QMimeData;
-    mime->setText(QString::fromStdString(memo_.selText()));
+    mime->setText(textToQString(memo_.selText()));
     auto* drag = new QDrag(this);
     drag->setMimeData(mime);
     drag->exec(memo_.readOnly() ? Qt::CopyAction : Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
@@ -178,7 +178,7 @@ void TSyntaxMemoView::dropEvent(QDropEvent* event)
         memo_.onDataDrop(memo_, sources);
     std::string text;
     if ((sources & memo::dsHtml) && mime->hasHtml())
-        text = mime->html().toStdString();
+        text = memo::TSyntaxMemo::filterHtml(mime->html().toStdString(), sources);
     else if (sources & (memo::dsText | memo::dsHtml))
         text = mime->text().toStdString();
     else
