@@ -73,6 +73,8 @@ void TSyntaxMemoView::mouseReleaseEvent(QMouseEvent* event)
         }
         selecting_ = false;
         autoScroll_.stop();
+        event->accept();
+        return;
     }
     QAbstractScrollArea::mouseReleaseEvent(event);
 }
