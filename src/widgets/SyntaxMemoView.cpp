@@ -58,6 +58,19 @@ void TSyntaxMemoView::measureFont()
     lineHeight_ = std::max(1, fm.height());
     charWidth_ = std::max(1, fm.horizontalAdvance(QLatin1Char('M')));
     ascent_ = fm.ascent();
+    for (int i = 0; i < 8; ++i) {
+        QFont f = font();
+        f.setBold(i & 1);
+        f.setItalic(i & 2);
+        f.setUnderline(i & 4);
+        fonts_[static_cast<std::size_t>(i)] = f;
+    }
+}
+
+void TSyntaxMemoView::setTokenStyle(std::uint8_t value, const TTokenStyle& style)
+{
+    styles_[value] = style;
+    viewport()->update();
 }
 
 bool TSyntaxMemoView::showGutter() const

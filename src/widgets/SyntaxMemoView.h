@@ -9,11 +9,22 @@
 #include <QColor>
 #include <QTimer>
 
+#include <array>
+
 class QMimeData;
 
 namespace tessaly::widgets {
 
 class TTemplateList;
+
+// How text of one token value is drawn. Invalid colours leave the default.
+struct TTokenStyle {
+    QColor foreground;
+    QColor background;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+};
 
 // The editor on screen: shows one TSyntaxMemo, paints only the visible
 // records, and turns keys, mouse and drops into engine operations.
@@ -54,6 +65,10 @@ public:
     int charWidth() const { return charWidth_; }
     // x of the first text column (right of the gutter and the margin).
     int textLeft() const;
+    // The style of a token value (0 is text outside any token); records
+    // without token values are drawn in the default style.
+    void setTokenStyle(std::uint8_t value, const TTokenStyle& style);
+    const TTokenStyle& tokenStyle(std::uint8_t value) const { return styles_[value]; }
 
     // --- keyboard --------------------------------------------------------
     memo::TKeyMap& keyMap() { return keyMap_; }
@@ -139,6 +154,8 @@ private:
     int rightMargin_ = 80;
     QColor selTextColor_ = Qt::white;
     QColor selTextBack_ = QColor(0x00, 0x00, 0x80);
+    std::array<TTokenStyle, 256> styles_{};
+    std::array<QFont, 8> fonts_; // by bold | italic << 1 | underline << 2
     int lineHeight_ = 16;
     int charWidth_ = 8;
     int ascent_ = 12;

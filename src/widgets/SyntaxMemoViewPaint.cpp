@@ -99,6 +99,11 @@ void TSyntaxMemoView::paintEvent(QPaintEvent* event)
             }
         }
     }
+    // Where dragged text would drop.
+    if (dropCaret_ >= 0) {
+        const QPoint d = pointOf(dropCaret_);
+        p.fillRect(d.x(), d.y(), 2, lh, QBrush(pal.text().color(), Qt::Dense4Pattern));
+    }
     lastCaretRect_ = caretRect();
 }
 
@@ -140,21 +145,33 @@ void TSyntaxMemoView::paintRecord(QPainter& p, std::int64_t rec, int y, std::int
 
     const QColor back = meta.backColor >= 0 ? colorOf(meta.backColor) : pal.base().color();
     p.fillRect(gutterW, y, viewport()->width() - gutterW, lh, back);
-    const QColor ink = meta.textColor >= 0 ? colorOf(meta.textColor) : pal.text().color();
+    const QColor ink = pal.text().color();
+    const bool lineInk = meta.textColor >= 0;
+    const QColor lineColor = lineInk ? colorOf(meta.textColor) : ink;
 
     const std::string_view t = store.recordText(rec);
+    const std::string_view tokens = store.recordTokens(rec);
     const std::int64_t start = store.recordStart(rec);
     p.save();
     p.setClipRect(left, y, viewport()->width() - left, lh);
 
-    // Runs of plain ASCII with the same selection state are drawn as one string.
+    // Sets pen and font for text of token value v; the selection and the
+    // line's own text colour win over the token's colour.
+    auto useStyle = [&](bool selected, std::uint8_t v) {
+        const TTokenStyle& st = styles_[v];
+        p.setPen(selected ? selTextColor_ : lineInk ? lineColor : st.foreground.isValid() ? st.foreground : ink);
+        p.setFont(fonts_[static_cast<std::size_t>((st.bold ? 1 : 0) | (st.italic ? 2 : 0) | (st.underline ? 4 : 0))]);
+    };
+
+    // Runs of plain ASCII with the same selection state and token value are drawn as one string.
     QString run;
     int runCol = 0;
     bool runSelected = false;
+    std::uint8_t runValue = 0;
     auto flush = [&] {
         if (run.isEmpty())
             return;
-        p.setPen(runSelected ? selTextColor_ : ink);
+        useStyle(runSelected, runValue);
         p.drawText(left + (runCol - firstCol) * cw, y + ascent_, run);
         run.clear();
     };
@@ -166,19 +183,23 @@ void TSyntaxMemoView::paintRecord(QPainter& p, std::int64_t rec, int y, std::int
         const int next = c == '\t' ? memo_.tabStops().nextStop(dcol) : dcol + 1;
         const std::int64_t off = start + static_cast<std::int64_t>(i);
         const bool selected = off >= selA && off < selB;
+        const std::uint8_t value = i < tokens.size() ? static_cast<std::uint8_t>(tokens[i]) : 0;
         if (next > firstCol) {
             const int x = left + (dcol - firstCol) * cw;
             if (selected)
                 p.fillRect(x, y, (next - dcol) * cw, lh, selTextBack_);
-            if (c == '\t' || c == '\r' || selected != runSelected || u >= 0x80)
+            else if (styles_[value].background.isValid() && meta.backColor < 0)
+                p.fillRect(x, y, (next - dcol) * cw, lh, styles_[value].background);
+            if (c == '\t' || c == '\r' || u >= 0x80 || selected != runSelected || value != runValue)
                 flush();
             if (u >= 0x80) {
-                p.setPen(selected ? selTextColor_ : ink);
+                useStyle(selected, value);
                 p.drawText(x, y + ascent_, shownCharacter(t, i));
             } else if (c != '\t' && c != '\r') {
                 if (run.isEmpty()) {
                     runCol = dcol;
                     runSelected = selected;
+                    runValue = value;
                 }
                 run += QLatin1Char(c);
             }
