@@ -64,9 +64,9 @@ void rtfChars(std::string_view text, std::string& out)
     char buf[32];
     for (std::size_t i = 0; i < n; ++i) {
         const unsigned char c = p[i];
-        std::uint32_t cp = 0;
         if (c >= 0x80) {
-            if (const int len = utf8Sequence(p + i, n - i, cp)) {
+            if (const int len = utf8Length(text, i); len > 1) {
+                std::uint32_t cp = static_cast<std::uint32_t>(utf8Decode(text, i));
                 auto unit = [&](std::uint32_t u) {
                     std::snprintf(buf, sizeof buf, "\\u%d?", static_cast<int>(static_cast<std::int16_t>(u)));
                     out += buf;
@@ -124,9 +124,8 @@ void htmlChars(std::string_view text, std::string& out)
     for (std::size_t i = 0; i < n; ++i) {
         const unsigned char c = p[i];
         if (c >= 0x80) {
-            std::uint32_t cp = 0;
-            if (const int len = utf8Sequence(p + i, n - i, cp)) {
-                out += "&#" + std::to_string(cp) + ";";
+            if (const int len = utf8Length(text, i); len > 1) {
+                out += "&#" + std::to_string(static_cast<std::uint32_t>(utf8Decode(text, i))) + ";";
                 i += static_cast<std::size_t>(len) - 1;
             } else if (c == 160) {
                 out += "&nbsp;";

@@ -2,6 +2,7 @@
 
 #include "memo/Normalise.h"
 #include "memo/TextFinder.h"
+#include "memo/Utf8.h"
 
 #include <algorithm>
 #include <cstring>
@@ -11,6 +12,10 @@ namespace tessaly::memo {
 TSyntaxMemo::TSyntaxMemo()
     : lines_(*this)
 {
+    customBookmarks_.onFree = [this](const std::string& name) {
+        if (onCustomBookmarkFree)
+            onCustomBookmarkFree(*this, name);
+    };
 }
 
 TSyntaxMemo::~TSyntaxMemo()
@@ -148,6 +153,13 @@ void TSyntaxMemo::markChanged(std::int64_t rec)
 void TSyntaxMemo::textChanged(std::int64_t start, std::int64_t extent)
 {
     changeKinds_ |= ckText;
+    // Custom bookmarks travel with their offsets; (0, 0) says the text was emptied.
+    if (extent > 0)
+        customBookmarks_.inserted(extent, start);
+    else if (extent < 0)
+        customBookmarks_.deleted(-extent, start);
+    else
+        customBookmarks_.clear();
     if (onTextChange)
         onTextChange(*this, start, extent);
 }
@@ -206,14 +218,20 @@ void TSyntaxMemo::setIndentStep(int step)
 
 int TSyntaxMemo::displayColumn(std::int64_t rec, int col) const
 {
+    // Tabs expand to the next stop; a valid UTF-8 sequence takes one column.
     const std::string_view t = store_.recordText(rec);
-    if (!(store_.meta(rec).flags & kRecHasTab))
+    const int n = std::min<int>(col, static_cast<int>(t.size()));
+    const bool tabs = (store_.meta(rec).flags & kRecHasTab) != 0;
+    if (!tabs && std::all_of(t.begin(), t.begin() + n, [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
         return col;
     int d = 0;
-    const int n = std::min<int>(col, static_cast<int>(t.size()));
-    for (int i = 0; i < n; ++i)
-        d = t[static_cast<std::size_t>(i)] == '\t' ? tabs_.nextStop(d) : d + 1;
-    return d + (col - n);
+    int i = 0;
+    while (i < n) {
+        const char c = t[static_cast<std::size_t>(i)];
+        d = c == '\t' ? tabs_.nextStop(d) : d + 1;
+        i += static_cast<unsigned char>(c) < 0x80 ? 1 : utf8Length(t, static_cast<std::size_t>(i));
+    }
+    return d + std::max(0, col - i);
 }
 
 int TSyntaxMemo::columnAtDisplay(std::int64_t rec, int dcol) const
@@ -223,11 +241,13 @@ int TSyntaxMemo::columnAtDisplay(std::int64_t rec, int dcol) const
     if (end > 0 && t.back() == kCR)
         --end;
     int d = 0;
-    for (int i = 0; i < end; ++i) {
-        const int next = t[static_cast<std::size_t>(i)] == '\t' ? tabs_.nextStop(d) : d + 1;
+    for (int i = 0; i < end;) {
+        const char c = t[static_cast<std::size_t>(i)];
+        const int next = c == '\t' ? tabs_.nextStop(d) : d + 1;
         if (next > dcol)
             return i;
         d = next;
+        i += static_cast<unsigned char>(c) < 0x80 ? 1 : utf8Length(t, static_cast<std::size_t>(i));
     }
     return end;
 }

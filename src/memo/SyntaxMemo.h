@@ -1,5 +1,6 @@
 #pragma once
 
+#include "memo/CustomBookmarks.h"
 #include "memo/MemoErrors.h"
 #include "memo/Highlighter.h"
 #include "memo/MemoHost.h"
@@ -14,6 +15,7 @@
 #include <filesystem>
 #include <functional>
 #include <iosfwd>
+#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -163,6 +165,9 @@ public:
     // --- typing ------------------------------------------------------------
     // Types one character from the keyboard (one undo step).
     void typeChar(unsigned char c);
+    // Types one character given as its bytes (a UTF-8 sequence goes in as one
+    // undo step; overwrite mode replaces the whole character at the caret).
+    void typeCharacter(std::string_view bytes);
     // Inserts the fill from display column a to b like typed text.
     void insertFill(int from, int to);
     bool insertMode() const { return insertMode_; }
@@ -231,6 +236,34 @@ public:
     THighlighter* highlighter() const;
     // Scans the whole text again now.
     void highlightAll();
+    // --- bookmarks (SyntaxMemoBookmarks.cpp) --------------------------------
+    // Puts bookmark n (0..9) on a line, or takes it off when it is there
+    // already. line -1 means the caret's line and column; otherwise both are
+    // 1-based. Throws ESyntaxMemo "Bookmark index range error" for n outside 0..9.
+    void setBookmark(int n, std::int64_t line, int column);
+    // Puts the caret at bookmark n; nothing when it is not set.
+    void gotoBookmark(int n);
+    // 1-based line that carries bookmark n, 0 when none does.
+    std::int64_t bookmarkLine(int n) const;
+    // Stored 1-based column of bookmark n, 0 when it was never set.
+    int bookmarkColumn(int n) const;
+    TCustomBookmarks& customBookmarks() { return customBookmarks_; }
+    std::function<void(TSyntaxMemo&, int index)> onBookmarkSet;
+    std::function<void(TSyntaxMemo&, const std::string& name)> onCustomBookmarkFree;
+
+    // --- key commands (SyntaxMemoCommands.cpp) ------------------------------
+    // Runs editor command code (0..44, TKeyCommand); extend keeps the anchor
+    // of caret moves (Shift was down). Other codes do nothing.
+    void executeCommand(int code, bool extend = false);
+    // Start of the word before offset, and of the word after it.
+    std::int64_t wordBefore(std::int64_t offset) const;
+    std::int64_t wordAfter(std::int64_t offset) const;
+    // Called before a command that a key was bound to runs.
+    std::function<void(TSyntaxMemo&, int code)> onCommandRecognised;
+    // Replaces the nameLength characters before the caret by body as one undo
+    // step: with indent, lines after the first start at the name's column;
+    // with caretMarker, the first "|" is removed and the caret put there.
+    void expandMacro(std::size_t nameLength, std::string_view body, bool indent, bool caretMarker);
 
     // --- notifications ---------------------------------------------------
     std::function<void(TSyntaxMemo&)> onChange;
@@ -251,6 +284,8 @@ public:
     void replaceSelection(std::string_view text);
     // As replaceSelection, recorded as a stream transaction (paste, drop).
     void insertStream(std::string_view text);
+    // HTML from a paste or drop cut by the fragment and first-tag flags of sources.
+    static std::string filterHtml(std::string html, std::uint32_t sources);
 
 private:
     friend class TSyntaxMemoStrings;
@@ -263,7 +298,6 @@ private:
     void textChanged(std::int64_t start, std::int64_t extent);
     void replaySelect(std::int64_t anchor, std::int64_t caret) { setSelection(anchor, caret, true); }
     void replayFailed();
-    static std::string filterHtml(std::string html, std::uint32_t sources);
     void beginReplay(bool& wasRedraw);
     void finishReplay(bool wasRedraw);
     void autoIndentAfterEnter(int indent, bool walkUp, std::int64_t enterRec);
@@ -277,6 +311,24 @@ private:
     bool patternFailed();
     std::optional<std::pair<std::int64_t, std::int64_t>> findFrom(std::int64_t from, int flags, std::string_view text);
     void activeParserChanged();
+
+    // Bookmarks, marks and colours of a line, carried to another record when
+    // an edit would otherwise leave them on the wrong line.
+    struct TLineMarks {
+        std::uint16_t bookmarks = 0; // without the continuation bit
+        std::uint16_t marks = 0;
+        std::int32_t backColor = -1;
+        std::int32_t textColor = -1;
+    };
+    TLineMarks lineMarksOf(std::int64_t rec) const;
+    void putLineMarks(std::int64_t rec, const TLineMarks& lm);
+    void carryLineMarks(std::int64_t from, std::int64_t to);
+    void moveCaretCommand(std::int64_t offset, bool extend);
+    void moveLinesCommand(std::int64_t lines, bool extend, bool scrollPage);
+    void deleteCharCommand(bool forward);
+    void indentBlock(bool unindent);
+    void finishCommand(std::uint32_t kinds);
+    unsigned char charAt(std::int64_t offset) const;
 
     TTextStore store_;
     TUndoStack undo_;
@@ -306,6 +358,8 @@ private:
     TSaveFormat saveFormat_ = TSaveFormat::sfTEXT;
     TSM_ClipFormats clipFormats_;
     std::string printTitle_;
+    std::array<std::uint16_t, 10> bookmarkColumns_{};
+    TCustomBookmarks customBookmarks_;
 
     std::unique_ptr<TTextFinder> finder_;
     std::string lastSearchText_;

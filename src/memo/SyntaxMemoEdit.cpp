@@ -64,7 +64,13 @@ void TSyntaxMemo::deleteRange(std::int64_t start, std::int64_t end)
     const std::size_t cut1 = static_cast<std::size_t>(end - s1);
     if (cut1 < t1.size())
         joined.append(t1.substr(cut1));
+    // Whole lines deleted in front of a line leave that line intact: it keeps
+    // its own bookmarks and marks rather than those of the first deleted line.
+    const bool keepsLast = start == s0 && end == s1 && r1 > r0;
+    const TLineMarks lastMarks = keepsLast ? lineMarksOf(r1) : TLineMarks{};
     store_.replaceRecords(r0, r1, joined);
+    if (keepsLast)
+        putLineMarks(r0, lastMarks);
     markChanged(r0);
     if (store_.length() == 0) {
         anchor_ = caret_ = 0;
@@ -95,6 +101,10 @@ void TSyntaxMemo::insertAtCaret(std::string_view norm)
         joined.append(norm);
         joined.append(t.substr(static_cast<std::size_t>(col)));
         store_.replaceRecords(rec, rec, joined);
+        // Whole lines inserted in front of a line push it down together with
+        // its bookmarks and marks.
+        if (col == 0 && norm.back() == kCR && !t.empty())
+            carryLineMarks(rec, store_.recordOf(before + static_cast<std::int64_t>(norm.size())));
     }
     caret_ += static_cast<std::int64_t>(norm.size());
     markChanged(rec);

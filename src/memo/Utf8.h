@@ -1,44 +1,91 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
+#include <string_view>
 
 namespace tessaly::memo {
 
-// Length of the valid UTF-8 sequence of two or more bytes at p (at most avail
-// bytes), with its code point in cp; 0 when the bytes there are no such
-// sequence (an ASCII byte, a stray continuation byte, an overlong or
-// truncated form, a surrogate).
-inline int utf8Sequence(const unsigned char* p, std::size_t avail, std::uint32_t& cp)
+// The text is kept as bytes. Where a valid UTF-8 sequence stands it counts as
+// one character (one display cell, one caret step); any other byte is a
+// character of its own (shown as its Latin-1 character).
+
+// Length of the character that starts at byte i of t: 2 to 4 for a valid
+// multi-byte sequence that lies wholly in t, else 1.
+inline int utf8Length(std::string_view t, std::size_t i)
 {
-    const unsigned char b = p[0];
-    int len = 0;
-    std::uint32_t min = 0;
-    if (b >= 0xC2 && b <= 0xDF) {
-        len = 2;
-        cp = b & 0x1F;
-        min = 0x80;
-    } else if (b >= 0xE0 && b <= 0xEF) {
-        len = 3;
-        cp = b & 0x0F;
-        min = 0x800;
-    } else if (b >= 0xF0 && b <= 0xF4) {
-        len = 4;
-        cp = b & 0x07;
-        min = 0x10000;
-    } else {
-        return 0;
+    const auto b = [&](std::size_t k) { return static_cast<unsigned char>(t[k]); };
+    const unsigned char c = b(i);
+    if (c < 0xC2 || c > 0xF4)
+        return 1;
+    const int n = c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+    if (i + static_cast<std::size_t>(n) > t.size())
+        return 1;
+    // The second byte's range is narrower after some lead bytes (no overlong
+    // forms, no surrogates, nothing above U+10FFFF).
+    unsigned char lo = 0x80, hi = 0xBF;
+    if (c == 0xE0)
+        lo = 0xA0;
+    else if (c == 0xED)
+        hi = 0x9F;
+    else if (c == 0xF0)
+        lo = 0x90;
+    else if (c == 0xF4)
+        hi = 0x8F;
+    if (b(i + 1) < lo || b(i + 1) > hi)
+        return 1;
+    for (int k = 2; k < n; ++k)
+        if ((b(i + static_cast<std::size_t>(k)) & 0xC0) != 0x80)
+            return 1;
+    return n;
+}
+
+// True when byte i of t lies inside a valid multi-byte sequence (not at its start).
+inline bool utf8Inside(std::string_view t, std::size_t i)
+{
+    if (i >= t.size() || (static_cast<unsigned char>(t[i]) & 0xC0) != 0x80)
+        return false;
+    for (std::size_t back = 1; back <= 3 && back <= i; ++back) {
+        const std::size_t s = i - back;
+        if ((static_cast<unsigned char>(t[s]) & 0xC0) != 0x80)
+            return static_cast<std::size_t>(utf8Length(t, s)) > back;
     }
-    if (avail < static_cast<std::size_t>(len))
-        return 0;
-    for (int i = 1; i < len; ++i) {
-        if ((p[i] & 0xC0) != 0x80)
-            return 0;
-        cp = (cp << 6) | (p[i] & 0x3F);
-    }
-    if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-        return 0;
-    return len;
+    return false;
+}
+
+// The character boundary at or before byte i.
+inline std::size_t utf8Floor(std::string_view t, std::size_t i)
+{
+    while (i > 0 && utf8Inside(t, i))
+        --i;
+    return i;
+}
+
+// The start of the character before byte i (i > 0).
+inline std::size_t utf8Prev(std::string_view t, std::size_t i)
+{
+    return i == 0 ? 0 : utf8Floor(t, i - 1);
+}
+
+// Number of characters in t[0, end).
+inline int utf8Count(std::string_view t, std::size_t end)
+{
+    int n = 0;
+    for (std::size_t i = 0; i < end && i < t.size(); i += static_cast<std::size_t>(utf8Length(t, i)))
+        ++n;
+    return n;
+}
+
+// The code point of the character at byte i (a lone byte gives its Latin-1 value).
+inline char32_t utf8Decode(std::string_view t, std::size_t i)
+{
+    const int n = utf8Length(t, i);
+    const auto b = [&](std::size_t k) { return static_cast<char32_t>(static_cast<unsigned char>(t[k])); };
+    if (n == 1)
+        return b(i);
+    char32_t cp = b(i) & (n == 2 ? 0x1Fu : n == 3 ? 0x0Fu : 0x07u);
+    for (int k = 1; k < n; ++k)
+        cp = (cp << 6) | (b(i + static_cast<std::size_t>(k)) & 0x3Fu);
+    return cp;
 }
 
 } // namespace tessaly::memo

@@ -2,7 +2,15 @@
 
 #include "memo/MemoHost.h"
 
+#include <QString>
+
+#include <string_view>
+
 namespace tessaly::widgets {
+
+// The editor's bytes as the text the user sees: each valid UTF-8 sequence is
+// its character, any other byte its Latin-1 character.
+QString textToQString(std::string_view bytes);
 
 // The system clipboard for the editor engine: plain text, and the HTML and
 // RTF formats when present.

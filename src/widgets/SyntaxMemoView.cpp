@@ -1,17 +1,14 @@
 #include "widgets/SyntaxMemoView.h"
 
-#include "memo/Normalise.h"
+#include "memo/Utf8.h"
+#include "widgets/TemplateList.h"
 
 #include <QApplication>
 #include <QFontDatabase>
-#include <QInputMethodEvent>
-#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 
 namespace tessaly::widgets {
-
-using memo::kCR;
 
 TSyntaxMemoView::TSyntaxMemoView(QWidget* parent)
     : QAbstractScrollArea(parent)
@@ -19,16 +16,26 @@ TSyntaxMemoView::TSyntaxMemoView(QWidget* parent)
     QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     font.setStyleHint(QFont::Monospace);
     setFont(font);
+    gutterColor_ = palette().color(QPalette::Button);
     viewport()->setCursor(Qt::IBeamCursor);
-    viewport()->setAutoFillBackground(true);
+    viewport()->setAutoFillBackground(false);
+    viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled);
+    setAcceptDrops(true);
+    viewport()->setAcceptDrops(true);
+    autoScroll_.setInterval(40);
+    connect(&autoScroll_, &QTimer::timeout, this, &TSyntaxMemoView::autoScrollStep);
+    measureFont();
     memo_.setView(this);
     memo_.setMessages(this);
     memo_.setClipboard(&clipboard_);
-    memo_.onChange = [this](memo::TSyntaxMemo&) {
-        updateScrollBars();
-        emit changed();
+    memo_.onChange = [this](memo::TSyntaxMemo&) { engineChanged(); };
+    memo_.onBookmarkSet = [this](memo::TSyntaxMemo&, int n) { emit bookmarkSet(n); };
+    // HTML from the clipboard or a drop keeps only its marked fragment.
+    memo_.onDataDrop = [](memo::TSyntaxMemo&, std::uint32_t& sources) {
+        if (sources & memo::dsHtml)
+            sources |= memo::dsHtmlFragment;
     };
     updateScrollBars();
 }
@@ -36,45 +43,152 @@ TSyntaxMemoView::TSyntaxMemoView(QWidget* parent)
 TSyntaxMemoView::~TSyntaxMemoView()
 {
     memo_.onChange = nullptr;
+    memo_.onBookmarkSet = nullptr;
+    memo_.onDataDrop = nullptr;
     memo_.setView(nullptr);
     memo_.setMessages(nullptr);
     memo_.setClipboard(nullptr);
 }
 
-int TSyntaxMemoView::lineHeight() const
+// --- geometry ------------------------------------------------------------------
+
+void TSyntaxMemoView::measureFont()
 {
-    return std::max(1, fontMetrics().height());
+    const QFontMetrics fm(font());
+    lineHeight_ = std::max(1, fm.height());
+    charWidth_ = std::max(1, fm.horizontalAdvance(QLatin1Char('M')));
+    ascent_ = fm.ascent();
+    for (int i = 0; i < 8; ++i) {
+        QFont f = font();
+        f.setBold(i & 1);
+        f.setItalic(i & 2);
+        f.setUnderline(i & 4);
+        fonts_[static_cast<std::size_t>(i)] = f;
+    }
 }
 
-int TSyntaxMemoView::charWidth() const
+void TSyntaxMemoView::setTokenStyle(std::uint8_t value, const TTokenStyle& style)
 {
-    return std::max(1, fontMetrics().horizontalAdvance(QLatin1Char('M')));
+    styles_[value] = style;
+    viewport()->update();
+}
+
+bool TSyntaxMemoView::showGutter() const
+{
+    return memo_.hasOption(memo::TSyntaxMemoOption::smoShowGutter);
+}
+
+int TSyntaxMemoView::textLeft() const
+{
+    return (showGutter() ? gutter_ : 0) + margin_;
 }
 
 int TSyntaxMemoView::visibleLines() const
 {
-    return std::max(1, viewport()->height() / lineHeight());
+    return std::max(1, viewport()->height() / lineHeight_);
 }
 
 int TSyntaxMemoView::visibleColumns() const
 {
-    return std::max(1, viewport()->width() / charWidth());
+    return std::max(1, (viewport()->width() - textLeft()) / charWidth_);
 }
+
+std::int64_t TSyntaxMemoView::offsetAt(QPoint pos) const
+{
+    const memo::TTextStore& store = memo_.store();
+    const std::int64_t row = pos.y() < 0 ? -1 - (-pos.y() - 1) / lineHeight_ : pos.y() / lineHeight_;
+    const std::int64_t rec = std::clamp<std::int64_t>(memo_.topLine() + row, 0, store.recordCount() - 1);
+    const int x = pos.x() - textLeft();
+    const int dcol = std::max(0, memo_.leftColumn() + (x < 0 ? x / charWidth_ - 1 : x / charWidth_));
+    const int inCell = x - (dcol - memo_.leftColumn()) * charWidth_;
+    const int col = memo_.columnAtDisplay(rec, dcol);
+    const std::string_view t = store.recordText(rec);
+    std::int64_t off = store.recordStart(rec) + col;
+    const auto c = static_cast<std::size_t>(col);
+    if (x >= 0 && c < t.size() && t[c] != '\r') {
+        // Past the middle of a character (a tab is as wide as its cells) the
+        // boundary after it is the nearer one.
+        const int at = memo_.displayColumn(rec, col);
+        const int width = t[c] == '\t' ? memo_.tabStops().nextStop(at) - at : 1;
+        if (((dcol - at) * charWidth_ + inCell) * 2 >= width * charWidth_)
+            off += memo::utf8Length(t, c);
+    }
+    return off;
+}
+
+QPoint TSyntaxMemoView::pointOf(std::int64_t offset) const
+{
+    const memo::TTextStore& store = memo_.store();
+    const std::int64_t rec = store.recordOf(offset);
+    const int dcol = memo_.displayColumn(rec, static_cast<int>(offset - store.recordStart(rec)));
+    return {textLeft() + (dcol - memo_.leftColumn()) * charWidth_, static_cast<int>(rec - memo_.topLine()) * lineHeight_};
+}
+
+QRect TSyntaxMemoView::caretRect() const
+{
+    const QPoint p = pointOf(memo_.caret());
+    return {p.x() - 1, p.y(), charWidth_ + 2, lineHeight_};
+}
+
+// --- appearance -------------------------------------------------------------------
+
+void TSyntaxMemoView::setGutter(int pixels)
+{
+    gutter_ = std::max(0, pixels);
+    viewport()->update();
+}
+
+void TSyntaxMemoView::setGutterColor(const QColor& c)
+{
+    gutterColor_ = c;
+    viewport()->update();
+}
+
+void TSyntaxMemoView::setMargin(int pixels)
+{
+    margin_ = std::max(0, pixels);
+    viewport()->update();
+}
+
+void TSyntaxMemoView::setRightMargin(int column)
+{
+    rightMargin_ = std::max(0, column);
+    viewport()->update();
+}
+
+void TSyntaxMemoView::setSelTextColor(const QColor& c)
+{
+    selTextColor_ = c;
+    viewport()->update();
+}
+
+void TSyntaxMemoView::setSelTextBack(const QColor& c)
+{
+    selTextBack_ = c;
+    viewport()->update();
+}
+
+// --- what the engine asks of its window ----------------------------------------
 
 void TSyntaxMemoView::repaintAll()
 {
     viewport()->update();
 }
 
-void TSyntaxMemoView::repaintRecords(std::int64_t first, std::int64_t last)
+void TSyntaxMemoView::updateLines(std::int64_t first, std::int64_t last)
 {
     const std::int64_t top = memo_.topLine();
     const std::int64_t bottom = top + visibleLines();
     if (last < top || first > bottom)
         return;
-    const int y0 = static_cast<int>(std::max(first, top) - top) * lineHeight();
-    const int y1 = static_cast<int>(std::min(last, bottom) - top + 1) * lineHeight();
+    const int y0 = static_cast<int>(std::max(first, top) - top) * lineHeight_;
+    const int y1 = static_cast<int>(std::min(last, bottom) - top + 1) * lineHeight_;
     viewport()->update(0, y0, viewport()->width(), y1 - y0);
+}
+
+void TSyntaxMemoView::repaintRecords(std::int64_t first, std::int64_t last)
+{
+    updateLines(first, last);
 }
 
 void TSyntaxMemoView::scrolled()
@@ -85,12 +199,32 @@ void TSyntaxMemoView::scrolled()
 
 void TSyntaxMemoView::caretMoved()
 {
-    viewport()->update();
+    // Only the cells of the old and the new caret.
+    viewport()->update(lastCaretRect_);
+    lastCaretRect_ = caretRect();
+    viewport()->update(lastCaretRect_);
 }
 
 void TSyntaxMemoView::beep()
 {
     QApplication::beep();
+}
+
+void TSyntaxMemoView::engineChanged()
+{
+    // Typing changes the caret's record in place, or splits and joins records
+    // from the first changed one down; other edits repaint everything.
+    const std::int64_t first = memo_.firstChangedRecord();
+    const std::int64_t count = memo_.store().recordCount();
+    if (first >= 0) {
+        if (count != lastRecordCount_)
+            updateLines(first, memo_.topLine() + visibleLines());
+        else
+            updateLines(first, std::max(first, memo_.store().recordOf(memo_.caret())));
+        updateScrollBars();
+    }
+    lastRecordCount_ = count;
+    emit changed();
 }
 
 void TSyntaxMemoView::updateScrollBars()
@@ -119,209 +253,18 @@ void TSyntaxMemoView::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
     updateScrollBars();
+    lastCaretRect_ = caretRect();
 }
 
-void TSyntaxMemoView::paintEvent(QPaintEvent* event)
+void TSyntaxMemoView::changeEvent(QEvent* event)
 {
-    QPainter p(viewport());
-    const QPalette pal = palette();
-    p.fillRect(event->rect(), pal.base());
-    const int lh = lineHeight();
-    const int cw = charWidth();
-    const int ascent = fontMetrics().ascent();
-    const memo::TTextStore& store = memo_.store();
-    const std::int64_t selA = std::min(memo_.anchor(), memo_.caret());
-    const std::int64_t selB = std::max(memo_.anchor(), memo_.caret());
-    const int left = memo_.leftColumn();
-    const std::int64_t first = memo_.topLine() + event->rect().top() / lh;
-    const std::int64_t last = std::min<std::int64_t>(store.recordCount() - 1,
-                                                     memo_.topLine() + event->rect().bottom() / lh);
-    for (std::int64_t rec = first; rec <= last; ++rec) {
-        const int y = static_cast<int>(rec - memo_.topLine()) * lh;
-        const memo::TRecordMeta& meta = store.meta(rec);
-        if (meta.backColor >= 0)
-            p.fillRect(0, y, viewport()->width(), lh, QColor(QRgb(static_cast<unsigned>(meta.backColor))));
-        const std::string_view text = store.recordText(rec);
-        const std::int64_t start = store.recordStart(rec);
-        int dcol = 0;
-        const QColor textColor = meta.textColor >= 0 ? QColor(QRgb(static_cast<unsigned>(meta.textColor))) : pal.text().color();
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            const char c = text[i];
-            const int next = c == '\t' ? memo_.tabStops().nextStop(dcol) : dcol + 1;
-            const std::int64_t off = start + static_cast<std::int64_t>(i);
-            const int x = (dcol - left) * cw;
-            if (off >= selA && off < selB)
-                p.fillRect(x, y, (c == kCR ? 1 : next - dcol) * cw, lh, pal.highlight());
-            if (c != '\t' && c != kCR && next > left) {
-                p.setPen(off >= selA && off < selB ? pal.highlightedText().color() : textColor);
-                p.drawText(x, y + ascent, QString(QChar(static_cast<unsigned char>(c))));
-            }
-            dcol = next;
-            if (x > viewport()->width())
-                break;
-        }
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        measureFont();
+        updateScrollBars();
+        memo_.changed(memo::ckFont);
+        viewport()->update();
     }
-    if (hasFocus()) {
-        const std::int64_t rec = store.recordOf(memo_.caret());
-        const int col = memo_.displayColumn(rec, static_cast<int>(memo_.caret() - store.recordStart(rec)));
-        const int x = (col - left) * cw;
-        const int y = static_cast<int>(rec - memo_.topLine()) * lh;
-        if (memo_.insertMode())
-            p.fillRect(x, y, 2, lh, pal.text());
-        else
-            p.fillRect(x, y + lh - 3, cw, 3, pal.text());
-    }
-}
-
-std::int64_t TSyntaxMemoView::offsetAt(QPoint pos) const
-{
-    const memo::TTextStore& store = memo_.store();
-    const std::int64_t rec = std::clamp<std::int64_t>(memo_.topLine() + std::max(0, pos.y()) / lineHeight(), 0,
-                                                      store.recordCount() - 1);
-    const int dcol = memo_.leftColumn() + (std::max(0, pos.x()) + charWidth() / 2) / charWidth();
-    return store.recordStart(rec) + memo_.columnAtDisplay(rec, dcol);
-}
-
-void TSyntaxMemoView::moveCaret(std::int64_t offset, bool extend)
-{
-    memo_.setSelection(extend ? memo_.anchor() : offset, offset);
-}
-
-void TSyntaxMemoView::moveVertically(std::int64_t lines, bool extend)
-{
-    const memo::TTextStore& store = memo_.store();
-    const int preferred = memo_.preferredColumn();
-    const std::int64_t rec = std::clamp<std::int64_t>(store.recordOf(memo_.caret()) + lines, 0, store.recordCount() - 1);
-    moveCaret(store.recordStart(rec) + memo_.columnAtDisplay(rec, preferred), extend);
-    memo_.setPreferredColumn(preferred);
-}
-
-void TSyntaxMemoView::keyPressEvent(QKeyEvent* event)
-{
-    const bool shift = event->modifiers() & Qt::ShiftModifier;
-    const bool ctrl = event->modifiers() & Qt::ControlModifier;
-    const memo::TTextStore& store = memo_.store();
-    const std::int64_t caret = memo_.caret();
-    const std::int64_t rec = store.recordOf(caret);
-    auto lineEnd = [&](std::int64_t r) {
-        const std::string_view t = store.recordText(r);
-        return store.recordStart(r) + static_cast<std::int64_t>(t.size()) - (!t.empty() && t.back() == kCR ? 1 : 0);
-    };
-    auto deleteRange = [&](std::int64_t a, std::int64_t b) {
-        if (memo_.readOnly())
-            return;
-        memo_.openUndoGroup(memo::ugDeleteChar);
-        memo_.setSelection(a, b, true);
-        memo_.setSelText({});
-        memo_.closeUndoGroup(memo::ugDeleteChar);
-    };
-
-    if (event->matches(QKeySequence::Undo)) {
-        if (!memo_.readOnly())
-            memo_.undo();
-    } else if (event->matches(QKeySequence::Redo)) {
-        if (!memo_.readOnly())
-            memo_.redo();
-    } else if (event->matches(QKeySequence::Cut)) {
-        memo_.cutToClipboard();
-    } else if (event->matches(QKeySequence::Copy)) {
-        memo_.copyToClipboard();
-    } else if (event->matches(QKeySequence::Paste)) {
-        memo_.pasteFromClipboard();
-    } else if (event->matches(QKeySequence::SelectAll)) {
-        memo_.selectAll();
-    } else {
-        switch (event->key()) {
-        case Qt::Key_Left:
-            moveCaret(std::max<std::int64_t>(0, caret - 1), shift);
-            break;
-        case Qt::Key_Right:
-            moveCaret(std::min(memo_.textLength(), caret + 1), shift);
-            break;
-        case Qt::Key_Up:
-            moveVertically(-1, shift);
-            break;
-        case Qt::Key_Down:
-            moveVertically(1, shift);
-            break;
-        case Qt::Key_PageUp:
-            moveVertically(-visibleLines(), shift);
-            break;
-        case Qt::Key_PageDown:
-            moveVertically(visibleLines(), shift);
-            break;
-        case Qt::Key_Home:
-            moveCaret(ctrl ? 0 : store.recordStart(rec), shift);
-            break;
-        case Qt::Key_End:
-            moveCaret(ctrl ? memo_.textLength() : lineEnd(rec), shift);
-            break;
-        case Qt::Key_Backspace:
-            if (memo_.anchor() != caret)
-                deleteRange(memo_.anchor(), caret);
-            else if (caret > 0)
-                deleteRange(caret - 1, caret);
-            break;
-        case Qt::Key_Delete:
-            if (memo_.anchor() != caret)
-                deleteRange(memo_.anchor(), caret);
-            else if (caret < memo_.textLength())
-                deleteRange(caret, caret + 1);
-            break;
-        case Qt::Key_Insert:
-            memo_.setInsertMode(!memo_.insertMode());
-            viewport()->update();
-            break;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            memo_.typeChar(ctrl ? '\n' : '\r');
-            break;
-        case Qt::Key_Tab:
-            memo_.typeChar('\t');
-            break;
-        default: {
-            const QByteArray bytes = event->text().toUtf8();
-            if (bytes.isEmpty() || ctrl) {
-                QAbstractScrollArea::keyPressEvent(event);
-                return;
-            }
-            for (char c : bytes)
-                memo_.typeChar(static_cast<unsigned char>(c));
-        }
-        }
-    }
-    event->accept();
-}
-
-void TSyntaxMemoView::inputMethodEvent(QInputMethodEvent* event)
-{
-    for (char c : event->commitString().toUtf8())
-        memo_.typeChar(static_cast<unsigned char>(c));
-    event->accept();
-}
-
-bool TSyntaxMemoView::focusNextPrevChild(bool next)
-{
-    // Tab belongs to the text while the editor wants it.
-    return memo_.wantTab() ? false : QAbstractScrollArea::focusNextPrevChild(next);
-}
-
-void TSyntaxMemoView::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton)
-        moveCaret(offsetAt(event->position().toPoint()), event->modifiers() & Qt::ShiftModifier);
-}
-
-void TSyntaxMemoView::mouseMoveEvent(QMouseEvent* event)
-{
-    if (event->buttons() & Qt::LeftButton)
-        moveCaret(offsetAt(event->position().toPoint()), true);
-}
-
-void TSyntaxMemoView::mouseDoubleClickEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton)
-        memo_.selectWordAt(offsetAt(event->position().toPoint()));
 }
 
 void TSyntaxMemoView::focusInEvent(QFocusEvent* event)
@@ -333,7 +276,19 @@ void TSyntaxMemoView::focusInEvent(QFocusEvent* event)
 void TSyntaxMemoView::focusOutEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusOutEvent(event);
+    keyMap_.reset();
     viewport()->update();
+}
+
+bool TSyntaxMemoView::focusNextPrevChild(bool next)
+{
+    // Tab belongs to the text while the editor wants it.
+    return memo_.wantTab() ? false : QAbstractScrollArea::focusNextPrevChild(next);
+}
+
+TTemplateList* TSyntaxMemoView::templateList() const
+{
+    return templateList_ && templateList_->isVisible() ? templateList_ : nullptr;
 }
 
 } // namespace tessaly::widgets

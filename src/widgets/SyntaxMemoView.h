@@ -1,14 +1,39 @@
 #pragma once
 
+#include "memo/KeyMap.h"
+#include "memo/Recognisers.h"
 #include "memo/SyntaxMemo.h"
 #include "widgets/QtClipboard.h"
 
 #include <QAbstractScrollArea>
+#include <QColor>
+#include <QTimer>
+
+#include <array>
+
+class QMimeData;
 
 namespace tessaly::widgets {
 
+class TTemplateList;
+
+// How text of one token value is drawn. Invalid colours leave the default.
+struct TTokenStyle {
+    QColor foreground;
+    QColor background;
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+};
+
 // The editor on screen: shows one TSyntaxMemo, paints only the visible
-// records, and turns keys and mouse clicks into engine operations.
+// records, and turns keys, mouse and drops into engine operations.
+//
+// Layout of the viewport from the left: the gutter (bookmark and mark
+// glyphs, when smoShowGutter is set), the margin, then the text. The text is
+// laid out on a grid of character cells: a tab reaches the next tab stop, a
+// valid UTF-8 sequence takes one cell, any other byte shows as its Latin-1
+// character. Colours given as numbers are 0xRRGGBB.
 class TSyntaxMemoView : public QAbstractScrollArea, private memo::TMemoView, private memo::TMemoMessages {
     Q_OBJECT
 public:
@@ -18,25 +43,76 @@ public:
     memo::TSyntaxMemo& memo() { return memo_; }
     const memo::TSyntaxMemo& memo() const { return memo_; }
 
-    // Offset of the character nearest to a point of the viewport.
+    // Offset of the character boundary nearest to a point of the viewport.
     std::int64_t offsetAt(QPoint pos) const;
+    // Top-left corner of the cell of an offset, in viewport coordinates.
+    QPoint pointOf(std::int64_t offset) const;
+
+    // --- appearance ------------------------------------------------------
+    int gutter() const { return gutter_; }
+    void setGutter(int pixels);
+    QColor gutterColor() const { return gutterColor_; }
+    void setGutterColor(const QColor& c);
+    int margin() const { return margin_; }
+    void setMargin(int pixels);
+    int rightMargin() const { return rightMargin_; }
+    void setRightMargin(int column);
+    QColor selTextColor() const { return selTextColor_; }
+    void setSelTextColor(const QColor& c);
+    QColor selTextBack() const { return selTextBack_; }
+    void setSelTextBack(const QColor& c);
+    int lineHeight() const { return lineHeight_; }
+    int charWidth() const { return charWidth_; }
+    // x of the first text column (right of the gutter and the margin).
+    int textLeft() const;
+    // The style of a token value (0 is text outside any token); records
+    // without token values are drawn in the default style.
+    void setTokenStyle(std::uint8_t value, const TTokenStyle& style);
+    const TTokenStyle& tokenStyle(std::uint8_t value) const { return styles_[value]; }
+
+    // --- keyboard --------------------------------------------------------
+    memo::TKeyMap& keyMap() { return keyMap_; }
+    memo::TCodeTemplates& codeTemplates() { return templates_; }
+    memo::TAutoReplace& autoReplace() { return autoReplace_; }
+    // The template list box while it is open, else null.
+    TTemplateList* templateList() const;
+
+    // --- drag and drop ---------------------------------------------------
+    // Drops text at offset as one undo step; with move, the selection it
+    // came from is removed in the same step.
+    void dropText(const std::string& text, std::int64_t offset, bool move);
 
 signals:
     // The text, the selection or the options changed (the engine's OnChange).
     void changed();
+    // The left button went down in the gutter; line is 1-based.
+    void gutterClick(qint64 line);
+    // A key command is about to run.
+    void commandRecognised(int code);
+    // Files were dropped from a file manager (with smoProcessDroppedFiles).
+    void filesDropped(const QStringList& files, QPoint at);
+    void bookmarkSet(int index);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     bool focusNextPrevChild(bool next) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // memo::TMemoView
@@ -49,15 +125,51 @@ private:
     // memo::TMemoMessages
     void beep() override;
 
+    void engineChanged();
+    void measureFont();
     void updateScrollBars();
-    void moveCaret(std::int64_t offset, bool extend);
-    void moveVertically(std::int64_t lines, bool extend);
-    int lineHeight() const;
-    int charWidth() const;
+    void updateLines(std::int64_t first, std::int64_t last);
+    QRect caretRect() const;
+    bool showGutter() const;
+    void paintGutter(QPainter& p, std::int64_t rec, int y);
+    void paintRecord(QPainter& p, std::int64_t rec, int y, std::int64_t selA, std::int64_t selB);
+    bool typeKey(QKeyEvent* event);
+    void runCommand(int code, bool extend);
+    void openTemplateList();
+    void closeTemplateList(int chosen);
+    void autoScrollStep();
+    void startTextDrag();
+    bool acceptsDrop(const QMimeData* mime) const;
 
     memo::TSyntaxMemo memo_;
     QtClipboard clipboard_;
+    memo::TKeyMap keyMap_ = memo::TKeyMap::defaults();
+    memo::TCodeTemplates templates_;
+    memo::TAutoReplace autoReplace_;
+    TTemplateList* templateList_ = nullptr;
+
+    int gutter_ = 34;
+    QColor gutterColor_;
+    int margin_ = 2;
+    int rightMargin_ = 80;
+    QColor selTextColor_ = Qt::white;
+    QColor selTextBack_ = QColor(0x00, 0x00, 0x80);
+    std::array<TTokenStyle, 256> styles_{};
+    std::array<QFont, 8> fonts_; // by bold | italic << 1 | underline << 2
+    int lineHeight_ = 16;
+    int charWidth_ = 8;
+    int ascent_ = 12;
+
     bool syncingScrollBars_ = false;
+    QRect lastCaretRect_;
+    std::int64_t lastRecordCount_ = 1;
+    // Mouse: a drag that selects, and the timer that scrolls while it is past an edge.
+    bool selecting_ = false;
+    bool maybeDragging_ = false;
+    QPoint pressPos_;
+    QPoint lastMousePos_;
+    QTimer autoScroll_;
+    std::int64_t dropCaret_ = -1;
 };
 
 } // namespace tessaly::widgets

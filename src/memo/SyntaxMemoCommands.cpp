@@ -1,0 +1,277 @@
+// The numbered key commands: caret moves, clipboard, deletions, block indent,
+// bookmarks, undo and redo.
+#include "memo/SyntaxMemo.h"
+
+#include "memo/KeyCommands.h"
+#include "memo/Normalise.h"
+#include "memo/Utf8.h"
+
+#include <algorithm>
+
+namespace tessaly::memo {
+
+namespace {
+
+bool isBlank(unsigned char c)
+{
+    return c == ' ' || c == '\t' || c == static_cast<unsigned char>(kCR);
+}
+
+// Offset just before the CR of record rec (its end when it has none).
+std::int64_t lineEnd(const TTextStore& store, std::int64_t rec)
+{
+    const std::string_view t = store.recordText(rec);
+    return store.recordStart(rec) + static_cast<std::int64_t>(t.size()) - (!t.empty() && t.back() == kCR ? 1 : 0);
+}
+
+} // namespace
+
+unsigned char TSyntaxMemo::charAt(std::int64_t offset) const
+{
+    const std::int64_t rec = store_.recordOf(offset);
+    const std::string_view t = store_.recordText(rec);
+    const std::size_t col = static_cast<std::size_t>(offset - store_.recordStart(rec));
+    return col < t.size() ? static_cast<unsigned char>(t[col]) : 0;
+}
+
+std::int64_t TSyntaxMemo::wordBefore(std::int64_t offset) const
+{
+    std::int64_t p = std::clamp<std::int64_t>(offset, 0, store_.length());
+    while (p > 0 && isBlank(charAt(p - 1)))
+        --p;
+    if (p > 0 && charIsInWord(charAt(p - 1))) {
+        while (p > 0 && charIsInWord(charAt(p - 1)))
+            --p;
+    } else {
+        // A run of other characters (punctuation) counts as a word of its own.
+        while (p > 0 && !isBlank(charAt(p - 1)) && !charIsInWord(charAt(p - 1)))
+            --p;
+    }
+    return p;
+}
+
+std::int64_t TSyntaxMemo::wordAfter(std::int64_t offset) const
+{
+    const std::int64_t len = store_.length();
+    std::int64_t p = std::clamp<std::int64_t>(offset, 0, len);
+    if (p < len && charIsInWord(charAt(p))) {
+        while (p < len && charIsInWord(charAt(p)))
+            ++p;
+    } else {
+        while (p < len && !isBlank(charAt(p)) && !charIsInWord(charAt(p)))
+            ++p;
+    }
+    while (p < len && isBlank(charAt(p)))
+        ++p;
+    return p;
+}
+
+void TSyntaxMemo::finishCommand(std::uint32_t kinds)
+{
+    changeKinds_ |= kinds | ckCommand;
+    scrollCaret();
+    notify();
+    view_->repaintAll();
+}
+
+void TSyntaxMemo::moveCaretCommand(std::int64_t offset, bool extend)
+{
+    changeKinds_ |= ckCommand;
+    setSelection(extend ? anchor_ : offset, offset);
+}
+
+void TSyntaxMemo::moveLinesCommand(std::int64_t lines, bool extend, bool scrollPage)
+{
+    const int preferred = preferredColumn();
+    const std::int64_t from = store_.recordOf(caret_);
+    const std::int64_t last = store_.recordCount() - 1;
+    const std::int64_t rec = std::clamp<std::int64_t>(from + lines, 0, last);
+    if (scrollPage) {
+        // A page move scrolls the text by the same number of lines, so the
+        // caret keeps its place in the window.
+        const std::int64_t maxTop = std::max<std::int64_t>(0, last - view_->visibleLines() + 1);
+        const std::int64_t top = std::clamp<std::int64_t>(topLine_ + (rec - from), 0, std::max(maxTop, topLine_));
+        if (top != topLine_) {
+            topLine_ = top;
+            view_->scrolled();
+        }
+    }
+    moveCaretCommand(store_.recordStart(rec) + columnAtDisplay(rec, preferred), extend);
+    preferredColumn_ = preferred;
+}
+
+void TSyntaxMemo::deleteCharCommand(bool forward)
+{
+    if (readOnly_)
+        return;
+    openUndoGroup(ugDeleteChar);
+    if (anchor_ == caret_) {
+        const std::int64_t rec = store_.recordOf(caret_);
+        const std::string_view t = store_.recordText(rec);
+        const std::size_t col = static_cast<std::size_t>(caret_ - store_.recordStart(rec));
+        // A UTF-8 sequence goes as one character.
+        if (forward && caret_ < store_.length())
+            setSelection(caret_, caret_ + (col < t.size() ? utf8Length(t, col) : 1), true);
+        else if (!forward && caret_ > 0)
+            setSelection(caret_, col > 0 ? caret_ - static_cast<std::int64_t>(col - utf8Prev(t, col)) : caret_ - 1,
+                         true);
+    }
+    if (anchor_ != caret_)
+        replaceSelection({});
+    closeUndoGroup(ugDeleteChar);
+    finishCommand(ckText | ckSelection);
+}
+
+void TSyntaxMemo::indentBlock(bool unindent)
+{
+    if (readOnly_ || anchor_ == caret_)
+        return;
+    const std::int64_t a = anchor_, c = caret_;
+    const std::int64_t start = std::min(a, c), end = std::max(a, c);
+    const std::int64_t first = store_.recordOf(start);
+    std::int64_t last = store_.recordOf(end);
+    // A selection that ends at a line start does not take in that line.
+    if (last > first && store_.recordStart(last) == end)
+        --last;
+    const bool logical = hasOption(TSyntaxMemoOption::smoWordWrap);
+    const std::int32_t group = unindent ? ugUnindent : ugIndent;
+    openUndoGroup(group);
+    std::int64_t total = 0;
+    // From the last line up, so that a record split by a longer line does not
+    // move the lines still to do. Each line is one transaction of its own.
+    for (std::int64_t r = last; r >= first; --r) {
+        if (logical && r > first && (store_.meta(r).bookmarks & kContinuationBit))
+            continue;
+        const std::int64_t ls = store_.recordStart(r);
+        if (!unindent) {
+            setSelection(ls, ls, true);
+            replaceSelection(std::string(static_cast<std::size_t>(indentStep_), ' '));
+            total += indentStep_;
+            continue;
+        }
+        const std::string_view t = store_.recordText(r);
+        std::size_t n = 0;
+        while (n < t.size() && n < static_cast<std::size_t>(indentStep_)
+               && (t[n] == ' ' || t[n] == '\t' || static_cast<unsigned char>(t[n]) == 160))
+            ++n;
+        if (n == 0)
+            continue;
+        setSelection(ls, ls + static_cast<std::int64_t>(n), true);
+        replaceSelection({});
+        total += static_cast<std::int64_t>(n);
+    }
+    if (unindent) {
+        setSelection(start, std::max(start, end - total), true);
+    } else {
+        const bool startInLine = start > store_.recordStart(first);
+        const std::int64_t s = start + (startInLine ? indentStep_ : 0);
+        setSelection(a <= c ? s : end + total, a <= c ? end + total : s, true);
+    }
+    closeUndoGroup(group);
+    finishCommand(ckText | ckSelection);
+}
+
+void TSyntaxMemo::executeCommand(int code, bool extend)
+{
+    const std::int64_t rec = store_.recordOf(caret_);
+    const std::string_view t = store_.recordText(rec);
+    const std::size_t col = static_cast<std::size_t>(caret_ - store_.recordStart(rec));
+    switch (code) {
+    case kcCursorLeft:
+        moveCaretCommand(col > 0 ? caret_ - static_cast<std::int64_t>(col - utf8Prev(t, col)) : std::max<std::int64_t>(0, caret_ - 1),
+                         extend);
+        break;
+    case kcCursorRight:
+        moveCaretCommand(col < t.size() ? caret_ + utf8Length(t, col) : std::min(store_.length(), caret_ + 1), extend);
+        break;
+    case kcLineStart:
+        moveCaretCommand(store_.recordStart(rec), extend);
+        break;
+    case kcLineEnd:
+        moveCaretCommand(lineEnd(store_, rec), extend);
+        break;
+    case kcLineUp:
+    case kcLineDown:
+        moveLinesCommand(code == kcLineUp ? -1 : 1, extend, false);
+        break;
+    case kcPageUp:
+    case kcPageDown: {
+        const int page = std::max(1, view_->visibleLines());
+        moveLinesCommand(code == kcPageUp ? -page : page, extend, true);
+        break;
+    }
+    case kcWordBefore:
+        moveCaretCommand(wordBefore(caret_), extend);
+        break;
+    case kcWordAfter:
+        moveCaretCommand(wordAfter(caret_), extend);
+        break;
+    case kcDocumentStart:
+        moveCaretCommand(0, extend);
+        break;
+    case kcDocumentEnd:
+        moveCaretCommand(store_.length(), extend);
+        break;
+    case kcCut:
+        cutToClipboard();
+        break;
+    case kcCopy:
+        copyToClipboard();
+        break;
+    case kcPaste:
+        pasteFromClipboard();
+        break;
+    case kcDeleteChar:
+    case kcDeleteCharBefore:
+        deleteCharCommand(code == kcDeleteChar);
+        break;
+    case kcIndentBlock:
+    case kcUnindentBlock:
+        indentBlock(code == kcUnindentBlock);
+        break;
+    case kcToggleInsert:
+        insertMode_ = !insertMode_;
+        finishCommand(ckOptions);
+        break;
+    case kcDeleteLine:
+        if (!readOnly_ && anchor_ == caret_) {
+            const std::int64_t next = rec + 1 < store_.recordCount() ? store_.recordStart(rec + 1) : store_.length();
+            setSelection(store_.recordStart(rec), next, true);
+            replaceSelection({});
+            finishCommand(ckText | ckSelection);
+        }
+        break;
+    case kcUndo:
+        if (!readOnly_)
+            undo();
+        break;
+    case kcRedo:
+        if (!readOnly_)
+            redo();
+        break;
+    case kcDeletePreviousWord: {
+        if (readOnly_)
+            break;
+        const std::int64_t to = wordBefore(caret_);
+        if (to == caret_)
+            break;
+        openUndoGroup(ugDeleteWord);
+        const bool was = redraw_;
+        redraw_ = false;
+        setSelection(anchor_, to, true);
+        deleteCharCommand(true);
+        redraw_ = was;
+        closeUndoGroup(ugDeleteWord);
+        finishCommand(ckText | ckSelection);
+        break;
+    }
+    default:
+        if (code >= kcSetBookmark0 && code < kcSetBookmark0 + 10)
+            setBookmark(code - kcSetBookmark0, -1, 0);
+        else if (code >= kcGotoBookmark0 && code < kcGotoBookmark0 + 10)
+            gotoBookmark(code - kcGotoBookmark0);
+        break;
+    }
+}
+
+} // namespace tessaly::memo

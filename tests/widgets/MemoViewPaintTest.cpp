@@ -1,0 +1,99 @@
+// What gets painted: only the lines a change touches, and the lines in view.
+#include "widgets/SyntaxMemoView.h"
+
+#include <QPaintEvent>
+#include <QtTest>
+
+using tessaly::widgets::TSyntaxMemoView;
+using Opt = tessaly::memo::TSyntaxMemoOption;
+
+namespace {
+
+// Collects the regions painted on a widget.
+class PaintSpy : public QObject {
+public:
+    QRegion painted;
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Paint)
+            painted += static_cast<QPaintEvent*>(e)->region();
+        return false;
+    }
+};
+
+} // namespace
+
+class MemoViewPaintTest : public QObject {
+    Q_OBJECT
+private slots:
+    void typingRepaintsOnlyItsLine()
+    {
+        TSyntaxMemoView view;
+        view.resize(400, 300);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        std::string text;
+        for (int i = 0; i < 40; ++i)
+            text += "line " + std::to_string(i) + "\r\n";
+        view.memo().setSelText(text);
+        view.memo().setSelStart(view.memo().store().recordStart(3) + 2);
+        view.memo().setTopLine(0);
+        view.setFocus();
+        QApplication::processEvents();
+        PaintSpy spy;
+        view.viewport()->installEventFilter(&spy);
+        const int lh = view.lineHeight();
+
+        QTest::keyClicks(&view, "x");
+        QApplication::processEvents();
+        QVERIFY(!spy.painted.isEmpty());
+        QCOMPARE(spy.painted.boundingRect().top(), 3 * lh);
+        QCOMPARE(spy.painted.boundingRect().bottom(), 4 * lh - 1);
+
+        spy.painted = QRegion();
+        QTest::keyClick(&view, Qt::Key_Right);
+        QApplication::processEvents();
+        QVERIFY(spy.painted.boundingRect().height() <= lh); // the caret line only
+
+        spy.painted = QRegion();
+        QTest::keyClick(&view, Qt::Key_Return);
+        QApplication::processEvents();
+        QCOMPARE(spy.painted.boundingRect().top(), 3 * lh); // from the split line down
+    }
+
+    void gutterAndMarginsFollowTheOptions()
+    {
+        TSyntaxMemoView view;
+        view.resize(400, 200);
+        view.setMargin(4);
+        view.memo().setSelText("abc");
+        QCOMPARE(view.textLeft(), 4);
+        view.memo().setOptions({Opt::smoShowGutter, Opt::smoShowRMargin});
+        view.setGutter(40);
+        view.setRightMargin(5);
+        QCOMPARE(view.textLeft(), 44);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        const QImage img = view.viewport()->grab().toImage();
+        const int x = view.textLeft() + 5 * view.charWidth();
+        const QColor base = view.palette().base().color();
+        QVERIFY(img.pixelColor(x, 3 * view.lineHeight()) != base); // the right margin line
+        QCOMPARE(img.pixelColor(x + 2, 3 * view.lineHeight()), base);
+        QCOMPARE(img.pixelColor(20, 3 * view.lineHeight()), view.gutterColor());
+    }
+
+    void fontChangeRemeasures()
+    {
+        TSyntaxMemoView view;
+        view.resize(400, 200);
+        const int before = view.lineHeight();
+        QFont f = view.font();
+        f.setPointSize(f.pointSize() * 3);
+        view.setFont(f);
+        QVERIFY(view.lineHeight() > before);
+        QCOMPARE(view.offsetAt(QPoint(view.textLeft() + 2 * view.charWidth() + 1, 1)), std::int64_t{0});
+    }
+};
+
+QTEST_MAIN(MemoViewPaintTest)
+#include "MemoViewPaintTest.moc"
