@@ -1,0 +1,52 @@
+#include "app/MDIChild.h"
+
+#include <QCloseEvent>
+
+namespace tessaly::app {
+
+TMDIChild::TMDIChild(QWidget* parent) : QMdiSubWindow(parent)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+}
+
+void TMDIChild::activated()
+{
+    if (onActivate)
+        onActivate(*this);
+}
+
+void TMDIChild::closeEvent(QCloseEvent* event)
+{
+    if (closing_) {
+        QMdiSubWindow::closeEvent(event);
+        return;
+    }
+    const bool queried = closeQueried_;
+    closeQueried_ = false;
+    if (!queried && !closeQuery()) {
+        event->ignore();
+        return;
+    }
+    TCloseAction action = TCloseAction::caFree;
+    if (onClose)
+        onClose(*this, action);
+    switch (action) {
+    case TCloseAction::caNone:
+        event->ignore();
+        return;
+    case TCloseAction::caMinimize:
+        event->ignore();
+        showMinimized();
+        return;
+    case TCloseAction::caHide:
+        event->ignore();
+        hide();
+        return;
+    case TCloseAction::caFree:
+        closing_ = true;
+        QMdiSubWindow::closeEvent(event);
+        return;
+    }
+}
+
+} // namespace tessaly::app
