@@ -81,7 +81,10 @@ TEditor::TEditor(TMainForm& owner) : owner_(owner)
     m.setWrapAtColumn(0);
     m.setSaveFormat(memo::TSaveFormat::sfTEXT);
     m.setClipCopyFormats({true, true});
-    m.lines().addStrings(kPageTemplate);
+    std::string page;
+    for (const std::string& line : kPageTemplate)
+        page += (page.empty() ? "" : "\r\n") + line;
+    m.lines().setText(page);
     m.setModified(false);
 
     setActiveParser(2);

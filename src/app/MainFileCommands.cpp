@@ -41,12 +41,13 @@ platform::TFileDialogRequest TMainForm::fileDialogRequest() const
 TEditor* TMainForm::newClick()
 {
     auto* editor = new TEditor(*this);
+    // The document window's creation step, before it is first activated:
+    // the document buttons and the tab bar.
+    setDocumentButtonsEnabled(true);
+    tabParent_->show();
     mdiArea_->addSubWindow(editor);
     editor->show();
     mdiArea_->setActiveSubWindow(editor);
-    // The document window's creation step: the document buttons and the tab bar.
-    setDocumentButtonsEnabled(true);
-    tabParent_->show();
     mdiTab_->addForm(editor);
     return editor;
 }
