@@ -112,9 +112,13 @@ void TMDITab::windowActivated(TMDIChild& window)
         return;
     const auto old = tabs_[static_cast<std::size_t>(i)].oldActivate;
     if (i != current_) {
+        // The window is active already; restoring it here would undo a
+        // minimise that made the area activate it.
         current_ = i;
         update();
-        tabChange();
+        if (showOnChange)
+            show();
+        emit tabChanged(current_);
     }
     if (old)
         old(window);
