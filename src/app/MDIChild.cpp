@@ -28,8 +28,10 @@ void TMDIChild::closeEvent(QCloseEvent* event)
         return;
     }
     TCloseAction action = TCloseAction::caFree;
+    closing_ = true;
     if (onClose)
         onClose(*this, action);
+    closing_ = action == TCloseAction::caFree;
     switch (action) {
     case TCloseAction::caNone:
         event->ignore();
@@ -43,7 +45,6 @@ void TMDIChild::closeEvent(QCloseEvent* event)
         hide();
         return;
     case TCloseAction::caFree:
-        closing_ = true;
         QMdiSubWindow::closeEvent(event);
         return;
     }

@@ -28,7 +28,8 @@ public:
     // Runs the activate handler; the main window calls it when the
     // multiple-document area activates this window.
     void activated();
-    // True from the moment a close was allowed until the window is gone.
+    // True from the moment a close was allowed (its close handler runs with
+    // it set) until the window is gone.
     bool isClosing() const { return closing_; }
     // Skip the close query on the next close (it was asked already).
     void setCloseQueried(bool done) { closeQueried_ = done; }

@@ -68,10 +68,10 @@ int TMainForm::currentLanguage() const
     return 2;
 }
 
-void TMainForm::editorClosed(TEditor& editor)
+void TMainForm::editorClosed(TEditor&)
 {
-    const QList<TEditor*> docs = editors();
-    if (docs.size() == 1 && docs.front() == &editor)
+    // The closing window no longer counts among the documents.
+    if (editors().isEmpty())
         lastDocumentClosed();
 }
 
@@ -80,6 +80,7 @@ void TMainForm::lastDocumentClosed()
     item(QStringLiteral("Save"))->setEnabled(false);
     setDocumentButtonsEnabled(false);
     tabParent_->hide();
+    refreshDocumentItems();
 }
 
 } // namespace tessaly::app

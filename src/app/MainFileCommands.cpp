@@ -49,6 +49,8 @@ TEditor* TMainForm::newClick()
     editor->show();
     mdiArea_->setActiveSubWindow(editor);
     mdiTab_->addForm(editor);
+    if (editors().size() == 1)
+        refreshDocumentItems();
     return editor;
 }
 

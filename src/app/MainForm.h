@@ -150,6 +150,7 @@ private:
 
     // The menu-enabling rule, run as a menu drops down.
     void enableItems(const QStringList& names);
+    void refreshDocumentItems();
     void file1Click();
     void edit1Click();
     void view1Click();

@@ -19,6 +19,23 @@ void TMainForm::enableItems(const QStringList& names)
             a->setEnabled(any);
 }
 
+void TMainForm::refreshDocumentItems()
+{
+    // Run as the first document opens and the last one closes, so that the
+    // shortcuts of document items work (or rest) before a menu is next
+    // opened. Save keeps its own rules.
+    const QAction* save = item(QStringLiteral("Save"));
+    const bool saveEnabled = save->isEnabled();
+    file1Click();
+    edit1Click();
+    forms1Click();
+    script1Click();
+    enableItems({QStringLiteral("ExternalPreview1"), QStringLiteral("SyntaxHighlighting1"), QStringLiteral("Tile1"),
+                 QStringLiteral("Cascade1"), QStringLiteral("ArrangeIcons1"), QStringLiteral("MinimizeAll1"),
+                 QStringLiteral("Next1"), QStringLiteral("Previous1"), QStringLiteral("UsefulLinks1")});
+    item(QStringLiteral("Save"))->setEnabled(saveEnabled);
+}
+
 void TMainForm::file1Click()
 {
     enableItems({QStringLiteral("Save"), QStringLiteral("SaveAs"), QStringLiteral("SaveSelection1"),

@@ -188,13 +188,22 @@ private slots:
         for (const char* name : {"New1", "Open1", "Exit1", "HelpContents1", "AboutTessaly1", "MT"})
             QVERIFY2(s.item(name)->isEnabled(), name);
 
+        // The first document enables the document items at once, so their
+        // shortcuts work before a menu is next opened; Save keeps its rules.
         s.form->newClick();
-        QVERIFY(!s.item("Find1")->isEnabled()); // only a menu's opening changes it
+        for (const char* name : {"Find1", "Undo1", "SetBookmark1", "Close1", "Tile1", "ExternalPreview1"})
+            QVERIFY2(s.item(name)->isEnabled(), name);
+        QVERIFY(!s.item("Save")->isEnabled());
         s.dropDown(s.form->editMenu());
         s.dropDown(s.form->fileMenu());
         for (const char* name : {"Find1", "Undo1", "SetBookmark1", "FindBookmark1", "SaveAs", "Close1", "Print1"})
             QVERIFY2(s.item(name)->isEnabled(), name);
         QVERIFY(s.item("Save")->isEnabled()); // the File menu re-enables Save
+
+        s.form->close1Click();
+        QTRY_COMPARE(s.form->editors().size(), 0);
+        QVERIFY(!s.item("Undo1")->isEnabled());
+        QVERIFY(!s.item("Save")->isEnabled());
     }
 
     void hintsGoToTheFirstStatusPanel()
@@ -211,6 +220,11 @@ private slots:
         QCOMPARE(s.item("MinimizeAll1")->shortcut(), QKeySequence(QStringLiteral("Shift+Ctrl+M")));
         QCOMPARE(s.item("Next1")->shortcut(), QKeySequence(QStringLiteral("Ctrl+Right")));
         QCOMPARE(s.item("ExternalPreview1")->shortcut(), QKeySequence(QStringLiteral("F9")));
+        // The toolbar's icons come from the bundled theme, whatever the desktop has.
+        QCOMPARE(QIcon::themeName(), QStringLiteral("tessaly"));
+        for (const char* name : {"document-new", "document-save", "edit-undo", "help-contents", "tessaly-preview"})
+            QVERIFY2(QIcon::hasThemeIcon(QString::fromLatin1(name)), name);
+        QVERIFY(!button->icon().pixmap(16, 16).isNull());
     }
 };
 
