@@ -161,8 +161,11 @@ QSize TMDITab::tabSize(const QString& caption) const
     opt.initFrom(this);
     opt.text = caption;
     opt.shape = QTabBar::RoundedNorth;
+    // Measured as the style's own tab bar measures its tabs.
+    const int hframe = style()->pixelMetric(QStyle::PM_TabBarTabHSpace, &opt, this);
+    const int vframe = style()->pixelMetric(QStyle::PM_TabBarTabVSpace, &opt, this);
     const QFontMetrics fm = fontMetrics();
-    const QSize content(fm.horizontalAdvance(caption) + 2 * fm.averageCharWidth(), fm.height() + 6);
+    const QSize content(fm.size(Qt::TextShowMnemonic, caption).width() + hframe, fm.height() + vframe);
     return style()->sizeFromContents(QStyle::CT_TabBarTab, &opt, content, this);
 }
 

@@ -7,9 +7,11 @@ namespace tessaly::app {
 TStatusPanels::TStatusPanels(std::initializer_list<Panel> panels, QWidget* parent) : QStatusBar(parent)
 {
     setSizeGripEnabled(false);
+    // Widths are given for a small 8-point font; larger fonts widen them alike.
+    const double scale = std::max(1.0, fontMetrics().averageCharWidth() / 5.0);
     for (const Panel& p : panels) {
         auto* label = new QLabel(this);
-        label->setFixedWidth(p.width);
+        label->setFixedWidth(static_cast<int>(p.width * scale));
         label->setAlignment(p.alignment | Qt::AlignVCenter);
         label->setFrameStyle(p.bevel ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
         label->setTextFormat(Qt::PlainText);
