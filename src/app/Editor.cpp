@@ -53,7 +53,7 @@ TEditor::TEditor(TMainForm& owner) : owner_(owner)
     font.setPointSize(10);
     code_->setFont(font);
     notebook_->addTab(code_, QStringLiteral("Editor"));
-    // The "Browser" page joins the notebook with the preview.
+    // PREVIEW: the "Browser" page (index 1) joins the notebook with the preview.
     layout->addWidget(notebook_, 1);
 
     status_ = new TStatusPanels({{50, Qt::AlignLeft},
@@ -89,8 +89,8 @@ TEditor::TEditor(TMainForm& owner) : owner_(owner)
 
     setActiveParser(2);
     connect(code_, &widgets::TSyntaxMemoView::changed, this, &TEditor::codeChange);
-    // Gutter clicks: connect the view's gutter-click signal to codeGutterClick
-    // here once the view reports them.
+    // GUTTER CLICKS: connect the view's gutter-click signal (the clicked
+    // line, from 1) to codeGutterClick here once the view reports them.
 
     onActivate = [this](TMDIChild&) { formActivate(); };
     onClose = [this](TMDIChild&, TCloseAction& action) { formClose(action); };

@@ -32,13 +32,21 @@ TMainForm::TMainForm(std::unique_ptr<platform::TDialogs> dialogs, QWidget* paren
         dialogs_ = std::make_unique<TQtDialogs>(this, printer_.get());
     modalRunner = [](QDialog& dialog) { return dialog.exec(); };
     resize(660, 486);
+    setAcceptDrops(true);
 
     programFolder_ = platform::programFolder();
     createAreas();
     createMenus();
     createToolbars();
     aboutBox_ = new TAboutBox(this);
-    // The Script Panel loads the script library list here once it has one.
+    // INSERTION COMMANDS: created here, once, with the menus in place:
+    //   editor access   [this] { TEditor* e = activeEditor(); return e ? &e->memo() : nullptr; }
+    //   language access currentLanguage() (1 HTML, 2 JavaScript, 3 VBScript, 4 plain text)
+    // They fill htmlMenu(), scriptMenu(), pasteSpecialMenu(), htmlToolbar() and
+    // scriptToolbar(), add their hidden "QAD" item to languageMenu(), and
+    // follow setDocumentButtonsEnabled() for their document commands.
+
+    // SCRIPT LIBRARY: the Script Panel loads the script list here.
 
     applySettings(platform::TIniFile(platform::settingsFile()));
 

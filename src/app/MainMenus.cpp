@@ -167,8 +167,7 @@ void TMainForm::createViewMenu()
         connect(a, &QAction::triggered, this, [this, p = l.parser] { languageClick(p); });
     }
     item(QStringLiteral("High1"))->setChecked(true);
-    // A single quote, written by the VB Script comment command.
-    addItem(languageMenu_, "QAD", QStringLiteral("'"))->setVisible(false);
+    // The insertion commands add their hidden item "QAD" (a single quote) here.
     m->addSeparator();
     struct Switch {
         const char* name;

@@ -159,13 +159,15 @@ private slots:
         Shell s;
         QDir().mkpath(s.path(QStringLiteral("config")));
         writeFile(s.iniPath(), "; mine\n[View]\nMain Toolbar=no\nHTML Toolbar=FALSE\nScript Panel=false\n"
-                               "[Form]\nSP_Width=250\nMainForm=maximized\nUnknown=kept\n");
+                               "[Form]\nSP_Width=250\nSP_Height=150\nMainForm=maximized\nUnknown=kept\n");
         s.start();
         QVERIFY(s.form->mainToolbar()->isVisible());
         QVERIFY(s.form->htmlToolbar()->isVisible());
         QVERIFY(!s.form->scriptPanel()->isVisible());
         QVERIFY(!s.form->isMaximized());
+        QCOMPARE(s.form->scriptPanel()->descriptionHeight(), 150);
         QVERIFY(s.exit());
+        QCOMPARE(ini(s).readInteger("Form", "SP_Height", 0), 150);
         const std::string text = readFile(s.iniPath());
         QVERIFY(text.find("; mine") != std::string::npos);
         QVERIFY(text.find("Unknown=kept") != std::string::npos);

@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QMainWindow>
+#include <QMimeData>
 
 using namespace shelltest;
 using tessaly::app::EMDITab;
@@ -200,6 +201,29 @@ private slots:
         QCOMPARE(readFile(text), std::string("<B>one</B>\r\ntwo"));
         QVERIFY(!s.form->activeEditor()->modified());
         QCOMPARE(s.form->activeEditor()->caption(), QStringLiteral("Untitled"));
+    }
+
+    void droppedFilesOpenInOrder()
+    {
+        Shell s;
+        s.start();
+        const QString a = s.path(QStringLiteral("a.html"));
+        const QString b = s.path(QStringLiteral("b.js"));
+        writeFile(a, "A");
+        writeFile(b, "B");
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(a), QUrl::fromLocalFile(b)});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(s.form.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(s.form.get(), &drop);
+        const QList<TEditor*> docs = s.form->editors();
+        QCOMPARE(docs.size(), 2);
+        QCOMPARE(docs[0]->caption(), a);
+        QCOMPARE(docs[1]->caption(), b);
+        QCOMPARE(docs[1]->memo().lines().strings(0), std::string("B"));
+        QCOMPARE(s.form->mdiTab()->tabCaption(1), QStringLiteral("b.js"));
     }
 
     void aboutBoxAndHelp()
