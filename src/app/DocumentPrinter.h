@@ -31,6 +31,8 @@ TPrintOptions printOptionsOf(const memo::TSyntaxMemo& memo, const QString& fallb
 // The document's lines, as printed (tabs expanded).
 QStringList printLines(const memo::TSyntaxMemo& memo, int tabWidth);
 
+// PRINT STYLES: the lines print in black; the highlighting styles join
+// here (a style per character run) once the parser runtime provides them.
 // Prints the lines on the device, page after page; returns the page count,
 // 0 when the device could not be opened.
 int printDocument(const QStringList& lines, QPagedPaintDevice& device, const TPrintOptions& options);

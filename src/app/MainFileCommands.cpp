@@ -129,7 +129,9 @@ void TMainForm::saveAsClick()
             e->setCaption(QString::fromStdString(file->string()));
             mdiTab_->setTabCaption(mdiTab_->indexOf(e), fileNameOnly(*file));
         } catch (const std::exception& error) {
+            // The document is still modified: Save stays at hand.
             fileError(error);
+            return;
         }
     }
     item(QStringLiteral("SaveButton"))->setEnabled(false);

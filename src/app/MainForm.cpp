@@ -23,7 +23,7 @@
 namespace tessaly::app {
 
 TMainForm::TMainForm(std::unique_ptr<platform::TDialogs> dialogs, QWidget* parent)
-    : QMainWindow(parent), dialogs_(std::move(dialogs)), printer_(std::make_unique<QPrinter>())
+    : QMainWindow(parent), dialogs_(std::move(dialogs)), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral(" Tessaly"));

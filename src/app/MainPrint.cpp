@@ -25,7 +25,8 @@ void TMainForm::printClick()
     TEditor* e = activeEditor();
     if (!e)
         return;
-    if (dialogs_->printerInstalled()) {
+    // A printer, or a file chosen as the target in Printer Setup.
+    if (dialogs_->printerInstalled() || !printer_->outputFileName().isEmpty()) {
         printTo(*e, *printer_);
         return;
     }

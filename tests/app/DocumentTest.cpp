@@ -124,6 +124,13 @@ private slots:
         QVERIFY(e->modified());
         QCOMPARE(e->caption(), QStringLiteral("Untitled"));
         QVERIFY(s.item("SaveButton")->isEnabled());
+
+        s.dialogs->saveFiles.push_back(s.path(QStringLiteral("no/such/folder/b.html")).toStdString());
+        s.form->saveAsClick();
+        QCOMPARE(s.dialogs->messages.size(), std::size_t(2));
+        QVERIFY(e->modified());
+        QCOMPARE(e->caption(), QStringLiteral("Untitled"));
+        QVERIFY(s.item("SaveButton")->isEnabled());
     }
 
     void openLoadsTheFileUnderItsPathAndName()

@@ -6,6 +6,7 @@
 
 #include <QDate>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -112,6 +113,24 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("line150")));
         QVERIFY(text.contains(QStringLiteral("END"))); // the wrapped tail is printed
         QVERIFY(QRegularExpression(QStringLiteral("151\\s+w")).match(text).hasMatch());
+    }
+
+    void aFileChosenInPrinterSetupIsPrintedTo()
+    {
+        Shell s;
+        s.start();
+        s.form->newClick();
+        s.dialogs->printerSetups.push_back(true);
+        s.item("PrinterSetup1")->trigger();
+        QCOMPARE(s.dialogs->unexpected, 0);
+        const QString pdf = s.path(QStringLiteral("setup.pdf"));
+        s.form->printer().setOutputFormat(QPrinter::PdfFormat);
+        s.form->printer().setOutputFileName(pdf);
+        s.form->printClick();
+        QCOMPARE(s.dialogs->messages.size(), std::size_t(0));
+        const QString text = pdfText(pdf);
+        QVERIFY(text.contains(QStringLiteral("Untitled")));
+        QVERIFY(text.contains(QStringLiteral("Document_Title_Goes_Here")));
     }
 
     void anUnwritablePdfIsReported()
