@@ -56,6 +56,9 @@ void TIniFile::load()
     while (std::getline(in, text)) {
         if (!text.empty() && text.back() == '\r')
             text.pop_back();
+        // A byte-order mark written by some editors is not part of the first line.
+        if (lines_.empty() && text.rfind("\xEF\xBB\xBF", 0) == 0)
+            text.erase(0, 3);
         lines_.push_back(parse(std::move(text)));
     }
 }

@@ -58,7 +58,7 @@ TEST_F(IniFileTest, MissingFileReadsDefaultsAndIsCreatedByTheFirstWrite)
 
 TEST_F(IniFileTest, NamesIgnoreCaseAndKeysKeepTheirSpelling)
 {
-    put("[View]\r\nMain Toolbar = false\r\n");
+    put("\xEF\xBB\xBF[View]\r\nMain Toolbar = false\r\n");
     TIniFile ini(file_);
     EXPECT_EQ(ini.readString("view", "MAIN TOOLBAR", "true"), "false");
     ini.writeString("VIEW", "main toolbar", "true");
