@@ -89,8 +89,9 @@ TEditor::TEditor(TMainForm& owner) : owner_(owner)
 
     setActiveParser(2);
     connect(code_, &widgets::TSyntaxMemoView::changed, this, &TEditor::codeChange);
-    // GUTTER CLICKS: connect the view's gutter-click signal (the clicked
-    // line, from 1) to codeGutterClick here once the view reports them.
+    // GUTTER CLICKS: once the view reports them (a signal with the clicked
+    // line, from 1), connect it here:
+    //   connect(code_, &widgets::TSyntaxMemoView::gutterClick, this, &TEditor::codeGutterClick);
 
     onActivate = [this](TMDIChild&) { formActivate(); };
     onClose = [this](TMDIChild&, TCloseAction& action) { formClose(action); };
