@@ -180,7 +180,7 @@ void TEditor::formActivate()
 
 void TEditor::formClose(TCloseAction& action)
 {
-    action = TCloseAction::caFree;
+    action = TCloseAction::free;
     owner_.editorClosed(*this);
 }
 

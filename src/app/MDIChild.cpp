@@ -27,24 +27,24 @@ void TMDIChild::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    TCloseAction action = TCloseAction::caFree;
+    TCloseAction action = TCloseAction::free;
     closing_ = true;
     if (onClose)
         onClose(*this, action);
-    closing_ = action == TCloseAction::caFree;
+    closing_ = action == TCloseAction::free;
     switch (action) {
-    case TCloseAction::caNone:
+    case TCloseAction::keep:
         event->ignore();
         return;
-    case TCloseAction::caMinimize:
+    case TCloseAction::minimize:
         event->ignore();
         showMinimized();
         return;
-    case TCloseAction::caHide:
+    case TCloseAction::hide:
         event->ignore();
         hide();
         return;
-    case TCloseAction::caFree:
+    case TCloseAction::free:
         QMdiSubWindow::closeEvent(event);
         return;
     }

@@ -7,12 +7,12 @@
 namespace tessaly::app {
 
 // What becomes of a window whose close was allowed.
-enum class TCloseAction { caNone, caHide, caFree, caMinimize };
+enum class TCloseAction { keep, hide, free, minimize };
 
 // A document window of the main window's multiple-document area, with the
 // two handlers that other parts may hook: onActivate runs whenever the
 // window becomes the active child, onClose once its close has been allowed
-// and decides what the close does (caFree unless a handler says otherwise).
+// and decides what the close does (free unless a handler says otherwise).
 // A hook that replaces a handler keeps the old one and calls it itself.
 class TMDIChild : public QMdiSubWindow {
     Q_OBJECT

@@ -132,7 +132,7 @@ void TMDITab::windowClosing(TMDIChild& window, TCloseAction& action)
     if (const auto old = tabs_[static_cast<std::size_t>(i)].oldClose)
         old(window, action);
     i = indexOf(&window); // the handler may have changed the tabs
-    if (action == TCloseAction::caFree && i >= 0)
+    if (action == TCloseAction::free && i >= 0)
         removeTab(i);
 }
 
