@@ -177,7 +177,7 @@ bool TMainForm::editorCloseQuery(TEditor& editor)
     if (!editor.modified())
         return true;
     const std::string text = "Save changes to " + editor.caption().toStdString() + "?";
-    switch (dialogs_->messageDlg(text, TMsgKind::confirmation, btnYes | btnNo | btnCancel)) {
+    switch (dialogs_->showMessage(text, TMsgKind::confirmation, btnYes | btnNo | btnCancel)) {
     case TMsgAnswer::yes:
         // A cancelled name dialog or a failed save keeps the document open.
         return saveDocument(editor);

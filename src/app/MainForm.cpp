@@ -188,14 +188,14 @@ void TMainForm::closeEvent(QCloseEvent* event)
         platform::TIniFile ini(platform::settingsFile());
         writeSettings(ini);
     } catch (const std::exception& error) {
-        dialogs_->messageDlg(error.what(), platform::TMsgKind::error, platform::btnOk);
+        dialogs_->showMessage(error.what(), platform::TMsgKind::error, platform::btnOk);
     }
     event->accept();
 }
 
 void TMainForm::fileError(const std::exception& error)
 {
-    dialogs_->messageDlg(error.what(), platform::TMsgKind::error, platform::btnOk);
+    dialogs_->showMessage(error.what(), platform::TMsgKind::error, platform::btnOk);
 }
 
 } // namespace tessaly::app

@@ -9,7 +9,7 @@ void TMainForm::helpContentsClick()
 {
     const std::filesystem::path help = programFolder_ + "help.chm";
     if (!dialogs_->shellOpen(help, programFolder_))
-        dialogs_->messageDlg("Tessaly was unable to open the Help File.\rIf the problem persists, contact Orvane Software",
+        dialogs_->showMessage("Tessaly was unable to open the Help File.\rIf the problem persists, contact Orvane Software",
                              platform::TMsgKind::error, platform::btnOk);
 }
 

@@ -16,7 +16,7 @@ void TMainForm::printTo(TEditor& editor, QPrinter& printer)
     printer.setDocName(options.title);
     if (printDocument(printLines(editor.memo(), options.tabWidth), printer, options) == 0) {
         const QString where = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
-        dialogs_->messageDlg("Unable to print to " + where.toStdString(), platform::TMsgKind::error, platform::btnOk);
+        dialogs_->showMessage("Unable to print to " + where.toStdString(), platform::TMsgKind::error, platform::btnOk);
     }
 }
 
@@ -30,7 +30,7 @@ void TMainForm::printClick()
         printTo(*e, *printer_);
         return;
     }
-    dialogs_->messageDlg("No printer is installed. The document will be printed to a PDF file: "
+    dialogs_->showMessage("No printer is installed. The document will be printed to a PDF file: "
                          "choose its name in the next dialog.",
                          platform::TMsgKind::information, platform::btnOk);
     platform::TFileDialogRequest r;

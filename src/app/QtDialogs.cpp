@@ -61,7 +61,7 @@ std::optional<std::filesystem::path> runFileDialog(QWidget* parent, const platfo
 
 } // namespace
 
-TMsgAnswer TQtDialogs::messageDlg(const std::string& text, TMsgKind kind, unsigned buttons)
+TMsgAnswer TQtDialogs::showMessage(const std::string& text, TMsgKind kind, unsigned buttons)
 {
     QMessageBox box(parent_);
     box.setWindowTitle(QApplication::applicationName());

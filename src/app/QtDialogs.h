@@ -13,7 +13,7 @@ public:
     // printer: the current printer that Printer Setup changes.
     TQtDialogs(QWidget* parent, QPrinter* printer) : parent_(parent), printer_(printer) {}
 
-    platform::TMsgAnswer messageDlg(const std::string& text, platform::TMsgKind kind, unsigned buttons) override;
+    platform::TMsgAnswer showMessage(const std::string& text, platform::TMsgKind kind, unsigned buttons) override;
     std::optional<std::filesystem::path> openFile(const platform::TFileDialogRequest& request) override;
     std::optional<std::filesystem::path> saveFile(const platform::TFileDialogRequest& request) override;
     bool printerSetup() override;

@@ -51,7 +51,7 @@ class TDialogs {
 public:
     virtual ~TDialogs() = default;
 
-    virtual TMsgAnswer messageDlg(const std::string& text, TMsgKind kind, unsigned buttons) = 0;
+    virtual TMsgAnswer showMessage(const std::string& text, TMsgKind kind, unsigned buttons) = 0;
     // The chosen file, or nothing when the dialog was cancelled.
     virtual std::optional<std::filesystem::path> openFile(const TFileDialogRequest& request) = 0;
     virtual std::optional<std::filesystem::path> saveFile(const TFileDialogRequest& request) = 0;

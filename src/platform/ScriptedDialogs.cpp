@@ -16,7 +16,7 @@ bool take(std::deque<T>& queue, T& out)
 
 } // namespace
 
-TMsgAnswer TScriptedDialogs::messageDlg(const std::string& text, TMsgKind kind, unsigned buttons)
+TMsgAnswer TScriptedDialogs::showMessage(const std::string& text, TMsgKind kind, unsigned buttons)
 {
     messages.push_back({text, kind, buttons});
     TMsgAnswer a{};

@@ -33,7 +33,7 @@ public:
     std::vector<std::filesystem::path> shellOpened;
     int unexpected = 0;
 
-    TMsgAnswer messageDlg(const std::string& text, TMsgKind kind, unsigned buttons) override;
+    TMsgAnswer showMessage(const std::string& text, TMsgKind kind, unsigned buttons) override;
     std::optional<std::filesystem::path> openFile(const TFileDialogRequest& request) override;
     std::optional<std::filesystem::path> saveFile(const TFileDialogRequest& request) override;
     bool printerSetup() override;
