@@ -1,0 +1,187 @@
+#include "app/Editor.h"
+
+#include "app/MainForm.h"
+#include "app/StatusPanels.h"
+#include "widgets/SyntaxMemoView.h"
+
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace tessaly::app {
+
+using memo::TSyntaxMemoOption;
+
+namespace {
+
+// The text of a new document.
+const std::vector<std::string> kPageTemplate = {
+    "<HTML>",
+    "<HEAD>",
+    "   <TITLE>Document_Title_Goes_Here</TITLE>",
+    "</HEAD>",
+    "<BODY>",
+    "",
+    "",
+    "",
+    "</BODY>",
+    "</HTML>",
+};
+
+constexpr int kHighlightMark = 11;
+constexpr std::int32_t kSilver = 0xC0C0C0;
+constexpr std::int32_t kWhite = 0xFFFFFF;
+
+} // namespace
+
+TEditor::TEditor(TMainForm& owner) : owner_(owner)
+{
+    setWindowTitle(QString::fromLatin1(kUntitled));
+    setWindowIcon(QIcon::fromTheme(QStringLiteral("text-html")));
+
+    auto* body = new QWidget;
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(3, 3, 3, 0);
+    layout->setSpacing(0);
+
+    notebook_ = new QTabWidget(body);
+    notebook_->setObjectName(QStringLiteral("TabbedNotebook1"));
+    code_ = new widgets::TSyntaxMemoView;
+    code_->setObjectName(QStringLiteral("Code"));
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+    font.setPointSize(10);
+    code_->setFont(font);
+    notebook_->addTab(code_, QStringLiteral("Editor"));
+    // PREVIEW: the "Browser" page (index 1) joins the notebook with the preview.
+    layout->addWidget(notebook_, 1);
+
+    status_ = new TStatusPanels({{50, Qt::AlignLeft},
+                                 {100, Qt::AlignHCenter},
+                                 {120, Qt::AlignHCenter},
+                                 {50, Qt::AlignLeft}},
+                                body);
+    status_->setObjectName(QStringLiteral("StatusBar"));
+    layout->addWidget(status_);
+    setWidget(body);
+
+    memo::TSyntaxMemo& m = code_->memo();
+    m.setOptions({TSyntaxMemoOption::smoSyntaxHighlight, TSyntaxMemoOption::smoPrintWrap,
+                  TSyntaxMemoOption::smoPrintLineNos, TSyntaxMemoOption::smoPrintFilename,
+                  TSyntaxMemoOption::smoPrintDate, TSyntaxMemoOption::smoPrintPageNos,
+                  TSyntaxMemoOption::smoAutoIndent, TSyntaxMemoOption::smoTabToColumn,
+                  TSyntaxMemoOption::smoWordSelect, TSyntaxMemoOption::smoShowRMargin,
+                  TSyntaxMemoOption::smoShowGutter, TSyntaxMemoOption::smoShowWrapColumn,
+                  TSyntaxMemoOption::smoTitleAsFilename, TSyntaxMemoOption::smoProcessDroppedFiles,
+                  TSyntaxMemoOption::smoBlockOverwriteCursor, TSyntaxMemoOption::smoShowWrapGlyph,
+                  TSyntaxMemoOption::smoColumnTrack, TSyntaxMemoOption::smoUseTAB,
+                  TSyntaxMemoOption::smoSmartFill, TSyntaxMemoOption::smoOLEDragSource});
+    m.setTabDefault(4);
+    m.setIndentStep(1);
+    m.setWrapAtColumn(0);
+    m.setSaveFormat(memo::TSaveFormat::sfTEXT);
+    m.setClipCopyFormats({true, true});
+    std::string page;
+    for (const std::string& line : kPageTemplate)
+        page += (page.empty() ? "" : "\r\n") + line;
+    m.lines().setText(page);
+    m.setModified(false);
+
+    setActiveParser(2);
+    connect(code_, &widgets::TSyntaxMemoView::changed, this, &TEditor::codeChange);
+    // GUTTER CLICKS: once the view reports them (a signal with the clicked
+    // line, from 1), connect it here:
+    //   connect(code_, &widgets::TSyntaxMemoView::gutterClick, this, &TEditor::codeGutterClick);
+
+    onActivate = [this](TMDIChild&) { formActivate(); };
+    onClose = [this](TMDIChild&, TCloseAction& action) { formClose(action); };
+    resize(617, 390);
+}
+
+TEditor::~TEditor() = default;
+
+memo::TSyntaxMemo& TEditor::memo()
+{
+    return code_->memo();
+}
+
+const memo::TSyntaxMemo& TEditor::memo() const
+{
+    return code_->memo();
+}
+
+void TEditor::setCaption(const QString& caption)
+{
+    setWindowTitle(caption);
+}
+
+std::filesystem::path TEditor::path() const
+{
+    return std::filesystem::path(caption().toStdString());
+}
+
+bool TEditor::modified() const
+{
+    return memo().modified();
+}
+
+void TEditor::setActiveParser(int parser)
+{
+    if (parser < 1 || parser > 4)
+        return;
+    // The parser runtime switches the highlighting here once it is in place.
+    activeParser_ = parser;
+}
+
+void TEditor::loadFromFile(const std::filesystem::path& file)
+{
+    memo().loadFromFile(file);
+    memo().setModified(false);
+    codeChange();
+}
+
+void TEditor::saveToFile(const std::filesystem::path& file)
+{
+    memo().saveToFile(file);
+    status_->setText(1, QString());
+}
+
+void TEditor::codeChange()
+{
+    status_->setText(1, modified() ? QStringLiteral("Modified") : QString());
+    owner_.codeChanged(*this);
+    const memo::TCaretPos pos = memo().getCaretPos();
+    status_->setText(0, QString::asprintf("%4lld:%4d", static_cast<long long>(pos.line), pos.column));
+}
+
+void TEditor::codeGutterClick(std::int64_t line)
+{
+    memo::TSyntaxMemo& m = memo();
+    if (m.hasMark(kHighlightMark, line)) {
+        m.clearMark(kHighlightMark, line);
+        m.setLineBackColor(line, -1);
+        m.setLineTextColor(line, -1);
+    } else {
+        m.setMark(kHighlightMark, line);
+        m.setLineBackColor(line, kSilver);
+        m.setLineTextColor(line, kWhite);
+    }
+}
+
+bool TEditor::closeQuery()
+{
+    return owner_.editorCloseQuery(*this);
+}
+
+void TEditor::formActivate()
+{
+    owner_.editorActivated(*this);
+}
+
+void TEditor::formClose(TCloseAction& action)
+{
+    action = TCloseAction::free;
+    owner_.editorClosed(*this);
+}
+
+} // namespace tessaly::app

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "app/MDIChild.h"
+
+#include <filesystem>
+
+class QTabWidget;
+
+namespace tessaly::memo {
+class TSyntaxMemo;
+}
+namespace tessaly::widgets {
+class TSyntaxMemoView;
+}
+
+namespace tessaly::app {
+
+class TMainForm;
+class TStatusPanels;
+
+// A document window: the editor control Code on the "Editor" page of a
+// notebook, and a status bar with the caret position, the modified mark and
+// the language. The caption is the document's name: "Untitled" until the
+// document is first saved, then the file's full path.
+class TEditor : public TMDIChild {
+    Q_OBJECT
+public:
+    static constexpr const char* kUntitled = "Untitled";
+
+    explicit TEditor(TMainForm& owner);
+    ~TEditor() override;
+
+    widgets::TSyntaxMemoView& code() { return *code_; }
+    memo::TSyntaxMemo& memo();
+    const memo::TSyntaxMemo& memo() const;
+    TStatusPanels& statusBar() { return *status_; }
+    QTabWidget& notebook() { return *notebook_; }
+
+    QString caption() const { return windowTitle(); }
+    void setCaption(const QString& caption);
+    bool untitled() const { return caption() == QLatin1String(kUntitled); }
+    std::filesystem::path path() const;
+    bool modified() const;
+
+    // The language in force: 1 HTML, 2 JavaScript, 3 VBScript, 4 plain text.
+    int activeParser() const { return activeParser_; }
+    void setActiveParser(int parser);
+
+    // Loads the file's lines; the document is then unmodified.
+    void loadFromFile(const std::filesystem::path& file);
+    // Saves the lines; throws the engine's file error on failure, when the
+    // document stays modified.
+    void saveToFile(const std::filesystem::path& file);
+
+    // The editor's change notification: modified mark, Save commands, caret.
+    void codeChange();
+    // A click in the gutter toggles a silver highlight on the line (from 1).
+    void codeGutterClick(std::int64_t line);
+
+protected:
+    bool closeQuery() override;
+
+private:
+    void formActivate();
+    void formClose(TCloseAction& action);
+
+    TMainForm& owner_;
+    QTabWidget* notebook_ = nullptr;
+    widgets::TSyntaxMemoView* code_ = nullptr;
+    TStatusPanels* status_ = nullptr;
+    int activeParser_ = 2;
+};
+
+} // namespace tessaly::app

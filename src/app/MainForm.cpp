@@ -1,0 +1,201 @@
+#include "app/MainForm.h"
+
+#include "app/AboutBox.h"
+#include "app/Editor.h"
+#include "app/MDITab.h"
+#include "app/QtDialogs.h"
+#include "app/ScriptPanel.h"
+#include "app/StatusPanels.h"
+#include "platform/IniFile.h"
+#include "platform/ProgramFolder.h"
+
+#include <QCloseEvent>
+#include <QDialog>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QPrinter>
+#include <QScreen>
+#include <QSplitter>
+#include <QStatusTipEvent>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace tessaly::app {
+
+TMainForm::TMainForm(std::unique_ptr<platform::TDialogs> dialogs, QWidget* parent)
+    : QMainWindow(parent), dialogs_(std::move(dialogs)), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
+{
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral(" Tessaly"));
+    setWindowIcon(QIcon(QStringLiteral(":/icons/tessaly.svg")));
+    if (!dialogs_)
+        dialogs_ = std::make_unique<TQtDialogs>(this, printer_.get());
+    modalRunner = [](QDialog& dialog) { return dialog.exec(); };
+    resize(660, 486);
+    setAcceptDrops(true);
+
+    programFolder_ = platform::programFolder();
+    createAreas();
+    createMenus();
+    createToolbars();
+    aboutBox_ = new TAboutBox(this);
+    // INSERTION COMMANDS: created here, once, with the menus in place:
+    //   editor access   [this] { TEditor* e = activeEditor(); return e ? &e->memo() : nullptr; }
+    //   language access currentLanguage() (1 HTML, 2 JavaScript, 3 VBScript, 4 plain text)
+    // They fill htmlMenu(), scriptMenu(), pasteSpecialMenu(), htmlToolbar() and
+    // scriptToolbar(), add their hidden "QAD" item to languageMenu(), and
+    // follow setDocumentButtonsEnabled() for their document commands.
+
+    // SCRIPT LIBRARY: the Script Panel loads the script list here.
+
+    applySettings(platform::TIniFile(platform::settingsFile()));
+
+    item(QStringLiteral("SaveButton"))->setEnabled(false);
+    item(QStringLiteral("Save"))->setEnabled(false);
+    setDocumentButtonsEnabled(false);
+
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* w) {
+        if (auto* child = qobject_cast<TMDIChild*>(w))
+            child->activated();
+    });
+}
+
+TMainForm::~TMainForm()
+{
+    // Document windows go first: their handlers call back into this window.
+    for (TEditor* e : editors())
+        delete e;
+}
+
+void TMainForm::createAreas()
+{
+    mdiArea_ = new QMdiArea;
+    mdiArea_->setObjectName(QStringLiteral("ClientArea"));
+    mdiArea_->setViewMode(QMdiArea::SubWindowView);
+    mdiArea_->setBackground(palette().brush(QPalette::Dark));
+    mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+
+    auto* right = new QWidget;
+    auto* rightLayout = new QVBoxLayout(right);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    rightLayout->setSpacing(0);
+    rightLayout->addWidget(mdiArea_, 1);
+
+    splitIt_ = new QSplitter(Qt::Horizontal);
+    splitIt_->setObjectName(QStringLiteral("SplitIt"));
+    splitIt_->setHandleWidth(3);
+    splitIt_->setChildrenCollapsible(false);
+    scriptPanel_ = new TScriptPanel;
+    connect(scriptPanel_, &TScriptPanel::closeClicked, this, [this] {
+        item(QStringLiteral("JavaScriptPanel1"))->setChecked(false);
+        setScriptPanelShown(false);
+    });
+    splitIt_->addWidget(scriptPanel_);
+    splitIt_->addWidget(right);
+    splitIt_->setStretchFactor(0, 0);
+    splitIt_->setStretchFactor(1, 1);
+    splitIt_->handle(1)->setCursor(Qt::SplitHCursor);
+    connect(splitIt_, &QSplitter::splitterMoved, this, [this] { scriptPanel_->setPanelWidth(splitIt_->sizes().value(0)); });
+    setCentralWidget(splitIt_);
+
+    // The tab bar needs the document area in place, so it comes after it.
+    tabParent_ = new QFrame;
+    tabParent_->setObjectName(QStringLiteral("TabParent"));
+    static_cast<QFrame*>(tabParent_)->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    auto* tabLayout = new QVBoxLayout(tabParent_);
+    tabLayout->setContentsMargins(1, 1, 1, 1);
+    mdiTab_ = new TMDITab(this, tabParent_);
+    mdiTab_->setObjectName(QStringLiteral("MDITab"));
+    tabLayout->addWidget(mdiTab_);
+    rightLayout->addWidget(tabParent_);
+    tabParent_->hide();
+
+    statusBar_ = new TStatusPanels({{200, Qt::AlignLeft},
+                                    {100, Qt::AlignHCenter},
+                                    {70, Qt::AlignLeft},
+                                    {50, Qt::AlignLeft, false}},
+                                   this);
+    statusBar_->setObjectName(QStringLiteral("StatusBar"));
+    statusBar_->setText(0, QStringLiteral("For Help, press F1"));
+    setStatusBar(statusBar_);
+}
+
+QAction* TMainForm::item(const QString& name) const
+{
+    return findChild<QAction*>(name);
+}
+
+TEditor* TMainForm::activeEditor() const
+{
+    // The current child, also while the application itself is not active.
+    auto* e = qobject_cast<TEditor*>(mdiArea_->currentSubWindow());
+    return e && !e->isClosing() ? e : nullptr;
+}
+
+QList<TEditor*> TMainForm::editors() const
+{
+    QList<TEditor*> out;
+    for (QMdiSubWindow* w : mdiArea_->subWindowList())
+        if (auto* e = qobject_cast<TEditor*>(w); e && !e->isClosing())
+            out.append(e);
+    return out;
+}
+
+bool TMainForm::event(QEvent* event)
+{
+    // Hints of menu items and buttons go to the first status panel.
+    if (event->type() == QEvent::StatusTip) {
+        statusBar_->setText(0, static_cast<QStatusTipEvent*>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void TMainForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (shownOnce_)
+        return;
+    shownOnce_ = true;
+    splitIt_->setSizes({scriptPanel_->panelWidth(), std::max(100, width() - scriptPanel_->panelWidth())});
+    // Saved edges are kept when they lie on a screen; otherwise (the first
+    // run, or a screen that has gone) the window is centred.
+    QScreen* onScreen = positionSaved_ ? QGuiApplication::screenAt(frameGeometry().topLeft()) : nullptr;
+    if (!onScreen && !isMaximized()) {
+        const QRect avail = (screen() ? screen() : QGuiApplication::primaryScreen())->availableGeometry();
+        QRect frame = frameGeometry();
+        frame.moveCenter(avail.center());
+        move(frame.topLeft());
+    }
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    // Every document is asked first; only when none cancels do they close.
+    const QList<TEditor*> docs = editors();
+    for (TEditor* e : docs) {
+        if (!editorCloseQuery(*e)) {
+            event->ignore();
+            return;
+        }
+    }
+    for (TEditor* e : docs) {
+        e->setCloseQueried(true);
+        e->close();
+    }
+    try {
+        platform::TIniFile ini(platform::settingsFile());
+        writeSettings(ini);
+    } catch (const std::exception& error) {
+        dialogs_->showMessage(error.what(), platform::TMsgKind::error, platform::btnOk);
+    }
+    event->accept();
+}
+
+void TMainForm::fileError(const std::exception& error)
+{
+    dialogs_->showMessage(error.what(), platform::TMsgKind::error, platform::btnOk);
+}
+
+} // namespace tessaly::app

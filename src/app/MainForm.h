@@ -1,0 +1,202 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+
+#include <QList>
+#include <QMainWindow>
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+
+class QDialog;
+class QMdiArea;
+class QMenu;
+class QPrinter;
+class QSplitter;
+class QToolBar;
+
+namespace tessaly::platform {
+class TIniFile;
+}
+
+namespace tessaly::app {
+
+class TAboutBox;
+class TEditor;
+class TMDITab;
+class TScriptPanel;
+class TStatusPanels;
+
+// The main window: the frame of the document windows, with the menus, the
+// three toolbars in two dock areas, the Script Panel at the left, the tab
+// bar and the status bar. Its commands act on the active document, looked
+// up when they run; with no document they do nothing.
+//
+// Menu items and toolbar buttons are QActions named after their component
+// (item("Save"), item("SaveButton")), so the commands of other parts can
+// find and connect them.
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // dialogs: where every dialog goes; the desktop's own when null.
+    explicit TMainForm(std::unique_ptr<platform::TDialogs> dialogs = nullptr, QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    // --- areas ---------------------------------------------------------
+    QToolBar* mainToolbar() const { return mainToolbar_; }
+    // The insertion commands add their buttons to these two.
+    QToolBar* scriptToolbar() const { return scriptToolbar_; }
+    QToolBar* htmlToolbar() const { return htmlToolbar_; }
+    TScriptPanel* scriptPanel() const { return scriptPanel_; }
+    QSplitter* splitIt() const { return splitIt_; }
+    QWidget* tabParent() const { return tabParent_; }
+    TMDITab* mdiTab() const { return mdiTab_; }
+    QMdiArea* mdiArea() const { return mdiArea_; }
+    TStatusPanels* panels() const { return statusBar_; }
+    QPrinter& printer() { return *printer_; }
+    platform::TDialogs& dialogs() { return *dialogs_; }
+    TAboutBox& aboutBox() { return *aboutBox_; }
+    const std::string& programFolder() const { return programFolder_; }
+
+    // --- menus -----------------------------------------------------------
+    QMenu* fileMenu() const { return fileMenu_; }
+    QMenu* editMenu() const { return editMenu_; }
+    QMenu* pasteSpecialMenu() const { return pasteSpecialMenu_; }
+    QMenu* viewMenu() const { return viewMenu_; }
+    QMenu* languageMenu() const { return languageMenu_; }
+    // The insertion commands fill these two menus.
+    QMenu* htmlMenu() const { return htmlMenu_; }
+    QMenu* scriptMenu() const { return scriptMenu_; }
+    QMenu* windowMenu() const { return windowMenu_; }
+    QMenu* helpMenu() const { return helpMenu_; }
+    // A menu item or toolbar button by its component name; null when none.
+    QAction* item(const QString& name) const;
+
+    // --- documents -------------------------------------------------------
+    TEditor* activeEditor() const;
+    QList<TEditor*> editors() const;
+    // The language number of the active document's checked Language item (1..4).
+    int currentLanguage() const;
+
+    // --- commands --------------------------------------------------------
+    TEditor* newClick();
+    void openClick();
+    // Opens a file into a new document window, as Open does after its dialog.
+    TEditor* openFile(const std::filesystem::path& file);
+    void saveClick();
+    void saveAsClick();
+    void saveSelectionClick();
+    void close1Click();
+    // Closes every document; false when a close query was cancelled.
+    bool closeAllClick();
+    void printClick();
+    void printerSetupClick();
+    void languageClick(int parser);
+    void tileClick();
+    void cascadeClick();
+    void arrangeIconsClick();
+    void nextClick();
+    void previousClick();
+    void minimizeAllClick();
+    void aboutClick();
+    void helpContentsClick();
+
+    // Saves a document by the Save rule (asks for a name when untitled);
+    // false when the name dialog was cancelled or the save failed.
+    bool saveDocument(TEditor& editor);
+
+    // Runs one of our own modal dialogs; tests replace it so nothing waits
+    // for a user. Returns the dialog's result code.
+    std::function<int(QDialog&)> modalRunner;
+    int showModal(QDialog& dialog) { return modalRunner(dialog); }
+
+    // --- settings ----------------------------------------------------------
+    void applySettings(const platform::TIniFile& ini);
+    void writeSettings(platform::TIniFile& ini);
+
+    // --- called by the document windows ------------------------------------
+    void codeChanged(TEditor& editor);
+    void editorActivated(TEditor& editor);
+    bool editorCloseQuery(TEditor& editor);
+    void editorClosed(TEditor& editor);
+
+    // Enables or disables every toolbar button that needs a document.
+    void setDocumentButtonsEnabled(bool enabled);
+
+protected:
+    bool event(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void createAreas();
+    void createMenus();
+    void createFileMenu();
+    void createEditMenu();
+    void createViewMenu();
+    void createInsertionMenus();
+    void createWindowMenu();
+    void createHelpMenu();
+    void createToolbars();
+    void connectEditCommands();
+    // A toolbar button that runs the handlers of a menu item.
+    QAction* addForwardButton(QToolBar* bar, const char* name, const QString& icon, const QString& hint,
+                              const char* menuItem);
+    QAction* addItem(QMenu* menu, const char* name, const QString& caption, const QString& hint = {},
+                     const QKeySequence& shortcut = {});
+    QAction* addButton(QToolBar* bar, const char* name, const QString& icon, const QString& hint);
+    void connectItem(const char* name, void (TMainForm::*handler)());
+
+    // The menu-enabling rule, run as a menu drops down.
+    void enableItems(const QStringList& names);
+    void refreshDocumentItems();
+    void file1Click();
+    void edit1Click();
+    void view1Click();
+    void forms1Click();
+    void script1Click();
+    void window1Click();
+    void about1Click();
+    void fillWindowList();
+    void lastDocumentClosed();
+
+    void setToolbarShown(QToolBar* bar, const char* item, bool shown);
+    void setScriptPanelShown(bool shown);
+    void syncToolbarChecks();
+    void fileError(const std::exception& error);
+    platform::TFileDialogRequest fileDialogRequest() const;
+    void printTo(TEditor& editor, QPrinter& printer);
+
+    std::unique_ptr<platform::TDialogs> dialogs_;
+    std::unique_ptr<QPrinter> printer_;
+    std::string programFolder_;
+    QToolBar* mainToolbar_ = nullptr;
+    QToolBar* scriptToolbar_ = nullptr;
+    QToolBar* htmlToolbar_ = nullptr;
+    TScriptPanel* scriptPanel_ = nullptr;
+    QSplitter* splitIt_ = nullptr;
+    QWidget* tabParent_ = nullptr;
+    TMDITab* mdiTab_ = nullptr;
+    QMdiArea* mdiArea_ = nullptr;
+    TStatusPanels* statusBar_ = nullptr;
+    TAboutBox* aboutBox_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
+    QMenu* editMenu_ = nullptr;
+    QMenu* pasteSpecialMenu_ = nullptr;
+    QMenu* viewMenu_ = nullptr;
+    QMenu* languageMenu_ = nullptr;
+    QMenu* htmlMenu_ = nullptr;
+    QMenu* scriptMenu_ = nullptr;
+    QMenu* windowMenu_ = nullptr;
+    QMenu* helpMenu_ = nullptr;
+    QList<QAction*> windowListItems_;
+    // The left and top edges came from the settings file.
+    bool positionSaved_ = false;
+    bool shownOnce_ = false;
+};
+
+} // namespace tessaly::app

@@ -1,0 +1,57 @@
+// Print and Printer Setup. With no printer installed the print goes to a
+// PDF file the user names, never silently nowhere.
+#include "app/MainForm.h"
+
+#include "app/DocumentPrinter.h"
+#include "app/Editor.h"
+#include "widgets/SyntaxMemoView.h"
+
+#include <QPrinter>
+
+namespace tessaly::app {
+
+void TMainForm::printTo(TEditor& editor, QPrinter& printer)
+{
+    const TPrintOptions options = printOptionsOf(editor.memo(), editor.caption(), editor.code().font());
+    printer.setDocName(options.title);
+    if (printDocument(printLines(editor.memo(), options.tabWidth), printer, options) == 0) {
+        const QString where = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
+        dialogs_->showMessage("Unable to print to " + where.toStdString(), platform::TMsgKind::error, platform::btnOk);
+    }
+}
+
+void TMainForm::printClick()
+{
+    TEditor* e = activeEditor();
+    if (!e)
+        return;
+    // A printer, or a file chosen as the target in Printer Setup.
+    if (dialogs_->printerInstalled() || !printer_->outputFileName().isEmpty()) {
+        printTo(*e, *printer_);
+        return;
+    }
+    dialogs_->showMessage("No printer is installed. The document will be printed to a PDF file: "
+                         "choose its name in the next dialog.",
+                         platform::TMsgKind::information, platform::btnOk);
+    platform::TFileDialogRequest r;
+    r.title = "Print to PDF";
+    r.filters = {{"PDF Files (*.pdf)", "*.pdf"}};
+    r.defaultExt = "pdf";
+    r.initialName = (e->untitled() ? std::string("Untitled") : e->path().stem().string()) + ".pdf";
+    r.overwritePrompt = true;
+    const auto file = dialogs_->saveFile(r);
+    if (!file)
+        return;
+    QPrinter pdf(QPrinter::HighResolution);
+    pdf.setOutputFormat(QPrinter::PdfFormat);
+    pdf.setPageLayout(printer_->pageLayout());
+    pdf.setOutputFileName(QString::fromStdString(file->string()));
+    printTo(*e, pdf);
+}
+
+void TMainForm::printerSetupClick()
+{
+    dialogs_->printerSetup();
+}
+
+} // namespace tessaly::app

@@ -1,0 +1,88 @@
+// The settings file: the main window's place and state, the Script Panel's
+// sizes and which toolbars and panels are shown. Read at start, written at
+// exit, key by key in a fixed order.
+#include "app/MainForm.h"
+
+#include "app/ScriptPanel.h"
+#include "platform/IniFile.h"
+
+#include <QSplitter>
+#include <QToolBar>
+
+namespace tessaly::app {
+
+namespace {
+
+struct ViewKey {
+    const char* key;
+    const char* switchItem;
+};
+
+const ViewKey kViewKeys[] = {
+    {"Main Toolbar", "MT"},
+    {"JavaScript Toolbar", "ST"},
+    {"HTML Toolbar", "HT"},
+    {"Script Panel", "JavaScriptPanel1"},
+};
+
+} // namespace
+
+void TMainForm::applySettings(const platform::TIniFile& ini)
+{
+    const int left = ini.readInteger("Position", "Left", 30);
+    const int top = ini.readInteger("Position", "Top", 30);
+    const int w = ini.readInteger("Position", "Width", 697);
+    const int h = ini.readInteger("Position", "Height", 536);
+    positionSaved_ = ini.valueExists("Position", "Left") && ini.valueExists("Position", "Top");
+    move(left, top);
+    resize(std::max(w, 100), std::max(h, 80));
+    if (ini.readString("Form", "MainForm", "") == "Maximized")
+        setWindowState(windowState() | Qt::WindowMaximized);
+    scriptPanel_->setPanelWidth(ini.readInteger("Form", "SP_Width", 200));
+    if (shownOnce_)
+        splitIt_->setSizes({scriptPanel_->panelWidth(), std::max(100, width() - scriptPanel_->panelWidth())});
+    scriptPanel_->setDescriptionHeight(ini.readInteger("Form", "SP_Height", 129));
+
+    for (const ViewKey& k : kViewKeys) {
+        const std::string v = ini.readString("View", k.key, "true");
+        if (v != "true" && v != "false")
+            continue; // anything else leaves the control as it is
+        const bool shown = v == "true";
+        const QString name = QString::fromLatin1(k.switchItem);
+        if (name == QLatin1String("MT"))
+            setToolbarShown(mainToolbar_, k.switchItem, shown);
+        else if (name == QLatin1String("ST"))
+            setToolbarShown(scriptToolbar_, k.switchItem, shown);
+        else if (name == QLatin1String("HT"))
+            setToolbarShown(htmlToolbar_, k.switchItem, shown);
+        else
+            setScriptPanelShown(shown);
+    }
+}
+
+void TMainForm::writeSettings(platform::TIniFile& ini)
+{
+    ini.beginUpdate();
+    // A minimised window writes neither its state nor its place.
+    if (isMinimized()) {
+    } else if (isMaximized()) {
+        // The position keys keep the last normal place.
+        ini.writeString("Form", "MainForm", "Maximized");
+    } else {
+        ini.writeString("Form", "MainForm", "Normal");
+        ini.writeInteger("Position", "Left", x());
+        ini.writeInteger("Position", "Top", y());
+        ini.writeInteger("Position", "Width", width());
+        ini.writeInteger("Position", "Height", height());
+    }
+    if (!scriptPanel_->isHidden() && shownOnce_)
+        scriptPanel_->setPanelWidth(splitIt_->sizes().value(0, scriptPanel_->panelWidth()));
+    ini.writeInteger("Form", "SP_Width", scriptPanel_->panelWidth());
+    ini.writeInteger("Form", "SP_Height", scriptPanel_->descriptionHeight());
+    syncToolbarChecks();
+    for (const ViewKey& k : kViewKeys)
+        ini.writeString("View", k.key, item(QString::fromLatin1(k.switchItem))->isChecked() ? "true" : "false");
+    ini.endUpdate();
+}
+
+} // namespace tessaly::app

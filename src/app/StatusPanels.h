@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QStatusBar>
+
+#include <initializer_list>
+#include <vector>
+
+class QLabel;
+
+namespace tessaly::app {
+
+// A status bar of fixed panels, each a text of its own, left to right.
+class TStatusPanels : public QStatusBar {
+    Q_OBJECT
+public:
+    struct Panel {
+        int width;
+        Qt::Alignment alignment = Qt::AlignLeft;
+        bool bevel = true;
+    };
+
+    TStatusPanels(std::initializer_list<Panel> panels, QWidget* parent = nullptr);
+
+    int panelCount() const { return static_cast<int>(labels_.size()); }
+    QString text(int panel) const;
+    void setText(int panel, const QString& text);
+    QLabel* panel(int index) const { return labels_.at(static_cast<std::size_t>(index)); }
+
+private:
+    std::vector<QLabel*> labels_;
+};
+
+} // namespace tessaly::app

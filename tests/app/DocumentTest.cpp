@@ -1,0 +1,308 @@
+// Document windows: the template, the status panels, New, Open, Save, Save
+// As, the close query, the language items and the gutter highlight.
+#include "ShellTestSupport.h"
+
+using namespace shelltest;
+
+namespace {
+
+const std::vector<std::string> kTemplate = {"<HTML>", "<HEAD>", "   <TITLE>Document_Title_Goes_Here</TITLE>",
+                                            "</HEAD>", "<BODY>", "", "", "", "</BODY>", "</HTML>"};
+
+std::string templateText()
+{
+    std::string s;
+    for (const std::string& line : kTemplate)
+        s += (s.empty() ? "" : "\r\n") + line;
+    return s;
+}
+
+} // namespace
+
+class DocumentTest : public QObject {
+    Q_OBJECT
+private slots:
+    void newDocumentStartsFromTheTemplate()
+    {
+        Shell s;
+        s.start();
+        TEditor* e = s.form->newClick();
+        QCOMPARE(s.form->activeEditor(), e);
+        QCOMPARE(e->caption(), QStringLiteral("Untitled"));
+        QCOMPARE(s.form->mdiTab()->tabCaption(0), QStringLiteral("Untitled"));
+        QCOMPARE(e->memo().lines().count(), std::int64_t(10));
+        for (int i = 0; i < 10; ++i)
+            QCOMPARE(e->memo().lines().strings(i), kTemplate[static_cast<std::size_t>(i)]);
+        QVERIFY(!e->modified());
+        QCOMPARE(e->activeParser(), 2);
+        QCOMPARE(e->statusBar().text(2), QStringLiteral("Java Script"));
+        QCOMPARE(e->statusBar().text(1), QString());
+        QVERIFY(s.item("High1")->isChecked());
+        QVERIFY(s.form->tabParent()->isVisible());
+        QVERIFY(s.item("CutButton")->isEnabled());
+    }
+
+    void typingShowsModifiedCaretAndEnablesSave()
+    {
+        Shell s;
+        s.start();
+        QVERIFY(!s.item("Save")->isEnabled());
+        TEditor* e = s.form->newClick();
+        QVERIFY(!s.item("SaveButton")->isEnabled());
+        const std::int64_t line6 = e->memo().store().recordStart(5);
+        e->memo().setSelection(line6, line6);
+        QTest::keyClick(&e->code(), Qt::Key_A);
+        QCOMPARE(e->memo().lines().strings(5), std::string("a"));
+        QCOMPARE(e->statusBar().text(1), QStringLiteral("Modified"));
+        QCOMPARE(e->statusBar().text(0), QStringLiteral("   6:   2"));
+        QVERIFY(s.item("SaveButton")->isEnabled());
+        QVERIFY(s.item("Save")->isEnabled());
+        QVERIFY(s.item("SaveAs")->isEnabled());
+    }
+
+    void saveWithTheDialogCancelledChangesNothing()
+    {
+        Shell s;
+        s.start();
+        TEditor* e = s.form->newClick();
+        Shell::touch(e);
+        s.dialogs->saveFiles.push_back(std::nullopt);
+        s.form->saveClick();
+        QCOMPARE(e->caption(), QStringLiteral("Untitled"));
+        QCOMPARE(s.form->mdiTab()->tabCaption(0), QStringLiteral("Untitled"));
+        QVERIFY(e->modified());
+        QVERIFY(s.item("SaveButton")->isEnabled());
+        QCOMPARE(s.dialogs->fileRequests.back().defaultExt, std::string("html"));
+        QCOMPARE(s.dialogs->fileRequests.back().initialName, std::string("Untitled.html"));
+        QCOMPARE(s.dialogs->fileRequests.back().filters.size(), std::size_t(4));
+    }
+
+    void saveThenSaveAsMovesTheNameAndKeepsTheOldFile()
+    {
+        Shell s;
+        s.start();
+        TEditor* e = s.form->newClick();
+        Shell::touch(e);
+        const QString first = s.path(QStringLiteral("first.html"));
+        s.dialogs->saveFiles.push_back(first.toStdString());
+        s.form->saveClick();
+        QCOMPARE(e->caption(), first);
+        QCOMPARE(s.form->mdiTab()->tabCaption(0), QStringLiteral("first.html"));
+        QVERIFY(!e->modified());
+        QVERIFY(!s.item("Save")->isEnabled());
+        QVERIFY(!s.item("SaveButton")->isEnabled());
+        QCOMPARE(readFile(first), "x" + templateText());
+
+        // A named document saves without asking.
+        Shell::touch(e);
+        s.form->saveClick();
+        QCOMPARE(readFile(first), "xx" + templateText());
+        QCOMPARE(s.dialogs->unexpected, 0);
+
+        Shell::touch(e);
+        const QString second = s.path(QStringLiteral("second.htm"));
+        s.dialogs->saveFiles.push_back(second.toStdString());
+        s.form->saveAsClick();
+        QCOMPARE(e->caption(), second);
+        QCOMPARE(s.form->mdiTab()->tabCaption(0), QStringLiteral("second.htm"));
+        QVERIFY(!e->modified());
+        QCOMPARE(readFile(first), "xx" + templateText());
+        QCOMPARE(readFile(second), "xxx" + templateText());
+        QCOMPARE(e->statusBar().text(1), QString());
+    }
+
+    void aFailedSaveKeepsTheDocumentModified()
+    {
+        Shell s;
+        s.start();
+        TEditor* e = s.form->newClick();
+        Shell::touch(e);
+        s.dialogs->saveFiles.push_back(s.path(QStringLiteral("no/such/folder/a.html")).toStdString());
+        s.form->saveClick();
+        QCOMPARE(s.dialogs->messages.size(), std::size_t(1));
+        QCOMPARE(s.dialogs->messages[0].kind, tessaly::platform::TMsgKind::error);
+        QVERIFY(e->modified());
+        QCOMPARE(e->caption(), QStringLiteral("Untitled"));
+        QVERIFY(s.item("SaveButton")->isEnabled());
+
+        s.dialogs->saveFiles.push_back(s.path(QStringLiteral("no/such/folder/b.html")).toStdString());
+        s.form->saveAsClick();
+        QCOMPARE(s.dialogs->messages.size(), std::size_t(2));
+        QVERIFY(e->modified());
+        QCOMPARE(e->caption(), QStringLiteral("Untitled"));
+        QVERIFY(s.item("SaveButton")->isEnabled());
+    }
+
+    void openLoadsTheFileUnderItsPathAndName()
+    {
+        Shell s;
+        s.start();
+        const QString file = s.path(QStringLiteral("a rather long file name for a page.html"));
+        writeFile(file, "<P>one\r\ntwo\r\n");
+        s.dialogs->openFiles.push_back(file.toStdString());
+        s.form->openClick();
+        TEditor* e = s.form->activeEditor();
+        QVERIFY(e);
+        QCOMPARE(e->caption(), file);
+        QCOMPARE(s.form->mdiTab()->tabCaption(0), QStringLiteral("a rather long file name for a page.html"));
+        QCOMPARE(e->memo().lines().strings(1), std::string("two"));
+        QVERIFY(!e->modified());
+        QCOMPARE(s.dialogs->fileRequests.back().filters[0].title, std::string("HTML Files (*.html,*.htm)"));
+
+        // A cancelled open dialog opens nothing.
+        s.form->openClick();
+        QCOMPARE(s.form->editors().size(), 1);
+    }
+
+    void aFailedOpenKeepsTheWindowUnderThePath()
+    {
+        Shell s;
+        s.start();
+        const QString missing = s.path(QStringLiteral("missing.html"));
+        TEditor* e = s.form->openFile(missing.toStdString());
+        QCOMPARE(s.dialogs->messages.size(), std::size_t(1));
+        QCOMPARE(e->caption(), missing);
+        QCOMPARE(s.form->editors().size(), 1);
+    }
+
+    void closeQueryCancelKeepsNoDiscardsYesSaves()
+    {
+        Shell s;
+        s.start();
+        TEditor* e = s.form->newClick();
+        Shell::touch(e);
+        s.dialogs->answers.push_back(TMsgAnswer::cancel);
+        s.form->close1Click();
+        QCOMPARE(s.dialogs->messages.back().text, std::string("Save changes to Untitled?"));
+        QCOMPARE(s.dialogs->messages.back().buttons,
+                 unsigned(tessaly::platform::btnYes | tessaly::platform::btnNo | tessaly::platform::btnCancel));
+        QCOMPARE(s.form->editors().size(), 1);
+        QVERIFY(e->modified());
+
+        // Yes on an untitled document whose name dialog is cancelled keeps it.
+        s.dialogs->answers.push_back(TMsgAnswer::yes);
+        s.dialogs->saveFiles.push_back(std::nullopt);
+        s.form->close1Click();
+        QCOMPARE(s.form->editors().size(), 1);
+        QVERIFY(e->modified());
+
+        // Yes with a name saves, then closes.
+        const QString file = s.path(QStringLiteral("kept.html"));
+        s.dialogs->answers.push_back(TMsgAnswer::yes);
+        s.dialogs->saveFiles.push_back(file.toStdString());
+        s.form->close1Click();
+        QTRY_COMPARE(s.form->editors().size(), 0);
+        QCOMPARE(readFile(file), "x" + templateText());
+
+        TEditor* other = s.form->newClick();
+        Shell::touch(other);
+        s.dialogs->answers.push_back(TMsgAnswer::no);
+        s.form->close1Click();
+        QTRY_COMPARE(s.form->editors().size(), 0);
+        QCOMPARE(s.dialogs->unexpected, 0);
+
+        // An unmodified document closes without a question.
+        s.form->newClick();
+        const std::size_t asked = s.dialogs->messages.size();
+        s.form->close1Click();
+        QTRY_COMPARE(s.form->editors().size(), 0);
+        QCOMPARE(s.dialogs->messages.size(), asked);
+    }
+
+    void eachDocumentKeepsItsLanguage()
+    {
+        Shell s;
+        s.start();
+        TEditor* vb = s.form->newClick();
+        s.item("High2")->trigger();
+        TEditor* html = s.form->newClick();
+        QVERIFY(s.item("High1")->isChecked()); // a new document starts in JavaScript
+        s.item("High3")->trigger();
+        QCOMPARE(html->activeParser(), 1);
+        QCOMPARE(html->statusBar().text(2), QStringLiteral("HTML"));
+
+        s.form->mdiArea()->setActiveSubWindow(vb);
+        QVERIFY(s.item("High2")->isChecked());
+        QVERIFY(!s.item("High3")->isChecked());
+        QCOMPARE(vb->statusBar().text(2), QStringLiteral("VB Script"));
+        QCOMPARE(html->statusBar().text(2), QStringLiteral("HTML"));
+        s.form->mdiArea()->setActiveSubWindow(html);
+        QVERIFY(s.item("High3")->isChecked());
+        s.item("High4")->trigger();
+        QCOMPARE(html->statusBar().text(2), QStringLiteral("No Highlighting"));
+        QCOMPARE(s.form->currentLanguage(), 4);
+    }
+
+    void activationSetsSaveButtonFromTheDocument()
+    {
+        Shell s;
+        s.start();
+        TEditor* clean = s.form->newClick();
+        TEditor* dirty = s.form->newClick();
+        Shell::touch(dirty);
+        s.form->mdiArea()->setActiveSubWindow(clean);
+        QVERIFY(!s.item("SaveButton")->isEnabled());
+        QVERIFY(s.item("Save")->isEnabled()); // the menu item is not touched by activation
+        s.form->mdiArea()->setActiveSubWindow(dirty);
+        QVERIFY(s.item("SaveButton")->isEnabled());
+    }
+
+    void gutterClickTogglesTheHighlight()
+    {
+        Shell s;
+        s.start();
+        TEditor* e = s.form->newClick();
+        const auto& meta = [e] { return e->memo().store().meta(2); };
+        e->codeGutterClick(3);
+        QVERIFY(e->memo().hasMark(11, 3));
+        QCOMPARE(meta().backColor, 0xC0C0C0);
+        QCOMPARE(meta().textColor, 0xFFFFFF);
+        e->codeGutterClick(3);
+        QVERIFY(!e->memo().hasMark(11, 3));
+        QCOMPARE(meta().backColor, -1);
+        QCOMPARE(meta().textColor, -1);
+        QVERIFY(!e->memo().hasMark(11, 4));
+    }
+
+    void closingTheLastDocumentHidesTheTabsAndDisablesTheButtons()
+    {
+        Shell s;
+        s.start();
+        QVERIFY(!s.item("CutButton")->isEnabled());
+        QVERIFY(s.item("NewButton")->isEnabled());
+        TEditor* a = s.form->newClick();
+        s.form->newClick();
+        a->close();
+        QTRY_COMPARE(s.form->editors().size(), 1);
+        QVERIFY(s.form->tabParent()->isVisible());
+        QVERIFY(s.item("CutButton")->isEnabled());
+        s.form->close1Click();
+        QTRY_COMPARE(s.form->editors().size(), 0);
+        QVERIFY(!s.form->tabParent()->isVisible());
+        QVERIFY(!s.item("CutButton")->isEnabled());
+        QVERIFY(!s.item("ToolbarButton9716")->isEnabled());
+        QVERIFY(!s.item("Save")->isEnabled());
+        QVERIFY(s.item("OpenButton")->isEnabled());
+        QVERIFY(s.item("HelpButton")->isEnabled());
+        s.form->newClick();
+        QVERIFY(s.item("CutButton")->isEnabled());
+        QVERIFY(s.form->tabParent()->isVisible());
+    }
+
+    void commandsWithoutADocumentDoNothing()
+    {
+        Shell s;
+        s.start();
+        s.form->saveClick();
+        s.form->saveAsClick();
+        s.form->close1Click();
+        s.form->printClick();
+        s.item("Undo1")->trigger();
+        s.item("High3")->trigger();
+        QCOMPARE(s.dialogs->messages.size(), std::size_t(0));
+        QCOMPARE(s.dialogs->fileRequests.size(), std::size_t(0));
+    }
+};
+
+QTEST_MAIN(DocumentTest)
+#include "DocumentTest.moc"
