@@ -89,9 +89,7 @@ TEditor::TEditor(TMainForm& owner) : owner_(owner)
 
     setActiveParser(2);
     connect(code_, &widgets::TSyntaxMemoView::changed, this, &TEditor::codeChange);
-    // GUTTER CLICKS: once the view reports them (a signal with the clicked
-    // line, from 1), connect it here:
-    //   connect(code_, &widgets::TSyntaxMemoView::gutterClick, this, &TEditor::codeGutterClick);
+    connect(code_, &widgets::TSyntaxMemoView::gutterClick, this, [this](qint64 line) { codeGutterClick(line); });
 
     onActivate = [this](TMDIChild&) { formActivate(); };
     onClose = [this](TMDIChild&, TCloseAction& action) { formClose(action); };

@@ -1,5 +1,9 @@
 #include "app/MainForm.h"
 
+#include "insert/dialogs/InsertCommands.h"
+
+#include <QMenu>
+
 #include "app/AboutBox.h"
 #include "app/Editor.h"
 #include "app/MDITab.h"
@@ -39,12 +43,19 @@ TMainForm::TMainForm(std::unique_ptr<platform::TDialogs> dialogs, QWidget* paren
     createMenus();
     createToolbars();
     aboutBox_ = new TAboutBox(this);
-    // INSERTION COMMANDS: created here, once, with the menus in place:
-    //   editor access   [this] { TEditor* e = activeEditor(); return e ? &e->memo() : nullptr; }
-    //   language access currentLanguage() (1 HTML, 2 JavaScript, 3 VBScript, 4 plain text)
-    // They fill htmlMenu(), scriptMenu(), pasteSpecialMenu(), htmlToolbar() and
-    // scriptToolbar(), add their hidden "QAD" item to languageMenu(), and
-    // follow setDocumentButtonsEnabled() for their document commands.
+    // The insertion commands and their dialogs, created once.
+    insertCommands_ = new insert::TInsertCommands(
+        [this]() -> memo::TSyntaxMemo* {
+            TEditor* e = activeEditor();
+            return e ? &e->memo() : nullptr;
+        },
+        [this] { return insert::languageFromParserNumber(currentLanguage()); }, this);
+    insertCommands_->fillHtmlMenu(htmlMenu());
+    insertCommands_->fillScriptMenu(scriptMenu());
+    insertCommands_->fillPasteSpecialMenu(pasteSpecialMenu());
+    insertCommands_->fillHtmlToolbar(htmlToolbar());
+    insertCommands_->fillScriptToolbar(scriptToolbar());
+    languageMenu()->addAction(insertCommands_->qadAction());
 
     // SCRIPT LIBRARY: the Script Panel loads the script list here.
 

@@ -20,6 +20,10 @@ namespace tessaly::platform {
 class TIniFile;
 }
 
+namespace tessaly::insert {
+class TInsertCommands;
+}
+
 namespace tessaly::app {
 
 class TAboutBox;
@@ -133,6 +137,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    insert::TInsertCommands* insertCommands_ = nullptr;
     void createAreas();
     void createMenus();
     void createFileMenu();

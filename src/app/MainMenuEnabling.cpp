@@ -3,6 +3,8 @@
 // states stay as they are (apart from the Save rules of the documents).
 #include "app/MainForm.h"
 
+#include "insert/dialogs/InsertCommands.h"
+
 #include "app/ScriptPanel.h"
 
 #include <QMenu>
@@ -34,6 +36,8 @@ void TMainForm::refreshDocumentItems()
                  QStringLiteral("Cascade1"), QStringLiteral("ArrangeIcons1"), QStringLiteral("MinimizeAll1"),
                  QStringLiteral("Next1"), QStringLiteral("Previous1"), QStringLiteral("UsefulLinks1")});
     item(QStringLiteral("Save"))->setEnabled(saveEnabled);
+    if (insertCommands_)
+        insertCommands_->updateDocumentActions();
 }
 
 void TMainForm::file1Click()

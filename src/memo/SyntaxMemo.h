@@ -304,6 +304,7 @@ private:
     void smartTab();
     int leadingIndent(std::int64_t rec, int upToCol, bool& hasTextAtZero) const;
     void loadNormalised(std::istream& in);
+    void writeText(std::ostream& out);
     void rehighlight();
     TTextFinder& finder();
     void rememberSearch(int flags, std::string_view text);

@@ -93,9 +93,8 @@ void TSyntaxMemo::loadFromFile(const std::filesystem::path& file)
         printTitle_ = file.string();
 }
 
-void TSyntaxMemo::saveToStream(std::ostream& out)
+void TSyntaxMemo::writeText(std::ostream& out)
 {
-    undo_.clearUndo();
     ++paintLock_;
     struct Unlock {
         int& lock;
@@ -127,12 +126,20 @@ void TSyntaxMemo::saveToStream(std::ostream& out)
             }
         });
     }
-    undo_.clearUndo();
+}
+
+// The history is cleared only once the text is safely written: a failed save
+// leaves the document modified.
+void TSyntaxMemo::saveToStream(std::ostream& out)
+{
+    writeText(out);
+    if (out)
+        undo_.clearUndo();
 }
 
 void TSyntaxMemo::saveToFile(const std::filesystem::path& file)
 {
-    writeFileAtomically(file, [this](std::ostream& out) { saveToStream(out); });
+    writeFileAtomically(file, [this](std::ostream& out) { writeText(out); });
     undo_.clearUndo();
     if (hasOption(TSyntaxMemoOption::smoTitleAsFilename))
         printTitle_ = file.string();

@@ -87,6 +87,7 @@ TEST_F(FileTest, FailedSaveLeavesTheOldFileWhole)
         EXPECT_NE(std::string(e.what()).find(f.string()), std::string::npos) << e.what();
     }
     EXPECT_EQ(read(f), "precious");
+    EXPECT_TRUE(m.modified()) << "a failed save leaves the document modified";
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1) << "no temporary left";
 
     EXPECT_THROW(m.saveToFile(dir_ / "no-such-folder" / "x.html"), EFCreateError);
