@@ -217,6 +217,13 @@ public:
     // Replaces every match from the selection to the end as one undo step;
     // returns the number replaced.
     int replaceAll(int flags, std::string_view text, std::string_view replacement);
+    // A search from the Find or Replace dialog: when the selection starts at
+    // the last match, the search starts one character further in its
+    // direction; a match of length 0 counts as not found.
+    bool findFromDialog(int flags, std::string_view text);
+    // A dialog opened: no match is the last one any more.
+    void forgetLastMatch() { lastMatchStart_ = -1; }
+    std::int64_t lastMatchStart() const { return lastMatchStart_; }
     const std::string& lastSearchText() const { return lastSearchText_; }
     int lastSearchFlags() const { return lastSearchFlags_; }
     // Replaces the not-found message when set.

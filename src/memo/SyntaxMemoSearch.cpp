@@ -99,6 +99,28 @@ std::int64_t TSyntaxMemo::findText(int flags, std::string_view text)
     return found->first;
 }
 
+bool TSyntaxMemo::findFromDialog(int flags, std::string_view text)
+{
+    rememberSearch(flags, text);
+    if ((flags & TSearchFlags::RegExp) && !finder().regex().compile(lastSearchText_)) {
+        patternFailed();
+        return false;
+    }
+    const bool upward = (flags & TSearchFlags::Upward) != 0;
+    std::int64_t from = selStart();
+    if (lastMatchStart_ >= 0 && lastMatchStart_ == from)
+        from += upward ? -1 : 1;
+    auto found = findFrom(from, flags, lastSearchText_);
+    if (!found || found->first == found->second) {
+        if (!((flags & TSearchFlags::RegExp) && patternFailed()))
+            searchFailed(lastSearchText_);
+        return false;
+    }
+    lastMatchStart_ = found->first;
+    setSelection(found->first, found->second);
+    return true;
+}
+
 int TSyntaxMemo::findNext()
 {
     if (lastSearchText_.empty())

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "memo/SyntaxMemo.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace tessaly::widgets {
+
+// The editor's Find and Replace dialog (one class, two faces). It does not
+// block: the user searches while editing. Every search goes to the editor it
+// was opened for.
+class TSearchDialog : public QDialog {
+    Q_OBJECT
+public:
+    enum class Mode { find, replace };
+
+    TSearchDialog(memo::TSyntaxMemo& memo, Mode mode, int flags, QWidget* parent = nullptr);
+
+    Mode mode() const { return mode_; }
+    // The search flags that the dialog's options give.
+    int flags() const;
+
+    // The buttons' commands (public for tests and for the keyboard).
+    bool findNext();
+    bool replaceOne();
+    int replaceAll();
+
+    QLineEdit* findEdit() const { return find_; }
+    QLineEdit* replaceEdit() const { return replace_; }
+    QCheckBox* matchCase() const { return matchCase_; }
+    QCheckBox* wholeWord() const { return wholeWord_; }
+    QCheckBox* confirm() const { return confirm_; }
+    QRadioButton* down() const { return down_; }
+
+    // Asks whether to replace; yes returns true. Replaced by tests.
+    std::function<bool(const QString& question)> ask;
+
+private:
+    memo::TSyntaxMemo& memo_;
+    Mode mode_;
+    bool regExp_;
+    QLineEdit* find_ = nullptr;
+    QLineEdit* replace_ = nullptr;
+    QCheckBox* matchCase_ = nullptr;
+    QCheckBox* wholeWord_ = nullptr;
+    QCheckBox* confirm_ = nullptr;
+    QRadioButton* up_ = nullptr;
+    QRadioButton* down_ = nullptr;
+};
+
+} // namespace tessaly::widgets
