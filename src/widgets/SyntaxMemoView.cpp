@@ -252,8 +252,19 @@ void TSyntaxMemoView::scrollContentsBy(int, int)
 void TSyntaxMemoView::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
+    rewrapForWidth();
     updateScrollBars();
     lastCaretRect_ = caretRect();
+}
+
+void TSyntaxMemoView::rewrapForWidth()
+{
+    const int columns = visibleColumns();
+    if (columns == wrapColumns_)
+        return;
+    wrapColumns_ = columns;
+    if (memo_.hasOption(memo::TSyntaxMemoOption::smoWordWrap) && memo_.wrapAtColumn() == 0)
+        memo_.reflow();
 }
 
 void TSyntaxMemoView::changeEvent(QEvent* event)
@@ -261,6 +272,7 @@ void TSyntaxMemoView::changeEvent(QEvent* event)
     QAbstractScrollArea::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
         measureFont();
+        rewrapForWidth();
         updateScrollBars();
         memo_.changed(memo::ckFont);
         viewport()->update();

@@ -82,6 +82,34 @@ private slots:
         QCOMPARE(img.pixelColor(20, 3 * view.lineHeight()), view.gutterColor());
     }
 
+    void wrapAtTheWindowWidthFollowsResizes()
+    {
+        TSyntaxMemoView view;
+        view.memo().setOptions({Opt::smoWordWrap, Opt::smoShowGutter, Opt::smoShowWrapGlyph});
+        view.resize(view.textLeft() + 20 * view.charWidth() + 40, 300);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        std::string words;
+        for (int i = 0; i < 30; ++i)
+            words += "word" + std::to_string(i) + " ";
+        view.memo().setSelText(words);
+        const std::int64_t narrow = view.memo().store().recordCount();
+        QVERIFY(narrow > 3);
+        for (std::int64_t r = 0; r < narrow; ++r)
+            QVERIFY(view.memo().store().recordText(r).size() <= std::size_t(view.memo().wrapWidth()));
+        view.resize(view.width() * 2, 300);
+        QApplication::processEvents();
+        QVERIFY(view.memo().store().recordCount() < narrow);
+        QCOMPARE(QString::fromStdString(view.memo().text()), QString::fromStdString(words));
+        // The wrap glyph marks the continued lines.
+        const QImage img = view.viewport()->grab().toImage();
+        int ink = 0;
+        for (int y = view.lineHeight(); y < 2 * view.lineHeight(); ++y)
+            for (int x = 1; x < 16; ++x)
+                ink += img.pixelColor(x, y) != view.gutterColor();
+        QVERIFY(ink > 10);
+    }
+
     void fontChangeRemeasures()
     {
         TSyntaxMemoView view;
