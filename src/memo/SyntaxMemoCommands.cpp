@@ -18,11 +18,16 @@ bool isBlank(unsigned char c)
     return c == ' ' || c == '\t' || c == static_cast<unsigned char>(kCR);
 }
 
-// Offset just before the CR of record rec (its end when it has none).
+// Offset just before the CR of record rec. A piece that the next record
+// continues ends before its last character: its end is the next piece's start,
+// where the caret would show on the next line.
 std::int64_t lineEnd(const TTextStore& store, std::int64_t rec)
 {
     const std::string_view t = store.recordText(rec);
-    return store.recordStart(rec) + static_cast<std::int64_t>(t.size()) - (!t.empty() && t.back() == kCR ? 1 : 0);
+    const std::int64_t start = store.recordStart(rec);
+    if (rec + 1 < store.recordCount() && (store.meta(rec + 1).bookmarks & kContinuationBit) && !t.empty())
+        return start + static_cast<std::int64_t>(utf8Prev(t, t.size()));
+    return start + static_cast<std::int64_t>(t.size()) - (!t.empty() && t.back() == kCR ? 1 : 0);
 }
 
 } // namespace

@@ -103,6 +103,11 @@ std::int64_t TSyntaxMemoView::offsetAt(QPoint pos) const
     const int inCell = x - (dcol - memo_.leftColumn()) * charWidth_;
     const int col = memo_.columnAtDisplay(rec, dcol);
     const std::string_view t = store.recordText(rec);
+    // Past the end of a piece that the next record continues: its last
+    // character, so that the caret stays on this line.
+    const bool continued = rec + 1 < store.recordCount() && (store.meta(rec + 1).bookmarks & memo::kContinuationBit);
+    if (continued && !t.empty() && static_cast<std::size_t>(col) >= t.size())
+        return store.recordStart(rec) + static_cast<std::int64_t>(memo::utf8Prev(t, t.size()));
     std::int64_t off = store.recordStart(rec) + col;
     const auto c = static_cast<std::size_t>(col);
     if (x >= 0 && c < t.size() && t[c] != '\r') {
@@ -113,6 +118,8 @@ std::int64_t TSyntaxMemoView::offsetAt(QPoint pos) const
         if (((dcol - at) * charWidth_ + inCell) * 2 >= width * charWidth_)
             off += memo::utf8Length(t, c);
     }
+    if (continued && off == store.recordStart(rec) + static_cast<std::int64_t>(t.size()))
+        off = store.recordStart(rec) + static_cast<std::int64_t>(memo::utf8Prev(t, t.size()));
     return off;
 }
 

@@ -61,6 +61,22 @@ TEST(WordWrap, CutsAfterTheLastBlankThatFits)
     EXPECT_EQ(records(m), (std::vector<std::string>{"an alpha beta gamma delta\r", "short\r", "abcdefghijklmnopqrstuvwxyz"}));
 }
 
+TEST(WordWrap, LineEndStaysOnTheWrappedPiece)
+{
+    TSyntaxMemo m;
+    m.setWrapAtColumn(10);
+    m.setOptions({TSyntaxMemoOption::smoWordWrap});
+    m.setSelText("alpha beta gamma");
+    m.setSelStart(2);
+    m.executeCommand(3); // line end
+    EXPECT_EQ(m.caret(), 5) << "before the blank the piece ends with";
+    EXPECT_EQ(m.store().recordOf(m.caret()), 0);
+    ASSERT_EQ(records(m), (std::vector<std::string>{"alpha ", "beta gamma"}));
+    m.executeCommand(5); // down
+    m.executeCommand(3);
+    EXPECT_EQ(m.caret(), 16) << "the last piece ends at the end of the line";
+}
+
 TEST(WordWrap, OverrideCharactersKeepALineWhole)
 {
     TSyntaxMemo m;
