@@ -201,7 +201,20 @@ void TSyntaxMemoView::repaintRecords(std::int64_t first, std::int64_t last)
 void TSyntaxMemoView::scrolled()
 {
     updateScrollBars();
-    viewport()->update();
+    const std::int64_t dy = paintedTop_ - memo_.topLine();
+    const bool sameColumn = paintedLeft_ == memo_.leftColumn();
+    paintedTop_ = memo_.topLine();
+    paintedLeft_ = memo_.leftColumn();
+    if (sameColumn && dy != 0 && std::abs(dy) < visibleLines()) {
+        // Move what is on screen and paint only the lines that came into view.
+        const int pixels = static_cast<int>(dy) * lineHeight_;
+        viewport()->scroll(0, pixels);
+        viewport()->update(lastCaretRect_.translated(0, pixels));
+        lastCaretRect_ = caretRect();
+        viewport()->update(lastCaretRect_);
+    } else if (!sameColumn || dy != 0) {
+        viewport()->update();
+    }
 }
 
 void TSyntaxMemoView::caretMoved()
@@ -253,7 +266,6 @@ void TSyntaxMemoView::scrollContentsBy(int, int)
         return;
     memo_.setTopLine(verticalScrollBar()->value());
     memo_.setLeftColumn(horizontalScrollBar()->value());
-    viewport()->update();
 }
 
 void TSyntaxMemoView::resizeEvent(QResizeEvent* event)

@@ -51,6 +51,8 @@ void TSyntaxMemoView::paintEvent(QPaintEvent* event)
     const std::int64_t selA = hideSel ? 0 : std::min(memo_.anchor(), memo_.caret());
     const std::int64_t selB = hideSel ? 0 : std::max(memo_.anchor(), memo_.caret());
     const std::int64_t top = memo_.topLine();
+    paintedTop_ = top;
+    paintedLeft_ = memo_.leftColumn();
     const std::int64_t first = top + std::max(0, area.top()) / lh;
     const std::int64_t last = std::min<std::int64_t>(store.recordCount() - 1, top + area.bottom() / lh);
     const bool gutter = showGutter();

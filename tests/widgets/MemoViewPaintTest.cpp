@@ -59,6 +59,18 @@ private slots:
         QTest::keyClick(&view, Qt::Key_Return);
         QApplication::processEvents();
         QCOMPARE(spy.painted.boundingRect().top(), 3 * lh); // from the split line down
+
+        // Scrolling by a line moves the pixels and paints the new line only.
+        const QImage before = view.viewport()->grab().toImage();
+        spy.painted = QRegion();
+        view.memo().setTopLine(1);
+        QApplication::processEvents();
+        int area = 0;
+        for (const QRect& r : spy.painted)
+            area += r.width() * r.height();
+        QVERIFY(area <= view.viewport()->width() * lh + 4 * (view.charWidth() + 2) * lh); // a line and the caret
+        const QImage after = view.viewport()->grab().toImage();
+        QCOMPARE(after.copy(0, 0, after.width(), 2 * lh), before.copy(0, lh, before.width(), 2 * lh));
     }
 
     void gutterAndMarginsFollowTheOptions()
