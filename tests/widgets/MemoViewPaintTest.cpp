@@ -122,6 +122,35 @@ private slots:
         QVERIFY(ink > 10);
     }
 
+    void overwriteModeShowsABlockCaret()
+    {
+        TSyntaxMemoView view;
+        view.resize(300, 120);
+        view.memo().setSelText("abc");
+        view.memo().setSelStart(1);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.activateWindow();
+        view.setFocus();
+        QTRY_VERIFY(view.hasFocus());
+        QTest::keyClick(&view, Qt::Key_Insert);
+        QVERIFY(!view.memo().insertMode());
+        // Count dark pixels in the cell of "b".
+        auto darkIn = [&](const QImage& img) {
+            int n = 0;
+            const int x0 = view.textLeft() + view.charWidth();
+            for (int y = 0; y < view.lineHeight(); ++y)
+                for (int x = x0 + 1; x < x0 + view.charWidth() - 1; ++x)
+                    n += img.pixelColor(x, y).lightness() < 128;
+            return n;
+        };
+        const int bar = darkIn(view.viewport()->grab().toImage());
+        view.memo().setOptions({Opt::smoBlockOverwriteCursor});
+        const int block = darkIn(view.viewport()->grab().toImage());
+        QVERIFY(block > bar);
+        QVERIFY(block * 2 > view.lineHeight() * (view.charWidth() - 2)); // most of the cell is dark
+    }
+
     void fontChangeRemeasures()
     {
         TSyntaxMemoView view;
