@@ -237,7 +237,8 @@ void TSyntaxMemoView::engineChanged()
     const std::int64_t first = memo_.firstChangedRecord();
     const std::int64_t count = memo_.store().recordCount();
     if (first >= 0) {
-        if (count != lastRecordCount_)
+        // Word wrap may move words into the following pieces of the line.
+        if (count != lastRecordCount_ || memo_.hasOption(memo::TSyntaxMemoOption::smoWordWrap))
             updateLines(first, memo_.topLine() + visibleLines());
         else
             updateLines(first, std::max(first, memo_.store().recordOf(memo_.caret())));
