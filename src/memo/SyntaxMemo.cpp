@@ -203,7 +203,12 @@ void TSyntaxMemo::setOptions(TSyntaxMemoOptions o)
 {
     if (o == options_)
         return;
+    const bool rewrap = o.has(TSyntaxMemoOption::smoWordWrap) != options_.has(TSyntaxMemoOption::smoWordWrap)
+        || (o.has(TSyntaxMemoOption::smoWordWrap)
+            && o.has(TSyntaxMemoOption::smoWrapOverride) != options_.has(TSyntaxMemoOption::smoWrapOverride));
     options_ = o;
+    if (rewrap)
+        reflow();
     changed(ckOptions);
     view_->repaintAll();
 }

@@ -20,6 +20,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tessaly::memo {
 
@@ -199,9 +200,16 @@ public:
     int indentStep() const { return indentStep_; }
     void setIndentStep(int step);
     int wrapAtColumn() const { return wrapAtColumn_; }
-    void setWrapAtColumn(int column) { wrapAtColumn_ = column < 0 ? 0 : column; }
+    // Word wrap (SyntaxMemoWrap.cpp): setting these reflows when smoWordWrap is on.
+    void setWrapAtColumn(int column);
     const std::string& wrapOverride() const { return wrapOverride_; }
-    void setWrapOverride(std::string chars) { wrapOverride_ = std::move(chars); }
+    void setWrapOverride(std::string chars);
+    // Cuts every line again: at the wrap width with smoWordWrap, else only
+    // overlong lines. The view calls it when its width in columns changes.
+    void reflow();
+    // The column at which word wrap cuts lines: WrapAtColumn, or the visible
+    // columns when that is 0.
+    int wrapWidth() const;
     std::string version() const { return kVersion; }
 
     // --- search -----------------------------------------------------------
@@ -337,6 +345,9 @@ private:
     void indentBlock(bool unindent);
     void finishCommand(std::uint32_t kinds);
     unsigned char charAt(std::int64_t offset) const;
+    void reflowRange(std::int64_t from, std::int64_t to);
+    std::int64_t reflowLine(std::int64_t firstRec);
+    std::vector<std::size_t> wrapPieces(std::string_view line) const;
 
     TTextStore store_;
     TUndoStack undo_;

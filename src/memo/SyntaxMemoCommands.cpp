@@ -7,6 +7,7 @@
 #include "memo/Utf8.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace tessaly::memo {
 
@@ -17,11 +18,16 @@ bool isBlank(unsigned char c)
     return c == ' ' || c == '\t' || c == static_cast<unsigned char>(kCR);
 }
 
-// Offset just before the CR of record rec (its end when it has none).
+// Offset just before the CR of record rec. A piece that the next record
+// continues ends before its last character: its end is the next piece's start,
+// where the caret would show on the next line.
 std::int64_t lineEnd(const TTextStore& store, std::int64_t rec)
 {
     const std::string_view t = store.recordText(rec);
-    return store.recordStart(rec) + static_cast<std::int64_t>(t.size()) - (!t.empty() && t.back() == kCR ? 1 : 0);
+    const std::int64_t start = store.recordStart(rec);
+    if (rec + 1 < store.recordCount() && (store.meta(rec + 1).bookmarks & kContinuationBit) && !t.empty())
+        return start + static_cast<std::int64_t>(utf8Prev(t, t.size()));
+    return start + static_cast<std::int64_t>(t.size()) - (!t.empty() && t.back() == kCR ? 1 : 0);
 }
 
 } // namespace
@@ -136,9 +142,10 @@ void TSyntaxMemo::indentBlock(bool unindent)
     const bool logical = hasOption(TSyntaxMemoOption::smoWordWrap);
     const std::int32_t group = unindent ? ugUnindent : ugIndent;
     openUndoGroup(group);
-    std::int64_t total = 0;
-    // From the last line up, so that a record split by a longer line does not
-    // move the lines still to do. Each line is one transaction of its own.
+    // (line start, characters added or removed there), in the offsets from before.
+    std::vector<std::pair<std::int64_t, std::int64_t>> edits;
+    // From the last line up, so that the lines still to do keep their offsets
+    // and records. Each line is one transaction of its own.
     for (std::int64_t r = last; r >= first; --r) {
         if (logical && r > first && (store_.meta(r).bookmarks & kContinuationBit))
             continue;
@@ -146,7 +153,7 @@ void TSyntaxMemo::indentBlock(bool unindent)
         if (!unindent) {
             setSelection(ls, ls, true);
             replaceSelection(std::string(static_cast<std::size_t>(indentStep_), ' '));
-            total += indentStep_;
+            edits.emplace_back(ls, indentStep_);
             continue;
         }
         const std::string_view t = store_.recordText(r);
@@ -158,15 +165,18 @@ void TSyntaxMemo::indentBlock(bool unindent)
             continue;
         setSelection(ls, ls + static_cast<std::int64_t>(n), true);
         replaceSelection({});
-        total += static_cast<std::int64_t>(n);
+        edits.emplace_back(ls, -static_cast<std::int64_t>(n));
     }
-    if (unindent) {
-        setSelection(start, std::max(start, end - total), true);
-    } else {
-        const bool startInLine = start > store_.recordStart(first);
-        const std::int64_t s = start + (startInLine ? indentStep_ : 0);
-        setSelection(a <= c ? s : end + total, a <= c ? end + total : s, true);
-    }
+    // The selection keeps its characters: each end moves by what was added or
+    // removed in front of it (a start at a line start takes in the new indent).
+    auto moved = [&](std::int64_t o) {
+        std::int64_t shift = 0;
+        for (const auto& [ls, delta] : edits)
+            if (ls < o)
+                shift += delta > 0 ? delta : -std::min(-delta, o - ls);
+        return o + shift;
+    };
+    setSelection(moved(a), moved(c), true);
     closeUndoGroup(group);
     finishCommand(ckText | ckSelection);
 }

@@ -43,6 +43,8 @@ void TSyntaxMemo::replaceCore(std::string_view text, std::int32_t transType)
     anchor_ = caret_ = std::min(start, store_.length());
     insertAtCaret(norm);
     anchor_ = caret_;
+    if (hasOption(TSyntaxMemoOption::smoWordWrap))
+        reflowRange(start, caret_);
     preferredColumn_ = -1;
     if (began)
         undo_.endTransaction(transType, anchor_, caret_);

@@ -67,6 +67,8 @@ void TSyntaxMemo::loadFromStream(std::istream& in)
         textChanged(0, 0);
     if (store_.length() > 0)
         textChanged(0, store_.length());
+    if (hasOption(TSyntaxMemoOption::smoWordWrap))
+        reflowRange(0, store_.length());
     store_.meta(0).flags |= kRecForceHighlight;
     markChanged(0);
     anchor_ = caret_ = 0;

@@ -229,6 +229,40 @@ void TTextStore::cut(std::string_view text, bool endOfDocument, std::vector<TRec
     }
 }
 
+void TTextStore::cutInto(std::string_view text, const std::vector<std::size_t>& lengths, bool endOfDocument,
+                         std::vector<TRecordMeta>& out)
+{
+    std::size_t pos = 0;
+    for (std::size_t len : lengths) {
+        len = std::min(len, text.size() - pos);
+        if (len == 0)
+            continue;
+        TRecordMeta m;
+        m.length = static_cast<std::uint16_t>(len);
+        m.flags = contentFlags(text.substr(pos, len));
+        if (!out.empty() && text[pos - 1] != kCR)
+            m.bookmarks = kContinuationBit;
+        out.push_back(m);
+        pos += len;
+    }
+    if (endOfDocument && (text.empty() || text.back() == kCR)) {
+        TRecordMeta m;
+        m.flags = kRecDecoration | kRecContentChanged;
+        out.push_back(m);
+    }
+}
+
+std::int64_t TTextStore::replaceRecords(std::int64_t first, std::int64_t last, std::string_view text,
+                                        const std::vector<std::size_t>& pieceLengths)
+{
+    pieceLengths_ = &pieceLengths;
+    struct Reset {
+        const std::vector<std::size_t>*& p;
+        ~Reset() { p = nullptr; }
+    } reset{pieceLengths_};
+    return replaceRecords(first, last, text);
+}
+
 std::int64_t TTextStore::replaceRecords(std::int64_t first, std::int64_t last, std::string_view text)
 {
     const bool endOfDocument = last >= records_ - 1;
@@ -237,7 +271,10 @@ std::int64_t TTextStore::replaceRecords(std::int64_t first, std::int64_t last, s
     const TRecordMeta kept = blocks_[l0.block].recs[l0.index];
 
     std::vector<TRecordMeta> fresh;
-    cut(text, endOfDocument, fresh);
+    if (pieceLengths_)
+        cutInto(text, *pieceLengths_, endOfDocument, fresh);
+    else
+        cut(text, endOfDocument, fresh);
     if (!fresh.empty()) {
         TRecordMeta& m = fresh.front();
         m.bookmarks = kept.bookmarks;

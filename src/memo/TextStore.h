@@ -81,6 +81,11 @@ public:
     // number of records made. endOfDocument says whether last is the last
     // record (a trailing CR then gets an empty record after it).
     std::int64_t replaceRecords(std::int64_t first, std::int64_t last, std::string_view text);
+    // As replaceRecords, cutting text into records of the given lengths
+    // (word wrap decides them); a record that follows one not ending in CR
+    // gets the continuation bit. The lengths must add up to text's size.
+    std::int64_t replaceRecords(std::int64_t first, std::int64_t last, std::string_view text,
+                                const std::vector<std::size_t>& pieceLengths);
 
     // Inserts one character c (not CR) at column col of record rec in place.
     void insertCharInPlace(std::int64_t rec, int col, char c);
@@ -143,6 +148,10 @@ private:
         ++version_;
     }
     static void cut(std::string_view text, bool endOfDocument, std::vector<TRecordMeta>& out);
+    static void cutInto(std::string_view text, const std::vector<std::size_t>& lengths, bool endOfDocument,
+                        std::vector<TRecordMeta>& out);
+    // Set while the overload with piece lengths runs.
+    const std::vector<std::size_t>* pieceLengths_ = nullptr;
 
     std::vector<Block> blocks_;
     std::int64_t length_ = 0;

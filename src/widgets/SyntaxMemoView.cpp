@@ -103,6 +103,11 @@ std::int64_t TSyntaxMemoView::offsetAt(QPoint pos) const
     const int inCell = x - (dcol - memo_.leftColumn()) * charWidth_;
     const int col = memo_.columnAtDisplay(rec, dcol);
     const std::string_view t = store.recordText(rec);
+    // Past the end of a piece that the next record continues: its last
+    // character, so that the caret stays on this line.
+    const bool continued = rec + 1 < store.recordCount() && (store.meta(rec + 1).bookmarks & memo::kContinuationBit);
+    if (continued && !t.empty() && static_cast<std::size_t>(col) >= t.size())
+        return store.recordStart(rec) + static_cast<std::int64_t>(memo::utf8Prev(t, t.size()));
     std::int64_t off = store.recordStart(rec) + col;
     const auto c = static_cast<std::size_t>(col);
     if (x >= 0 && c < t.size() && t[c] != '\r') {
@@ -113,6 +118,8 @@ std::int64_t TSyntaxMemoView::offsetAt(QPoint pos) const
         if (((dcol - at) * charWidth_ + inCell) * 2 >= width * charWidth_)
             off += memo::utf8Length(t, c);
     }
+    if (continued && off == store.recordStart(rec) + static_cast<std::int64_t>(t.size()))
+        off = store.recordStart(rec) + static_cast<std::int64_t>(memo::utf8Prev(t, t.size()));
     return off;
 }
 
@@ -194,7 +201,20 @@ void TSyntaxMemoView::repaintRecords(std::int64_t first, std::int64_t last)
 void TSyntaxMemoView::scrolled()
 {
     updateScrollBars();
-    viewport()->update();
+    const std::int64_t dy = paintedTop_ - memo_.topLine();
+    const bool sameColumn = paintedLeft_ == memo_.leftColumn();
+    paintedTop_ = memo_.topLine();
+    paintedLeft_ = memo_.leftColumn();
+    if (sameColumn && dy != 0 && std::abs(dy) < visibleLines()) {
+        // Move what is on screen and paint only the lines that came into view.
+        const int pixels = static_cast<int>(dy) * lineHeight_;
+        viewport()->scroll(0, pixels);
+        viewport()->update(lastCaretRect_.translated(0, pixels));
+        lastCaretRect_ = caretRect();
+        viewport()->update(lastCaretRect_);
+    } else if (!sameColumn || dy != 0) {
+        viewport()->update();
+    }
 }
 
 void TSyntaxMemoView::caretMoved()
@@ -217,7 +237,8 @@ void TSyntaxMemoView::engineChanged()
     const std::int64_t first = memo_.firstChangedRecord();
     const std::int64_t count = memo_.store().recordCount();
     if (first >= 0) {
-        if (count != lastRecordCount_)
+        // Word wrap may move words into the following pieces of the line.
+        if (count != lastRecordCount_ || memo_.hasOption(memo::TSyntaxMemoOption::smoWordWrap))
             updateLines(first, memo_.topLine() + visibleLines());
         else
             updateLines(first, std::max(first, memo_.store().recordOf(memo_.caret())));
@@ -246,14 +267,24 @@ void TSyntaxMemoView::scrollContentsBy(int, int)
         return;
     memo_.setTopLine(verticalScrollBar()->value());
     memo_.setLeftColumn(horizontalScrollBar()->value());
-    viewport()->update();
 }
 
 void TSyntaxMemoView::resizeEvent(QResizeEvent* event)
 {
     QAbstractScrollArea::resizeEvent(event);
+    rewrapForWidth();
     updateScrollBars();
     lastCaretRect_ = caretRect();
+}
+
+void TSyntaxMemoView::rewrapForWidth()
+{
+    const int columns = visibleColumns();
+    if (columns == wrapColumns_)
+        return;
+    wrapColumns_ = columns;
+    if (memo_.hasOption(memo::TSyntaxMemoOption::smoWordWrap) && memo_.wrapAtColumn() == 0)
+        memo_.reflow();
 }
 
 void TSyntaxMemoView::changeEvent(QEvent* event)
@@ -261,6 +292,7 @@ void TSyntaxMemoView::changeEvent(QEvent* event)
     QAbstractScrollArea::changeEvent(event);
     if (event->type() == QEvent::FontChange) {
         measureFont();
+        rewrapForWidth();
         updateScrollBars();
         memo_.changed(memo::ckFont);
         viewport()->update();

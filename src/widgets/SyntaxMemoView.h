@@ -128,6 +128,8 @@ private:
     void engineChanged();
     void measureFont();
     void updateScrollBars();
+    // Word wrap at the window's width follows size and font changes.
+    void rewrapForWidth();
     void updateLines(std::int64_t first, std::int64_t last);
     QRect caretRect() const;
     bool showGutter() const;
@@ -156,12 +158,16 @@ private:
     QColor selTextBack_ = QColor(0x00, 0x00, 0x80);
     std::array<TTokenStyle, 256> styles_{};
     std::array<QFont, 8> fonts_; // by bold | italic << 1 | underline << 2
+    int wrapColumns_ = -1;
     int lineHeight_ = 16;
     int charWidth_ = 8;
     int ascent_ = 12;
 
     bool syncingScrollBars_ = false;
     QRect lastCaretRect_;
+    // First line and column of what is on screen, for scrolling by moving pixels.
+    std::int64_t paintedTop_ = 0;
+    int paintedLeft_ = 0;
     std::int64_t lastRecordCount_ = 1;
     // Mouse: a drag that selects, and the timer that scrolls while it is past an edge.
     bool selecting_ = false;

@@ -118,17 +118,21 @@ bool TSyntaxMemoView::typeKey(QKeyEvent* event)
     const QString text = event->text();
     if (text.isEmpty() || chord || (mods & Qt::AltModifier && !(mods & Qt::ControlModifier)))
         return false;
-    const QByteArray bytes = text.toUtf8();
-    // One character at a time, each one undo step.
+    // One character at a time, each one undo step; control characters
+    // (Escape and the like) are left to the widgets around.
+    bool typed = false;
     for (qsizetype i = 0; i < text.size();) {
         const qsizetype n = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
         const QByteArray one = text.mid(i, n).toUtf8();
-        if (!(one.size() == 1 && static_cast<unsigned char>(one[0]) < 32))
+        if (!(one.size() == 1 && (static_cast<unsigned char>(one[0]) < 32 || one[0] == 127))) {
             memo_.typeCharacter(std::string_view(one.constData(), static_cast<std::size_t>(one.size())));
+            typed = true;
+        }
         i += n;
     }
-    event->accept();
-    return !bytes.isEmpty();
+    if (typed)
+        event->accept();
+    return typed;
 }
 
 void TSyntaxMemoView::inputMethodEvent(QInputMethodEvent* event)

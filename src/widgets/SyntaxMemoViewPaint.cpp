@@ -51,6 +51,8 @@ void TSyntaxMemoView::paintEvent(QPaintEvent* event)
     const std::int64_t selA = hideSel ? 0 : std::min(memo_.anchor(), memo_.caret());
     const std::int64_t selB = hideSel ? 0 : std::max(memo_.anchor(), memo_.caret());
     const std::int64_t top = memo_.topLine();
+    paintedTop_ = top;
+    paintedLeft_ = memo_.leftColumn();
     const std::int64_t first = top + std::max(0, area.top()) / lh;
     const std::int64_t last = std::min<std::int64_t>(store.recordCount() - 1, top + area.bottom() / lh);
     const bool gutter = showGutter();
@@ -91,9 +93,16 @@ void TSyntaxMemoView::paintEvent(QPaintEvent* event)
             if (memo_.insertMode()) {
                 p.fillRect(c.x(), c.y(), 2, lh, pal.text());
             } else if (memo_.hasOption(memo::TSyntaxMemoOption::smoBlockOverwriteCursor)) {
-                p.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
-                p.fillRect(c.x(), c.y(), charWidth_, lh, Qt::white);
-                p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+                // The cell in the text colour with its character in the background colour.
+                p.fillRect(c.x(), c.y(), charWidth_, lh, pal.text());
+                const std::int64_t rec = store.recordOf(memo_.caret());
+                const std::string_view t = store.recordText(rec);
+                const auto col = static_cast<std::size_t>(memo_.caret() - store.recordStart(rec));
+                if (col < t.size() && t[col] != '\t' && t[col] != '\r') {
+                    p.setPen(pal.base().color());
+                    p.setFont(font());
+                    p.drawText(c.x(), c.y() + ascent_, shownCharacter(t, col));
+                }
             } else {
                 p.fillRect(c.x(), c.y() + lh - 3, charWidth_, 3, pal.text());
             }

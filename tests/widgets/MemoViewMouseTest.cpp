@@ -178,6 +178,21 @@ private slots:
         QCOMPARE(QString::fromStdString(view->memo().text()), QStringLiteral("h\u00E9llo\r\nw\u00F6rld\tend"));
     }
 
+    void copyPutsRtfWhenAWriterIsSet()
+    {
+        view->memo().setSelText("styled");
+        view->memo().selectAll();
+        QTest::keyClick(view.get(), Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(!QGuiApplication::clipboard()->mimeData()->hasFormat(QStringLiteral("text/rtf")));
+        view->memo().rtfWriter = [](memo::TSyntaxMemo& m) { return "{\\rtf1 " + m.selText() + "}"; };
+        QTest::keyClick(view.get(), Qt::Key_C, Qt::ControlModifier);
+        const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+        QCOMPARE(mime->data(QStringLiteral("text/rtf")), QByteArray("{\\rtf1 styled}"));
+        QCOMPARE(mime->text(), QStringLiteral("styled"));
+        QTest::keyClick(view.get(), Qt::Key_Escape);
+        QCOMPARE(QString::fromStdString(view->memo().text()), QStringLiteral("styled"));
+    }
+
     void pasteTakesTheHtmlFragment()
     {
         auto* mime = new QMimeData;

@@ -59,6 +59,18 @@ private slots:
         QTest::keyClick(&view, Qt::Key_Return);
         QApplication::processEvents();
         QCOMPARE(spy.painted.boundingRect().top(), 3 * lh); // from the split line down
+
+        // Scrolling by a line moves the pixels and paints the new line only.
+        const QImage before = view.viewport()->grab().toImage();
+        spy.painted = QRegion();
+        view.memo().setTopLine(1);
+        QApplication::processEvents();
+        int area = 0;
+        for (const QRect& r : spy.painted)
+            area += r.width() * r.height();
+        QVERIFY(area <= view.viewport()->width() * lh + 4 * (view.charWidth() + 2) * lh); // a line and the caret
+        const QImage after = view.viewport()->grab().toImage();
+        QCOMPARE(after.copy(0, 0, after.width(), 2 * lh), before.copy(0, lh, before.width(), 2 * lh));
     }
 
     void gutterAndMarginsFollowTheOptions()
@@ -80,6 +92,63 @@ private slots:
         QVERIFY(img.pixelColor(x, 3 * view.lineHeight()) != base); // the right margin line
         QCOMPARE(img.pixelColor(x + 2, 3 * view.lineHeight()), base);
         QCOMPARE(img.pixelColor(20, 3 * view.lineHeight()), view.gutterColor());
+    }
+
+    void wrapAtTheWindowWidthFollowsResizes()
+    {
+        TSyntaxMemoView view;
+        view.memo().setOptions({Opt::smoWordWrap, Opt::smoShowGutter, Opt::smoShowWrapGlyph});
+        view.resize(view.textLeft() + 20 * view.charWidth() + 40, 300);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        std::string words;
+        for (int i = 0; i < 30; ++i)
+            words += "word" + std::to_string(i) + " ";
+        view.memo().setSelText(words);
+        const std::int64_t narrow = view.memo().store().recordCount();
+        QVERIFY(narrow > 3);
+        for (std::int64_t r = 0; r < narrow; ++r)
+            QVERIFY(view.memo().store().recordText(r).size() <= std::size_t(view.memo().wrapWidth()));
+        view.resize(view.width() * 2, 300);
+        QApplication::processEvents();
+        QVERIFY(view.memo().store().recordCount() < narrow);
+        QCOMPARE(QString::fromStdString(view.memo().text()), QString::fromStdString(words));
+        // The wrap glyph marks the continued lines.
+        const QImage img = view.viewport()->grab().toImage();
+        int ink = 0;
+        for (int y = view.lineHeight(); y < 2 * view.lineHeight(); ++y)
+            for (int x = 1; x < 16; ++x)
+                ink += img.pixelColor(x, y) != view.gutterColor();
+        QVERIFY(ink > 10);
+    }
+
+    void overwriteModeShowsABlockCaret()
+    {
+        TSyntaxMemoView view;
+        view.resize(300, 120);
+        view.memo().setSelText("abc");
+        view.memo().setSelStart(1);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.activateWindow();
+        view.setFocus();
+        QTRY_VERIFY(view.hasFocus());
+        QTest::keyClick(&view, Qt::Key_Insert);
+        QVERIFY(!view.memo().insertMode());
+        // Count dark pixels in the cell of "b".
+        auto darkIn = [&](const QImage& img) {
+            int n = 0;
+            const int x0 = view.textLeft() + view.charWidth();
+            for (int y = 0; y < view.lineHeight(); ++y)
+                for (int x = x0 + 1; x < x0 + view.charWidth() - 1; ++x)
+                    n += img.pixelColor(x, y).lightness() < 128;
+            return n;
+        };
+        const int bar = darkIn(view.viewport()->grab().toImage());
+        view.memo().setOptions({Opt::smoBlockOverwriteCursor});
+        const int block = darkIn(view.viewport()->grab().toImage());
+        QVERIFY(block > bar);
+        QVERIFY(block * 2 > view.lineHeight() * (view.charWidth() - 2)); // most of the cell is dark
     }
 
     void fontChangeRemeasures()
