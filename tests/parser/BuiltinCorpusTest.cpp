@@ -114,10 +114,11 @@ const char* const kPieces[] = {
 
 // Random edits on a page: deletions, pieces above, and slices of the page
 // itself moved elsewhere.
-void differential(const std::string& name, const std::string& page, unsigned seed, int edits)
+void differential(const std::string& name, const std::string& page, unsigned seed, int edits,
+                  BuiltinLanguage language = BuiltinLanguage::HTML)
 {
-    auto parser = builtinParser(BuiltinLanguage::HTML);
-    auto fresh = builtinParser(BuiltinLanguage::HTML);
+    auto parser = builtinParser(language);
+    auto fresh = builtinParser(language);
     memo::TSyntaxMemo m;
     load(m, *parser, page);
     std::mt19937 rng(seed);
@@ -178,6 +179,8 @@ TEST(BuiltinCorpus, IncrementalHighlightEqualsAFullOneAfterRandomEdits)
     }
     if (!aspSlice().empty())
         differential("make-big slice", aspSlice(), seed++, edits / 2);
+    // The JavaScript definition on a page full of script.
+    differential("JavaScript", readFile(pages[2]), seed++, edits / 2, BuiltinLanguage::JavaScript);
 }
 
 } // namespace
