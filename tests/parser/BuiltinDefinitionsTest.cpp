@@ -6,6 +6,9 @@
 namespace tessaly::parser::test {
 namespace {
 
+// Page text comes in runs of this value.
+constexpr int kPage = 4;
+
 // Lines of the texts below end in CR, as the editor stores them.
 std::string lines(std::string text)
 {
@@ -32,7 +35,7 @@ TEST(BuiltinWeb, ScriptWithoutAttributesIsJavaScript)
     const TScan s = web("<p>var</p><script>\nvar x = alert(1.5) + 'a' + \"b\";\n/* note */ y = 0x1F;\n</script>var");
     EXPECT_EQ(s.at("<script"), 9);
     EXPECT_EQ(s.at(">", 2), 22) << "the script tag's end";
-    EXPECT_EQ(s.at("var"), 0) << "page text before the script";
+    EXPECT_EQ(s.at("var"), kPage) << "page text before the script";
     EXPECT_EQ(s.at("var", 1), 30);
     EXPECT_EQ(s.at("x"), 41);
     EXPECT_EQ(s.at("="), 38);
@@ -43,7 +46,7 @@ TEST(BuiltinWeb, ScriptWithoutAttributesIsJavaScript)
     EXPECT_EQ(s.at("/* note */"), 31);
     EXPECT_EQ(s.at("0x1F"), 40);
     EXPECT_EQ(s.at("</script"), 10);
-    EXPECT_EQ(s.at("var", 2), 0) << "page text again after the closing tag";
+    EXPECT_EQ(s.at("var", 2), kPage) << "page text again after the closing tag";
 }
 
 TEST(BuiltinWeb, VBScriptLanguageAttributeLeavesJavaScriptWordsUncoloured)
@@ -80,7 +83,7 @@ TEST(BuiltinWeb, EntitiesAreSpecialInPageTextOnly)
     EXPECT_EQ(s.at("\"x&nbsp;y\""), 2) << "inside a tag the entity is part of the value";
     EXPECT_EQ(s.at("&lt;"), 16);
     EXPECT_EQ(s.at("&nbsp"), 16);
-    EXPECT_EQ(web("&nbspx").at("&nbspx"), 0) << "an entity needs its semicolon";
+    EXPECT_EQ(web("&nbspx").values.front(), 0) << "an entity needs its semicolon";
 }
 
 TEST(BuiltinWeb, TagNamesOnlyAfterTheirOpener)
@@ -88,11 +91,11 @@ TEST(BuiltinWeb, TagNamesOnlyAfterTheirOpener)
     const TScan s = web("<body> body <scripts a=1>var</scripts> <BODY bgcolor=red width=\"5\"><!DOCTYPE html>");
     EXPECT_EQ(s.at("<"), 6);
     EXPECT_EQ(s.at("body"), 21);
-    EXPECT_EQ(s.at(" body "), 0) << "a tag name in page text is plain text";
+    EXPECT_EQ(s.at(" body "), kPage) << "a tag name in page text is plain text";
     EXPECT_EQ(s.at("scripts"), 17) << "a name that merely begins with script is no script tag";
     EXPECT_EQ(s.at("a"), 20);
     EXPECT_EQ(s.at("1"), 1);
-    EXPECT_EQ(s.at("var"), 0) << "no JavaScript after <scripts>";
+    EXPECT_EQ(s.at("var"), kPage) << "no JavaScript after <scripts>";
     EXPECT_EQ(s.at("</"), 7);
     EXPECT_EQ(s.at("scripts", 1), 17);
     EXPECT_EQ(s.at("BODY"), 21);
@@ -104,17 +107,36 @@ TEST(BuiltinWeb, TagNamesOnlyAfterTheirOpener)
     EXPECT_EQ(s.at(">"), 8);
 }
 
+TEST(BuiltinWeb, TheScriptTagHasValuesOfItsOwn)
+{
+    // Its attributes look like those of other tags, with values that tell
+    // the editor they belong to the script tag.
+    const TScan s = web("<script src=\"a.js\" defer width=5 x=http://h/a.js>var</script><p src=\"a.js\" defer width=5>");
+    EXPECT_EQ(s.at("src"), 23);
+    EXPECT_EQ(s.at("\"a.js\""), 26);
+    EXPECT_EQ(s.at("defer"), 23);
+    EXPECT_EQ(s.at("width"), 5);
+    EXPECT_EQ(s.at("5"), 25);
+    EXPECT_EQ(s.at("http://h/a.js"), 18);
+    EXPECT_EQ(s.at(">"), 22);
+    EXPECT_EQ(s.at("var"), 30);
+    EXPECT_EQ(s.at("src", 1), 20);
+    EXPECT_EQ(s.at("\"a.js\"", 1), 2);
+    EXPECT_EQ(s.at("defer", 1), 20);
+    EXPECT_EQ(s.at("5", 1), 1);
+}
+
 TEST(BuiltinWeb, CommentsOfThePageAndOfItsScripts)
 {
     const TScan s = web("<!-- a\n<b> -->x<script>\n<!-- hide\nf(); // done -->\n</script>y");
     EXPECT_EQ(s.at("<!-- a\r<b> -->"), 11) << "a page comment runs over lines to its end";
-    EXPECT_EQ(s.at("x"), 0);
+    EXPECT_EQ(s.at("x"), kPage);
     EXPECT_EQ(s.at("<!-- hide"), 63);
     EXPECT_EQ(s.at("f"), 41);
     EXPECT_EQ(s.at("// done "), 33) << "a line comment stops before -->";
     EXPECT_EQ(s.at("-->", 1), 13);
     EXPECT_EQ(s.at("</script"), 10);
-    EXPECT_EQ(s.at("y"), 0);
+    EXPECT_EQ(s.at("y"), kPage);
 
     const TScan vb = web("<script language=\"vbscript\"><!-- old\nx</script>");
     EXPECT_EQ(vb.at("<!-- old"), 64);
@@ -139,10 +161,12 @@ TEST(BuiltinWeb, AddressesAndMail)
 {
     const TScan s = web("see http://host.org/a?b=1. or mailto:me@host.org. or mailto:nobody, <a href=ftp://x/y>");
     EXPECT_EQ(s.at("http://host.org/a?b=1"), 18);
-    EXPECT_EQ(s.at(". or"), 0) << "a full stop after an address is not part of it";
+    EXPECT_EQ(s.at(". or"), kPage) << "a full stop after an address is not part of it";
     EXPECT_EQ(s.at("mailto:me@host.org"), 19);
-    EXPECT_EQ(s.at(". or", 1), 0);
-    EXPECT_EQ(s.at("mailto:nobody"), 0) << "without an @ there is no address";
+    EXPECT_EQ(s.at(". or", 1), kPage);
+    const std::size_t nobody = s.text.find("mailto:nobody");
+    for (std::size_t i = nobody; i < nobody + 13; ++i)
+        EXPECT_NE(s.values[i], 19) << "without an @ there is no address";
     EXPECT_EQ(s.at("ftp://x/y"), 18) << "addresses are found in tags too";
 }
 
@@ -161,7 +185,10 @@ TEST(BuiltinWeb, ScanningRestartsInTheStatesOfTheTokenBefore)
     EXPECT_EQ(first(57, "<"), 54);
     EXPECT_EQ(first(6, "<"), 6) << "after a tag start: page text";
     EXPECT_EQ(first(0, "&gt;"), 16);
-    for (std::uint8_t v : {6, 31, 34, 35, 37, 41, 55, 56, 57})
+    EXPECT_EQ(first(kPage, "<"), 6) << "after page text";
+    EXPECT_EQ(first(14, "href"), 5) << "after white space in a tag: its attributes";
+    EXPECT_EQ(first(20, ">"), 8);
+    for (std::uint8_t v : {1, 2, kPage, 6, 14, 15, 20, 31, 34, 35, 37, 41, 55, 56, 57})
         EXPECT_TRUE(p->isAnchor(v)) << int(v);
 }
 
