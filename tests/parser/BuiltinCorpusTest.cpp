@@ -1,0 +1,187 @@
+// The web page definition on real pages: every page of the corpus is
+// highlighted in an editor, and random edits re-highlighted incrementally
+// must come out as a full re-highlight of the same text does.
+#include "BuiltinTestSupport.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace tessaly::parser::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kCorpus = fs::path(TESSALY_SHARED_DIR) / "corpus";
+
+std::string readFile(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+std::vector<fs::path> corpusPages()
+{
+    std::vector<fs::path> out;
+    if (!fs::exists(kCorpus))
+        return out;
+    for (const auto& e : fs::recursive_directory_iterator(kCorpus)) {
+        if (!e.is_regular_file())
+            continue;
+        std::string ext = e.path().extension().string();
+        std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) { return std::tolower(c); });
+        if (ext == ".asp" || ext == ".htm" || ext == ".html")
+            out.push_back(e.path());
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+// An editor showing text with the given parser as its active one.
+void load(memo::TSyntaxMemo& m, TSyntaxMemoParser& p, const std::string& text)
+{
+    m.setParser(1, &p);
+    m.setActiveParser(1);
+    std::istringstream in(text);
+    m.loadFromStream(in);
+}
+
+TEST(BuiltinCorpus, EveryPageGetsAValueForEveryCharacter)
+{
+    const auto pages = corpusPages();
+    if (pages.empty())
+        GTEST_SKIP() << "no corpus at " << kCorpus;
+    auto parser = builtinParser(BuiltinLanguage::HTML);
+    for (const fs::path& page : pages) {
+        memo::TSyntaxMemo m;
+        load(m, *parser, readFile(page));
+        const auto& store = m.store();
+        for (std::int64_t r = 0; r < store.recordCount(); ++r) {
+            const std::int64_t len = store.recordStart(r + 1) - store.recordStart(r);
+            ASSERT_EQ(static_cast<std::int64_t>(store.recordTokens(r).size()), len) << page << " record " << r;
+        }
+    }
+}
+
+// Bytes 481048..501100 of make-big.sh's 2 MiB file: pages of classic ASP
+// running into a page with a new doctype. Built once per run.
+const std::string& aspSlice()
+{
+    static const std::string slice = [] {
+        const fs::path script = kCorpus / "make-big.sh";
+        const fs::path out = fs::temp_directory_path() / "tessaly-builtin-big2.html";
+        if (!fs::exists(script))
+            return std::string();
+        const std::string command = "bash '" + script.string() + "' 2 '" + out.string() + "' >/dev/null";
+        if (std::system(command.c_str()) != 0)
+            return std::string();
+        const std::string big = readFile(out);
+        fs::remove(out);
+        return big.size() >= 501100 ? big.substr(481047, 501100 - 481047) : std::string();
+    }();
+    return slice;
+}
+
+TEST(BuiltinCorpus, AspPagesRunningIntoADoctypeHighlightLikeAStraightScan)
+{
+    const std::string& slice = aspSlice();
+    if (slice.empty())
+        GTEST_SKIP() << "make-big.sh could not build the slice";
+    auto editorParser = builtinParser(BuiltinLanguage::HTML);
+    auto scanner = builtinParser(BuiltinLanguage::HTML);
+    memo::TSyntaxMemo m;
+    load(m, *editorParser, slice);
+    const TScan whole = scanText(*scanner, m.textRange(0, m.textLength()));
+    std::string kept;
+    for (std::int64_t r = 0; r < m.store().recordCount(); ++r)
+        kept += m.store().recordTokens(r);
+    EXPECT_EQ(kept, std::string(whole.values.begin(), whole.values.end()));
+    EXPECT_NE(slice.find("<!doctype html>"), std::string::npos);
+}
+
+// Pieces that move the scanner between its states, and some plain text.
+const char* const kPieces[] = {
+    "<script>",        "</script>", "<script language=\"vbscript\">", "-->", "<!--", "//", "/*", "*/",
+    "\"",              "'",         "<",                              ">",   "</",   "&nbsp;", "Function ",
+    "language",        "=",         " javascript ",                   "\r\n", "x",   "<b>",   "0x1f",
+    "mailto:a@b.org.", "http://",   "rem ",                           "<!",   "%>",  "<%",    "<scripts>",
+};
+
+// Random edits on a page: deletions, pieces above, and slices of the page
+// itself moved elsewhere.
+void differential(const std::string& name, const std::string& page, unsigned seed, int edits,
+                  BuiltinLanguage language = BuiltinLanguage::HTML)
+{
+    auto parser = builtinParser(language);
+    auto fresh = builtinParser(language);
+    memo::TSyntaxMemo m;
+    load(m, *parser, page);
+    std::mt19937 rng(seed);
+    auto below = [&rng](std::int64_t n) { return n <= 0 ? 0 : static_cast<std::int64_t>(rng() % static_cast<unsigned>(n)); };
+    for (int step = 0; step < edits; ++step) {
+        const std::int64_t len = m.textLength();
+        const std::int64_t a = below(len + 1);
+        std::int64_t b = a;
+        std::string ins;
+        switch (rng() % 4) {
+        case 0: // delete a little
+            b = std::min(len, a + 1 + below(12));
+            break;
+        case 1: // a piece
+            ins = kPieces[rng() % std::size(kPieces)];
+            break;
+        case 2: { // a slice of the page
+            const std::int64_t from = below(len);
+            ins = m.textRange(from, std::min(len, from + 1 + below(80)));
+            break;
+        }
+        default: // replace with a piece
+            b = std::min(len, a + below(6));
+            ins = kPieces[rng() % std::size(kPieces)];
+            break;
+        }
+        m.setSelection(a, b);
+        m.setSelText(ins);
+
+        memo::TSyntaxMemo full;
+        load(full, *fresh, m.textRange(0, m.textLength()));
+        const auto kept = editorValues(m);
+        const auto expected = editorValues(full);
+        ASSERT_EQ(kept.size(), expected.size());
+        for (std::size_t r = 0; r < kept.size(); ++r)
+            ASSERT_EQ(kept[r], expected[r]) << name << " step " << step << " record " << r
+                                            << " text " << ::testing::PrintToString(std::string(m.store().recordText(static_cast<std::int64_t>(r))));
+    }
+}
+
+TEST(BuiltinCorpus, IncrementalHighlightEqualsAFullOneAfterRandomEdits)
+{
+    const fs::path pages[] = {
+        kCorpus / "asp/gavincox__snitz-speedball-pro/admin_config_groupcats.asp",
+        kCorpus / "asp/mattjuffs__slickcms-classic-asp/admin/login.asp",
+        kCorpus / "html/GoogleChrome__samples/webaudio-audiocontext-close/index.html",
+        kCorpus / "html/mdn__learning-area/javascript/oojs/tasks/json/json1.html",
+    };
+    // TESSALY_DIFF_SEED and TESSALY_DIFF_EDITS run other and longer series.
+    const char* seedText = std::getenv("TESSALY_DIFF_SEED");
+    const char* editsText = std::getenv("TESSALY_DIFF_EDITS");
+    unsigned seed = seedText ? static_cast<unsigned>(std::atoi(seedText)) : 1;
+    const int edits = editsText ? std::atoi(editsText) : 120;
+    for (const fs::path& page : pages) {
+        if (!fs::exists(page))
+            GTEST_SKIP() << "missing corpus page " << page;
+        differential(page.filename().string(), readFile(page), seed++, edits);
+    }
+    if (!aspSlice().empty())
+        differential("make-big slice", aspSlice(), seed++, edits / 2);
+    // The JavaScript definition on a page full of script.
+    differential("JavaScript", readFile(pages[2]), seed++, edits / 2, BuiltinLanguage::JavaScript);
+}
+
+} // namespace
+} // namespace tessaly::parser::test
