@@ -178,12 +178,14 @@ private slots:
         QCOMPARE(QString::fromStdString(view->memo().text()), QStringLiteral("h\u00E9llo\r\nw\u00F6rld\tend"));
     }
 
-    void copyPutsRtfWhenAWriterIsSet()
+    void copyPutsRtfAndAWriterCanReplaceIt()
     {
         view->memo().setSelText("styled");
         view->memo().selectAll();
         QTest::keyClick(view.get(), Qt::Key_C, Qt::ControlModifier);
-        QVERIFY(!QGuiApplication::clipboard()->mimeData()->hasFormat(QStringLiteral("text/rtf")));
+        const QByteArray builtIn = QGuiApplication::clipboard()->mimeData()->data(QStringLiteral("text/rtf"));
+        QVERIFY(builtIn.startsWith("{\\rtf1 "));
+        QVERIFY(builtIn.contains("styled"));
         view->memo().rtfWriter = [](memo::TSyntaxMemo& m) { return "{\\rtf1 " + m.selText() + "}"; };
         QTest::keyClick(view.get(), Qt::Key_C, Qt::ControlModifier);
         const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
