@@ -1,5 +1,7 @@
 #include "app/Editor.h"
 
+#include "parser/SyntaxMemoParser.h"
+
 #include "app/MainForm.h"
 #include "app/StatusPanels.h"
 #include "widgets/SyntaxMemoView.h"
@@ -87,6 +89,7 @@ TEditor::TEditor(TMainForm& owner) : owner_(owner)
     m.lines().setText(page);
     m.setModified(false);
 
+    createParsers();
     setActiveParser(2);
     connect(code_, &widgets::TSyntaxMemoView::changed, this, &TEditor::codeChange);
     connect(code_, &widgets::TSyntaxMemoView::gutterClick, this, [this](qint64 line) { codeGutterClick(line); });
@@ -96,7 +99,14 @@ TEditor::TEditor(TMainForm& owner) : owner_(owner)
     resize(617, 390);
 }
 
-TEditor::~TEditor() = default;
+TEditor::~TEditor()
+{
+    // The editor is a child widget and outlives these members: let it go of
+    // the parsers before they are freed.
+    memo().setActiveParser(0);
+    for (int slot = 1; slot <= 4; ++slot)
+        memo().setParser(slot, nullptr);
+}
 
 memo::TSyntaxMemo& TEditor::memo()
 {
@@ -127,8 +137,9 @@ void TEditor::setActiveParser(int parser)
 {
     if (parser < 1 || parser > 4)
         return;
-    // The parser runtime switches the highlighting here once it is in place.
     activeParser_ = parser;
+    applyParserSettings();
+    memo().setActiveParser(parser);
 }
 
 void TEditor::loadFromFile(const std::filesystem::path& file)

@@ -2,7 +2,9 @@
 
 #include "app/MDIChild.h"
 
+#include <array>
 #include <filesystem>
+#include <memory>
 
 class QTabWidget;
 
@@ -11,6 +13,9 @@ class TSyntaxMemo;
 }
 namespace tessaly::widgets {
 class TSyntaxMemoView;
+}
+namespace tessaly::parser {
+class TSyntaxMemoParser;
 }
 
 namespace tessaly::app {
@@ -45,6 +50,8 @@ public:
     // The language in force: 1 HTML, 2 JavaScript, 3 VBScript, 4 plain text.
     int activeParser() const { return activeParser_; }
     void setActiveParser(int parser);
+    // The four parsers HTML, JavaScript, VBScript and Plain_Text (1..4).
+    parser::TSyntaxMemoParser& parserAt(int n);
 
     // Loads the file's lines; the document is then unmodified.
     void loadFromFile(const std::filesystem::path& file);
@@ -61,6 +68,8 @@ protected:
     bool closeQuery() override;
 
 private:
+    void createParsers();
+    void applyParserSettings();
     void formActivate();
     void formClose(TCloseAction& action);
 
@@ -69,6 +78,7 @@ private:
     widgets::TSyntaxMemoView* code_ = nullptr;
     TStatusPanels* status_ = nullptr;
     int activeParser_ = 2;
+    std::array<std::unique_ptr<parser::TSyntaxMemoParser>, 4> parsers_;
 };
 
 } // namespace tessaly::app
