@@ -1,6 +1,7 @@
 #include "app/Editor.h"
 
 #include "parser/SyntaxMemoParser.h"
+#include "app/EditorMessages.h"
 
 #include "app/MainForm.h"
 #include "app/StatusPanels.h"
@@ -89,6 +90,8 @@ TEditor::TEditor(TMainForm& owner) : owner_(owner)
     m.lines().setText(page);
     m.setModified(false);
 
+    messages_ = std::make_unique<TEditorMessages>(owner_.dialogs());
+    memo().setMessages(messages_.get());
     createParsers();
     setActiveParser(2);
     connect(code_, &widgets::TSyntaxMemoView::changed, this, &TEditor::codeChange);
@@ -103,6 +106,7 @@ TEditor::~TEditor()
 {
     // The editor is a child widget and outlives these members: let it go of
     // the parsers before they are freed.
+    memo().setMessages(nullptr);
     memo().setActiveParser(0);
     for (int slot = 1; slot <= 4; ++slot)
         memo().setParser(slot, nullptr);

@@ -10,6 +10,7 @@ class QTabWidget;
 
 namespace tessaly::memo {
 class TSyntaxMemo;
+class TMemoMessages;
 }
 namespace tessaly::widgets {
 class TSyntaxMemoView;
@@ -79,6 +80,7 @@ private:
     TStatusPanels* status_ = nullptr;
     int activeParser_ = 2;
     std::array<std::unique_ptr<parser::TSyntaxMemoParser>, 4> parsers_;
+    std::unique_ptr<memo::TMemoMessages> messages_;
 };
 
 } // namespace tessaly::app

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <string>
 
 class QDialog;
 class QMdiArea;
@@ -137,6 +138,9 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
+    // The search memory of Find and Find Next.
+    std::string rememberedText_;
+    int rememberedFlags_ = 0;
     insert::TInsertCommands* insertCommands_ = nullptr;
     void createAreas();
     void createMenus();
@@ -148,6 +152,11 @@ private:
     void createHelpMenu();
     void createToolbars();
     void connectEditCommands();
+    void connectSearchCommands();
+    int regExpFlag() const;
+    void find1Click();
+    void replace1Click();
+    void findNext1Click();
     // A toolbar button that runs the handlers of a menu item.
     QAction* addForwardButton(QToolBar* bar, const char* name, const QString& icon, const QString& hint,
                               const char* menuItem);

@@ -80,6 +80,7 @@ void TMainForm::createToolbars()
     addForwardButton(b, "HelpButton", QStringLiteral("help-contents"), QStringLiteral("Help Contents (F1)"),
                      "HelpContents1");
     connectEditCommands();
+    connectSearchCommands();
 }
 
 void TMainForm::setDocumentButtonsEnabled(bool enabled)

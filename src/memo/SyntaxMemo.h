@@ -232,6 +232,8 @@ public:
     // A dialog opened: no match is the last one any more.
     void forgetLastMatch() { lastMatchStart_ = -1; }
     std::int64_t lastMatchStart() const { return lastMatchStart_; }
+    // Sets the text and flags that findNext repeats.
+    void setLastSearch(int flags, std::string_view text) { rememberSearch(flags, text); }
     const std::string& lastSearchText() const { return lastSearchText_; }
     int lastSearchFlags() const { return lastSearchFlags_; }
     // Replaces the not-found message when set.

@@ -127,6 +127,8 @@ int TSyntaxMemo::findNext()
         return 0;
     // Step off the match that is selected, in the search direction, so the
     // same match is not found again.
+    const std::int64_t oldAnchor = anchor_;
+    const std::int64_t oldCaret = caret_;
     if (equalsIgnoringCase(selText(), lastSearchText_) || selStart() == lastMatchStart_) {
         const std::int64_t start = selStart();
         if (lastSearchFlags_ & TSearchFlags::Upward) {
@@ -139,7 +141,11 @@ int TSyntaxMemo::findNext()
             setSelection(start + 1, start + 1, true);
         }
     }
-    return findText(lastSearchFlags_ | TSearchFlags::AtOnce, lastSearchText_) >= 0 ? 1 : 0;
+    if (findText(lastSearchFlags_ | TSearchFlags::AtOnce, lastSearchText_) >= 0)
+        return 1;
+    // Nothing found: the selection stays as it was.
+    setSelection(oldAnchor, oldCaret, true);
+    return 0;
 }
 
 bool TSyntaxMemo::replaceNext(int flags, std::string_view text, std::string_view replacement,

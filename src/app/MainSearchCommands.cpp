@@ -1,0 +1,101 @@
+// The Edit menu's search, bookmark and Format commands: Find and Replace
+// open the editor's dialogs; Find Next repeats the remembered search with
+// the shell's own not-found message.
+#include "app/MainForm.h"
+
+#include "app/Editor.h"
+#include "memo/SearchFlags.h"
+#include "memo/SyntaxMemo.h"
+#include "platform/Dialogs.h"
+#include "widgets/SearchDialogs.h"
+#include "widgets/SyntaxMemoView.h"
+
+namespace tessaly::app {
+
+namespace {
+
+std::string asciiCase(std::string s, bool upper)
+{
+    for (char& c : s) {
+        if (upper && c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 32);
+        else if (!upper && c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c + 32);
+    }
+    return s;
+}
+
+} // namespace
+
+int TMainForm::regExpFlag() const
+{
+    return item(QStringLiteral("UseRegularExpressions1"))->isChecked() ? memo::TSearchFlags::RegExp : 0;
+}
+
+void TMainForm::find1Click()
+{
+    TEditor* e = activeEditor();
+    if (!e)
+        return;
+    widgets::openSearchDialog(e->code(), widgets::TSearchDialog::Mode::find, regExpFlag());
+    rememberedFlags_ = e->memo().lastSearchFlags();
+    rememberedText_ = e->memo().lastSearchText();
+}
+
+void TMainForm::replace1Click()
+{
+    if (TEditor* e = activeEditor())
+        widgets::openSearchDialog(e->code(), widgets::TSearchDialog::Mode::replace, regExpFlag());
+}
+
+void TMainForm::findNext1Click()
+{
+    TEditor* e = activeEditor();
+    if (!e)
+        return;
+    memo::TSyntaxMemo& m = e->memo();
+    if (rememberedText_.empty()) {
+        rememberedText_ = m.lastSearchText();
+        rememberedFlags_ = m.lastSearchFlags();
+    }
+    if (rememberedText_.empty())
+        return;
+    m.setLastSearch(rememberedFlags_ | memo::TSearchFlags::AtOnce, rememberedText_);
+    if (!m.findNext())
+        dialogs().showMessage("\"" + rememberedText_ + "\" not found.", platform::TMsgKind::plain, platform::btnOk);
+}
+
+void TMainForm::connectSearchCommands()
+{
+    connectItem("Find1", &TMainForm::find1Click);
+    connectItem("Replace1", &TMainForm::replace1Click);
+    connectItem("FindNExt1", &TMainForm::findNext1Click);
+    for (int n = 0; n <= 9; ++n) {
+        connect(item(QStringLiteral("SetBookmark%1").arg(n)), &QAction::triggered, this, [this, n] {
+            if (TEditor* e = activeEditor()) {
+                const memo::TCaretPos pos = e->memo().getCaretPos();
+                e->memo().setBookmark(n, pos.line, pos.column);
+                e->code().viewport()->update();
+            }
+        });
+        connect(item(QStringLiteral("FindBookmark%1").arg(n)), &QAction::triggered, this, [this, n] {
+            if (TEditor* e = activeEditor())
+                e->memo().gotoBookmark(n);
+        });
+    }
+    for (const auto& [name, upper] : {std::pair{"ConvertSelectiontoUpperCase1", true},
+                                      std::pair{"ConvertSelectiontoLowerCase1", false}}) {
+        const bool toUpper = upper;
+        connect(item(QString::fromLatin1(name)), &QAction::triggered, this, [this, toUpper] {
+            if (TEditor* e = activeEditor())
+                e->memo().setSelText(asciiCase(e->memo().selText(), toUpper));
+        });
+    }
+    connect(item(QStringLiteral("SelectTag1")), &QAction::triggered, this, [this] {
+        TEditor* e = activeEditor();
+        if (e && e->memo().anchor() == e->memo().caret())
+            dialogs().showMessage("Cursor is not within a tag.", platform::TMsgKind::information, platform::btnOk);
+    });
+}
+
+} // namespace tessaly::app
