@@ -29,7 +29,9 @@ void TEdStream::attach(std::int64_t rec)
 void TEdStream::setPosition(std::int64_t offset)
 {
     pos_ = std::clamp<std::int64_t>(offset, 0, size_);
-    attach(store_.recordOf(pos_));
+    // Scanners mostly move within the record they are in: no look-up then.
+    if (!text_.data() || pos_ < recStart_ || pos_ >= recStart_ + static_cast<std::int64_t>(text_.size()))
+        attach(store_.recordOf(pos_));
 }
 
 void TEdStream::advance()

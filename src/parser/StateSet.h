@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace tessaly::parser {
 
@@ -37,9 +38,15 @@ struct TStateSet {
     }
     bool intersects(const TStateSet& o) const
     {
-        for (std::size_t i = 0; i < bits.size(); ++i)
-            if (bits[i] & o.bits[i])
+        // Four 64-bit words at a time: this test runs for every keyword node
+        // and rule the scanner looks at.
+        for (std::size_t i = 0; i < bits.size(); i += 8) {
+            std::uint64_t a, b;
+            std::memcpy(&a, bits.data() + i, 8);
+            std::memcpy(&b, o.bits.data() + i, 8);
+            if (a & b)
                 return true;
+        }
         return false;
     }
     TStateSet& operator|=(const TStateSet& o)
