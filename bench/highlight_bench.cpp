@@ -1,0 +1,115 @@
+// Highlighting the 20 MiB corpus page file with the built-in HTML parser:
+// a full highlight, and typed characters with their re-highlight.
+#include "BenchCorpus.h"
+
+#include "memo/SyntaxMemo.h"
+#include "parser/BuiltinDefinitions.h"
+#include "parser/SyntaxMemoParser.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <fstream>
+#include <random>
+#include <vector>
+
+namespace tb = tessaly::bench;
+using tessaly::memo::TSyntaxMemo;
+using tessaly::parser::BuiltinLanguage;
+using tessaly::parser::TSyntaxMemoParser;
+
+namespace tessaly::bench {
+
+Memory memoryNow()
+{
+    Memory m;
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0)
+            m.resident = std::stol(line.substr(6)) * 1024;
+        else if (line.rfind("VmHWM:", 0) == 0)
+            m.peak = std::stol(line.substr(6)) * 1024;
+    }
+    return m;
+}
+
+void resetPeak()
+{
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
+
+} // namespace tessaly::bench
+
+namespace {
+
+void BM_LoadAndHighlightHtml(benchmark::State& state)
+{
+    const auto file = tb::bigCorpus(20);
+    if (file.empty()) {
+        state.SkipWithError("corpus missing");
+        return;
+    }
+    const double size = static_cast<double>(std::filesystem::file_size(file));
+    TSyntaxMemoParser parser;
+    parser.setParser(tessaly::parser::builtinParserForm(BuiltinLanguage::HTML));
+    static tb::Memory base0, after0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto memo = std::make_unique<TSyntaxMemo>();
+        const tb::Memory base = tb::memoryNow();
+        tb::resetPeak();
+        memo->setParser(1, &parser);
+        memo->setActiveParser(1);
+        state.ResumeTiming();
+        memo->loadFromFile(file); // loading highlights the whole text
+        state.PauseTiming();
+        if (base0.resident == 0) {
+            base0 = base;
+            after0 = tb::memoryNow();
+        }
+        memo.reset();
+        state.ResumeTiming();
+    }
+    state.counters["peak_x"] = static_cast<double>(after0.peak - base0.resident) / size;
+    state.counters["resident_x"] = static_cast<double>(after0.resident - base0.resident) / size;
+    state.SetBytesProcessed(static_cast<std::int64_t>(size) * state.iterations());
+}
+BENCHMARK(BM_LoadAndHighlightHtml)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_TypeCharWithRehighlight(benchmark::State& state)
+{
+    const auto file = tb::bigCorpus(20);
+    if (file.empty()) {
+        state.SkipWithError("corpus missing");
+        return;
+    }
+    TSyntaxMemoParser parser;
+    parser.setParser(tessaly::parser::builtinParserForm(BuiltinLanguage::HTML));
+    TSyntaxMemo memo;
+    memo.setParser(1, &parser);
+    memo.setActiveParser(1);
+    memo.loadFromFile(file);
+    std::mt19937_64 rng(4);
+    std::vector<double> times;
+    for (auto _ : state) {
+        memo.setSelStart(static_cast<std::int64_t>(rng() % static_cast<std::uint64_t>(memo.textLength())));
+        const auto t0 = std::chrono::steady_clock::now();
+        memo.typeChar('q');
+        const auto t1 = std::chrono::steady_clock::now();
+        const double s = std::chrono::duration<double>(t1 - t0).count();
+        times.push_back(s);
+        state.SetIterationTime(s);
+    }
+    std::sort(times.begin(), times.end());
+    if (!times.empty()) {
+        state.counters["p50_us"] = times[times.size() / 2] * 1e6;
+        state.counters["p99_us"] = times[times.size() * 99 / 100] * 1e6;
+    }
+}
+BENCHMARK(BM_TypeCharWithRehighlight)->UseManualTime()->Iterations(20000);
+
+} // namespace
+
+BENCHMARK_MAIN();
