@@ -343,7 +343,11 @@ void TSyntaxMemo::scrollCaret()
         top = rec;
     else if (rec >= top + lines)
         top = rec - lines + 1;
-    const int dcol = displayColumn(rec, static_cast<int>(caret_ - store_.recordStart(rec)));
+    // A record without tabs is never wider in columns than in bytes: when it
+    // fits the view unscrolled, the caret is in view whatever its column.
+    const TRecordMeta& meta = store_.meta(rec);
+    const bool fits = leftColumn_ == 0 && !(meta.flags & kRecHasTab) && meta.length <= cols;
+    const int dcol = fits ? 0 : displayColumn(rec, static_cast<int>(caret_ - store_.recordStart(rec)));
     int left = leftColumn_;
     if (dcol < left)
         left = dcol;

@@ -110,9 +110,24 @@ std::int64_t TTextStore::recordOf(std::int64_t offset) const
         return records_ - 1;
     if (offset < 0)
         offset = 0;
-    if (cache_.version == version_ && cache_.rec >= 0 && offset >= cache_.start
-        && offset < cache_.start + blocks_[cache_.loc.block].recs[cache_.loc.index].length)
-        return cache_.rec;
+    if (cache_.version == version_ && cache_.rec >= 0 && offset >= cache_.start) {
+        // Near the last record looked up: walk on inside its block.
+        const Block& blk = blocks_[cache_.loc.block];
+        std::size_t i = cache_.loc.index;
+        std::int64_t start = cache_.start;
+        std::size_t inBlock = cache_.inBlock;
+        for (int steps = 0; steps < 8 && i < blk.recs.size(); ++steps) {
+            if (offset < start + blk.recs[i].length) {
+                if (i != cache_.loc.index)
+                    fillCache(cache_.rec + static_cast<std::int64_t>(i - cache_.loc.index), {cache_.loc.block, i}, start,
+                              inBlock);
+                return cache_.rec;
+            }
+            start += blk.recs[i].length;
+            inBlock += blk.recs[i].length;
+            ++i;
+        }
+    }
     ensureIndex();
     std::int64_t before = 0;
     const std::size_t b = lenIndex_.find(offset, before);
