@@ -1,7 +1,9 @@
 #include "app/DocumentPrinter.h"
 
 #include "memo/SyntaxMemo.h"
+#include "memo/Utf8.h"
 
+#include <QColor>
 #include <QDate>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -18,6 +20,8 @@ namespace {
 struct PrintLine {
     qint64 number;
     QString text;
+    int line;  // index into the document's lines
+    int start; // first character of the line printed here
 };
 
 } // namespace
@@ -55,7 +59,37 @@ QStringList printLines(const memo::TSyntaxMemo& memo, int tabWidth)
     return out;
 }
 
-int printDocument(const QStringList& lines, QPagedPaintDevice& device, const TPrintOptions& options)
+QList<QByteArray> printValues(const memo::TSyntaxMemo& memo, int tabWidth)
+{
+    QList<QByteArray> out;
+    const memo::TTextStore& store = memo.store();
+    const std::int64_t count = std::max<std::int64_t>(1, const_cast<memo::TSyntaxMemo&>(memo).lines().count());
+    for (std::int64_t i = 0; i < count && i < store.recordCount(); ++i) {
+        std::string_view text = store.recordText(i);
+        if (!text.empty() && text.back() == '\r')
+            text.remove_suffix(1);
+        const std::string_view values = store.recordTokens(i);
+        QByteArray line;
+        if (!values.empty()) {
+            // One value per printed character: a UTF-8 sequence is one
+            // character, a tab as many as the spaces it prints as.
+            for (std::size_t b = 0; b < text.size();) {
+                const int len = memo::utf8Length(text, b);
+                const char v = values[b];
+                if (text[b] == '\t')
+                    line.append(QByteArray(tabWidth - static_cast<int>(line.size()) % tabWidth, v));
+                else
+                    line.append(v);
+                b += static_cast<std::size_t>(len);
+            }
+        }
+        out.append(line);
+    }
+    return out;
+}
+
+int printDocument(const QStringList& lines, QPagedPaintDevice& device, const TPrintOptions& options,
+                  const QList<QByteArray>& values)
 {
     QPainter p(&device);
     if (!p.isActive())
@@ -83,11 +117,11 @@ int printDocument(const QStringList& lines, QPagedPaintDevice& device, const TPr
     for (int i = 0; i < lines.size(); ++i) {
         const QString& line = lines[i];
         if (!options.wrap || line.size() <= columns) {
-            printed.push_back({i + 1, line});
+            printed.push_back({i + 1, line, i, 0});
             continue;
         }
         for (int at = 0; at < line.size(); at += columns)
-            printed.push_back({at == 0 ? i + 1 : 0, line.mid(at, columns)});
+            printed.push_back({at == 0 ? i + 1 : 0, line.mid(at, columns), i, at});
     }
     const int pages = std::max<int>(1, static_cast<int>((printed.size() + linesPerPage - 1) / linesPerPage));
     const QString date = QDate::currentDate().toString(Qt::ISODate);
@@ -116,7 +150,32 @@ int printDocument(const QStringList& lines, QPagedPaintDevice& device, const TPr
                 const QString n = QString::number(printed[k].number);
                 p.drawText(QPointF(numberWidth - (n.size() + 1) * charWidth, y), n);
             }
-            p.drawText(QPointF(numberWidth, y), printed[k].text);
+            const PrintLine& pl = printed[k];
+            const bool styled = options.style && pl.line < values.size()
+                && values[pl.line].size() >= pl.start + pl.text.size();
+            if (!styled) {
+                p.drawText(QPointF(numberWidth, y), pl.text);
+                continue;
+            }
+            // Runs of equal token values, each in its style.
+            const QByteArray& v = values[pl.line];
+            for (int a = 0; a < pl.text.size();) {
+                int b = a + 1;
+                while (b < pl.text.size() && v[pl.start + b] == v[pl.start + a])
+                    ++b;
+                const memo::TTokenStyle st = options.style(static_cast<std::uint8_t>(v[pl.start + a]));
+                QFont f = font;
+                f.setBold(st.bold);
+                f.setItalic(st.italic);
+                f.setUnderline(st.underline);
+                p.setFont(f);
+                const std::uint32_t c = memo::resolveColour(st.foreground);
+                p.setPen(QColor(memo::redOf(c), memo::greenOf(c), memo::blueOf(c)));
+                p.drawText(QPointF(numberWidth + a * charWidth, y), pl.text.mid(a, b - a));
+                a = b;
+            }
+            p.setFont(font);
+            p.setPen(Qt::black);
         }
         p.restore();
     }

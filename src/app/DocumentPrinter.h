@@ -1,8 +1,14 @@
 #pragma once
 
+#include "memo/TokenStyle.h"
+
+#include <QByteArray>
 #include <QFont>
+#include <QList>
 #include <QString>
 #include <QStringList>
+
+#include <functional>
 
 class QPagedPaintDevice;
 
@@ -22,6 +28,8 @@ struct TPrintOptions {
     QString title;
     QFont font;
     int tabWidth = 4;
+    // The style of a token value; unset prints everything in black.
+    std::function<memo::TTokenStyle(std::uint8_t)> style;
 };
 
 // The options an editor prints with: its print options and its print title
@@ -30,11 +38,14 @@ TPrintOptions printOptionsOf(const memo::TSyntaxMemo& memo, const QString& fallb
 
 // The document's lines, as printed (tabs expanded).
 QStringList printLines(const memo::TSyntaxMemo& memo, int tabWidth);
+// The token value of every printed character of printLines, line by line
+// (empty lines of values where the editor holds none).
+QList<QByteArray> printValues(const memo::TSyntaxMemo& memo, int tabWidth);
 
-// PRINT STYLES: the lines print in black; the highlighting styles join
-// here (a style per character run) once the parser runtime provides them.
-// Prints the lines on the device, page after page; returns the page count,
-// 0 when the device could not be opened.
-int printDocument(const QStringList& lines, QPagedPaintDevice& device, const TPrintOptions& options);
+// Prints the lines on the device, page after page, each run of characters in
+// the style of its token value when values and options.style are given;
+// returns the page count, 0 when the device could not be opened.
+int printDocument(const QStringList& lines, QPagedPaintDevice& device, const TPrintOptions& options,
+                  const QList<QByteArray>& values = {});
 
 } // namespace tessaly::app

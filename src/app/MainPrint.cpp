@@ -4,6 +4,7 @@
 
 #include "app/DocumentPrinter.h"
 #include "app/Editor.h"
+#include "memo/SyntaxMemo.h"
 #include "widgets/SyntaxMemoView.h"
 
 #include <QPrinter>
@@ -12,9 +13,14 @@ namespace tessaly::app {
 
 void TMainForm::printTo(TEditor& editor, QPrinter& printer)
 {
-    const TPrintOptions options = printOptionsOf(editor.memo(), editor.caption(), editor.code().font());
+    TPrintOptions options = printOptionsOf(editor.memo(), editor.caption(), editor.code().font());
     printer.setDocName(options.title);
-    if (printDocument(printLines(editor.memo(), options.tabWidth), printer, options) == 0) {
+    // The text prints in the highlighting's styles, all of it scanned first.
+    memo::TSyntaxMemo& m = editor.memo();
+    m.highlightAll();
+    if (const memo::THighlighter* h = m.highlighter())
+        options.style = [h](std::uint8_t v) { return h->tokenStyle(v); };
+    if (printDocument(printLines(m, options.tabWidth), printer, options, printValues(m, options.tabWidth)) == 0) {
         const QString where = printer.outputFileName().isEmpty() ? printer.printerName() : printer.outputFileName();
         dialogs_->showMessage("Unable to print to " + where.toStdString(), platform::TMsgKind::error, platform::btnOk);
     }
