@@ -13,8 +13,19 @@ using memo::TCharStream;
 TSyntaxMemoParser::TSyntaxMemoParser()
 {
     tables_.clear();
+    tablesChanged();
     states_ = tables_.defaultContext;
     selectStartTable();
+}
+
+void TSyntaxMemoParser::tablesChanged()
+{
+    const auto& groups = tables_.keywords.groups();
+    accepts_.assign(groups.size(), TStateSet());
+    for (std::size_t g = 0; g < groups.size(); ++g)
+        for (int c = 0; c < 256; ++c)
+            if (groups.at(static_cast<std::uint16_t>(g)).accepts(static_cast<std::uint8_t>(c)))
+                accepts_[g].insert(static_cast<std::uint8_t>(c));
 }
 
 TSyntaxMemoParser::~TSyntaxMemoParser() = default;
@@ -29,9 +40,11 @@ void TSyntaxMemoParser::setParser(std::string_view form)
     try {
         readParserForm(form, tables_);
     } catch (...) {
+        tablesChanged();
         resumeAt(0);
         throw;
     }
+    tablesChanged();
     resumeAt(0);
 }
 
@@ -40,20 +53,25 @@ void TSyntaxMemoParser::compile(const std::string& script, const std::filesystem
     try {
         compileScript(script, folder, tables_);
     } catch (...) {
+        tablesChanged();
         resumeAt(0);
         throw;
     }
+    tablesChanged();
     resumeAt(0);
 }
 
 void TSyntaxMemoParser::assign(const TSyntaxMemoParser& other)
 {
     assignTables(other.tables_, tables_);
+    tablesChanged();
     resumeAt(0);
 }
 
 void TSyntaxMemoParser::attach(memo::TSyntaxMemo& editor)
 {
+    if (!clients_.empty() && clients_.back() == &editor)
+        return;
     if (std::find(clients_.begin(), clients_.end(), &editor) == clients_.end())
         clients_.push_back(&editor);
 }
@@ -126,8 +144,7 @@ memo::TTokenStyle TSyntaxMemoParser::tokenStyle(std::uint8_t value) const
 
 bool TSyntaxMemoParser::inGroup(std::uint16_t group, unsigned char c) const
 {
-    const auto& groups = tables_.keywords.groups();
-    return group < groups.size() && groups.at(group).accepts(c);
+    return group < accepts_.size() && accepts_[group].contains(c);
 }
 
 // Longest keyword at the stream's position that is valid in the current
@@ -175,6 +192,9 @@ bool TSyntaxMemoParser::runHandler(bool custom, int number, TCharStream& s, std:
 // end is consumed when it is included; otherwise the stream stays.
 bool TSyntaxMemoParser::testEnd(const TSM_EndPart& end, TCharStream& s, std::uint8_t& token)
 {
+    // Most places do not start the end: look before saving the position.
+    if (!end.byHandler && (end.count == 0 || s.atEnd() || !inGroup(end.groups[0], s.current())))
+        return false;
     const std::int64_t p = s.position();
     bool matched = false;
     if (end.byHandler) {

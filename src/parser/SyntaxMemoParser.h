@@ -71,6 +71,8 @@ private:
     bool inGroup(std::uint16_t group, unsigned char c) const;
     const TSM_StartRule* startRuleFor(unsigned char c) const;
     void selectStartTable() { start_ = &tables_.startTableFor(states_); }
+    // Rebuilds what the scanner derives from the tables.
+    void tablesChanged();
 
     TSM_ParserTables tables_;
     std::vector<memo::TSyntaxMemo*> clients_;
@@ -80,6 +82,9 @@ private:
     const TSM_StartTable* start_ = nullptr;
     bool pending_ = false;
     std::int64_t lookaheadEnd_ = 0;
+    // Per character group, the 256 characters it accepts (the "any" group
+    // and negation already applied), so a test is one bit.
+    std::vector<TStateSet> accepts_;
 };
 
 } // namespace tessaly::parser
