@@ -49,7 +49,26 @@ void TSyntaxMemo::setSelLength(std::int64_t count)
 
 std::string TSyntaxMemo::selText() const
 {
-    return toCrLf(store_.text(std::min(anchor_, caret_), std::max(anchor_, caret_)));
+    // Straight from the store into the CR LF form, in one buffer.
+    std::string out;
+    const std::int64_t a = std::min(anchor_, caret_);
+    const std::int64_t b = std::max(anchor_, caret_);
+    out.reserve(static_cast<std::size_t>(b - a) + 16);
+    store_.pieces(a, b, [&out](std::string_view piece) {
+        const char* p = piece.data();
+        const char* const e = p + piece.size();
+        while (p < e) {
+            const char* cr = static_cast<const char*>(std::memchr(p, kCR, static_cast<std::size_t>(e - p)));
+            if (!cr) {
+                out.append(p, e);
+                break;
+            }
+            out.append(p, cr + 1);
+            out += kLF;
+            p = cr + 1;
+        }
+    });
+    return out;
 }
 
 void TSyntaxMemo::setSelText(std::string_view text)

@@ -57,7 +57,7 @@ void TTabStops::setTabColumns(std::string_view text)
     stops_ = parsed;
 }
 
-int TTabStops::nextStop(int column) const
+int TTabStops::nextExplicitStop(int column) const
 {
     for (int s : stops_) {
         if (s < 0)

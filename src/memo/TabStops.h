@@ -25,13 +25,20 @@ public:
     void setTabColumns(std::string_view text);
 
     // The next stop after display column c.
-    int nextStop(int column) const;
+    int nextStop(int column) const
+    {
+        if (stops_[0] < 0) // no explicit stops: every TabDefault columns
+            return default_ + column - (column % default_);
+        return nextExplicitStop(column);
+    }
     // Number of stops in (from, to].
     int stopsBetween(int from, int to) const;
 
     const std::array<int, kMaxStops>& stops() const { return stops_; }
 
 private:
+    int nextExplicitStop(int column) const;
+
     std::array<int, kMaxStops> stops_;
     int default_ = 8;
 };
