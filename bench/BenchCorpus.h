@@ -4,6 +4,7 @@
 // make-big.sh and kept in the temporary folder.
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 namespace tessaly::bench {
@@ -26,8 +27,24 @@ struct Memory {
     long resident = 0;
     long peak = 0;
 };
-Memory memoryNow();
+inline Memory memoryNow()
+{
+    Memory m;
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0)
+            m.resident = std::stol(line.substr(6)) * 1024;
+        else if (line.rfind("VmHWM:", 0) == 0)
+            m.peak = std::stol(line.substr(6)) * 1024;
+    }
+    return m;
+}
+
 // Resets the peak to the current resident size.
-void resetPeak();
+inline void resetPeak()
+{
+    std::ofstream("/proc/self/clear_refs") << "5";
+}
 
 } // namespace tessaly::bench

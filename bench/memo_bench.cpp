@@ -12,29 +12,6 @@
 #include <random>
 #include <sstream>
 
-namespace tessaly::bench {
-
-Memory memoryNow()
-{
-    Memory m;
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line)) {
-        if (line.rfind("VmRSS:", 0) == 0)
-            m.resident = std::stol(line.substr(6)) * 1024;
-        else if (line.rfind("VmHWM:", 0) == 0)
-            m.peak = std::stol(line.substr(6)) * 1024;
-    }
-    return m;
-}
-
-void resetPeak()
-{
-    std::ofstream("/proc/self/clear_refs") << "5";
-}
-
-} // namespace tessaly::bench
-
 using tessaly::memo::TSyntaxMemo;
 namespace tb = tessaly::bench;
 

@@ -53,10 +53,8 @@ std::string normalise(std::string_view text)
     return out;
 }
 
-std::string toCrLf(std::string_view stored)
+void appendCrLf(std::string& out, std::string_view stored)
 {
-    std::string out;
-    out.reserve(stored.size() + stored.size() / 16);
     const char* p = stored.data();
     const char* const e = p + stored.size();
     while (p < e) {
@@ -69,6 +67,13 @@ std::string toCrLf(std::string_view stored)
         out += kLF;
         p = cr + 1;
     }
+}
+
+std::string toCrLf(std::string_view stored)
+{
+    std::string out;
+    out.reserve(stored.size() + stored.size() / 16);
+    appendCrLf(out, stored);
     return out;
 }
 

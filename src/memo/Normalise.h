@@ -25,5 +25,7 @@ std::string normalise(std::string_view text);
 
 // The store's form written with CR LF line ends (as SelText and saving give it).
 std::string toCrLf(std::string_view stored);
+// Appends stored text to out in that form.
+void appendCrLf(std::string& out, std::string_view stored);
 
 } // namespace tessaly::memo

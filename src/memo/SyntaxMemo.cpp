@@ -54,20 +54,7 @@ std::string TSyntaxMemo::selText() const
     const std::int64_t a = std::min(anchor_, caret_);
     const std::int64_t b = std::max(anchor_, caret_);
     out.reserve(static_cast<std::size_t>(b - a) + 16);
-    store_.pieces(a, b, [&out](std::string_view piece) {
-        const char* p = piece.data();
-        const char* const e = p + piece.size();
-        while (p < e) {
-            const char* cr = static_cast<const char*>(std::memchr(p, kCR, static_cast<std::size_t>(e - p)));
-            if (!cr) {
-                out.append(p, e);
-                break;
-            }
-            out.append(p, cr + 1);
-            out += kLF;
-            p = cr + 1;
-        }
-    });
+    store_.pieces(a, b, [&out](std::string_view piece) { appendCrLf(out, piece); });
     return out;
 }
 
