@@ -34,7 +34,7 @@ void TEdStream::setPosition(std::int64_t offset)
         attach(store_.recordOf(pos_));
 }
 
-void TEdStream::advance()
+void TEdStream::advanceSlow()
 {
     if (pos_ >= size_)
         return;

@@ -32,7 +32,16 @@ public:
         const std::int64_t col = pos_ - recStart_;
         return col < static_cast<std::int64_t>(text_.size()) ? static_cast<unsigned char>(text_[static_cast<std::size_t>(col)]) : 0;
     }
-    void advance() override;
+    // Moving inside the current record is inline; crossing into the next
+    // record takes the slow path.
+    void advance() override
+    {
+        if (pos_ + 1 < recStart_ + static_cast<std::int64_t>(text_.size())) {
+            ++pos_;
+            return;
+        }
+        advanceSlow();
+    }
     void stepBack() override;
 
     // The stored block of records around offset, for scanners that read
@@ -51,6 +60,7 @@ public:
 
 private:
     void attach(std::int64_t rec);
+    void advanceSlow();
 
     const TTextStore& store_;
     std::int64_t size_;

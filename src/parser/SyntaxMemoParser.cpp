@@ -4,6 +4,8 @@
 #include "parser/ScriptCompiler.h"
 #include "parser/StandardHandlers.h"
 
+#include "memo/EdStream.h"
+
 #include <algorithm>
 
 namespace tessaly::parser {
@@ -150,7 +152,8 @@ bool TSyntaxMemoParser::inGroup(std::uint16_t group, unsigned char c) const
 // Longest keyword at the stream's position that is valid in the current
 // states and whose follow group accepts the next character. On a match the
 // stream stands after it; otherwise one character is consumed and 0 returned.
-std::uint8_t TSyntaxMemoParser::keyword(TCharStream& s) const
+template <class S>
+std::uint8_t TSyntaxMemoParser::keyword(S& s) const
 {
     const TSyntaxKeywords& kw = tables_.keywords;
     const std::int64_t p0 = s.position();
@@ -190,7 +193,8 @@ bool TSyntaxMemoParser::runHandler(bool custom, int number, TCharStream& s, std:
 
 // An end sequence (or end handler) at the current position. On a match the
 // end is consumed when it is included; otherwise the stream stays.
-bool TSyntaxMemoParser::testEnd(const TSM_EndPart& end, TCharStream& s, std::uint8_t& token)
+template <class S>
+bool TSyntaxMemoParser::testEnd(const TSM_EndPart& end, S& s, std::uint8_t& token)
 {
     // Most places do not start the end: look before saving the position.
     if (!end.byHandler && (end.count == 0 || s.atEnd() || !inGroup(end.groups[0], s.current())))
@@ -215,8 +219,9 @@ bool TSyntaxMemoParser::testEnd(const TSM_EndPart& end, TCharStream& s, std::uin
 
 // Extends a token by its body and end. Returns false when the token must be
 // given up.
-bool TSyntaxMemoParser::applyRule(const TSM_RulePart& body, const TSM_EndPart& end, bool checkEndFirst,
-                                  TCharStream& s, std::uint8_t& token)
+template <class S>
+bool TSyntaxMemoParser::applyRule(const TSM_RulePart& body, const TSM_EndPart& end, bool checkEndFirst, S& s,
+                                  std::uint8_t& token)
 {
     const bool hasEnd = end.byHandler || end.count > 0;
     bool first = true;
@@ -258,6 +263,14 @@ std::uint8_t TSyntaxMemoParser::nextToken(memo::TSyntaxMemo& editor, TCharStream
 }
 
 std::uint8_t TSyntaxMemoParser::nextToken(TCharStream& s, std::int64_t& length)
+{
+    if (auto* editorStream = dynamic_cast<memo::TEdStream*>(&s))
+        return scan(*editorStream, length);
+    return scan(s, length);
+}
+
+template <class S>
+std::uint8_t TSyntaxMemoParser::scan(S& s, std::int64_t& length)
 {
     const std::int64_t p0 = s.position();
     const unsigned char c0 = s.current();

@@ -63,10 +63,16 @@ public:
     TCustomParseEvent onCustomParse;
 
 private:
-    std::uint8_t keyword(memo::TCharStream& s) const;
-    bool applyRule(const TSM_RulePart& body, const TSM_EndPart& end, bool checkEndFirst, memo::TCharStream& s,
-                   std::uint8_t& token);
-    bool testEnd(const TSM_EndPart& end, memo::TCharStream& s, std::uint8_t& token);
+    // The scanning core, compiled for the editor's stream (whose calls the
+    // compiler can inline) and for any other character stream.
+    template <class S>
+    std::uint8_t scan(S& s, std::int64_t& length);
+    template <class S>
+    std::uint8_t keyword(S& s) const;
+    template <class S>
+    bool applyRule(const TSM_RulePart& body, const TSM_EndPart& end, bool checkEndFirst, S& s, std::uint8_t& token);
+    template <class S>
+    bool testEnd(const TSM_EndPart& end, S& s, std::uint8_t& token);
     bool runHandler(bool custom, int number, memo::TCharStream& s, std::uint8_t& token);
     bool inGroup(std::uint16_t group, unsigned char c) const;
     const TSM_StartRule* startRuleFor(unsigned char c) const;
