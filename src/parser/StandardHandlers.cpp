@@ -1,10 +1,11 @@
 #include "parser/StandardHandlers.h"
 
+#include "memo/EdStream.h"
+
 namespace tessaly::parser {
 
 namespace {
 
-using memo::TCharStream;
 
 bool isAlpha(unsigned char c)
 {
@@ -18,7 +19,8 @@ bool isLineEnd(unsigned char c)
 {
     return c == '\r' || c == '\n';
 }
-unsigned char peek(TCharStream& s, int ahead)
+template <class S>
+unsigned char peek(S& s, int ahead)
 {
     const std::int64_t p = s.position();
     for (int i = 0; i < ahead; ++i)
@@ -30,7 +32,8 @@ unsigned char peek(TCharStream& s, int ahead)
 
 // Digits, optionally "." and digits, optionally an exponent. A "." not
 // followed by a digit is left alone.
-bool scanNumber(TCharStream& s)
+template <class S>
+bool scanNumber(S& s)
 {
     if (!isDigit(s.current()))
         return false;
@@ -57,7 +60,8 @@ bool scanNumber(TCharStream& s)
 
 // A quoted string closed by `quote`, a backslash taking the next character
 // with it; stops before a line end.
-bool cString(TCharStream& s, unsigned char quote)
+template <class S>
+bool cString(S& s, unsigned char quote)
 {
     if (s.atEnd())
         return false;
@@ -75,7 +79,8 @@ bool cString(TCharStream& s, unsigned char quote)
     return true;
 }
 
-bool handler(int number, TCharStream& s)
+template <class S>
+bool handler(int number, S& s)
 {
     const std::int64_t p0 = s.position();
     switch (number) {
@@ -216,7 +221,8 @@ bool handler(int number, TCharStream& s)
 
 } // namespace
 
-bool runStandardHandler(int number, memo::TCharStream& s, std::int64_t& count)
+template <class S>
+bool runHandlerOn(int number, S& s, std::int64_t& count)
 {
     const std::int64_t p0 = s.position();
     if (!handler(number, s)) {
@@ -225,6 +231,16 @@ bool runStandardHandler(int number, memo::TCharStream& s, std::int64_t& count)
     }
     count += s.position() - p0;
     return true;
+}
+
+bool runStandardHandler(int number, memo::TCharStream& s, std::int64_t& count)
+{
+    return runHandlerOn(number, s, count);
+}
+
+bool runStandardHandler(int number, memo::TEdStream& s, std::int64_t& count)
+{
+    return runHandlerOn(number, s, count);
 }
 
 } // namespace tessaly::parser

@@ -183,7 +183,8 @@ std::uint8_t TSyntaxMemoParser::keyword(S& s) const
     return kw.entry(best).value.token;
 }
 
-bool TSyntaxMemoParser::runHandler(bool custom, int number, TCharStream& s, std::uint8_t& token)
+template <class S>
+bool TSyntaxMemoParser::runHandler(bool custom, int number, S& s, std::uint8_t& token)
 {
     std::int64_t count = 0;
     if (custom || !isStandardHandler(number))

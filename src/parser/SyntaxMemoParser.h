@@ -73,7 +73,8 @@ private:
     bool applyRule(const TSM_RulePart& body, const TSM_EndPart& end, bool checkEndFirst, S& s, std::uint8_t& token);
     template <class S>
     bool testEnd(const TSM_EndPart& end, S& s, std::uint8_t& token);
-    bool runHandler(bool custom, int number, memo::TCharStream& s, std::uint8_t& token);
+    template <class S>
+    bool runHandler(bool custom, int number, S& s, std::uint8_t& token);
     bool inGroup(std::uint16_t group, unsigned char c) const;
     const TSM_StartRule* startRuleFor(unsigned char c) const;
     void selectStartTable() { start_ = &tables_.startTableFor(states_); }
