@@ -8,6 +8,7 @@
 #include "memo/Utf8.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <ostream>
 #include <vector>
@@ -16,10 +17,16 @@ namespace tessaly::memo {
 
 namespace {
 
-TTokenStyle styleOf(const THighlighter* h, std::uint8_t value)
-{
-    return h ? h->tokenStyle(value) : TTokenStyle{};
-}
+// The styles of all token values, asked once per export.
+struct StyleTable {
+    explicit StyleTable(const THighlighter* h)
+    {
+        for (int v = 0; v < 256; ++v)
+            styles[static_cast<std::size_t>(v)] = h ? h->tokenStyle(static_cast<std::uint8_t>(v)) : TTokenStyle{};
+    }
+    const TTokenStyle& operator[](std::uint8_t v) const { return styles[v]; }
+    std::array<TTokenStyle, 256> styles;
+};
 
 TTokenStyle documentStyle(const THighlighter* h)
 {
@@ -121,7 +128,17 @@ void htmlChars(std::string_view text, std::string& out)
 {
     const auto* p = reinterpret_cast<const unsigned char*>(text.data());
     const std::size_t n = text.size();
+    auto plain = [](unsigned char c) { return c >= 32 && c < 128 && c != '"' && c != '<' && c != '>'; };
     for (std::size_t i = 0; i < n; ++i) {
+        if (plain(p[i])) {
+            // A run that needs no escaping goes out in one piece.
+            std::size_t j = i + 1;
+            while (j < n && plain(p[j]))
+                ++j;
+            out.append(text.data() + i, j - i);
+            i = j - 1;
+            continue;
+        }
         const unsigned char c = p[i];
         if (c >= 0x80) {
             if (const int len = utf8Length(text, i); len > 1) {
@@ -197,13 +214,14 @@ std::string writeRtf(const TSyntaxMemo& memo, std::int64_t start, std::int64_t e
         const auto it = std::find(table.begin(), table.end(), resolveColour(c));
         return it == table.end() ? fallback : static_cast<int>(it - table.begin());
     };
+    const StyleTable styleOf(h);
     bool bold = false, italic = false, underline = false;
     int cf = 0, cb = 1;
     forEachRun(
         memo.store(), start, end,
         [&](std::string_view text, std::uint8_t value, bool styled) {
             if (styled) {
-                const TTokenStyle s = styleOf(h, value);
+                const TTokenStyle& s = styleOf[value];
                 if (s.bold != bold)
                     out += (bold = s.bold) ? "\\b1 " : "\\b0 ";
                 if (s.italic != italic)
@@ -243,13 +261,14 @@ void writeHtml(TSyntaxMemo& memo, std::ostream& os, const std::string& dateText)
     out += "<BODY TEXT=\"#" + hexColour(def.foreground) + "\" BGCOLOR=\"#" + hexColour(def.background) + "\">\r\n";
     out += "<PRE><FONT FACE=\"" + (h ? h->fontName() : std::string("Courier New")) + "\">\r\n";
 
+    const StyleTable styleOf(h);
     bool bold = false, italic = false, underline = false;
     std::uint32_t colour = resolveColour(def.foreground);
     forEachRun(
         memo.store(), 0, memo.textLength(),
         [&](std::string_view text, std::uint8_t value, bool styled) {
             if (styled) {
-                const TTokenStyle s = styleOf(h, value);
+                const TTokenStyle& s = styleOf[value];
                 const std::uint32_t c = resolveColour(s.ownColours ? s.foreground : def.foreground);
                 if (c != colour) {
                     colour = c;
