@@ -174,9 +174,14 @@ void htmlChars(std::string_view text, std::string& out)
 std::string hexColour(std::uint32_t colour)
 {
     const std::uint32_t c = resolveColour(colour);
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "%02x%02x%02x", redOf(c), greenOf(c), blueOf(c));
-    return buf;
+    static const char digits[] = "0123456789abcdef";
+    std::string out(6, '0');
+    const int parts[3] = {redOf(c), greenOf(c), blueOf(c)};
+    for (int i = 0; i < 3; ++i) {
+        out[static_cast<std::size_t>(2 * i)] = digits[parts[i] >> 4];
+        out[static_cast<std::size_t>(2 * i + 1)] = digits[parts[i] & 15];
+    }
+    return out;
 }
 
 } // namespace

@@ -86,8 +86,17 @@ const TTextStore::Cache& TTextStore::cached(std::int64_t rec) const
         rec = 0;
     if (rec >= records_)
         rec = records_ - 1;
-    if (cache_.rec == rec && cache_.version == version_)
-        return cache_;
+    if (cache_.version == version_ && cache_.rec >= 0) {
+        if (cache_.rec == rec)
+            return cache_;
+        // The record after the cached one, in the same block: walks through
+        // the text (painting, export, highlighting) need no index search.
+        if (rec == cache_.rec + 1 && cache_.loc.index + 1 < blocks_[cache_.loc.block].recs.size()) {
+            const std::uint16_t len = blocks_[cache_.loc.block].recs[cache_.loc.index].length;
+            fillCache(rec, {cache_.loc.block, cache_.loc.index + 1}, cache_.start + len, cache_.inBlock + len);
+            return cache_;
+        }
+    }
     ensureIndex();
     std::int64_t before = 0;
     const std::size_t b = recIndex_.find(rec, before);

@@ -7,6 +7,7 @@
 #include "memo/EdStream.h"
 
 #include <algorithm>
+#include <typeinfo>
 
 namespace tessaly::parser {
 
@@ -265,8 +266,9 @@ std::uint8_t TSyntaxMemoParser::nextToken(memo::TSyntaxMemo& editor, TCharStream
 
 std::uint8_t TSyntaxMemoParser::nextToken(TCharStream& s, std::int64_t& length)
 {
-    if (auto* editorStream = dynamic_cast<memo::TEdStream*>(&s))
-        return scan(*editorStream, length);
+    // The editor's stream is final: its exact type is a cheap test.
+    if (typeid(s) == typeid(memo::TEdStream))
+        return scan(static_cast<memo::TEdStream&>(s), length);
     return scan(s, length);
 }
 
