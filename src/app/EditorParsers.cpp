@@ -2,6 +2,7 @@
 // its editor: highlighting, styles, options and tab stops.
 #include "app/Editor.h"
 
+#include "memo/KeyMap.h"
 #include "memo/SyntaxMemo.h"
 #include "parser/BuiltinDefinitions.h"
 #include "parser/SyntaxMemoParser.h"
@@ -54,6 +55,11 @@ void TEditor::applyParserSettings()
         m.setTabDefault(s.tabDefault);
     m.setIndentStep(s.indentStep);
     m.setWrapOverride(s.wrapOverride);
+    // The language's key assignments drive the editor's keys.
+    memo::TKeyMap keys;
+    for (const parser::TKeyBinding& b : s.keys.store().bindings())
+        keys.add(b.first, b.second, b.command);
+    code_->keyMap() = keys;
     for (int v = 0; v < 256; ++v) {
         const memo::TTokenStyle t = p.tokenStyle(static_cast<std::uint8_t>(v));
         widgets::TTokenStyle style;
