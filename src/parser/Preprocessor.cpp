@@ -1,6 +1,7 @@
 // The preprocessor of the symbol reader: #define, #ifdef, #ifndef, #else,
 // #endif and #include.
 #include "parser/SymbolReader.h"
+#include "parser/ScriptChars.h"
 
 #include <fstream>
 #include <sstream>
@@ -12,18 +13,10 @@ namespace {
 // Nested #include files; a file that includes itself stops here.
 constexpr std::size_t kMaxIncludeDepth = 16;
 
-bool isLetter(int c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
-bool isDigit(int c) { return c >= '0' && c <= '9'; }
-bool isBlank(int c) { return c == ' ' || c == '\t' || c == 160; }
-
-std::string format(const char* pattern, const std::string& a)
-{
-    std::string out = pattern;
-    const auto at = out.find("%s");
-    if (at != std::string::npos)
-        out.replace(at, 2, a);
-    return out;
-}
+using script::format;
+using script::isBlank;
+using script::isDigit;
+using script::isLetter;
 
 } // namespace
 

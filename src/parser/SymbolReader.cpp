@@ -1,4 +1,5 @@
 #include "parser/SymbolReader.h"
+#include "parser/ScriptChars.h"
 
 #include "parser/Escapes.h"
 
@@ -15,18 +16,10 @@ constexpr std::size_t kMaxExpansions = 100000;
 // exponentially, and this keeps such a script from running for minutes.
 constexpr std::size_t kMaxExpandedChars = std::size_t{4} << 20;
 
-bool isLetter(int c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; }
-bool isDigit(int c) { return c >= '0' && c <= '9'; }
-bool isBlank(int c) { return c == ' ' || c == '\t' || c == 160; }
-
-std::string format(const char* pattern, const std::string& a)
-{
-    std::string out = pattern;
-    const auto at = out.find("%s");
-    if (at != std::string::npos)
-        out.replace(at, 2, a);
-    return out;
-}
+using script::format;
+using script::isBlank;
+using script::isDigit;
+using script::isLetter;
 
 } // namespace
 
