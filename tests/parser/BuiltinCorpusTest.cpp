@@ -3,6 +3,7 @@
 // must come out as a full re-highlight of the same text does.
 #include "BuiltinTestSupport.h"
 
+#include <unistd.h>
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -74,7 +75,8 @@ const std::string& aspSlice()
 {
     static const std::string slice = [] {
         const fs::path script = kCorpus / "make-big.sh";
-        const fs::path out = fs::temp_directory_path() / "tessaly-builtin-big2.html";
+        // Per process: CTest runs the tests that use it side by side.
+        const fs::path out = fs::temp_directory_path() / ("tessaly-builtin-big2-" + std::to_string(::getpid()) + ".html");
         if (!fs::exists(script))
             return std::string();
         const std::string command = "bash '" + script.string() + "' 2 '" + out.string() + "' >/dev/null";

@@ -3,6 +3,7 @@
 
 #include "CompressorTestData.h"
 
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -94,7 +95,7 @@ public:
     TempDir()
     {
         path_ = std::filesystem::temp_directory_path() /
-            ("tessaly-compressor-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+            ("tessaly-compressor-" + std::to_string(::getpid()) +
                 "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::remove_all(path_);
         std::filesystem::create_directories(path_);

@@ -4,6 +4,7 @@
 #include "parser/ScriptCompiler.h"
 #include "parser/SymbolReader.h"
 
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -60,8 +61,10 @@ inline std::vector<TSymbol> symbolsOf(const std::string& text, const std::filesy
 // A fresh empty folder under the system's temporary folder.
 inline std::filesystem::path freshFolder(const std::string& name)
 {
+    // Per process and test: CTest runs the tests side by side.
     const auto dir = std::filesystem::temp_directory_path() /
-                     ("tessaly-" + name + "-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()));
+                     ("tessaly-" + name + "-" + std::to_string(::getpid()) + "-"
+                      + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(dir);
     std::filesystem::create_directories(dir);
     return dir;

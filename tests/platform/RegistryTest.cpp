@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
+#include <unistd.h>
 #include <fstream>
 
 using tessaly::platform::Registry;
@@ -12,7 +14,10 @@ namespace {
 
 std::filesystem::path freshFolder()
 {
-    const auto dir = std::filesystem::temp_directory_path() / "tessaly-registry-test";
+    // One folder per process and test: CTest runs tests side by side.
+    const auto dir = std::filesystem::temp_directory_path()
+        / ("tessaly-registry-" + std::to_string(::getpid()) + "-"
+           + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     std::filesystem::remove_all(dir);
     return dir;
 }
