@@ -55,6 +55,30 @@ void BM_LoadAndHighlightHtml(benchmark::State& state)
 }
 BENCHMARK(BM_LoadAndHighlightHtml)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// The full highlight alone: switching the parser off drops the loaded
+// document's values, switching it on scans every record again.
+void BM_FullHighlightHtml(benchmark::State& state)
+{
+    const auto file = tb::bigCorpus(20);
+    if (file.empty()) {
+        state.SkipWithError("corpus missing");
+        return;
+    }
+    TSyntaxMemoParser parser;
+    parser.setParser(tessaly::parser::builtinParserForm(BuiltinLanguage::HTML));
+    TSyntaxMemo memo;
+    memo.loadFromFile(file);
+    memo.setParser(1, &parser);
+    for (auto _ : state) {
+        state.PauseTiming();
+        memo.setActiveParser(0);
+        state.ResumeTiming();
+        memo.setActiveParser(1);
+    }
+    state.SetBytesProcessed(memo.textLength() * state.iterations());
+}
+BENCHMARK(BM_FullHighlightHtml)->Unit(benchmark::kMillisecond)->Iterations(5);
+
 void BM_TypeCharWithRehighlight(benchmark::State& state)
 {
     const auto file = tb::bigCorpus(20);

@@ -19,19 +19,25 @@ TEdStream::TEdStream(const TTextStore& store, std::int64_t offset)
     setPosition(offset);
 }
 
-void TEdStream::attach(std::int64_t rec)
+void TEdStream::attach(std::int64_t offset)
 {
-    rec_ = rec;
-    recStart_ = store_.recordStart(rec);
-    text_ = store_.recordText(rec);
+    const auto [start, text] = store_.blockAt(offset);
+    start_ = start;
+    text_ = text;
 }
 
 void TEdStream::setPosition(std::int64_t offset)
 {
     pos_ = std::clamp<std::int64_t>(offset, 0, size_);
-    // Scanners mostly move within the record they are in: no look-up then.
-    if (!text_.data() || pos_ < recStart_ || pos_ >= recStart_ + static_cast<std::int64_t>(text_.size()))
-        attach(store_.recordOf(pos_));
+    // Scanners mostly move within the block they are in: no look-up then.
+    if (pos_ < start_ || pos_ >= start_ + static_cast<std::int64_t>(text_.size())) {
+        if (pos_ < size_) {
+            attach(pos_);
+        } else {
+            start_ = size_;
+            text_ = {};
+        }
+    }
 }
 
 void TEdStream::advanceSlow()
@@ -39,10 +45,13 @@ void TEdStream::advanceSlow()
     if (pos_ >= size_)
         return;
     ++pos_;
-    if (pos_ - recStart_ >= static_cast<std::int64_t>(text_.size()) && rec_ + 1 < store_.recordCount()) {
-        recStart_ += static_cast<std::int64_t>(text_.size());
-        ++rec_;
-        text_ = store_.recordText(rec_);
+    if (pos_ - start_ >= static_cast<std::int64_t>(text_.size())) {
+        if (pos_ < size_) {
+            attach(pos_);
+        } else {
+            start_ = size_;
+            text_ = {};
+        }
     }
 }
 
@@ -51,29 +60,21 @@ void TEdStream::stepBack()
     if (pos_ <= 0)
         return;
     --pos_;
-    while (pos_ < recStart_ && rec_ > 0) {
-        --rec_;
-        text_ = store_.recordText(rec_);
-        recStart_ -= static_cast<std::int64_t>(text_.size());
-    }
+    if (pos_ < start_)
+        attach(pos_);
 }
 
 std::size_t TEdStream::read(char* buf, std::size_t count)
 {
     std::size_t done = 0;
     while (done < count && pos_ < size_) {
-        const std::size_t col = static_cast<std::size_t>(pos_ - recStart_);
+        const std::size_t col = static_cast<std::size_t>(pos_ - start_);
         const std::size_t n = std::min(count - done, text_.size() - col);
         std::copy_n(text_.data() + col, n, buf + done);
         done += n;
-        pos_ += static_cast<std::int64_t>(n);
-        if (pos_ - recStart_ >= static_cast<std::int64_t>(text_.size()) && rec_ + 1 < store_.recordCount()) {
-            recStart_ += static_cast<std::int64_t>(text_.size());
-            ++rec_;
-            text_ = store_.recordText(rec_);
-        }
         if (n == 0)
             break;
+        setPosition(pos_ + static_cast<std::int64_t>(n));
     }
     return done;
 }

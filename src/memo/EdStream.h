@@ -15,8 +15,9 @@ class TTextStore;
 // A read-only character stream over an editor's line store, for scanners
 // (it also hands out the store's blocks of records, so searches run over
 // plain memory).
-// It walks records one at a time, so sequential reads cost O(1) each. The
-// stream is valid while the text does not change.
+// It walks the store's blocks (a few kilobytes of contiguous text each), so
+// sequential reads cost O(1) and stay inline. The stream is valid while the
+// text does not change.
 class TEdStream final : public TCharStream, public TCharBlocks {
 public:
     enum class Origin { fromStart, fromCurrent, fromEnd };
@@ -26,17 +27,19 @@ public:
 
     std::int64_t size() const override { return size_; }
     std::int64_t position() const override { return pos_; }
+    // Hides the base version, which goes through two virtual calls.
+    bool atEnd() const { return pos_ >= size_; }
     void setPosition(std::int64_t offset) override;
     unsigned char current() const override
     {
-        const std::int64_t col = pos_ - recStart_;
+        const std::int64_t col = pos_ - start_;
         return col < static_cast<std::int64_t>(text_.size()) ? static_cast<unsigned char>(text_[static_cast<std::size_t>(col)]) : 0;
     }
-    // Moving inside the current record is inline; crossing into the next
-    // record takes the slow path.
+    // Moving inside the current block is inline; crossing into the next
+    // block takes the slow path.
     void advance() override
     {
-        if (pos_ + 1 < recStart_ + static_cast<std::int64_t>(text_.size())) {
+        if (pos_ + 1 < start_ + static_cast<std::int64_t>(text_.size())) {
             ++pos_;
             return;
         }
@@ -44,30 +47,45 @@ public:
     }
     void stepBack() override;
 
+    // Moves on while accept(current character) holds, or to the end of the
+    // text. The loop runs over the block's memory.
+    template <class F>
+    void advanceWhile(F accept)
+    {
+        while (pos_ < size_) {
+            const char* const first = text_.data();
+            const char* const end = first + text_.size();
+            const char* p = first + (pos_ - start_);
+            while (p < end && accept(static_cast<unsigned char>(*p)))
+                ++p;
+            pos_ = start_ + (p - first);
+            if (p < end)
+                return;
+            // The whole rest of the block was accepted: go on in the next.
+            --pos_;
+            advanceSlow();
+        }
+    }
+
     // The stored block of records around offset, for scanners that read
     // plain memory.
     TCharBlock blockAt(std::int64_t offset) const override;
 
-    // Record of the current position and the column in it.
-    std::int64_t record() const { return rec_; }
-    int column() const { return static_cast<int>(pos_ - recStart_); }
-
-    // Copies up to count characters across records; returns how many.
+    // Copies up to count characters across blocks; returns how many.
     std::size_t read(char* buf, std::size_t count);
     std::int64_t seek(std::int64_t offset, Origin origin);
     // The stream is read-only: always throws EStreamError.
     void write(const char* buf, std::size_t count);
 
 private:
-    void attach(std::int64_t rec);
+    void attach(std::int64_t offset);
     void advanceSlow();
 
     const TTextStore& store_;
     std::int64_t size_;
     std::int64_t pos_ = 0;
-    std::int64_t rec_ = 0;
-    std::int64_t recStart_ = 0;
-    std::string_view text_;
+    std::int64_t start_ = 0; // offset of the block's first character
+    std::string_view text_;  // the block holding pos_ (empty at the end)
 };
 
 } // namespace tessaly::memo

@@ -119,6 +119,9 @@ void TSyntaxMemo::rehighlight()
         values.resize(static_cast<std::size_t>(startCol), '\0');
     const std::int64_t total = store_.length();
     std::int64_t pos = recStart + startCol;
+    // The end of the record being filled: until the scan passes it there is
+    // nothing to store.
+    std::int64_t recEnd = recStart + store_.meta(rec).length;
 
     // Completes every record that the scanned values cover; returns false
     // when the scan may stop.
@@ -151,6 +154,7 @@ void TSyntaxMemo::rehighlight()
             ++rec;
             if (done || last)
                 return false;
+            recEnd = recStart + store_.meta(rec).length;
         }
         return false;
     };
@@ -176,7 +180,7 @@ void TSyntaxMemo::rehighlight()
         pos = tokenStart + length;
         if (stream.position() != pos)
             stream.setPosition(pos);
-        if (!flush())
+        if (pos >= recEnd && !flush())
             return;
     }
     flush();

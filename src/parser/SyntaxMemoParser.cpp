@@ -29,6 +29,10 @@ void TSyntaxMemoParser::tablesChanged()
         for (int c = 0; c < 256; ++c)
             if (groups.at(static_cast<std::uint16_t>(g)).accepts(static_cast<std::uint8_t>(c)))
                 accepts_[g].insert(static_cast<std::uint8_t>(c));
+    for (std::size_t t = 0; t < changesStates_.size(); ++t) {
+        const auto& eff = tables_.effects[t];
+        changesStates_[t] = eff && (eff->stack != 0 || (!eff->keep && (!eff->enter.empty() || !eff->leave.empty())));
+    }
 }
 
 TSyntaxMemoParser::~TSyntaxMemoParser() = default;
@@ -150,6 +154,29 @@ bool TSyntaxMemoParser::inGroup(std::uint16_t group, unsigned char c) const
     return group < accepts_.size() && accepts_[group].contains(c);
 }
 
+const TStateSet& TSyntaxMemoParser::acceptsOf(std::uint16_t group) const
+{
+    static const TStateSet none;
+    return group < accepts_.size() ? accepts_[group] : none;
+}
+
+namespace {
+
+// Moves the stream on while accept(current character) holds: over plain
+// memory when the stream offers it, otherwise one call per character.
+template <class S, class F>
+void advanceWhile(S& s, F accept)
+{
+    if constexpr (requires { s.advanceWhile(accept); }) {
+        s.advanceWhile(accept);
+    } else {
+        while (!s.atEnd() && accept(s.current()))
+            s.advance();
+    }
+}
+
+} // namespace
+
 // Longest keyword at the stream's position that is valid in the current
 // states and whose follow group accepts the next character. On a match the
 // stream stands after it; otherwise one character is consumed and 0 returned.
@@ -226,6 +253,27 @@ bool TSyntaxMemoParser::applyRule(const TSM_RulePart& body, const TSM_EndPart& e
                                   std::uint8_t& token)
 {
     const bool hasEnd = end.byHandler || end.count > 0;
+    if (!body.byHandler && !end.byHandler && end.count > 0) {
+        // A body of one group and an end of groups: between the places where
+        // the end's first group matches, the body runs in one tight loop.
+        const TStateSet& inBody = acceptsOf(body.group);
+        const TStateSet& endStart = acceptsOf(end.groups[0]);
+        if (!checkEndFirst) {
+            if (s.atEnd())
+                return true;
+            if (!inBody.contains(s.current()))
+                return false;
+            s.advance();
+        }
+        for (;;) {
+            advanceWhile(s, [&](unsigned char c) { return !endStart.contains(c) && inBody.contains(c); });
+            if (s.atEnd() || testEnd(end, s, token))
+                return true;
+            if (!inBody.contains(s.current()))
+                return false;
+            s.advance();
+        }
+    }
     bool first = true;
     while (!s.atEnd()) {
         if (hasEnd && (!first || checkEndFirst) && testEnd(end, s, token))
@@ -318,7 +366,7 @@ std::uint8_t TSyntaxMemoParser::scan(S& s, std::int64_t& length)
 
     // 6. Effect on the current state set.
     const auto& eff = tables_.effects[t];
-    if (t != 0 && eff) {
+    if (t != 0 && changesStates_[t]) {
         if ((eff->stack & kPopBefore) && !stack_.empty()) {
             states_ = stack_.back();
             stack_.pop_back();

@@ -3,6 +3,7 @@
 #include "memo/Highlighter.h"
 #include "parser/ParserTables.h"
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -76,6 +77,8 @@ private:
     template <class S>
     bool runHandler(bool custom, int number, S& s, std::uint8_t& token);
     bool inGroup(std::uint16_t group, unsigned char c) const;
+    // The characters a group accepts (none for an unknown group).
+    const TStateSet& acceptsOf(std::uint16_t group) const;
     const TSM_StartRule* startRuleFor(unsigned char c) const;
     void selectStartTable() { start_ = &tables_.startTableFor(states_); }
     // Rebuilds what the scanner derives from the tables.
@@ -92,6 +95,8 @@ private:
     // Per character group, the 256 characters it accepts (the "any" group
     // and negation already applied), so a test is one bit.
     std::vector<TStateSet> accepts_;
+    // Per token value: its effect can change the current state set.
+    std::array<bool, 256> changesStates_{};
 };
 
 } // namespace tessaly::parser
