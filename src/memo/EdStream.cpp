@@ -26,10 +26,9 @@ void TEdStream::attach(std::int64_t offset)
     text_ = text;
 }
 
-void TEdStream::setPosition(std::int64_t offset)
+void TEdStream::setPositionSlow(std::int64_t offset)
 {
     pos_ = std::clamp<std::int64_t>(offset, 0, size_);
-    // Scanners mostly move within the block they are in: no look-up then.
     if (pos_ < start_ || pos_ >= start_ + static_cast<std::int64_t>(text_.size())) {
         if (pos_ < size_) {
             attach(pos_);

@@ -29,7 +29,15 @@ public:
     std::int64_t position() const override { return pos_; }
     // Hides the base version, which goes through two virtual calls.
     bool atEnd() const { return pos_ >= size_; }
-    void setPosition(std::int64_t offset) override;
+    // Moves within the current block inline; elsewhere looks the block up.
+    void setPosition(std::int64_t offset) override
+    {
+        if (offset >= start_ && offset < start_ + static_cast<std::int64_t>(text_.size())) {
+            pos_ = offset;
+            return;
+        }
+        setPositionSlow(offset);
+    }
     unsigned char current() const override
     {
         const std::int64_t col = pos_ - start_;
@@ -79,6 +87,7 @@ public:
 
 private:
     void attach(std::int64_t offset);
+    void setPositionSlow(std::int64_t offset);
     void advanceSlow();
 
     const TTextStore& store_;

@@ -27,6 +27,12 @@ public:
     // Consumes one token from the stream and returns its value; length is
     // set to the number of characters consumed.
     virtual std::uint8_t nextToken(TSyntaxMemo& editor, TCharStream& stream, std::int64_t& length) = 0;
+    // Scans tokens from the stream's position until the scan has passed
+    // until (or the text ends), appending each token's value once per
+    // character to values; returns the position reached. The default calls
+    // nextToken for every token; a parser may run the loop without the
+    // per-token calls.
+    virtual std::int64_t scanTo(TSyntaxMemo& editor, TCharStream& stream, std::int64_t until, std::string& values);
     // After a call: the token just returned must be scanned again from its
     // start (the parser looks ahead).
     virtual bool lookaheadPending() const { return false; }

@@ -160,27 +160,8 @@ void TSyntaxMemo::rehighlight()
     };
 
     while (pos < total) {
-        const std::int64_t tokenStart = stream.position();
-        const bool wasPending = h->lookaheadPending();
-        std::int64_t length = 0;
-        std::uint8_t value = h->nextToken(*this, stream, length);
-        if (length <= 0) {
-            // A parser that consumed nothing still moves the scan on.
-            stream.setPosition(tokenStart + 1);
-            length = 1;
-            value = 0;
-        }
-        if (!wasPending && h->lookaheadPending()) {
-            // The parser looks ahead: scan the token's text again in the
-            // states it entered; it restores its states at the token's end.
-            stream.setPosition(tokenStart);
-            continue;
-        }
-        values.append(static_cast<std::size_t>(length), static_cast<char>(value));
-        pos = tokenStart + length;
-        if (stream.position() != pos)
-            stream.setPosition(pos);
-        if (pos >= recEnd && !flush())
+        pos = h->scanTo(*this, stream, recEnd, values);
+        if (!flush())
             return;
     }
     flush();

@@ -8,7 +8,8 @@ namespace tessaly::parser {
 
 // A set of the numbers 0..255 in 256 bits: bit n of byte n / 8, least
 // significant bit first. Used for parser states, token values (the anchor set)
-// and character codes. Copied by value; every test is one byte read.
+// and character codes. Copied by value; a membership test is one byte read,
+// set operations work on 64-bit words.
 struct TStateSet {
     std::array<std::uint8_t, 32> bits{};
 
@@ -51,15 +52,25 @@ struct TStateSet {
     }
     TStateSet& operator|=(const TStateSet& o)
     {
-        for (std::size_t i = 0; i < bits.size(); ++i)
-            bits[i] = static_cast<std::uint8_t>(bits[i] | o.bits[i]);
+        for (std::size_t i = 0; i < bits.size(); i += 8) {
+            std::uint64_t a, b;
+            std::memcpy(&a, bits.data() + i, 8);
+            std::memcpy(&b, o.bits.data() + i, 8);
+            a |= b;
+            std::memcpy(bits.data() + i, &a, 8);
+        }
         return *this;
     }
     // Removes every member of o.
     TStateSet& operator-=(const TStateSet& o)
     {
-        for (std::size_t i = 0; i < bits.size(); ++i)
-            bits[i] = static_cast<std::uint8_t>(bits[i] & ~o.bits[i]);
+        for (std::size_t i = 0; i < bits.size(); i += 8) {
+            std::uint64_t a, b;
+            std::memcpy(&a, bits.data() + i, 8);
+            std::memcpy(&b, o.bits.data() + i, 8);
+            a &= ~b;
+            std::memcpy(bits.data() + i, &a, 8);
+        }
         return *this;
     }
     // Lowest member, or -1 for the empty set.

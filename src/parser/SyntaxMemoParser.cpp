@@ -5,8 +5,10 @@
 #include "parser/StandardHandlers.h"
 
 #include "memo/EdStream.h"
+#include "memo/HighlightRun.h"
 
 #include <algorithm>
+#include <cstring>
 #include <typeinfo>
 
 namespace tessaly::parser {
@@ -18,7 +20,7 @@ TSyntaxMemoParser::TSyntaxMemoParser()
     tables_.clear();
     tablesChanged();
     states_ = tables_.defaultContext;
-    selectStartTable();
+    statesChanged();
 }
 
 void TSyntaxMemoParser::tablesChanged()
@@ -33,6 +35,30 @@ void TSyntaxMemoParser::tablesChanged()
         const auto& eff = tables_.effects[t];
         changesStates_[t] = eff && (eff->stack != 0 || (!eff->keep && (!eff->enter.empty() || !eff->leave.empty())));
     }
+    filter_.clear();
+    keywordIndex_.build(tables_.keywords, filter_);
+    for (std::size_t t = 0; t < allowedId_.size(); ++t)
+        allowedId_[t] = filter_.intern(tables_.effects[t] ? tables_.effects[t]->allowed : TStateSet());
+    ruleIds_.clear();
+    auto number = [this](const TSM_StartTable& table) {
+        auto& ids = ruleIds_[&table];
+        for (const TSM_StartRule& r : table.rules)
+            ids.push_back(filter_.intern(r.states));
+        for (const TSM_FurtherRule& f : table.further)
+            ids.push_back(filter_.intern(f.rule.states));
+    };
+    number(tables_.defaultStart);
+    for (const auto& table : tables_.stateStart)
+        if (table)
+            number(*table);
+    statesChanged();
+}
+
+void TSyntaxMemoParser::statesChanged()
+{
+    start_ = &tables_.startTableFor(states_);
+    const auto it = ruleIds_.find(start_);
+    startIds_ = it == ruleIds_.end() ? nullptr : &it->second;
 }
 
 TSyntaxMemoParser::~TSyntaxMemoParser() = default;
@@ -96,25 +122,26 @@ void TSyntaxMemoParser::resumeAt(std::uint8_t tokenBefore)
     pending_ = false;
     lookaheadEnd_ = 0;
     stack_.clear();
-    selectStartTable();
+    statesChanged();
 }
 
 std::uint32_t TSyntaxMemoParser::stateSignature() const
 {
-    // FNV-1a over the current states, the stack and the lookahead.
-    std::uint32_t h = 2166136261u;
-    auto mix = [&h](std::uint8_t b) {
-        h ^= b;
-        h *= 16777619u;
+    // A multiplicative hash over the current states, the stack and the
+    // lookahead, eight bytes at a time: it is taken at every record end.
+    std::uint64_t h = 0x9E3779B97F4A7C15ull ^ (stack_.size() << 1) ^ (pending_ ? 1u : 0u);
+    auto mix = [&h](const TStateSet& set) {
+        for (std::size_t i = 0; i < set.bits.size(); i += 8) {
+            std::uint64_t w;
+            std::memcpy(&w, set.bits.data() + i, 8);
+            h = (h ^ w) * 0xFF51AFD7ED558CCDull;
+            h ^= h >> 32;
+        }
     };
-    for (std::uint8_t b : states_.bits)
-        mix(b);
+    mix(states_);
     for (const TStateSet& s : stack_)
-        for (std::uint8_t b : s.bits)
-            mix(b);
-    mix(static_cast<std::uint8_t>(stack_.size()));
-    mix(pending_ ? 1 : 0);
-    return h;
+        mix(s);
+    return static_cast<std::uint32_t>(h ^ (h >> 29));
 }
 
 namespace {
@@ -179,20 +206,20 @@ void advanceWhile(S& s, F accept)
 
 // Longest keyword at the stream's position that is valid in the current
 // states and whose follow group accepts the next character. On a match the
-// stream stands after it; otherwise one character is consumed and 0 returned.
+// stream stands after it; otherwise it stays and 0 is returned.
 template <class S>
 std::uint8_t TSyntaxMemoParser::keyword(S& s) const
 {
-    const TSyntaxKeywords& kw = tables_.keywords;
+    const TKeywordIndex& kw = keywordIndex_;
     const std::int64_t p0 = s.position();
-    std::int32_t node = kw.rootOf(s.current());
-    std::int32_t best = TSyntaxKeywords::kNone;
+    std::int32_t node = kw.root(s.current());
+    std::int32_t best = TKeywordIndex::kNone;
     std::int64_t bestEnd = p0;
-    while (node != TSyntaxKeywords::kNone && kw.node(node).states.intersects(states_) && !s.atEnd()) {
+    while (node != TKeywordIndex::kNone && meets(kw.node(node).states) && !s.atEnd()) {
         s.advance();
-        for (std::int32_t e = kw.node(node).firstEntry; e != TSyntaxKeywords::kNone; e = kw.entry(e).nextEntry) {
-            const TKeywordEntry& entry = kw.entry(e).value;
-            if (entry.states.intersects(states_)
+        for (std::int32_t e = kw.node(node).firstEntry; e != TKeywordIndex::kNone; e = kw.entry(e).next) {
+            const TKeywordIndex::Entry& entry = kw.entry(e);
+            if (meets(entry.states)
                 && (entry.follow == TSM_CharGroupManager::kAny || s.atEnd() || inGroup(entry.follow, s.current()))) {
                 best = e;
                 bestEnd = s.position();
@@ -201,14 +228,15 @@ std::uint8_t TSyntaxMemoParser::keyword(S& s) const
         }
         if (s.atEnd())
             break;
-        node = kw.childOf(node, kw.fold(s.current()));
+        node = kw.child(node, kw.fold(s.current()));
     }
-    if (best == TSyntaxKeywords::kNone) {
-        s.setPosition(p0 + 1);
+    if (best == TKeywordIndex::kNone) {
+        if (s.position() != p0)
+            s.setPosition(p0);
         return 0;
     }
     s.setPosition(bestEnd);
-    return kw.entry(best).value.token;
+    return kw.entry(best).token;
 }
 
 template <class S>
@@ -298,11 +326,15 @@ bool TSyntaxMemoParser::applyRule(const TSM_RulePart& body, const TSM_EndPart& e
 
 const TSM_StartRule* TSyntaxMemoParser::startRuleFor(unsigned char c) const
 {
-    if (const TSM_StartRule* r = start_->ruleFor(c); r && r->states.intersects(states_))
-        return r;
-    for (const TSM_FurtherRule& f : start_->further)
-        if (c >= f.low && c <= f.high && f.rule.states.intersects(states_))
+    const std::vector<TStateFilter::Id>& ids = *startIds_;
+    if (const std::int16_t i = start_->index[c]; i >= 0 && meets(ids[static_cast<std::size_t>(i)]))
+        return &start_->rules[static_cast<std::size_t>(i)];
+    const std::size_t further = start_->rules.size();
+    for (std::size_t k = 0; k < start_->further.size(); ++k) {
+        const TSM_FurtherRule& f = start_->further[k];
+        if (c >= f.low && c <= f.high && meets(ids[further + k]))
             return &f.rule;
+    }
     return nullptr;
 }
 
@@ -310,6 +342,20 @@ std::uint8_t TSyntaxMemoParser::nextToken(memo::TSyntaxMemo& editor, TCharStream
 {
     attach(editor);
     return nextToken(stream, length);
+}
+
+std::int64_t TSyntaxMemoParser::scanTo(memo::TSyntaxMemo& editor, TCharStream& stream, std::int64_t until,
+                                      std::string& values)
+{
+    attach(editor);
+    auto run = [&](auto& s) {
+        return memo::scanTokensTo(
+            s, until, values, [this](auto& st, std::int64_t& length) { return scan(st, length); },
+            [this] { return pending_; });
+    };
+    if (typeid(stream) == typeid(memo::TEdStream))
+        return run(static_cast<memo::TEdStream&>(stream));
+    return run(stream);
 }
 
 std::uint8_t TSyntaxMemoParser::nextToken(TCharStream& s, std::int64_t& length)
@@ -342,14 +388,13 @@ std::uint8_t TSyntaxMemoParser::scan(S& s, std::int64_t& length)
         if (const TSM_StartRule* rule = startRuleFor(c0)) {
             std::uint8_t token = rule->token;
             if (rule->head.byHandler) {
-                s.setPosition(p0);
                 t = runHandler(rule->head.custom, rule->head.handler, s, token) ? token : giveUp();
             } else {
-                s.setPosition(p0 + 1);
+                s.advance();
                 t = applyRule(rule->body, rule->end, rule->body.flag, s, token) ? token : giveUp();
             }
         } else {
-            s.setPosition(p0 + 1);
+            s.advance();
         }
     }
 
@@ -359,7 +404,7 @@ std::uint8_t TSyntaxMemoParser::scan(S& s, std::int64_t& length)
 
     // 5. Validation.
     const auto& effect = tables_.effects[t];
-    if (s.position() <= p0 || (t != 0 && effect && !states_.intersects(effect->allowed))) {
+    if (s.position() <= p0 || (t != 0 && effect && !meets(allowedId_[t]))) {
         t = 0;
         s.setPosition(p0 + 1);
     }
@@ -383,7 +428,7 @@ std::uint8_t TSyntaxMemoParser::scan(S& s, std::int64_t& length)
         } else if (eff->stack & kPushAfter) {
             stack_.push_back(states_);
         }
-        selectStartTable();
+        statesChanged();
     }
 
     // 7. Lookahead.
@@ -392,7 +437,7 @@ std::uint8_t TSyntaxMemoParser::scan(S& s, std::int64_t& length)
     if (pending_) {
         if (pos >= lookaheadEnd_ || s.atEnd()) {
             states_ = saved_;
-            selectStartTable();
+            statesChanged();
             pending_ = false;
         }
     } else if (hasLookahead) {

@@ -1,12 +1,15 @@
 #pragma once
 
 #include "memo/Highlighter.h"
+#include "parser/KeywordIndex.h"
 #include "parser/ParserTables.h"
+#include "parser/StateFilter.h"
 
 #include <array>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +31,9 @@ class TSyntaxMemoParser : public memo::THighlighter {
 public:
     TSyntaxMemoParser();
     ~TSyntaxMemoParser() override;
+    // The scanner keeps pointers into its own tables: copy with assign().
+    TSyntaxMemoParser(const TSyntaxMemoParser&) = delete;
+    TSyntaxMemoParser& operator=(const TSyntaxMemoParser&) = delete;
 
     // The compiled tables (settings included).
     TSM_ParserTables& tables() { return tables_; }
@@ -46,6 +52,8 @@ public:
     void detach(memo::TSyntaxMemo& editor) override;
     void resumeAt(std::uint8_t tokenBefore) override;
     std::uint8_t nextToken(memo::TSyntaxMemo& editor, memo::TCharStream& stream, std::int64_t& length) override;
+    std::int64_t scanTo(memo::TSyntaxMemo& editor, memo::TCharStream& stream, std::int64_t until,
+                        std::string& values) override;
     bool lookaheadPending() const override { return pending_; }
     bool isAnchor(std::uint8_t token) const override { return tables_.anchor.contains(token); }
     std::uint32_t stateSignature() const override;
@@ -80,7 +88,9 @@ private:
     // The characters a group accepts (none for an unknown group).
     const TStateSet& acceptsOf(std::uint16_t group) const;
     const TSM_StartRule* startRuleFor(unsigned char c) const;
-    void selectStartTable() { start_ = &tables_.startTableFor(states_); }
+    // The current states changed: picks their start table.
+    void statesChanged();
+    bool meets(TStateFilter::Id id) const { return filter_.meets(id, states_); }
     // Rebuilds what the scanner derives from the tables.
     void tablesChanged();
 
@@ -97,6 +107,15 @@ private:
     std::vector<TStateSet> accepts_;
     // Per token value: its effect can change the current state set.
     std::array<bool, 256> changesStates_{};
+    // What the scanner tests state sets with, and the keyword trie in its
+    // scanning form.
+    TStateFilter filter_;
+    TKeywordIndex keywordIndex_;
+    // The filter's numbers of each effect's allowed set, and of the rules of
+    // every start table (its first-character rules, then its further rules).
+    std::array<TStateFilter::Id, 256> allowedId_{};
+    std::map<const TSM_StartTable*, std::vector<TStateFilter::Id>> ruleIds_;
+    const std::vector<TStateFilter::Id>* startIds_ = nullptr;
 };
 
 } // namespace tessaly::parser

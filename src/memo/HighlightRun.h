@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tessaly::memo {
+
+// The scanning loop of a re-highlight, shared by every parser: tokens are
+// taken from the stream's position until the scan has passed `until` or the
+// text ends, and each token's value is appended to values once per
+// character. next(stream, length) consumes one token and returns its value;
+// pending() says whether the parser looks ahead, in which case the token
+// that started the lookahead is scanned again from its start (the parser
+// restores its states at the token's end). Returns the position reached.
+template <class S, class Next, class Pending>
+std::int64_t scanTokensTo(S& stream, std::int64_t until, std::string& values, Next&& next, Pending&& pending)
+{
+    std::int64_t pos = stream.position();
+    const std::int64_t total = stream.size();
+    while (pos < until && pos < total) {
+        const std::int64_t tokenStart = pos;
+        const bool wasPending = pending();
+        std::int64_t length = 0;
+        std::uint8_t value = next(stream, length);
+        if (length <= 0) {
+            // A parser that consumed nothing still moves the scan on.
+            stream.setPosition(tokenStart + 1);
+            length = 1;
+            value = 0;
+        }
+        if (!wasPending && pending()) {
+            stream.setPosition(tokenStart);
+            continue;
+        }
+        values.append(static_cast<std::size_t>(length), static_cast<char>(value));
+        pos = tokenStart + length;
+        if (stream.position() != pos)
+            stream.setPosition(pos);
+    }
+    return pos;
+}
+
+} // namespace tessaly::memo
