@@ -172,12 +172,12 @@ std::string_view TTextStore::recordTokens(std::int64_t rec) const
 
 void TTextStore::setRecordTokens(std::int64_t rec, std::string_view values)
 {
-    const Loc l = locate(rec);
-    Block& b = blocks_[l.block];
-    TRecordMeta& m = b.recs[l.index];
+    const Cache& c = cached(rec);
+    Block& b = blocks_[c.loc.block];
+    TRecordMeta& m = b.recs[c.loc.index];
     if (b.tokens.size() != b.text.size())
         b.tokens.assign(b.text.size(), '\0');
-    const std::size_t off = offsetInBlock(b, l.index);
+    const std::size_t off = c.inBlock;
     const std::size_t n = std::min<std::size_t>(values.size(), m.length);
     std::memcpy(b.tokens.data() + off, values.data(), n);
     std::memset(b.tokens.data() + off + n, 0, m.length - n);

@@ -39,26 +39,8 @@ void TSyntaxMemoParser::tablesChanged()
     keywordIndex_.build(tables_.keywords, filter_);
     for (std::size_t t = 0; t < allowedId_.size(); ++t)
         allowedId_[t] = filter_.intern(tables_.effects[t] ? tables_.effects[t]->allowed : TStateSet());
-    ruleIds_.clear();
-    auto number = [this](const TSM_StartTable& table) {
-        auto& ids = ruleIds_[&table];
-        for (const TSM_StartRule& r : table.rules)
-            ids.push_back(filter_.intern(r.states));
-        for (const TSM_FurtherRule& f : table.further)
-            ids.push_back(filter_.intern(f.rule.states));
-    };
-    number(tables_.defaultStart);
-    for (const auto& table : tables_.stateStart)
-        if (table)
-            number(*table);
+    contexts_.reset(tables_);
     statesChanged();
-}
-
-void TSyntaxMemoParser::statesChanged()
-{
-    start_ = &tables_.startTableFor(states_);
-    const auto it = ruleIds_.find(start_);
-    startIds_ = it == ruleIds_.end() ? nullptr : &it->second;
 }
 
 TSyntaxMemoParser::~TSyntaxMemoParser() = default;
@@ -211,6 +193,9 @@ template <class S>
 std::uint8_t TSyntaxMemoParser::keyword(S& s) const
 {
     const TKeywordIndex& kw = keywordIndex_;
+    // Most places cannot begin a keyword in the current states.
+    if (!context_->keywordFirst.contains(s.current()))
+        return 0;
     const std::int64_t p0 = s.position();
     std::int32_t node = kw.root(s.current());
     std::int32_t best = TKeywordIndex::kNone;
@@ -324,20 +309,6 @@ bool TSyntaxMemoParser::applyRule(const TSM_RulePart& body, const TSM_EndPart& e
     return true;
 }
 
-const TSM_StartRule* TSyntaxMemoParser::startRuleFor(unsigned char c) const
-{
-    const std::vector<TStateFilter::Id>& ids = *startIds_;
-    if (const std::int16_t i = start_->index[c]; i >= 0 && meets(ids[static_cast<std::size_t>(i)]))
-        return &start_->rules[static_cast<std::size_t>(i)];
-    const std::size_t further = start_->rules.size();
-    for (std::size_t k = 0; k < start_->further.size(); ++k) {
-        const TSM_FurtherRule& f = start_->further[k];
-        if (c >= f.low && c <= f.high && meets(ids[further + k]))
-            return &f.rule;
-    }
-    return nullptr;
-}
-
 std::uint8_t TSyntaxMemoParser::nextToken(memo::TSyntaxMemo& editor, TCharStream& stream, std::int64_t& length)
 {
     attach(editor);
@@ -385,7 +356,7 @@ std::uint8_t TSyntaxMemoParser::scan(S& s, std::int64_t& length)
         }
     } else if (p0 < s.size()) {
         // 3. Start rule selected by the first character.
-        if (const TSM_StartRule* rule = startRuleFor(c0)) {
+        if (const TSM_StartRule* rule = context_->rule[c0]) {
             std::uint8_t token = rule->token;
             if (rule->head.byHandler) {
                 t = runHandler(rule->head.custom, rule->head.handler, s, token) ? token : giveUp();
@@ -428,7 +399,22 @@ std::uint8_t TSyntaxMemoParser::scan(S& s, std::int64_t& length)
         } else if (eff->stack & kPushAfter) {
             stack_.push_back(states_);
         }
-        statesChanged();
+        if (eff->stack == 0) {
+            // Without the stack the effect always leads from one context to
+            // the same next one: remember it.
+            TScanContext*& next = context_->next[t];
+            if (!next) {
+                const std::uint64_t generation = contexts_.generation();
+                TScanContext& fresh = contexts_.of(states_);
+                if (contexts_.generation() == generation)
+                    next = &fresh;
+                context_ = &fresh;
+            } else {
+                context_ = next;
+            }
+        } else {
+            statesChanged();
+        }
     }
 
     // 7. Lookahead.

@@ -3,13 +3,13 @@
 #include "memo/Highlighter.h"
 #include "parser/KeywordIndex.h"
 #include "parser/ParserTables.h"
+#include "parser/ScanContext.h"
 #include "parser/StateFilter.h"
 
 #include <array>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
-#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -87,9 +87,8 @@ private:
     bool inGroup(std::uint16_t group, unsigned char c) const;
     // The characters a group accepts (none for an unknown group).
     const TStateSet& acceptsOf(std::uint16_t group) const;
-    const TSM_StartRule* startRuleFor(unsigned char c) const;
-    // The current states changed: picks their start table.
-    void statesChanged();
+    // The current states changed: picks their scan context.
+    void statesChanged() { context_ = &contexts_.of(states_); }
     bool meets(TStateFilter::Id id) const { return filter_.meets(id, states_); }
     // Rebuilds what the scanner derives from the tables.
     void tablesChanged();
@@ -99,7 +98,7 @@ private:
     TStateSet states_;
     TStateSet saved_;
     std::vector<TStateSet> stack_;
-    const TSM_StartTable* start_ = nullptr;
+    TScanContext* context_ = nullptr;
     bool pending_ = false;
     std::int64_t lookaheadEnd_ = 0;
     // Per character group, the 256 characters it accepts (the "any" group
@@ -111,11 +110,9 @@ private:
     // scanning form.
     TStateFilter filter_;
     TKeywordIndex keywordIndex_;
-    // The filter's numbers of each effect's allowed set, and of the rules of
-    // every start table (its first-character rules, then its further rules).
+    // The filter's numbers of each effect's allowed set.
     std::array<TStateFilter::Id, 256> allowedId_{};
-    std::map<const TSM_StartTable*, std::vector<TStateFilter::Id>> ruleIds_;
-    const std::vector<TStateFilter::Id>* startIds_ = nullptr;
+    TScanContexts contexts_;
 };
 
 } // namespace tessaly::parser

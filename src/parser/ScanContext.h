@@ -1,0 +1,53 @@
+#pragma once
+
+#include "parser/ParserTables.h"
+#include "parser/StateSet.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <unordered_map>
+
+namespace tessaly::parser {
+
+// What the scanner decides from the current states and a token's first
+// character alone, worked out once per distinct set of current states: the
+// characters a valid keyword can begin with, and the start rule that applies
+// to each character. It also remembers, per token value, the context its
+// effect leads to when that effect does not use the stack.
+struct TScanContext {
+    TStateSet keywordFirst;
+    std::array<const TSM_StartRule*, 256> rule{};
+    std::array<TScanContext*, 256> next{};
+};
+
+// The scan contexts of one parser's tables, made when a set of states is
+// first met. A definition reaches few distinct sets; should one reach very
+// many, the oldest contexts are dropped and made again when needed.
+class TScanContexts {
+public:
+    // Forgets every context; tables must outlive the contexts.
+    void reset(const TSM_ParserTables& tables)
+    {
+        tables_ = &tables;
+        contexts_.clear();
+        ++generation_;
+    }
+    // The context of states. Contexts stay valid while generation() is
+    // unchanged.
+    TScanContext& of(const TStateSet& states);
+    std::uint64_t generation() const { return generation_; }
+
+private:
+    struct Hash {
+        std::size_t operator()(const std::array<std::uint8_t, 32>& bits) const;
+    };
+    static constexpr std::size_t kMaxContexts = 4096;
+
+    const TSM_ParserTables* tables_ = nullptr;
+    std::uint64_t generation_ = 0;
+    std::unordered_map<std::array<std::uint8_t, 32>, std::unique_ptr<TScanContext>, Hash> contexts_;
+};
+
+} // namespace tessaly::parser
