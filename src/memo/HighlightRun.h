@@ -17,6 +17,8 @@ std::int64_t scanTokensTo(S& stream, std::int64_t until, std::string& values, Ne
 {
     std::int64_t pos = stream.position();
     const std::int64_t total = stream.size();
+    char buffer[1024];
+    std::int64_t filled = 0;
     while (pos < until && pos < total) {
         const std::int64_t tokenStart = pos;
         const bool wasPending = pending();
@@ -32,11 +34,24 @@ std::int64_t scanTokensTo(S& stream, std::int64_t until, std::string& values, Ne
             stream.setPosition(tokenStart);
             continue;
         }
-        values.append(static_cast<std::size_t>(length), static_cast<char>(value));
+        // Values gather in a small local buffer that is appended in one go:
+        // storing a token of a few characters is then a short loop.
+        if (filled + length > static_cast<std::int64_t>(sizeof buffer)) {
+            values.append(buffer, static_cast<std::size_t>(filled));
+            filled = 0;
+        }
+        if (length > static_cast<std::int64_t>(sizeof buffer)) {
+            values.append(static_cast<std::size_t>(length), static_cast<char>(value));
+        } else {
+            for (std::int64_t i = 0; i < length; ++i)
+                buffer[filled + i] = static_cast<char>(value);
+            filled += length;
+        }
         pos = tokenStart + length;
         if (stream.position() != pos)
             stream.setPosition(pos);
     }
+    values.append(buffer, static_cast<std::size_t>(filled));
     return pos;
 }
 

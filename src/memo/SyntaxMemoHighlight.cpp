@@ -123,40 +123,48 @@ void TSyntaxMemo::rehighlight()
     // nothing to store.
     std::int64_t recEnd = recStart + store_.meta(rec).length;
 
+    TTextStore::RecordWalker walk(store_, rec);
+    const std::int64_t count = store_.recordCount();
+
     // Completes every record that the scanned values cover; returns false
     // when the scan may stop.
     auto flush = [&]() -> bool {
-        while (rec < store_.recordCount()) {
-            const std::int64_t len = store_.meta(rec).length;
-            if (static_cast<std::int64_t>(values.size()) < len && recStart + len <= total)
-                return true;
-            if (static_cast<std::int64_t>(values.size()) < len)
-                values.resize(static_cast<std::size_t>(len), '\0');
-            const std::string_view fresh(values.data(), static_cast<std::size_t>(len));
-            TRecordMeta& m = store_.meta(rec);
+        std::size_t used = 0;
+        bool more = false;
+        while (rec < count) {
+            TRecordMeta& m = walk.meta();
+            const std::int64_t len = m.length;
+            const std::int64_t have = static_cast<std::int64_t>(values.size() - used);
+            if (have < len && recStart + len <= total) {
+                more = true;
+                break;
+            }
+            if (have < len)
+                values.resize(used + static_cast<std::size_t>(len), '\0');
+            const std::string_view fresh(values.data() + used, static_cast<std::size_t>(len));
             const bool forced = (m.flags & kRecForceHighlight) != 0;
-            const std::string_view old = store_.recordTokens(rec);
+            const std::string_view old = walk.tokens();
             const std::uint32_t signature = h->stateSignature();
             // Equal values alone do not prove the scanner is back in step:
             // its state at the record's end must be the one stored too.
             const bool same = !old.empty() && old == fresh && m.endState == signature;
-            store_.setRecordTokens(rec, fresh);
-            TRecordMeta& m2 = store_.meta(rec);
-            m2.endState = signature;
-            m2.flags = static_cast<std::uint16_t>((m2.flags | kRecDecoration) & ~(kRecContentChanged | kRecForceHighlight));
+            walk.setTokens(fresh);
+            m.endState = signature;
+            m.flags = static_cast<std::uint16_t>((m.flags | kRecDecoration) & ~(kRecContentChanged | kRecForceHighlight));
             if (!same)
                 view_->repaintRecords(rec, rec);
-            values.erase(0, static_cast<std::size_t>(len));
-            const bool last = rec + 1 >= store_.recordCount();
-            const bool nextHasValues = !last && !store_.recordTokens(rec + 1).empty();
+            used += static_cast<std::size_t>(len);
+            const bool last = !walk.next();
+            const bool nextHasValues = !last && !walk.tokens().empty();
             const bool done = rec > changed && same && !forced && (last || nextHasValues) && !h->lookaheadPending();
             recStart += len;
             ++rec;
             if (done || last)
-                return false;
-            recEnd = recStart + store_.meta(rec).length;
+                break;
+            recEnd = recStart + walk.meta().length;
         }
-        return false;
+        values.erase(0, used);
+        return more;
     };
 
     while (pos < total) {

@@ -114,6 +114,11 @@ public:
     };
     Loc locate(std::int64_t rec) const;
 
+    // Walks the records from one on, reading and writing each in turn
+    // without a look-up per record (highlighting stores every record's
+    // values this way). The text must not change during the walk.
+    class RecordWalker;
+
 private:
     struct Block {
         std::string text;
@@ -162,6 +167,26 @@ private:
     mutable int longest_ = -1;
     std::uint64_t version_ = 1;
     mutable Cache cache_;
+};
+
+class TTextStore::RecordWalker {
+public:
+    RecordWalker(TTextStore& store, std::int64_t rec);
+    std::int64_t record() const { return rec_; }
+    TRecordMeta& meta() { return block().recs[loc_.index]; }
+    // The record's token values, empty when it has none.
+    std::string_view tokens() const;
+    // Sets the record's token values (missing ones are 0).
+    void setTokens(std::string_view values);
+    // Moves to the next record; false when there is none.
+    bool next();
+
+private:
+    Block& block() const { return store_.blocks_[loc_.block]; }
+    TTextStore& store_;
+    std::int64_t rec_;
+    Loc loc_;
+    std::size_t inBlock_;
 };
 
 } // namespace tessaly::memo

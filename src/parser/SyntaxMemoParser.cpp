@@ -190,7 +190,7 @@ void advanceWhile(S& s, F accept)
 // states and whose follow group accepts the next character. On a match the
 // stream stands after it; otherwise it stays and 0 is returned.
 template <class S>
-std::uint8_t TSyntaxMemoParser::keyword(S& s) const
+[[gnu::always_inline]] inline std::uint8_t TSyntaxMemoParser::keyword(S& s) const
 {
     const TKeywordIndex& kw = keywordIndex_;
     // Most places cannot begin a keyword in the current states.
@@ -236,7 +236,7 @@ bool TSyntaxMemoParser::runHandler(bool custom, int number, S& s, std::uint8_t& 
 // An end sequence (or end handler) at the current position. On a match the
 // end is consumed when it is included; otherwise the stream stays.
 template <class S>
-bool TSyntaxMemoParser::testEnd(const TSM_EndPart& end, S& s, std::uint8_t& token)
+[[gnu::always_inline]] inline bool TSyntaxMemoParser::testEnd(const TSM_EndPart& end, S& s, std::uint8_t& token)
 {
     // Most places do not start the end: look before saving the position.
     if (!end.byHandler && (end.count == 0 || s.atEnd() || !inGroup(end.groups[0], s.current())))
@@ -262,7 +262,7 @@ bool TSyntaxMemoParser::testEnd(const TSM_EndPart& end, S& s, std::uint8_t& toke
 // Extends a token by its body and end. Returns false when the token must be
 // given up.
 template <class S>
-bool TSyntaxMemoParser::applyRule(const TSM_RulePart& body, const TSM_EndPart& end, bool checkEndFirst, S& s,
+[[gnu::always_inline]] inline bool TSyntaxMemoParser::applyRule(const TSM_RulePart& body, const TSM_EndPart& end, bool checkEndFirst, S& s,
                                   std::uint8_t& token)
 {
     const bool hasEnd = end.byHandler || end.count > 0;
@@ -338,7 +338,7 @@ std::uint8_t TSyntaxMemoParser::nextToken(TCharStream& s, std::int64_t& length)
 }
 
 template <class S>
-std::uint8_t TSyntaxMemoParser::scan(S& s, std::int64_t& length)
+[[gnu::always_inline]] inline std::uint8_t TSyntaxMemoParser::scan(S& s, std::int64_t& length)
 {
     const std::int64_t p0 = s.position();
     const unsigned char c0 = s.current();
