@@ -9,7 +9,10 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdio>
+#include <cstring>
+#include <future>
 #include <ostream>
 #include <vector>
 
@@ -33,6 +36,31 @@ TTokenStyle documentStyle(const THighlighter* h)
     return h ? h->defaultStyle() : TTokenStyle{};
 }
 
+// The end of the run of values equal to vals[i] in [i, end). Compares eight
+// values at a time: runs are mostly short, and a byte-by-byte loop pays a
+// mispredicted branch at every run's end.
+std::size_t runEnd(std::string_view vals, std::size_t i, std::size_t end)
+{
+    const std::uint64_t pattern = 0x0101010101010101ull * static_cast<unsigned char>(vals[i]);
+    std::size_t j = i + 1;
+    while (j + 8 <= end) {
+        std::uint64_t word;
+        std::memcpy(&word, vals.data() + j, 8);
+        if (const std::uint64_t diff = word ^ pattern; diff != 0) {
+            // The lowest differing byte comes first in memory on a
+            // little-endian machine; on a big-endian one, the highest.
+            if constexpr (std::endian::native == std::endian::little)
+                return j + static_cast<std::size_t>(std::countr_zero(diff) / 8);
+            else
+                return j + static_cast<std::size_t>(std::countl_zero(diff) / 8);
+        }
+        j += 8;
+    }
+    while (j < end && vals[j] == vals[i])
+        ++j;
+    return j;
+}
+
 // Calls run(text, value, hasValues) for each run of equal token values of
 // [start, end), record by record, and endRecord() after each record.
 template <class Run, class End>
@@ -53,9 +81,7 @@ void forEachRun(const TTextStore& store, std::int64_t start, std::int64_t end, R
         } else {
             std::size_t i = a;
             while (i < b) {
-                std::size_t j = i + 1;
-                while (j < b && vals[j] == vals[i])
-                    ++j;
+                const std::size_t j = runEnd(vals, i, b);
                 run(text.substr(i, j - i), static_cast<std::uint8_t>(vals[i]), true);
                 i = j;
             }
@@ -124,11 +150,20 @@ void rtfChars(std::string_view text, std::string& out)
     }
 }
 
-void htmlChars(std::string_view text, std::string& out)
+// The characters an HTML page takes as they are.
+constexpr std::array<bool, 256> kHtmlPlain = [] {
+    std::array<bool, 256> t{};
+    for (int c = 32; c < 128; ++c)
+        t[static_cast<std::size_t>(c)] = c != '"' && c != '<' && c != '>';
+    return t;
+}();
+
+template <class Out>
+[[gnu::always_inline]] inline void htmlChars(std::string_view text, Out& out)
 {
     const auto* p = reinterpret_cast<const unsigned char*>(text.data());
     const std::size_t n = text.size();
-    auto plain = [](unsigned char c) { return c >= 32 && c < 128 && c != '"' && c != '<' && c != '>'; };
+    auto plain = [](unsigned char c) { return kHtmlPlain[c]; };
     for (std::size_t i = 0; i < n; ++i) {
         if (plain(p[i])) {
             // A run that needs no escaping goes out in one piece.
@@ -170,6 +205,78 @@ void htmlChars(std::string_view text, std::string& out)
         }
     }
 }
+
+// Collects output in a large buffer and writes it to a stream in pieces of
+// that size; the short appends of an export are then a few stores each.
+// A full piece is written by a second thread while the next one fills, so
+// the copying into the file overlaps making the text.
+class TChunkedOutput {
+public:
+    explicit TChunkedOutput(std::ostream& os) : os_(os)
+    {
+        filling_.resize(kSize);
+        writing_.resize(kSize);
+    }
+    ~TChunkedOutput()
+    {
+        if (pending_.valid())
+            pending_.wait();
+    }
+
+    void append(const char* p, std::size_t n)
+    {
+        if (n > kSize - used_) {
+            flush();
+            if (n > kSize) {
+                pending_.get();
+                os_.write(p, static_cast<std::streamsize>(n));
+                return;
+            }
+        }
+        char* to = filling_.data() + used_;
+        if (n <= 16) {
+            for (std::size_t i = 0; i < n; ++i)
+                to[i] = p[i];
+        } else {
+            std::memcpy(to, p, n);
+        }
+        used_ += n;
+    }
+    TChunkedOutput& operator+=(std::string_view text)
+    {
+        append(text.data(), text.size());
+        return *this;
+    }
+    TChunkedOutput& operator+=(char c)
+    {
+        append(&c, 1);
+        return *this;
+    }
+    // Hands what is collected to the writing thread; returns at once.
+    void flush()
+    {
+        if (pending_.valid())
+            pending_.get();
+        std::swap(filling_, writing_);
+        const std::size_t n = used_;
+        used_ = 0;
+        pending_ = std::async(std::launch::async, [this, n] { os_.write(writing_.data(), static_cast<std::streamsize>(n)); });
+    }
+    // Writes everything and waits until it is written.
+    void finish()
+    {
+        flush();
+        pending_.get();
+    }
+
+private:
+    static constexpr std::size_t kSize = 1u << 20;
+    std::ostream& os_;
+    std::vector<char> filling_;
+    std::vector<char> writing_;
+    std::size_t used_ = 0;
+    std::future<void> pending_;
+};
 
 std::string hexColour(std::uint32_t colour)
 {
@@ -256,17 +363,27 @@ void writeHtml(TSyntaxMemo& memo, std::ostream& os, const std::string& dateText)
     memo.highlightAll();
     const THighlighter* h = memo.highlighter();
     const TTokenStyle def = documentStyle(h);
-    std::string out = "<HTML><HEAD>\r\n<META NAME=\"Generator\" CONTENT=\"Tessaly TSyntaxMemo ";
-    out += TSyntaxMemo::kVersion;
-    out += "\">\r\n<TITLE>";
-    htmlChars(memo.printTitle(), out);
-    out += "</TITLE>\r\n<META NAME=\"Date\" CONTENT=\"";
-    htmlChars(dateText, out);
-    out += "\">\r\n</HEAD>\r\n";
-    out += "<BODY TEXT=\"#" + hexColour(def.foreground) + "\" BGCOLOR=\"#" + hexColour(def.background) + "\">\r\n";
-    out += "<PRE><FONT FACE=\"" + (h ? h->fontName() : std::string("Courier New")) + "\">\r\n";
+    std::string head = "<HTML><HEAD>\r\n<META NAME=\"Generator\" CONTENT=\"Tessaly TSyntaxMemo ";
+    head += TSyntaxMemo::kVersion;
+    head += "\">\r\n<TITLE>";
+    htmlChars(memo.printTitle(), head);
+    head += "</TITLE>\r\n<META NAME=\"Date\" CONTENT=\"";
+    htmlChars(dateText, head);
+    head += "\">\r\n</HEAD>\r\n";
+    head += "<BODY TEXT=\"#" + hexColour(def.foreground) + "\" BGCOLOR=\"#" + hexColour(def.background) + "\">\r\n";
+    head += "<PRE><FONT FACE=\"" + (h ? h->fontName() : std::string("Courier New")) + "\">\r\n";
 
     const StyleTable styleOf(h);
+    // Each value's text colour and the tags that switch to it, made once.
+    std::array<std::uint32_t, 256> colourOf{};
+    std::array<std::string, 256> fontTag;
+    for (int v = 0; v < 256; ++v) {
+        const TTokenStyle& s = styleOf[static_cast<std::uint8_t>(v)];
+        colourOf[static_cast<std::size_t>(v)] = resolveColour(s.ownColours ? s.foreground : def.foreground);
+        fontTag[static_cast<std::size_t>(v)] = "</FONT><FONT COLOR=\"#" + hexColour(colourOf[static_cast<std::size_t>(v)]) + "\">";
+    }
+    TChunkedOutput sink(os);
+    sink += head;
     bool bold = false, italic = false, underline = false;
     std::uint32_t colour = resolveColour(def.foreground);
     forEachRun(
@@ -274,29 +391,22 @@ void writeHtml(TSyntaxMemo& memo, std::ostream& os, const std::string& dateText)
         [&](std::string_view text, std::uint8_t value, bool styled) {
             if (styled) {
                 const TTokenStyle& s = styleOf[value];
-                const std::uint32_t c = resolveColour(s.ownColours ? s.foreground : def.foreground);
-                if (c != colour) {
-                    colour = c;
-                    out += "</FONT><FONT COLOR=\"#" + hexColour(c) + "\">";
+                if (colourOf[value] != colour) {
+                    colour = colourOf[value];
+                    sink += fontTag[value];
                 }
                 if (s.bold != bold)
-                    out += (bold = s.bold) ? "<B>" : "</B>";
+                    sink += (bold = s.bold) ? "<B>" : "</B>";
                 if (s.italic != italic)
-                    out += (italic = s.italic) ? "<I>" : "</I>";
+                    sink += (italic = s.italic) ? "<I>" : "</I>";
                 if (s.underline != underline)
-                    out += (underline = s.underline) ? "<U>" : "</U>";
+                    sink += (underline = s.underline) ? "<U>" : "</U>";
             }
-            htmlChars(text, out);
+            htmlChars(text, sink);
         },
-        [&] {
-            out += "\r\n";
-            if (out.size() > (1u << 16)) {
-                os.write(out.data(), static_cast<std::streamsize>(out.size()));
-                out.clear();
-            }
-        });
-    out += "</PRE></FONT></BODY></HTML>\r\n";
-    os.write(out.data(), static_cast<std::streamsize>(out.size()));
+        [&] { sink += "\r\n"; });
+    sink += "</PRE></FONT></BODY></HTML>\r\n";
+    sink.finish();
 }
 
 } // namespace tessaly::memo

@@ -43,6 +43,10 @@ TScanContext& TScanContexts::of(const TStateSet& states)
                 rule = &f.rule;
         }
         context->rule[static_cast<std::size_t>(c)] = rule;
+        // Value 0 (no token) is never given up.
+        if (const auto& effect = tables_->effects[static_cast<std::size_t>(c)];
+            c != 0 && effect && !effect->allowed.intersects(states))
+            context->rejected.insert(ch);
     }
     return *contexts_.emplace(states.bits, std::move(context)).first->second;
 }

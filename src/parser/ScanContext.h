@@ -13,11 +13,13 @@ namespace tessaly::parser {
 
 // What the scanner decides from the current states and a token's first
 // character alone, worked out once per distinct set of current states: the
-// characters a valid keyword can begin with, and the start rule that applies
-// to each character. It also remembers, per token value, the context its
+// characters a valid keyword can begin with, the token values the states do
+// not allow, and the start rule that applies to each character. It also remembers, per token value, the context its
 // effect leads to when that effect does not use the stack.
 struct TScanContext {
     TStateSet keywordFirst;
+    // Token values whose effect does not allow them in these states.
+    TStateSet rejected;
     std::array<const TSM_StartRule*, 256> rule{};
     std::array<TScanContext*, 256> next{};
 };

@@ -31,14 +31,14 @@ void TSyntaxMemoParser::tablesChanged()
         for (int c = 0; c < 256; ++c)
             if (groups.at(static_cast<std::uint16_t>(g)).accepts(static_cast<std::uint8_t>(c)))
                 accepts_[g].insert(static_cast<std::uint8_t>(c));
-    for (std::size_t t = 0; t < changesStates_.size(); ++t) {
-        const auto& eff = tables_.effects[t];
-        changesStates_[t] = eff && (eff->stack != 0 || (!eff->keep && (!eff->enter.empty() || !eff->leave.empty())));
-    }
     filter_.clear();
     keywordIndex_.build(tables_.keywords, filter_);
-    for (std::size_t t = 0; t < allowedId_.size(); ++t)
-        allowedId_[t] = filter_.intern(tables_.effects[t] ? tables_.effects[t]->allowed : TStateSet());
+    for (std::size_t t = 0; t < tokenInfo_.size(); ++t) {
+        const auto& eff = tables_.effects[t];
+        TokenInfo& info = tokenInfo_[t];
+        info.changesStates = eff && (eff->stack != 0 || (!eff->keep && (!eff->enter.empty() || !eff->leave.empty())));
+        info.lookahead = eff && eff->lookahead;
+    }
     contexts_.reset(tables_);
     statesChanged();
 }
@@ -278,9 +278,15 @@ template <class S>
                 return false;
             s.advance();
         }
+        // The characters the body takes where the end cannot start.
+        TStateSet run = inBody;
+        run -= endStart;
+        const bool endIsOneChar = end.count == 1 && !end.include;
         for (;;) {
-            advanceWhile(s, [&](unsigned char c) { return !endStart.contains(c) && inBody.contains(c); });
-            if (s.atEnd() || testEnd(end, s, token))
+            advanceWhile(s, [&run](unsigned char c) { return run.contains(c); });
+            if (s.atEnd())
+                return true;
+            if (endIsOneChar ? endStart.contains(s.current()) : testEnd(end, s, token))
                 return true;
             if (!inBody.contains(s.current()))
                 return false;
@@ -369,20 +375,20 @@ template <class S>
         }
     }
 
-    // 4. The states before the token, for the end of a lookahead.
-    if (!pending_)
-        saved_ = states_;
 
     // 5. Validation.
-    const auto& effect = tables_.effects[t];
-    if (s.position() <= p0 || (t != 0 && effect && !meets(allowedId_[t]))) {
+    if (s.position() <= p0 || context_->rejected.contains(t)) {
         t = 0;
         s.setPosition(p0 + 1);
     }
 
-    // 6. Effect on the current state set.
-    const auto& eff = tables_.effects[t];
-    if (t != 0 && changesStates_[t]) {
+    // 6. Effect on the current state set. A token that starts a lookahead
+    // keeps the states before it, to return to at the lookahead's end.
+    const TokenInfo& info = tokenInfo_[t];
+    if (!pending_ && info.lookahead)
+        saved_ = states_;
+    if (t != 0 && info.changesStates) {
+        const auto& eff = tables_.effects[t];
         if ((eff->stack & kPopBefore) && !stack_.empty()) {
             states_ = stack_.back();
             stack_.pop_back();
@@ -419,7 +425,7 @@ template <class S>
 
     // 7. Lookahead.
     const std::int64_t pos = s.position();
-    const bool hasLookahead = t != 0 && eff && eff->lookahead;
+    const bool hasLookahead = t != 0 && info.lookahead;
     if (pending_) {
         if (pos >= lookaheadEnd_ || s.atEnd()) {
             states_ = saved_;

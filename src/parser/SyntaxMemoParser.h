@@ -104,14 +104,16 @@ private:
     // Per character group, the 256 characters it accepts (the "any" group
     // and negation already applied), so a test is one bit.
     std::vector<TStateSet> accepts_;
-    // Per token value: its effect can change the current state set.
-    std::array<bool, 256> changesStates_{};
     // What the scanner tests state sets with, and the keyword trie in its
     // scanning form.
     TStateFilter filter_;
     TKeywordIndex keywordIndex_;
-    // The filter's numbers of each effect's allowed set.
-    std::array<TStateFilter::Id, 256> allowedId_{};
+    // What the scan needs of each token value's effect, in a few bytes.
+    struct TokenInfo {
+        bool changesStates = false; // the effect can change the current states
+        bool lookahead = false;
+    };
+    std::array<TokenInfo, 256> tokenInfo_{};
     TScanContexts contexts_;
 };
 
