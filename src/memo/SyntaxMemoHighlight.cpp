@@ -128,6 +128,13 @@ void TSyntaxMemo::rehighlight()
 
     // Completes every record that the scanned values cover; returns false
     // when the scan may stop.
+    // Records whose values changed and that are not yet repainted.
+    std::int64_t repaintFirst = -1, repaintLast = -1;
+    auto repaint = [&] {
+        if (repaintFirst >= 0)
+            view_->repaintRecords(repaintFirst, repaintLast);
+        repaintFirst = repaintLast = -1;
+    };
     auto flush = [&]() -> bool {
         std::size_t used = 0;
         bool more = false;
@@ -151,8 +158,13 @@ void TSyntaxMemo::rehighlight()
             walk.setTokens(fresh);
             m.endState = signature;
             m.flags = static_cast<std::uint16_t>((m.flags | kRecDecoration) & ~(kRecContentChanged | kRecForceHighlight));
-            if (!same)
-                view_->repaintRecords(rec, rec);
+            if (!same) {
+                if (repaintFirst < 0 || rec != repaintLast + 1) {
+                    repaint();
+                    repaintFirst = rec;
+                }
+                repaintLast = rec;
+            }
             used += static_cast<std::size_t>(len);
             const bool last = !walk.next();
             const bool nextHasValues = !last && !walk.tokens().empty();
@@ -164,6 +176,8 @@ void TSyntaxMemo::rehighlight()
             recEnd = recStart + walk.meta().length;
         }
         values.erase(0, used);
+        if (!more)
+            repaint();
         return more;
     };
 

@@ -193,15 +193,6 @@ TTextStore::RecordWalker::RecordWalker(TTextStore& store, std::int64_t rec)
     inBlock_ = c.inBlock;
 }
 
-std::string_view TTextStore::RecordWalker::tokens() const
-{
-    const Block& b = block();
-    const TRecordMeta& m = b.recs[loc_.index];
-    if (!(m.flags & kRecHasTokens) || b.tokens.empty())
-        return {};
-    return std::string_view(b.tokens).substr(inBlock_, m.length);
-}
-
 void TTextStore::RecordWalker::setTokens(std::string_view values)
 {
     Block& b = block();
@@ -210,25 +201,19 @@ void TTextStore::RecordWalker::setTokens(std::string_view values)
         b.tokens.assign(b.text.size(), '\0');
     const std::size_t n = std::min<std::size_t>(values.size(), m.length);
     std::memcpy(b.tokens.data() + inBlock_, values.data(), n);
-    std::memset(b.tokens.data() + inBlock_ + n, 0, m.length - n);
+    if (n < m.length)
+        std::memset(b.tokens.data() + inBlock_ + n, 0, m.length - n);
     m.flags |= kRecHasTokens;
 }
 
-bool TTextStore::RecordWalker::next()
+void TTextStore::RecordWalker::nextBlock()
 {
-    if (rec_ + 1 >= store_.records_)
-        return false;
-    ++rec_;
-    inBlock_ += block().recs[loc_.index].length;
-    if (++loc_.index >= block().recs.size()) {
-        // Blocks are never empty of records; skip any that are, to be safe.
-        do {
-            ++loc_.block;
-        } while (store_.blocks_[loc_.block].recs.empty());
-        loc_.index = 0;
-        inBlock_ = 0;
-    }
-    return true;
+    // Blocks are never empty of records; skip any that are, to be safe.
+    do {
+        ++loc_.block;
+    } while (store_.blocks_[loc_.block].recs.empty());
+    loc_.index = 0;
+    inBlock_ = 0;
 }
 
 void TTextStore::dropRecordTokens(std::int64_t rec)

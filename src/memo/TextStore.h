@@ -175,14 +175,31 @@ public:
     std::int64_t record() const { return rec_; }
     TRecordMeta& meta() { return block().recs[loc_.index]; }
     // The record's token values, empty when it has none.
-    std::string_view tokens() const;
+    std::string_view tokens() const
+    {
+        const Block& b = block();
+        const TRecordMeta& m = b.recs[loc_.index];
+        if (!(m.flags & kRecHasTokens) || b.tokens.empty())
+            return {};
+        return std::string_view(b.tokens).substr(inBlock_, m.length);
+    }
     // Sets the record's token values (missing ones are 0).
     void setTokens(std::string_view values);
     // Moves to the next record; false when there is none.
-    bool next();
+    bool next()
+    {
+        if (rec_ + 1 >= store_.records_)
+            return false;
+        ++rec_;
+        inBlock_ += block().recs[loc_.index].length;
+        if (++loc_.index >= block().recs.size())
+            nextBlock();
+        return true;
+    }
 
 private:
     Block& block() const { return store_.blocks_[loc_.block]; }
+    void nextBlock();
     TTextStore& store_;
     std::int64_t rec_;
     Loc loc_;

@@ -4,8 +4,10 @@
 
 namespace tessaly::parser {
 
-void TKeywordIndex::build(const TSyntaxKeywords& keywords, TStateFilter& filter)
+void TKeywordIndex::build(const TSyntaxKeywords& keywords)
 {
+    TStateFilter& filter = filter_;
+    filter.clear();
     using K = TSyntaxKeywords;
     nodes_.clear();
     chars_.clear();
@@ -36,7 +38,7 @@ void TKeywordIndex::build(const TSyntaxKeywords& keywords, TStateFilter& filter)
         for (std::int32_t e = first; e != K::kNone; e = keywords.entry(e).nextEntry) {
             const TKeywordEntry& v = keywords.entry(e).value;
             const auto fresh = static_cast<std::int32_t>(entries_.size());
-            entries_.push_back({kNone, filter.intern(v.states), v.follow, v.token});
+            entries_.push_back({0, kNone, filter.intern(v.states), v.follow, v.token});
             if (prev == kNone)
                 head = fresh;
             else
@@ -62,6 +64,13 @@ void TKeywordIndex::build(const TSyntaxKeywords& keywords, TStateFilter& filter)
         n.childCount = count;
         n.states = filter.intern(o.states);
         n.firstEntry = copyEntries(o.firstEntry);
+    }
+    filter.seal();
+    if (filter.packed()) {
+        for (Node& n : nodes_)
+            n.packed = filter.packedOf(n.states);
+        for (Entry& e : entries_)
+            e.packed = filter.packedOf(e.states);
     }
 }
 

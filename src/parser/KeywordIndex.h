@@ -12,25 +12,30 @@ namespace tessaly::parser {
 // A compact copy of a keyword trie for scanning. Nodes are laid out breadth
 // first, so the children of a node are consecutive and a child is found by
 // reading their characters from one byte array; state sets are numbers of a
-// TStateFilter. Rebuilt whenever the keyword table changes.
+// TStateFilter and, when the filter packs them, words kept in the nodes.
+// Rebuilt whenever the keyword table changes.
 class TKeywordIndex {
 public:
     static constexpr std::int32_t kNone = -1;
 
     struct Node {
+        std::uint64_t packed = 0; // the states, packed by the filter
         std::int32_t firstChild = 0;
         std::int32_t childCount = 0;
         std::int32_t firstEntry = kNone;
         TStateFilter::Id states = 0;
     };
     struct Entry {
+        std::uint64_t packed = 0;
         std::int32_t next = kNone;
         TStateFilter::Id states = 0;
         std::uint16_t follow = 0;
         std::uint8_t token = 0;
     };
 
-    void build(const TSyntaxKeywords& keywords, TStateFilter& filter);
+    void build(const TSyntaxKeywords& keywords);
+    // The filter of the trie's state sets.
+    const TStateFilter& filter() const { return filter_; }
 
     std::uint8_t fold(std::uint8_t c) const { return fold_[c]; }
     // The node of a first character (not yet folded), or kNone.
@@ -54,6 +59,7 @@ private:
     std::vector<Node> nodes_;
     std::vector<std::uint8_t> chars_; // the character of each node
     std::vector<Entry> entries_;
+    TStateFilter filter_;
 };
 
 } // namespace tessaly::parser

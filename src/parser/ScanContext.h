@@ -1,6 +1,7 @@
 #pragma once
 
 #include "parser/ParserTables.h"
+#include "parser/StateFilter.h"
 #include "parser/StateSet.h"
 
 #include <array>
@@ -18,6 +19,8 @@ namespace tessaly::parser {
 // effect leads to when that effect does not use the stack.
 struct TScanContext {
     TStateSet keywordFirst;
+    // The states packed by the keyword trie's filter.
+    std::uint64_t packedStates = 0;
     // Token values whose effect does not allow them in these states.
     TStateSet rejected;
     std::array<const TSM_StartRule*, 256> rule{};
@@ -29,10 +32,11 @@ struct TScanContext {
 // many, the oldest contexts are dropped and made again when needed.
 class TScanContexts {
 public:
-    // Forgets every context; tables must outlive the contexts.
-    void reset(const TSM_ParserTables& tables)
+    // Forgets every context; tables and filter must outlive the contexts.
+    void reset(const TSM_ParserTables& tables, const TStateFilter& filter)
     {
         tables_ = &tables;
+        filter_ = &filter;
         contexts_.clear();
         ++generation_;
     }
@@ -48,6 +52,7 @@ private:
     static constexpr std::size_t kMaxContexts = 4096;
 
     const TSM_ParserTables* tables_ = nullptr;
+    const TStateFilter* filter_ = nullptr;
     std::uint64_t generation_ = 0;
     std::unordered_map<std::array<std::uint8_t, 32>, std::unique_ptr<TScanContext>, Hash> contexts_;
 };

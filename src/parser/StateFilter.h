@@ -26,6 +26,8 @@ public:
         sets_.clear();
         ids_.clear();
         words_ = 0;
+        packed_ = false;
+        packedSets_.clear();
     }
     // The number of set s, added when new.
     Id intern(const TStateSet& s)
@@ -41,6 +43,46 @@ public:
         }
         return it->second;
     }
+    // Called once every set is in: when the sets name no more than 64
+    // distinct states, each set is also kept packed into one word (the
+    // states renumbered in order), and a test is one AND of two words.
+    void seal()
+    {
+        TStateSet used;
+        for (const Words& w : sets_) {
+            TStateSet set;
+            std::memcpy(set.bits.data(), w.data(), set.bits.size());
+            used |= set;
+        }
+        int n = 0;
+        bitOf_.fill(-1);
+        for (int state = 0; state < 256; ++state)
+            if (used.contains(static_cast<std::uint8_t>(state)))
+                bitOf_[static_cast<std::size_t>(state)] = static_cast<std::int16_t>(n++);
+        packed_ = n <= 64;
+        packedSets_.clear();
+        if (packed_)
+            for (const Words& w : sets_) {
+                TStateSet set;
+                std::memcpy(set.bits.data(), w.data(), set.bits.size());
+                packedSets_.push_back(pack(set));
+            }
+    }
+    bool packed() const { return packed_; }
+    // Set id packed (valid when packed()).
+    std::uint64_t packedOf(Id id) const { return packedSets_[id]; }
+    // Any set packed into one word; states no kept set names are left out.
+    std::uint64_t pack(const TStateSet& s) const
+    {
+        std::uint64_t out = 0;
+        if (!packed_)
+            return out;
+        for (int state = 0; state < 256; ++state)
+            if (bitOf_[static_cast<std::size_t>(state)] >= 0 && s.contains(static_cast<std::uint8_t>(state)))
+                out |= std::uint64_t{1} << bitOf_[static_cast<std::size_t>(state)];
+        return out;
+    }
+
     // Whether set id meets current.
     bool meets(Id id, const TStateSet& current) const
     {
@@ -59,6 +101,9 @@ private:
     std::vector<Words> sets_;
     std::map<std::array<std::uint8_t, 32>, Id> ids_;
     std::size_t words_ = 0; // words up to the last one any set uses
+    bool packed_ = false;
+    std::array<std::int16_t, 256> bitOf_{};
+    std::vector<std::uint64_t> packedSets_;
 };
 
 } // namespace tessaly::parser

@@ -31,15 +31,14 @@ void TSyntaxMemoParser::tablesChanged()
         for (int c = 0; c < 256; ++c)
             if (groups.at(static_cast<std::uint16_t>(g)).accepts(static_cast<std::uint8_t>(c)))
                 accepts_[g].insert(static_cast<std::uint8_t>(c));
-    filter_.clear();
-    keywordIndex_.build(tables_.keywords, filter_);
+    keywordIndex_.build(tables_.keywords);
     for (std::size_t t = 0; t < tokenInfo_.size(); ++t) {
         const auto& eff = tables_.effects[t];
         TokenInfo& info = tokenInfo_[t];
         info.changesStates = eff && (eff->stack != 0 || (!eff->keep && (!eff->enter.empty() || !eff->leave.empty())));
         info.lookahead = eff && eff->lookahead;
     }
-    contexts_.reset(tables_);
+    contexts_.reset(tables_, keywordIndex_.filter());
     statesChanged();
 }
 
@@ -200,11 +199,11 @@ template <class S>
     std::int32_t node = kw.root(s.current());
     std::int32_t best = TKeywordIndex::kNone;
     std::int64_t bestEnd = p0;
-    while (node != TKeywordIndex::kNone && meets(kw.node(node).states) && !s.atEnd()) {
+    while (node != TKeywordIndex::kNone && meets(kw.node(node)) && !s.atEnd()) {
         s.advance();
         for (std::int32_t e = kw.node(node).firstEntry; e != TKeywordIndex::kNone; e = kw.entry(e).next) {
             const TKeywordIndex::Entry& entry = kw.entry(e);
-            if (meets(entry.states)
+            if (meets(entry)
                 && (entry.follow == TSM_CharGroupManager::kAny || s.atEnd() || inGroup(entry.follow, s.current()))) {
                 best = e;
                 bestEnd = s.position();

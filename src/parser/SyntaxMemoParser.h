@@ -89,7 +89,13 @@ private:
     const TStateSet& acceptsOf(std::uint16_t group) const;
     // The current states changed: picks their scan context.
     void statesChanged() { context_ = &contexts_.of(states_); }
-    bool meets(TStateFilter::Id id) const { return filter_.meets(id, states_); }
+    // Whether a keyword node's or entry's states meet the current states.
+    template <class Item>
+    bool meets(const Item& item) const
+    {
+        const TStateFilter& f = keywordIndex_.filter();
+        return f.packed() ? (item.packed & context_->packedStates) != 0 : f.meets(item.states, states_);
+    }
     // Rebuilds what the scanner derives from the tables.
     void tablesChanged();
 
@@ -104,9 +110,7 @@ private:
     // Per character group, the 256 characters it accepts (the "any" group
     // and negation already applied), so a test is one bit.
     std::vector<TStateSet> accepts_;
-    // What the scanner tests state sets with, and the keyword trie in its
-    // scanning form.
-    TStateFilter filter_;
+    // The keyword trie in its scanning form.
     TKeywordIndex keywordIndex_;
     // What the scan needs of each token value's effect, in a few bytes.
     struct TokenInfo {
