@@ -81,5 +81,69 @@ TEST(StoreIndex, EdStreamWalksTheTextBothWays)
     }
 }
 
+TEST(StoreIndex, EdStreamJumpsAndRunsAgreeWithTheText)
+{
+    std::mt19937 rng(5);
+    TSyntaxMemo m;
+    std::string text;
+    for (int i = 0; i < 3000; ++i)
+        text += std::string(rng() % 60, static_cast<char>("ab \t<"[rng() % 5])) + "\r";
+    m.setSelText(text);
+    const std::string stored = storeText(m);
+    TEdStream s(m);
+    for (int round = 0; round < 2000; ++round) {
+        const auto at = static_cast<std::int64_t>(rng() % (stored.size() + 2));
+        s.setPosition(at);
+        const std::int64_t pos = std::min<std::int64_t>(at, static_cast<std::int64_t>(stored.size()));
+        ASSERT_EQ(s.position(), pos);
+        ASSERT_EQ(s.atEnd(), pos == static_cast<std::int64_t>(stored.size()));
+        ASSERT_EQ(s.current(), s.atEnd() ? 0 : static_cast<unsigned char>(stored[static_cast<std::size_t>(pos)]));
+        // A run of one character class, across records and blocks.
+        const char cls = static_cast<char>("ab \t<\r"[rng() % 6]);
+        s.advanceWhile([cls](unsigned char c) { return c == static_cast<unsigned char>(cls) || c == 'a'; });
+        std::size_t end = static_cast<std::size_t>(pos);
+        while (end < stored.size() && (stored[end] == cls || stored[end] == 'a'))
+            ++end;
+        ASSERT_EQ(s.position(), static_cast<std::int64_t>(end)) << "round " << round;
+        ASSERT_EQ(s.current(), end < stored.size() ? static_cast<unsigned char>(stored[end]) : 0);
+    }
+}
+
+TEST(StoreIndex, RecordWalkerReadsAndWritesWhatTheStoreDoes)
+{
+    std::mt19937 rng(8);
+    TSyntaxMemo m;
+    std::string text;
+    for (int i = 0; i < 2500; ++i)
+        text += std::string(rng() % 50, 'x') + "\r";
+    m.setSelText(text);
+    TTextStore store;
+    store.append(storeText(m));
+    ASSERT_GT(store.recordCount(), 2000);
+    const std::int64_t from = 37;
+    TTextStore::RecordWalker walk(store, from);
+    std::vector<std::string> written;
+    for (std::int64_t r = from;; ++r) {
+        ASSERT_EQ(walk.record(), r);
+        ASSERT_EQ(walk.meta().length, store.meta(r).length);
+        ASSERT_TRUE(walk.tokens().empty());
+        std::string values(store.recordText(r).size(), '\0');
+        for (char& v : values)
+            v = static_cast<char>(rng() % 7);
+        // Short values are completed with zeros.
+        const std::string given = r % 5 == 0 ? values.substr(0, values.size() / 2) : values;
+        std::fill(values.begin() + static_cast<std::ptrdiff_t>(given.size()), values.end(), '\0');
+        walk.setTokens(given);
+        ASSERT_EQ(walk.tokens(), values);
+        written.push_back(values);
+        if (!walk.next())
+            break;
+    }
+    ASSERT_EQ(static_cast<std::int64_t>(written.size()), store.recordCount() - from);
+    for (std::int64_t r = from; r < store.recordCount(); ++r)
+        ASSERT_EQ(store.recordTokens(r), written[static_cast<std::size_t>(r - from)]) << r;
+    EXPECT_EQ(store.recordTokens(from - 1), "");
+}
+
 } // namespace
 } // namespace tessaly::memo::test
