@@ -9,9 +9,11 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <bit>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <future>
 #include <ostream>
 #include <vector>
@@ -61,6 +63,24 @@ std::size_t runEnd(std::string_view vals, std::size_t i, std::size_t end)
     return j;
 }
 
+// Calls run(text, value, true) for each run of equal values of the record
+// piece text[a, b) whose values are vals; run(piece, 0, false) when the
+// record has no values.
+template <class Run>
+void runsOf(std::string_view text, std::string_view vals, std::size_t a, std::size_t b, Run& run)
+{
+    if (vals.empty()) {
+        run(text.substr(a, b - a), std::uint8_t{0}, false);
+        return;
+    }
+    std::size_t i = a;
+    while (i < b) {
+        const std::size_t j = runEnd(vals, i, b);
+        run(text.substr(i, j - i), static_cast<std::uint8_t>(vals[i]), true);
+        i = j;
+    }
+}
+
 // Calls run(text, value, hasValues) for each run of equal token values of
 // [start, end), record by record, and endRecord() after each record.
 template <class Run, class End>
@@ -76,16 +96,7 @@ void forEachRun(const TTextStore& store, std::int64_t start, std::int64_t end, R
         const std::string_view vals = store.recordTokens(r);
         const std::size_t a = static_cast<std::size_t>(std::max<std::int64_t>(start - rs, 0));
         const std::size_t b = static_cast<std::size_t>(std::min<std::int64_t>(end - rs, static_cast<std::int64_t>(text.size())));
-        if (vals.empty()) {
-            run(text.substr(a, b - a), std::uint8_t{0}, false);
-        } else {
-            std::size_t i = a;
-            while (i < b) {
-                const std::size_t j = runEnd(vals, i, b);
-                run(text.substr(i, j - i), static_cast<std::uint8_t>(vals[i]), true);
-                i = j;
-            }
-        }
+        runsOf(text, vals, a, b, run);
         endRecord();
     }
 }
@@ -360,7 +371,6 @@ std::string writeRtf(const TSyntaxMemo& memo, std::int64_t start, std::int64_t e
 
 void writeHtml(TSyntaxMemo& memo, std::ostream& os, const std::string& dateText)
 {
-    memo.highlightAll();
     const THighlighter* h = memo.highlighter();
     const TTokenStyle def = documentStyle(h);
     std::string head = "<HTML><HEAD>\r\n<META NAME=\"Generator\" CONTENT=\"Tessaly TSyntaxMemo ";
@@ -382,13 +392,18 @@ void writeHtml(TSyntaxMemo& memo, std::ostream& os, const std::string& dateText)
         colourOf[static_cast<std::size_t>(v)] = resolveColour(s.ownColours ? s.foreground : def.foreground);
         fontTag[static_cast<std::size_t>(v)] = "</FONT><FONT COLOR=\"#" + hexColour(colourOf[static_cast<std::size_t>(v)]) + "\">";
     }
-    TChunkedOutput sink(os);
-    sink += head;
-    bool bold = false, italic = false, underline = false;
-    std::uint32_t colour = resolveColour(def.foreground);
-    forEachRun(
-        memo.store(), 0, memo.textLength(),
-        [&](std::string_view text, std::uint8_t value, bool styled) {
+
+    // The document is highlighted from its first record on; a second thread
+    // writes each record as soon as the pass has stored it. ready counts
+    // the records whose values are final (kAbandoned: stop).
+    constexpr std::int64_t kAbandoned = -1;
+    std::atomic<std::int64_t> ready{0};
+    auto format = [&] {
+        TChunkedOutput sink(os);
+        sink += head;
+        bool bold = false, italic = false, underline = false;
+        std::uint32_t colour = resolveColour(def.foreground);
+        auto run = [&](std::string_view text, std::uint8_t value, bool styled) {
             if (styled) {
                 const TTokenStyle& s = styleOf[value];
                 if (colourOf[value] != colour) {
@@ -403,10 +418,49 @@ void writeHtml(TSyntaxMemo& memo, std::ostream& os, const std::string& dateText)
                     sink += (underline = s.underline) ? "<U>" : "</U>";
             }
             htmlChars(text, sink);
-        },
-        [&] { sink += "\r\n"; });
-    sink += "</PRE></FONT></BODY></HTML>\r\n";
-    sink.finish();
+        };
+        TTextStore::RecordReader record(memo.store());
+        std::int64_t available = ready.load(std::memory_order_acquire);
+        for (;;) {
+            while (available <= record.record()) {
+                if (available == kAbandoned)
+                    return;
+                ready.wait(available, std::memory_order_acquire);
+                available = ready.load(std::memory_order_acquire);
+            }
+            const std::string_view text = record.text();
+            runsOf(text, record.tokens(), 0, text.size(), run);
+            sink += "\r\n";
+            if (!record.next())
+                break;
+        }
+        sink += "</PRE></FONT></BODY></HTML>\r\n";
+        sink.finish();
+    };
+    auto publish = [&ready](std::int64_t records) {
+        ready.store(records, std::memory_order_release);
+        ready.notify_one();
+    };
+    std::future<void> formatted = std::async(std::launch::async, format);
+    std::function<void(std::int64_t)> previous = memo.onHighlightProgress;
+    memo.onHighlightProgress = [&](std::int64_t records) {
+        publish(records);
+        if (previous)
+            previous(records);
+    };
+    try {
+        memo.highlightAll();
+    } catch (...) {
+        memo.onHighlightProgress = previous;
+        publish(kAbandoned);
+        formatted.wait();
+        throw;
+    }
+    memo.onHighlightProgress = previous;
+    // Every record holds its final values now, also those the pass did
+    // not need to scan again.
+    publish(memo.store().recordCount());
+    formatted.get();
 }
 
 } // namespace tessaly::memo

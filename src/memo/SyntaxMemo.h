@@ -286,6 +286,11 @@ public:
     std::function<void(TSyntaxMemo&)> onChange;
     std::function<void(TSyntaxMemo&, std::int64_t start, std::int64_t extent)> onTextChange;
     std::function<void(TSyntaxMemo&, std::uint32_t& sources)> onDataDrop;
+    // Called now and then during a highlighting pass, and at its end, with
+    // the number of the first record the pass has not yet stored: the
+    // records before it, back to where the pass began, hold their final
+    // values. A pass of highlightAll begins at the first record.
+    std::function<void(std::int64_t records)> onHighlightProgress;
     // Redraw switch: off suppresses painting and notification; on repaints and notifies.
     bool redraw() const { return redraw_; }
     void setRedraw(bool on);

@@ -171,6 +171,8 @@ void TSyntaxMemo::rehighlight()
             const bool done = rec > changed && same && !forced && (last || nextHasValues) && !h->lookaheadPending();
             recStart += len;
             ++rec;
+            if (onHighlightProgress && (done || last || rec % 2048 == 0))
+                onHighlightProgress(rec);
             if (done || last)
                 break;
             recEnd = recStart + walk.meta().length;

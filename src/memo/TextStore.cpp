@@ -184,7 +184,7 @@ void TTextStore::setRecordTokens(std::int64_t rec, std::string_view values)
     m.flags |= kRecHasTokens;
 }
 
-TTextStore::RecordWalker::RecordWalker(TTextStore& store, std::int64_t rec)
+TTextStore::RecordReader::RecordReader(const TTextStore& store, std::int64_t rec)
     : store_(store)
 {
     const Cache& c = store.cached(rec);
@@ -195,7 +195,7 @@ TTextStore::RecordWalker::RecordWalker(TTextStore& store, std::int64_t rec)
 
 void TTextStore::RecordWalker::setTokens(std::string_view values)
 {
-    Block& b = block();
+    Block& b = writable_.blocks_[loc_.block];
     TRecordMeta& m = b.recs[loc_.index];
     if (b.tokens.size() != b.text.size())
         b.tokens.assign(b.text.size(), '\0');
@@ -206,7 +206,7 @@ void TTextStore::RecordWalker::setTokens(std::string_view values)
     m.flags |= kRecHasTokens;
 }
 
-void TTextStore::RecordWalker::nextBlock()
+void TTextStore::RecordReader::nextBlock()
 {
     // Blocks are never empty of records; skip any that are, to be safe.
     do {

@@ -114,9 +114,14 @@ public:
     };
     Loc locate(std::int64_t rec) const;
 
-    // Walks the records from one on, reading and writing each in turn
-    // without a look-up per record (highlighting stores every record's
-    // values this way). The text must not change during the walk.
+    // Reads the records from one on, each in turn, without a look-up per
+    // record. Started at the first record it touches nothing but the
+    // records it reads, so another thread may read records whose values are
+    // final while a highlighting pass writes later ones. The text must not
+    // change during the walk.
+    class RecordReader;
+    // A reader that also writes each record's values and meta in turn
+    // (highlighting stores every record's values this way).
     class RecordWalker;
 
 private:
@@ -169,11 +174,20 @@ private:
     mutable Cache cache_;
 };
 
-class TTextStore::RecordWalker {
+class TTextStore::RecordReader {
 public:
-    RecordWalker(TTextStore& store, std::int64_t rec);
+    // From the first record.
+    explicit RecordReader(const TTextStore& store) : store_(store), rec_(0), loc_{0, 0}, inBlock_(0)
+    {
+        if (block().recs.empty())
+            nextBlock();
+    }
+    // From record rec (looked up through the store's shared cache).
+    RecordReader(const TTextStore& store, std::int64_t rec);
+
     std::int64_t record() const { return rec_; }
-    TRecordMeta& meta() { return block().recs[loc_.index]; }
+    const TRecordMeta& meta() const { return block().recs[loc_.index]; }
+    std::string_view text() const { return std::string_view(block().text).substr(inBlock_, meta().length); }
     // The record's token values, empty when it has none.
     std::string_view tokens() const
     {
@@ -183,8 +197,6 @@ public:
             return {};
         return std::string_view(b.tokens).substr(inBlock_, m.length);
     }
-    // Sets the record's token values (missing ones are 0).
-    void setTokens(std::string_view values);
     // Moves to the next record; false when there is none.
     bool next()
     {
@@ -197,13 +209,25 @@ public:
         return true;
     }
 
-private:
-    Block& block() const { return store_.blocks_[loc_.block]; }
+protected:
+    const Block& block() const { return store_.blocks_[loc_.block]; }
     void nextBlock();
-    TTextStore& store_;
+
+    const TTextStore& store_;
     std::int64_t rec_;
     Loc loc_;
     std::size_t inBlock_;
+};
+
+class TTextStore::RecordWalker : public RecordReader {
+public:
+    RecordWalker(TTextStore& store, std::int64_t rec) : RecordReader(store, rec), writable_(store) {}
+    TRecordMeta& meta() { return writable_.blocks_[loc_.block].recs[loc_.index]; }
+    // Sets the record's token values (missing ones are 0).
+    void setTokens(std::string_view values);
+
+private:
+    TTextStore& writable_;
 };
 
 } // namespace tessaly::memo
