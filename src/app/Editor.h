@@ -53,6 +53,9 @@ public:
     void setActiveParser(int parser);
     // The four parsers HTML, JavaScript, VBScript and Plain_Text (1..4).
     parser::TSyntaxMemoParser& parserAt(int n);
+    // The Properties command: the active parser's options for this
+    // document; changed settings are applied at once.
+    void editProperties();
 
     // Loads the file's lines; the document is then unmodified.
     void loadFromFile(const std::filesystem::path& file);

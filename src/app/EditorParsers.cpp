@@ -45,6 +45,13 @@ parser::TSyntaxMemoParser& TEditor::parserAt(int n)
     return *parsers_[static_cast<std::size_t>(std::clamp(n, 1, 4) - 1)];
 }
 
+void TEditor::editProperties()
+{
+    if (memo().editProperties())
+        applyParserSettings();
+    code_->viewport()->update();
+}
+
 void TEditor::applyParserSettings()
 {
     const parser::TSyntaxMemoParser& p = parserAt(activeParser_);

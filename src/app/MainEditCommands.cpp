@@ -1,6 +1,6 @@
 // The Edit commands that hand their work straight to the active document's
-// editor. Search, bookmarks, the Format items and Properties are connected
-// by the search commands.
+// editor, and Properties. Search, bookmarks and the Format items are
+// connected by the search commands.
 #include "app/MainForm.h"
 
 #include "app/Editor.h"
@@ -25,6 +25,10 @@ void TMainForm::connectEditCommands()
     onCode("Paste1", &memo::TSyntaxMemo::pasteFromClipboard);
     onCode("Delete1", &memo::TSyntaxMemo::clearSelection);
     onCode("SelectAll1", &memo::TSyntaxMemo::selectAll);
+    connect(item(QStringLiteral("Properties1")), &QAction::triggered, this, [this] {
+        if (TEditor* e = activeEditor())
+            e->editProperties();
+    });
 }
 
 } // namespace tessaly::app

@@ -50,6 +50,9 @@ public:
     virtual int fontSize() const { return 10; }
     // False while the parser cannot highlight (it needs a handler that is missing).
     virtual bool usable() const { return true; }
+    // Lets the user change the parser's settings for editor; true when they
+    // changed (every editor using the parser has then been refreshed).
+    virtual bool editProperties(TSyntaxMemo& /*editor*/) { return false; }
 };
 
 } // namespace tessaly::memo

@@ -253,6 +253,12 @@ public:
     THighlighter* highlighter() const;
     // Scans the whole text again now.
     void highlightAll();
+    // The active parser's settings changed: its values are dropped and the
+    // text is highlighted again.
+    void refreshActiveParser();
+    // Opens the active parser's options for this editor; with no active
+    // parser shows "No active parser". True when the settings changed.
+    bool editProperties();
     // --- bookmarks (SyntaxMemoBookmarks.cpp) --------------------------------
     // Puts bookmark n (0..9) on a line, or takes it off when it is there
     // already. line -1 means the caret's line and column; otherwise both are

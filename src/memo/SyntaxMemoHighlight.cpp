@@ -50,6 +50,21 @@ void TSyntaxMemo::activeParserChanged()
     view_->repaintAll();
 }
 
+void TSyntaxMemo::refreshActiveParser()
+{
+    activeParserChanged();
+}
+
+bool TSyntaxMemo::editProperties()
+{
+    THighlighter* h = highlighter();
+    if (!h) {
+        messages_->error("No active parser");
+        return false;
+    }
+    return h->editProperties(*this);
+}
+
 void TSyntaxMemo::highlightAll()
 {
     store_.meta(0).flags |= kRecForceHighlight;

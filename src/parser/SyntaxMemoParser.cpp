@@ -5,6 +5,7 @@
 #include "parser/StandardHandlers.h"
 
 #include "memo/EdStream.h"
+#include "memo/SyntaxMemo.h"
 #include "memo/HighlightRun.h"
 
 #include <algorithm>
@@ -88,6 +89,21 @@ void TSyntaxMemoParser::attach(memo::TSyntaxMemo& editor)
         return;
     if (std::find(clients_.begin(), clients_.end(), &editor) == clients_.end())
         clients_.push_back(&editor);
+}
+
+bool TSyntaxMemoParser::editProperties(memo::TSyntaxMemo& editor)
+{
+    const TEditPropertiesEvent& show = onModifyProperties ? onModifyProperties : optionsDialog;
+    if (!show || !show(*this, editor))
+        return false;
+    tablesChanged();
+    // A client may detach while it is refreshed: walk a copy.
+    const std::vector<memo::TSyntaxMemo*> clients = clients_;
+    for (memo::TSyntaxMemo* client : clients)
+        client->refreshActiveParser();
+    if (registry && registryPlace.useRegistry && !registryPlace.key.empty())
+        saveToRegistry(tables_.settings, registryPlace, *registry);
+    return true;
 }
 
 void TSyntaxMemoParser::detach(memo::TSyntaxMemo& editor)

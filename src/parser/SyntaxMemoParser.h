@@ -3,6 +3,7 @@
 #include "memo/Highlighter.h"
 #include "parser/KeywordIndex.h"
 #include "parser/ParserTables.h"
+#include "parser/RegistryRecord.h"
 #include "parser/ScanContext.h"
 #include "parser/StateFilter.h"
 
@@ -17,6 +18,10 @@
 namespace tessaly::parser {
 
 class TSyntaxMemoParser;
+
+// Shows or changes a parser's settings for an editor: (parser, editor) ->
+// the settings changed.
+using TEditPropertiesEvent = std::function<bool(TSyntaxMemoParser&, memo::TSyntaxMemo&)>;
 
 // A handler the application supplies for handler numbers the engine does not
 // know: (parser, handler number, stream, token value, count) -> matched.
@@ -62,6 +67,11 @@ public:
     std::string fontName() const override { return tables_.settings.fontName; }
     int fontSize() const override { return tables_.settings.fontSize; }
     bool usable() const override { return !tables_.needsCustomHandler || static_cast<bool>(onCustomParse); }
+    // Shows the options of this parser for editor: onModifyProperties when
+    // set, else the options dialog. After a confirmed change every client
+    // editor is refreshed and, when the registry is in use, the settings are
+    // written to it.
+    bool editProperties(memo::TSyntaxMemo& editor) override;
 
     // Scans without an editor (tests, the command-line tool).
     std::uint8_t nextToken(memo::TCharStream& stream, std::int64_t& length);
@@ -70,6 +80,16 @@ public:
     const std::vector<memo::TSyntaxMemo*>& clients() const { return clients_; }
 
     TCustomParseEvent onCustomParse;
+    // Replaces the options dialog when set; returns whether the settings
+    // were changed.
+    TEditPropertiesEvent onModifyProperties;
+    // The options dialog (the window system supplies it); returns whether
+    // the user confirmed changed settings.
+    TEditPropertiesEvent optionsDialog;
+    // Where the settings are kept, and the registry that keeps them (none:
+    // they are not written).
+    TRegistryPlace registryPlace;
+    platform::Registry* registry = nullptr;
 
 private:
     // The scanning core, compiled for the editor's stream (whose calls the

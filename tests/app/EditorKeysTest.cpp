@@ -1,4 +1,5 @@
-// The active language's key assignments drive the document's editor.
+// The active language's settings drive the document's editor: its key
+// assignments, and settings changed through Properties.
 #include "ShellTestSupport.h"
 
 #include "memo/KeyMap.h"
@@ -25,6 +26,22 @@ private slots:
         e->memo().setSelText("x");
         QTest::keyClick(&e->code(), Qt::Key_E, Qt::ControlModifier);
         QCOMPARE(e->memo().text(), before);
+    }
+
+    void propertiesAppliesChangedSettings()
+    {
+        Shell s;
+        s.start();
+        TEditor* e = s.form->newClick();
+        int shown = 0;
+        e->parserAt(e->activeParser()).optionsDialog = [&shown](tessaly::parser::TSyntaxMemoParser& p, tessaly::memo::TSyntaxMemo&) {
+            ++shown;
+            p.tables().settings.tabDefault = 7;
+            return true;
+        };
+        s.item("Properties1")->trigger();
+        QCOMPARE(shown, 1);
+        QCOMPARE(e->memo().tabDefault(), 7);
     }
 };
 
