@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace tessaly::memo {
@@ -17,7 +19,8 @@ std::int64_t scanTokensTo(S& stream, std::int64_t until, std::string& values, Ne
 {
     std::int64_t pos = stream.position();
     const std::int64_t total = stream.size();
-    char buffer[1024];
+    constexpr std::int64_t kBuffer = 1024;
+    char buffer[kBuffer];
     std::int64_t filled = 0;
     while (pos < until && pos < total) {
         const std::int64_t tokenStart = pos;
@@ -34,17 +37,23 @@ std::int64_t scanTokensTo(S& stream, std::int64_t until, std::string& values, Ne
             stream.setPosition(tokenStart);
             continue;
         }
-        // Values gather in a small local buffer that is appended in one go:
-        // storing a token of a few characters is then a short loop.
-        if (filled + length > static_cast<std::int64_t>(sizeof buffer)) {
+        // Values gather in a small local buffer that is appended in one go.
+        // A token of up to 16 characters is stored as two 8-byte words of
+        // its value (the buffer is emptied early enough to leave room for
+        // them), so most tokens cost two stores and no loop.
+        if (filled + std::max<std::int64_t>(length, 16) > kBuffer) {
             values.append(buffer, static_cast<std::size_t>(filled));
             filled = 0;
         }
-        if (length > static_cast<std::int64_t>(sizeof buffer)) {
+        if (length > kBuffer) {
             values.append(static_cast<std::size_t>(length), static_cast<char>(value));
+        } else if (length <= 16) {
+            const std::uint64_t word = 0x0101010101010101ull * value;
+            std::memcpy(buffer + filled, &word, 8);
+            std::memcpy(buffer + filled + 8, &word, 8);
+            filled += length;
         } else {
-            for (std::int64_t i = 0; i < length; ++i)
-                buffer[filled + i] = static_cast<char>(value);
+            std::memset(buffer + filled, value, static_cast<std::size_t>(length));
             filled += length;
         }
         pos = tokenStart + length;

@@ -182,8 +182,10 @@ void TSyntaxMemo::rehighlight()
             }
             used += static_cast<std::size_t>(len);
             const bool last = !walk.next();
-            const bool nextHasValues = !last && !walk.tokens().empty();
-            const bool done = rec > changed && same && !forced && (last || nextHasValues) && !h->lookaheadPending();
+            // The scan may stop once it is back in step, unless the next
+            // record still waits for values of its own.
+            const bool done = rec > changed && same && !forced && (last || !walk.tokens().empty())
+                && !h->lookaheadPending();
             recStart += len;
             ++rec;
             if (onHighlightProgress && (done || last || rec % 2048 == 0))

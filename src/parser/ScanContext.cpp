@@ -26,6 +26,7 @@ TScanContext& TScanContexts::of(const TStateSet& states)
     }
 
     auto context = std::make_unique<TScanContext>();
+    context->serial = ++serials_;
     context->packedStates = filter_->pack(states);
     const TSyntaxKeywords& keywords = tables_->keywords;
     const TSM_StartTable& start = tables_->startTableFor(states);

@@ -18,6 +18,8 @@ namespace tessaly::parser {
 // not allow, and the start rule that applies to each character. It also remembers, per token value, the context its
 // effect leads to when that effect does not use the stack.
 struct TScanContext {
+    // A number no other context of the parser has had or will have.
+    std::uint64_t serial = 0;
     TStateSet keywordFirst;
     // The states packed by the keyword trie's filter.
     std::uint64_t packedStates = 0;
@@ -54,6 +56,7 @@ private:
     const TSM_ParserTables* tables_ = nullptr;
     const TStateFilter* filter_ = nullptr;
     std::uint64_t generation_ = 0;
+    std::uint64_t serials_ = 0;
     std::unordered_map<std::array<std::uint8_t, 32>, std::unique_ptr<TScanContext>, Hash> contexts_;
 };
 

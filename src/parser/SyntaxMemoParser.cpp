@@ -124,20 +124,19 @@ void TSyntaxMemoParser::resumeAt(std::uint8_t tokenBefore)
 
 std::uint32_t TSyntaxMemoParser::stateSignature() const
 {
-    // A multiplicative hash over the current states, the stack and the
-    // lookahead, eight bytes at a time: it is taken at every record end.
-    std::uint64_t h = 0x9E3779B97F4A7C15ull ^ (stack_.size() << 1) ^ (pending_ ? 1u : 0u);
-    auto mix = [&h](const TStateSet& set) {
-        for (std::size_t i = 0; i < set.bits.size(); i += 8) {
+    // The current states are known by their context's serial number: equal
+    // numbers mean equal states, and a number is never given out twice (a
+    // set of states met again after its context was dropped gets a new one,
+    // which only makes the editor scan on a little further). The stack, when
+    // there is one, is hashed eight bytes at a time.
+    std::uint64_t h = (context_->serial * 0x9E3779B97F4A7C15ull) ^ (stack_.size() << 1) ^ (pending_ ? 1u : 0u);
+    for (const TStateSet& s : stack_)
+        for (std::size_t i = 0; i < s.bits.size(); i += 8) {
             std::uint64_t w;
-            std::memcpy(&w, set.bits.data() + i, 8);
+            std::memcpy(&w, s.bits.data() + i, 8);
             h = (h ^ w) * 0xFF51AFD7ED558CCDull;
             h ^= h >> 32;
         }
-    };
-    mix(states_);
-    for (const TStateSet& s : stack_)
-        mix(s);
     return static_cast<std::uint32_t>(h ^ (h >> 29));
 }
 
@@ -336,20 +335,6 @@ std::uint8_t TSyntaxMemoParser::nextToken(memo::TSyntaxMemo& editor, TCharStream
     return nextToken(stream, length);
 }
 
-std::int64_t TSyntaxMemoParser::scanTo(memo::TSyntaxMemo& editor, TCharStream& stream, std::int64_t until,
-                                      std::string& values)
-{
-    attach(editor);
-    auto run = [&](auto& s) {
-        return memo::scanTokensTo(
-            s, until, values, [this](auto& st, std::int64_t& length) { return scan(st, length); },
-            [this] { return pending_; });
-    };
-    if (typeid(stream) == typeid(memo::TEdStream))
-        return run(static_cast<memo::TEdStream&>(stream));
-    return run(stream);
-}
-
 std::uint8_t TSyntaxMemoParser::nextToken(TCharStream& s, std::int64_t& length)
 {
     // The editor's stream is final: its exact type is a cheap test.
@@ -454,6 +439,21 @@ template <class S>
 
     length = s.position() - p0;
     return t;
+}
+
+// After the scanner, so that the loop compiles with the scanner inlined.
+std::int64_t TSyntaxMemoParser::scanTo(memo::TSyntaxMemo& editor, TCharStream& stream, std::int64_t until,
+                                      std::string& values)
+{
+    attach(editor);
+    auto run = [&](auto& s) {
+        return memo::scanTokensTo(
+            s, until, values, [this](auto& st, std::int64_t& length) { return scan(st, length); },
+            [this] { return pending_; });
+    };
+    if (typeid(stream) == typeid(memo::TEdStream))
+        return run(static_cast<memo::TEdStream&>(stream));
+    return run(stream);
 }
 
 } // namespace tessaly::parser
