@@ -15,8 +15,9 @@ namespace tessaly::parser {
 // What the scanner decides from the current states and a token's first
 // character alone, worked out once per distinct set of current states: the
 // characters a valid keyword can begin with, the token values the states do
-// not allow, and the start rule that applies to each character. It also remembers, per token value, the context its
-// effect leads to when that effect does not use the stack.
+// not allow, and the start rule that applies to each character. It also
+// remembers, per token value, the context the token's effect leads to when
+// that effect does not use the stack.
 struct TScanContext {
     // A number no other context of the parser has had or will have.
     std::uint64_t serial = 0;
@@ -31,7 +32,7 @@ struct TScanContext {
 
 // The scan contexts of one parser's tables, made when a set of states is
 // first met. A definition reaches few distinct sets; should one reach very
-// many, the oldest contexts are dropped and made again when needed.
+// many, all contexts are dropped and made again as they are needed.
 class TScanContexts {
 public:
     // Forgets every context; tables and filter must outlive the contexts.

@@ -276,8 +276,8 @@ template <class S>
 // Extends a token by its body and end. Returns false when the token must be
 // given up.
 template <class S>
-[[gnu::always_inline]] inline bool TSyntaxMemoParser::applyRule(const TSM_RulePart& body, const TSM_EndPart& end, bool checkEndFirst, S& s,
-                                  std::uint8_t& token)
+[[gnu::always_inline]] inline bool TSyntaxMemoParser::applyRule(const TSM_RulePart& body, const TSM_EndPart& end,
+                                                               bool checkEndFirst, S& s, std::uint8_t& token)
 {
     const bool hasEnd = end.byHandler || end.count > 0;
     if (!body.byHandler && !end.byHandler && end.count > 0) {
