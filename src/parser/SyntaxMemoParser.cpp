@@ -448,7 +448,7 @@ std::int64_t TSyntaxMemoParser::scanTo(memo::TSyntaxMemo& editor, TCharStream& s
     attach(editor);
     auto run = [&](auto& s) {
         return memo::scanTokensTo(
-            s, until, values, [this](auto& st, std::int64_t& length) { return scan(st, length); },
+            s, until, values, [this](auto& st, std::int64_t& length) { return this->scan(st, length); },
             [this] { return pending_; });
     };
     if (typeid(stream) == typeid(memo::TEdStream))
