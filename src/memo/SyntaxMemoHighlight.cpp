@@ -141,8 +141,6 @@ void TSyntaxMemo::rehighlight()
     TTextStore::RecordWalker walk(store_, rec);
     const std::int64_t count = store_.recordCount();
 
-    // Completes every record that the scanned values cover; returns false
-    // when the scan may stop.
     // Records whose values changed and that are not yet repainted.
     std::int64_t repaintFirst = -1, repaintLast = -1;
     auto repaint = [&] {
@@ -150,6 +148,8 @@ void TSyntaxMemo::rehighlight()
             view_->repaintRecords(repaintFirst, repaintLast);
         repaintFirst = repaintLast = -1;
     };
+    // Completes every record that the scanned values cover; returns false
+    // when the scan may stop.
     auto flush = [&]() -> bool {
         std::size_t used = 0;
         bool more = false;
