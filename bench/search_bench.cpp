@@ -3,6 +3,7 @@
 // ../shared/corpus/make-big.sh 4 /tmp/corpus-4mb.html); without it the
 // benchmarks are skipped.
 #include "memo/CharBlocks.h"
+#include "memo/LineBlockStream.h"
 #include "memo/PlainSearch.h"
 #include "memo/REParser.h"
 
@@ -40,55 +41,6 @@ const std::string& corpus()
     }();
     return text;
 }
-
-// A stream whose blocks are the lines (each ending in CR), like the
-// editor's line records.
-class TLineStream final : public TCharStream, public TCharBlocks {
-public:
-    explicit TLineStream(const std::string& text) : text_(text), cursor_(text)
-    {
-        starts_.push_back(0);
-        for (std::size_t i = 0; i < text.size(); ++i)
-            if (text[i] == '\r' && i + 1 < text.size())
-                starts_.push_back(static_cast<std::int64_t>(i + 1));
-    }
-    std::int64_t size() const override { return cursor_.size(); }
-    std::int64_t position() const override { return cursor_.position(); }
-    void setPosition(std::int64_t offset) override { cursor_.setPosition(offset); }
-    unsigned char current() const override { return cursor_.current(); }
-    void advance() override { cursor_.advance(); }
-    void stepBack() override { cursor_.stepBack(); }
-    TCharBlock blockAt(std::int64_t offset) const override
-    {
-        if (offset < 0 || offset >= size())
-            return {};
-        // Most requests ask for the line last given or one beside it.
-        auto holds = [&](std::size_t line) {
-            return line < starts_.size() && starts_[line] <= offset
-                && (line + 1 == starts_.size() || offset < starts_[line + 1]);
-        };
-        std::size_t line = last_;
-        if (!holds(line)) {
-            if (holds(line + 1))
-                ++line;
-            else if (line > 0 && holds(line - 1))
-                --line;
-            else
-                line = static_cast<std::size_t>(std::upper_bound(starts_.begin(), starts_.end(), offset)
-                                                - starts_.begin() - 1);
-        }
-        last_ = line;
-        const std::int64_t end = line + 1 == starts_.size() ? size() : starts_[line + 1];
-        return {starts_[line], std::string_view(text_).substr(static_cast<std::size_t>(starts_[line]),
-                                                              static_cast<std::size_t>(end - starts_[line]))};
-    }
-
-private:
-    const std::string& text_;
-    TStringStream cursor_;
-    std::vector<std::int64_t> starts_;
-    mutable std::size_t last_ = 0;
-};
 
 bool haveCorpus(benchmark::State& state)
 {
@@ -172,7 +124,7 @@ void BM_PlainCountDivWholeWord(benchmark::State& state)
 void BM_PlainRareWordCharStream(benchmark::State& state) { plainCount<TStringStream>(state, "Quetzalcoatl", {}); }
 
 // Through line records, as the editor's store will hand them out.
-void BM_PlainRareWordLines(benchmark::State& state) { plainCount<TLineStream>(state, "Quetzalcoatl", {}); }
+void BM_PlainRareWordLines(benchmark::State& state) { plainCount<TLineBlockStream>(state, "Quetzalcoatl", {}); }
 
 void BM_RegexTags(benchmark::State& state) { regexCount<TStringBlockStream>(state, "<[a-z]+"); }
 void BM_RegexRareLiteral(benchmark::State& state) { regexCount<TStringBlockStream>(state, "Quetzalcoatl"); }
@@ -181,7 +133,7 @@ void BM_RegexAttribute(benchmark::State& state)
     regexCount<TStringBlockStream>(state, "(class|id)=\\\"[^\\\"]*\\\"");
 }
 void BM_RegexTagsCharStream(benchmark::State& state) { regexCount<TStringStream>(state, "<[a-z]+"); }
-void BM_RegexTagsLines(benchmark::State& state) { regexCount<TLineStream>(state, "<[a-z]+"); }
+void BM_RegexTagsLines(benchmark::State& state) { regexCount<TLineBlockStream>(state, "<[a-z]+"); }
 
 } // namespace
 

@@ -2,6 +2,7 @@
 // the editor's store hands out its text, and checks the results against
 // the same searches over one plain string.
 #include "memo/CharBlocks.h"
+#include "memo/LineBlockStream.h"
 #include "memo/PlainSearch.h"
 #include "memo/REParser.h"
 
@@ -44,38 +45,6 @@ std::string corpusText(std::size_t limit)
     return text;
 }
 
-// A stream whose blocks are lines ending in CR, like the editor's records.
-class TLineStream final : public TCharStream, public TCharBlocks {
-public:
-    explicit TLineStream(const std::string& text) : text_(text), cursor_(text)
-    {
-        starts_.push_back(0);
-        for (std::size_t i = 0; i < text.size(); ++i)
-            if (text[i] == '\r' && i + 1 < text.size())
-                starts_.push_back(static_cast<std::int64_t>(i + 1));
-    }
-    std::int64_t size() const override { return cursor_.size(); }
-    std::int64_t position() const override { return cursor_.position(); }
-    void setPosition(std::int64_t offset) override { cursor_.setPosition(offset); }
-    unsigned char current() const override { return cursor_.current(); }
-    void advance() override { cursor_.advance(); }
-    void stepBack() override { cursor_.stepBack(); }
-    TCharBlock blockAt(std::int64_t offset) const override
-    {
-        if (offset < 0 || offset >= size())
-            return {};
-        const auto it = std::upper_bound(starts_.begin(), starts_.end(), offset) - 1;
-        const std::int64_t end = it + 1 == starts_.end() ? size() : *(it + 1);
-        return {*it, std::string_view(text_).substr(static_cast<std::size_t>(*it),
-                                                    static_cast<std::size_t>(end - *it))};
-    }
-
-private:
-    const std::string& text_;
-    TStringStream cursor_;
-    std::vector<std::int64_t> starts_;
-};
-
 std::vector<std::int64_t> allMatches(TREParser& re, TCharStream& stream)
 {
     std::vector<std::int64_t> starts;
@@ -98,7 +67,7 @@ TEST(SearchCorpus, LineRecordsAndOneStringGiveTheSameMatches)
     const std::string text = corpusText(150000);
     if (text.empty())
         GTEST_SKIP() << "no corpus";
-    TLineStream lines(text);
+    TLineBlockStream lines(text);
     TStringStream whole(text);
     for (const char* pattern : {"<[a-z]+", "\\\"[^\\\"\\n]*\\\"", "(class|id)=", "^<", ">$", ">\\n *<", "</?(div|span)"}) {
         SCOPED_TRACE(pattern);
@@ -121,7 +90,7 @@ TEST(SearchCorpus, PlainSearchCountsLikeStringFind)
     const std::string text = corpusText(150000);
     if (text.empty())
         GTEST_SKIP() << "no corpus";
-    TLineStream lines(text);
+    TLineBlockStream lines(text);
     TPlainSearch search;
     for (const std::string word : {"div", "function", "</script>\r", "color:"}) {
         std::size_t expected = 0;
