@@ -28,16 +28,9 @@ public:
 
 // A string stream that also hands out its text as a single block. For
 // callers (and benchmarks) that already hold the whole text in memory.
-class TStringBlockStream final : public TCharStream, public TCharBlocks {
+class TStringBlockStream final : public TStringStream, public TCharBlocks {
 public:
-    explicit TStringBlockStream(std::string_view text) : text_(text), cursor_(text) {}
-
-    std::int64_t size() const override { return cursor_.size(); }
-    std::int64_t position() const override { return cursor_.position(); }
-    void setPosition(std::int64_t offset) override { cursor_.setPosition(offset); }
-    unsigned char current() const override { return cursor_.current(); }
-    void advance() override { cursor_.advance(); }
-    void stepBack() override { cursor_.stepBack(); }
+    explicit TStringBlockStream(std::string_view text) : TStringStream(text), text_(text) {}
 
     TCharBlock blockAt(std::int64_t offset) const override
     {
@@ -48,7 +41,6 @@ public:
 
 private:
     std::string_view text_;
-    TStringStream cursor_;
 };
 
 } // namespace tessaly::memo

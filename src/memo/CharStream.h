@@ -31,8 +31,9 @@ public:
     bool atEnd() const { return position() >= size(); }
 };
 
-// TCharStream over a string that the caller keeps alive.
-class TStringStream final : public TCharStream {
+// TCharStream over a string that the caller keeps alive. The streams that
+// also hand out the string in blocks build on it.
+class TStringStream : public TCharStream {
 public:
     explicit TStringStream(std::string_view text) : text_(text) {}
 

@@ -14,22 +14,15 @@ namespace tessaly::memo {
 // A string stream whose blocks are its lines (each ending in CR), as the
 // editor's line records are: for tests and benchmarks of scanners that read
 // blocks, over text the caller keeps alive.
-class TLineBlockStream final : public TCharStream, public TCharBlocks {
+class TLineBlockStream final : public TStringStream, public TCharBlocks {
 public:
-    explicit TLineBlockStream(std::string_view text) : text_(text), cursor_(text)
+    explicit TLineBlockStream(std::string_view text) : TStringStream(text), text_(text)
     {
         starts_.push_back(0);
         for (std::size_t i = 0; i < text.size(); ++i)
             if (text[i] == '\r' && i + 1 < text.size())
                 starts_.push_back(static_cast<std::int64_t>(i + 1));
     }
-
-    std::int64_t size() const override { return cursor_.size(); }
-    std::int64_t position() const override { return cursor_.position(); }
-    void setPosition(std::int64_t offset) override { cursor_.setPosition(offset); }
-    unsigned char current() const override { return cursor_.current(); }
-    void advance() override { cursor_.advance(); }
-    void stepBack() override { cursor_.stepBack(); }
 
     TCharBlock blockAt(std::int64_t offset) const override
     {
@@ -56,7 +49,6 @@ public:
 
 private:
     std::string_view text_;
-    TStringStream cursor_;
     std::vector<std::int64_t> starts_;
     mutable std::size_t last_ = 0;
 };
