@@ -4,10 +4,6 @@
 
 #include <cstdint>
 
-namespace tessaly::memo {
-class TEdStream;
-}
-
 namespace tessaly::parser {
 
 // The built-in scanning handlers a definition names by number: 0..2 and the
@@ -16,7 +12,5 @@ namespace tessaly::parser {
 // adds its length to count and returns true; otherwise it leaves the stream
 // where it was and returns false.
 bool runStandardHandler(int number, memo::TCharStream& s, std::int64_t& count);
-// The same over the editor's stream, with its calls inlined.
-bool runStandardHandler(int number, memo::TEdStream& s, std::int64_t& count);
 
 } // namespace tessaly::parser

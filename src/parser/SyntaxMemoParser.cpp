@@ -2,7 +2,7 @@
 
 #include "parser/ParserForm.h"
 #include "parser/ScriptCompiler.h"
-#include "parser/StandardHandlers.h"
+#include "parser/StandardHandlerScan.h"
 
 #include "memo/EdStream.h"
 #include "memo/SyntaxMemo.h"
@@ -244,7 +244,7 @@ bool TSyntaxMemoParser::runHandler(bool custom, int number, S& s, std::uint8_t& 
     std::int64_t count = 0;
     if (custom || !isStandardHandler(number))
         return onCustomParse && onCustomParse(*this, number, s, token, count);
-    return runStandardHandler(number, s, count);
+    return runStandardHandlerOn(number, s, count);
 }
 
 // An end sequence (or end handler) at the current position. On a match the
