@@ -21,16 +21,29 @@ using tessaly::parser::TSyntaxMemoParser;
 
 namespace {
 
+// The 20 MiB page file; an empty path (and the benchmark skipped) without it.
+std::filesystem::path corpusOrSkip(benchmark::State& state)
+{
+    auto file = tb::bigCorpus(20);
+    if (file.empty())
+        state.SkipWithError("corpus missing");
+    return file;
+}
+
+// The built-in web page language, as the program loads it.
+void loadHtml(TSyntaxMemoParser& parser)
+{
+    parser.setParser(tessaly::parser::builtinParserForm(BuiltinLanguage::HTML));
+}
+
 void BM_LoadAndHighlightHtml(benchmark::State& state)
 {
-    const auto file = tb::bigCorpus(20);
-    if (file.empty()) {
-        state.SkipWithError("corpus missing");
+    const auto file = corpusOrSkip(state);
+    if (file.empty())
         return;
-    }
     const double size = static_cast<double>(std::filesystem::file_size(file));
     TSyntaxMemoParser parser;
-    parser.setParser(tessaly::parser::builtinParserForm(BuiltinLanguage::HTML));
+    loadHtml(parser);
     static tb::Memory base0, after0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -59,13 +72,11 @@ BENCHMARK(BM_LoadAndHighlightHtml)->Unit(benchmark::kMillisecond)->Iterations(3)
 // document's values, switching it on scans every record again.
 void BM_FullHighlightHtml(benchmark::State& state)
 {
-    const auto file = tb::bigCorpus(20);
-    if (file.empty()) {
-        state.SkipWithError("corpus missing");
+    const auto file = corpusOrSkip(state);
+    if (file.empty())
         return;
-    }
     TSyntaxMemoParser parser;
-    parser.setParser(tessaly::parser::builtinParserForm(BuiltinLanguage::HTML));
+    loadHtml(parser);
     TSyntaxMemo memo;
     memo.loadFromFile(file);
     memo.setParser(1, &parser);
@@ -81,13 +92,11 @@ BENCHMARK(BM_FullHighlightHtml)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void BM_TypeCharWithRehighlight(benchmark::State& state)
 {
-    const auto file = tb::bigCorpus(20);
-    if (file.empty()) {
-        state.SkipWithError("corpus missing");
+    const auto file = corpusOrSkip(state);
+    if (file.empty())
         return;
-    }
     TSyntaxMemoParser parser;
-    parser.setParser(tessaly::parser::builtinParserForm(BuiltinLanguage::HTML));
+    loadHtml(parser);
     TSyntaxMemo memo;
     memo.setParser(1, &parser);
     memo.setActiveParser(1);
