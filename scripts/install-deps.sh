@@ -6,8 +6,10 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ make pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+  qt6-webengine-dev qt6-webengine-dev-tools libqt6webenginecore6-bin
   libgtest-dev libgmock-dev libbenchmark-dev
   poppler-utils
+  xvfb xdotool x11-utils x11-apps imagemagick fonts-dejavu-core fonts-liberation
 )
 
 missing=()
