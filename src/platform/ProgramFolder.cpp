@@ -49,6 +49,13 @@ std::string programFolderFor(const fs::path& exeFolder)
 
 std::string programFolder()
 {
+    // TESSALY_PROGRAM_DIR puts the program folder elsewhere, so a test can
+    // start the real program with a fresh script library and preview files.
+    if (const char* dir = std::getenv("TESSALY_PROGRAM_DIR"); dir && *dir) {
+        std::error_code ec;
+        fs::create_directories(dir, ec);
+        return withSeparator(dir);
+    }
     return programFolderFor(executableFolder());
 }
 

@@ -13,6 +13,7 @@ std::filesystem::path executableFolder();
 // when this user may write to it (the preview files and the script library
 // are written there), otherwise the per-user data folder
 // $XDG_DATA_HOME/Tessaly/ (or ~/.local/share/Tessaly/), created when missing.
+// TESSALY_PROGRAM_DIR, when set, names the folder instead (tests use it).
 std::string programFolder();
 
 // The same choice for a given executable folder, so it can be tested.

@@ -1,0 +1,137 @@
+# Shared steps for the tests that drive the real tessaly binary in a real X
+# display: a private Xvfb, a fresh config and program folder, real key presses
+# and mouse clicks through xdotool, screenshots as evidence.
+#
+# A scenario is a bash script beside this file, run by CTest as
+#   bash scenario.sh /path/to/tessaly
+# It sources this file, calls gui_begin, drives the program and calls
+# gui_pass. Any failed check calls gui_fail, which keeps a screenshot and the
+# program's output in $GUI_ARTIFACTS for the reader of the failure.
+#
+# Exit status: 0 passed, 1 failed, 77 skipped (no X server can be started;
+# CTest reports that as a skip).
+
+set -u
+
+GUI_APP=${1:?usage: scenario.sh TESSALY_BINARY}
+GUI_NAME=$(basename "${BASH_SOURCE[1]:-gui}" .sh)
+GUI_TMP=$(mktemp -d "${TMPDIR:-/tmp}/tessaly-gui-$GUI_NAME.XXXXXX")
+GUI_ARTIFACTS=${GUI_ARTIFACTS:-$GUI_TMP/artifacts}
+mkdir -p "$GUI_ARTIFACTS"
+GUI_XVFB_PID=
+GUI_APP_PID=
+GUI_WID=
+
+gui_log() { printf '[%s] %s\n' "$GUI_NAME" "$*"; }
+
+gui_cleanup() {
+    [ -n "$GUI_APP_PID" ] && kill "$GUI_APP_PID" 2>/dev/null
+    [ -n "$GUI_APP_PID" ] && { sleep 0.3; kill -9 "$GUI_APP_PID" 2>/dev/null; }
+    [ -n "$GUI_XVFB_PID" ] && kill "$GUI_XVFB_PID" 2>/dev/null
+    if [ "${GUI_KEEP:-0}" != 1 ] && [ "${GUI_FAILED:-0}" != 1 ]; then
+        rm -rf "$GUI_TMP"
+    fi
+}
+trap gui_cleanup EXIT
+
+gui_skip() { gui_log "SKIPPED: $*"; exit 77; }
+
+gui_shot() { # gui_shot NAME: a screenshot of the whole screen, NAME.png
+    import -display "$DISPLAY" -window root "$GUI_ARTIFACTS/$1.png" 2>/dev/null
+}
+
+gui_fail() {
+    GUI_FAILED=1
+    gui_shot failure
+    gui_log "FAILED: $*"
+    gui_log "evidence kept in $GUI_ARTIFACTS (screenshot failure.png, app.log)"
+    [ -f "$GUI_TMP/app.log" ] && cp "$GUI_TMP/app.log" "$GUI_ARTIFACTS/app.log" && tail -n 20 "$GUI_TMP/app.log"
+    exit 1
+}
+
+gui_pass() { gui_log "passed"; exit 0; }
+
+# Starts a private X server on a free display (Xvfb picks it and reports it).
+gui_start_display() {
+    command -v Xvfb >/dev/null || gui_skip "Xvfb is not installed (scripts/install-deps.sh installs it)"
+    command -v xdotool >/dev/null || gui_skip "xdotool is not installed (scripts/install-deps.sh installs it)"
+    local fifo="$GUI_TMP/displayfd"
+    mkfifo "$fifo"
+    Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp -noreset 3>"$fifo" 2>"$GUI_TMP/xvfb.log" &
+    GUI_XVFB_PID=$!
+    local n
+    if ! read -r -t 15 n <"$fifo"; then
+        gui_skip "no X server could be started: $(tail -n 3 "$GUI_TMP/xvfb.log")"
+    fi
+    export DISPLAY=":$n"
+    gui_log "display $DISPLAY"
+}
+
+# Starts the program with a fresh config and program folder and waits for its
+# main window; GUI_WID is the main window's X id. Extra arguments go to the
+# program (files to open).
+gui_start_app() {
+    export TESSALY_CONFIG_DIR="$GUI_TMP/config"
+    export TESSALY_PROGRAM_DIR="${TESSALY_PROGRAM_DIR:-$GUI_TMP/program}"
+    export XDG_DATA_HOME="$GUI_TMP/data" XDG_STATE_HOME="$GUI_TMP/state" XDG_CACHE_HOME="$GUI_TMP/cache"
+    export QT_QPA_PLATFORM=xcb
+    unset QT_QPA_PLATFORMTHEME
+    if [ "$(id -u)" = 0 ]; then export QTWEBENGINE_CHROMIUM_FLAGS="${QTWEBENGINE_CHROMIUM_FLAGS:---no-sandbox}"; fi
+    mkdir -p "$TESSALY_CONFIG_DIR" "$TESSALY_PROGRAM_DIR"
+    "$GUI_APP" "$@" >"$GUI_TMP/app.log" 2>&1 &
+    GUI_APP_PID=$!
+    GUI_WID=$(gui_wait_window "Tessaly" 30) || gui_fail "the main window did not appear"
+    # No window manager runs here: give the main window the X input focus as
+    # a window manager would on a click, then let the program settle.
+    xdotool windowfocus --sync "$GUI_WID" 2>/dev/null || xdotool windowfocus "$GUI_WID"
+    sleep "${GUI_SETTLE:-1}"
+}
+
+# gui_wait_window TITLE_PATTERN SECONDS: prints the id of the first visible
+# window whose title matches, or fails after SECONDS.
+gui_wait_window() {
+    local pattern=$1 limit=${2:-10} i ids
+    for ((i = 0; i < limit * 10; i++)); do
+        ids=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1)
+        if [ -n "$ids" ]; then echo "$ids"; return 0; fi
+        kill -0 "$GUI_APP_PID" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    return 1
+}
+
+# Real key presses to whatever window has the X focus, as a user types them.
+gui_key() { xdotool key --delay 80 "$@"; sleep 0.3; }
+gui_type() { xdotool type --delay 40 -- "$1"; sleep 0.3; }
+
+# A real click at a position relative to a window: gui_click WID X Y [BUTTON]
+gui_click() {
+    xdotool mousemove --window "$1" "$2" "$3" sleep 0.1 click "${4:-1}"
+    sleep 0.3
+}
+gui_double_click() {
+    xdotool mousemove --window "$1" "$2" "$3" sleep 0.1 click --repeat 2 --delay 80 "${4:-1}"
+    sleep 0.3
+}
+
+# gui_wait_file FILE PATTERN SECONDS: waits until FILE exists and holds PATTERN
+# (a grep -F string).
+gui_wait_file() {
+    local file=$1 pattern=$2 limit=${3:-10} i
+    for ((i = 0; i < limit * 10; i++)); do
+        [ -f "$file" ] && grep -qF -- "$pattern" "$file" && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+# Window geometry as "X Y W H" (absolute position).
+gui_geometry() {
+    xwininfo -id "$1" | awk '/Absolute upper-left X/{x=$NF} /Absolute upper-left Y/{y=$NF}
+        /^  Width/{w=$NF} /^  Height/{h=$NF} END{print x, y, w, h}'
+}
+
+gui_begin() {
+    gui_start_display
+    gui_start_app "$@"
+}

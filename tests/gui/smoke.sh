@@ -1,0 +1,16 @@
+# The real program starts with a file named on the command line, takes typed
+# text after a click into the text and saves it with Ctrl+S.
+source "$(dirname "$0")/lib.sh"
+
+page="$GUI_TMP/page.html"
+printf '<HTML>\r\n<BODY>\r\n</BODY>\r\n</HTML>\r\n' >"$page"
+gui_begin "$page"
+
+read -r x y w h <<<"$(gui_geometry "$GUI_WID")"
+gui_click "$GUI_WID" $((w * 2 / 3)) $((h / 2))
+gui_key ctrl+Home
+gui_type "smoke"
+gui_key ctrl+s
+gui_wait_file "$page" "smoke<HTML>" 10 || gui_fail "Ctrl+S did not write the typed text: $(head -c 200 "$page")"
+gui_shot saved
+gui_pass
