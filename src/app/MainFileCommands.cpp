@@ -4,6 +4,7 @@
 
 #include "app/DocumentHistory.h"
 #include "app/Editor.h"
+#include "app/RecoveryKeeper.h"
 #include "app/MDITab.h"
 #include "memo/SyntaxMemo.h"
 
@@ -100,6 +101,7 @@ bool TMainForm::saveDocument(TEditor& editor)
         return false;
     }
     history_->noteFile(target);
+    recovery_->documentChanged(editor);
     if (editor.untitled()) {
         editor.setCaption(QString::fromStdString(target.string()));
         mdiTab_->setTabCaption(mdiTab_->indexOf(&editor), fileNameOnly(target));
@@ -129,6 +131,7 @@ void TMainForm::saveAsClick()
         try {
             e->saveToFile(*file);
             history_->noteFile(*file);
+            recovery_->documentChanged(*e);
             // The name changes only once the file is written.
             e->setCaption(QString::fromStdString(file->string()));
             mdiTab_->setTabCaption(mdiTab_->indexOf(e), fileNameOnly(*file));

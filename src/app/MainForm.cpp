@@ -1,6 +1,7 @@
 #include "app/MainForm.h"
 
 #include "app/DocumentHistory.h"
+#include "app/RecoveryKeeper.h"
 
 #include "insert/dialogs/InsertCommands.h"
 
@@ -44,6 +45,7 @@ TMainForm::TMainForm(std::unique_ptr<platform::TDialogs> dialogs, QWidget* paren
     createAreas();
     createMenus();
     history_ = new TDocumentHistory(*this);
+    recovery_ = new TRecoveryKeeper(*this);
     history_->addMenu(fileMenu_, item(QStringLiteral("Save")));
     createToolbars();
     aboutBox_ = new TAboutBox(this);

@@ -29,6 +29,7 @@ namespace tessaly::app {
 
 class TAboutBox;
 class TDocumentHistory;
+class TRecoveryKeeper;
 class TEditor;
 class TMDITab;
 class TScriptPanel;
@@ -66,6 +67,8 @@ public:
     const std::string& programFolder() const { return programFolder_; }
     // File > Reopen and the documents reopened at start.
     TDocumentHistory& history() { return *history_; }
+    // The recovery files of modified documents.
+    TRecoveryKeeper& recovery() { return *recovery_; }
 
     // --- menus -----------------------------------------------------------
     QMenu* fileMenu() const { return fileMenu_; }
@@ -146,6 +149,7 @@ private:
     int rememberedFlags_ = 0;
     insert::TInsertCommands* insertCommands_ = nullptr;
     TDocumentHistory* history_ = nullptr;
+    TRecoveryKeeper* recovery_ = nullptr;
     void createAreas();
     void createMenus();
     void createFileMenu();

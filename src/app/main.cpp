@@ -3,6 +3,8 @@
 #include "app/Application.h"
 #include "app/DocumentHistory.h"
 #include "app/MainForm.h"
+#include "app/RecoveryKeeper.h"
+#include "app/TerminationGuard.h"
 #include "app/Splash.h"
 
 #include <filesystem>
@@ -22,8 +24,18 @@ int main(int argc, char** argv)
     // created here, once, when the insertion commands are added to the form.
 
     form.show();
-    // The documents of the last run first, then the files named here.
+    // Unsaved work a crashed or killed run left behind, then the documents
+    // of the last run, then the files named here.
+    form.recovery().offerRestore();
     form.history().restoreSession();
+    // A logout or a kill writes every modified document's recovery file
+    // before the program ends; the next start offers them back.
+    auto writeAll = [&form] { form.recovery().writeAllNow(); };
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form, writeAll);
+    tessaly::app::TTerminationGuard guard([writeAll] {
+        writeAll();
+        QApplication::exit(0);
+    });
     const QStringList args = QApplication::arguments();
     for (qsizetype i = 1; i < args.size(); ++i)
         form.openFile(std::filesystem::absolute(args[i].toStdString()));
