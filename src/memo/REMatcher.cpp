@@ -10,7 +10,7 @@ namespace tessaly::memo {
 using namespace re;
 
 TREMatcher::TREMatcher(const std::vector<std::uint8_t>& program)
-    : prog_(program), classOf_(program.size(), -1), start_(analyseStart(program))
+    : prog_(program), classOf_(program.size(), -1), start_(analyseStart(program)), pre_(analysePrecheck(program))
 {
     // Walk the nodes in storage order and turn every character list into a
     // lookup table of the characters it matches.
@@ -104,15 +104,100 @@ std::int64_t TREMatcher::fitCount(TTextCursor& text, std::int64_t pos, std::int6
     return -1;
 }
 
-bool TREMatcher::attempt(TTextCursor& text, std::int64_t start)
+void TREMatcher::begin(const TTextCursor& text)
 {
     error_ = TREError::NoError;
+    steps_ = 0;
+    // Repeats count the characters they scan as steps, so passes over a
+    // very long line must not exhaust the budget: it grows with the text.
+    budget_ = stepLimit_ + stepsPerChar * static_cast<std::uint64_t>(text.size());
+    nextPoll_ = keepGoing_ ? pollSteps : UINT64_MAX;
+    checkAt_ = std::min(budget_, nextPoll_);
+}
+
+bool TREMatcher::checkpoint()
+{
+    if (steps_ > budget_ || choices_.size() > maxStacked || trail_.size() > maxStacked) {
+        error_ = TREError::TooComplex;
+        return false;
+    }
+    if (steps_ >= nextPoll_) {
+        nextPoll_ = steps_ + pollSteps;
+        if (!keepGoing_()) {
+            error_ = TREError::Stopped;
+            return false;
+        }
+    }
+    checkAt_ = std::min(budget_, nextPoll_);
+    return true;
+}
+
+std::int64_t TREMatcher::findRequired(TTextCursor& text, std::int64_t from)
+{
+    // Looks for the literal's last character and checks the rest backwards.
+    const std::string& literal = pre_.required;
+    const auto length = static_cast<std::int64_t>(literal.size());
+    const auto last = static_cast<unsigned char>(literal.back());
+    const std::int64_t size = text.size();
+    std::int64_t p = from + length - 1;
+    while (p < size) {
+        const std::string_view run = text.forwardRun(p);
+        const void* hit = std::memchr(run.data(), last, run.size());
+        if (!hit) {
+            p += static_cast<std::int64_t>(run.size());
+            continue;
+        }
+        p += static_cast<std::int64_t>(static_cast<const char*>(hit) - run.data());
+        std::int64_t i = length - 1;
+        while (i > 0 && text.at(p - length + i) == static_cast<unsigned char>(literal[static_cast<std::size_t>(i - 1)]))
+            --i;
+        steps_ += static_cast<std::uint64_t>(length - i);
+        if (i == 0)
+            return p - length + 1;
+        ++p;
+    }
+    return -1;
+}
+
+std::int64_t TREMatcher::findRequiredBackward(TTextCursor& text)
+{
+    const std::string& literal = pre_.required;
+    const auto length = static_cast<std::int64_t>(literal.size());
+    const auto last = static_cast<unsigned char>(literal.back());
+    std::int64_t p = text.size(); // one after the candidate for the last character
+    while (p >= length) {
+        const std::string_view run = text.backwardRun(p);
+        std::size_t k = run.size();
+        while (k > 0 && static_cast<unsigned char>(run[k - 1]) != last)
+            --k;
+        if (k == 0) {
+            p -= static_cast<std::int64_t>(run.size());
+            continue;
+        }
+        p -= static_cast<std::int64_t>(run.size() - k); // text[p - 1] is the last character
+        const std::int64_t start = p - length;
+        if (start < 0)
+            return -1;
+        std::int64_t i = 0;
+        while (i < length - 1 && text.at(start + i) == static_cast<unsigned char>(literal[static_cast<std::size_t>(i)]))
+            ++i;
+        steps_ += static_cast<std::uint64_t>(i + 1);
+        if (i == length - 1)
+            return start;
+        --p;
+    }
+    return -1;
+}
+
+bool TREMatcher::attempt(TTextCursor& text, std::int64_t start)
+{
+    begin(text);
     return run(text, start);
 }
 
 bool TREMatcher::run(TTextCursor& text, std::int64_t start)
 {
-    steps_ = 0;
+    leadCount_ = -1;
     choices_.clear();
     trail_.clear();
     fill_ = 0;
@@ -122,16 +207,11 @@ bool TREMatcher::run(TTextCursor& text, std::int64_t start)
     groupEnd_.fill(-1);
 
     const std::int64_t size = text.size();
-    // Repeats count the characters they scan as steps, so one pass over a
-    // very long line must not exhaust the budget: it grows with the text.
-    const std::uint64_t limit = std::max(stepLimit_, 4 * static_cast<std::uint64_t>(size));
     std::int64_t pos = start;
     std::size_t node = 1;
     for (;;) {
-        if (++steps_ > limit || choices_.size() > maxStacked || trail_.size() > maxStacked) {
-            error_ = TREError::TooComplex;
+        if ((++steps_ > checkAt_ || choices_.size() > maxStacked || trail_.size() > maxStacked) && !checkpoint())
             return false;
-        }
         const std::uint8_t op = prog_[node];
         std::size_t next = nextOf(prog_, node);
         bool ok = true;
@@ -182,7 +262,10 @@ bool TREMatcher::run(TTextCursor& text, std::int64_t start)
                 return false;
             const std::int8_t min = op == STAR ? 0 : 1;
             const std::int16_t nextChar = next != 0 && prog_[next] == EXACTLY ? prog_[operandOf(next)] : -1;
-            const std::int64_t count = fitCount(text, pos, repeatCount(text, operandOf(node), pos), min, nextChar);
+            const std::int64_t run = repeatCount(text, operandOf(node), pos);
+            if (node == pre_.leadRepeat && leadCount_ < 0)
+                leadCount_ = run;
+            const std::int64_t count = fitCount(text, pos, run, min, nextChar);
             if (count < 0) {
                 ok = false;
                 break;
@@ -248,8 +331,9 @@ bool TREMatcher::run(TTextCursor& text, std::int64_t start)
 
 bool TREMatcher::searchForward(TTextCursor& text, std::int64_t from)
 {
-    error_ = TREError::NoError;
+    begin(text);
     const std::int64_t size = text.size();
+    std::int64_t literalAt = -1; // where the required literal next occurs
     for (std::int64_t p = from < 0 ? 0 : from; p <= size; ++p) {
         if (!start_.anyPosition) {
             // Skip to the next character a match can start with.
@@ -270,19 +354,34 @@ bool TREMatcher::searchForward(TTextCursor& text, std::int64_t from)
                     break;
             }
         }
+        if (!pre_.required.empty() && literalAt < p) {
+            literalAt = findRequired(text, p);
+            if (literalAt < 0)
+                return false;
+        }
         if (run(text, p))
             return true;
         if (error_ != TREError::NoError)
             return false;
+        // The starts inside the leading repeat's run are covered.
+        if (leadCount_ > 0)
+            p += leadCount_;
     }
     return false;
 }
 
 bool TREMatcher::searchBackward(TTextCursor& text, std::int64_t from)
 {
-    error_ = TREError::NoError;
+    begin(text);
     const std::int64_t size = text.size();
     std::int64_t p = from >= size ? size - 1 : from;
+    if (!pre_.required.empty()) {
+        // A match holds the literal at or after its start.
+        const std::int64_t last = findRequiredBackward(text);
+        if (last < 0)
+            return false;
+        p = std::min(p, last);
+    }
     for (; p >= 0; --p) {
         if (!start_.anyPosition) {
             for (;;) {
