@@ -4,14 +4,38 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
 
 namespace tessaly::memo {
 
 using namespace re;
 
+namespace {
+
+// How rare a character is in ordinary text, roughly: the search for the
+// required literal scans for its rarest character.
+int rarity(unsigned char c)
+{
+    static constexpr std::string_view common = "etaoinsrhldcumfpgwybvkxjqz";
+    if (c == ' ' || c == lineEnd || c == '\t')
+        return 0;
+    const auto lower = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    const std::size_t i = common.find(lower);
+    if (i == std::string_view::npos)
+        return 15; // digits and signs
+    return (c >= 'A' && c <= 'Z' ? 30 : 4) + static_cast<int>(i);
+}
+
+} // namespace
+
+
 TREMatcher::TREMatcher(const std::vector<std::uint8_t>& program)
     : prog_(program), classOf_(program.size(), -1), start_(analyseStart(program)), pre_(analysePrecheck(program))
 {
+    for (std::size_t i = 0; i < pre_.required.size(); ++i)
+        if (rarity(static_cast<unsigned char>(pre_.required[i]))
+            > rarity(static_cast<unsigned char>(pre_.required[requiredAnchor_])))
+            requiredAnchor_ = i;
     // Walk the nodes in storage order and turn every character list into a
     // lookup table of the characters it matches.
     std::size_t p = 1;
@@ -132,28 +156,36 @@ bool TREMatcher::checkpoint()
     return true;
 }
 
+bool TREMatcher::requiredAt(TTextCursor& text, std::int64_t start)
+{
+    const std::string& literal = pre_.required;
+    std::size_t i = 0;
+    while (i < literal.size() && text.at(start + static_cast<std::int64_t>(i)) == static_cast<unsigned char>(literal[i]))
+        ++i;
+    steps_ += i + 1;
+    return i == literal.size();
+}
+
 std::int64_t TREMatcher::findRequired(TTextCursor& text, std::int64_t from)
 {
-    // Looks for the literal's last character and checks the rest backwards.
-    const std::string& literal = pre_.required;
-    const auto length = static_cast<std::int64_t>(literal.size());
-    const auto last = static_cast<unsigned char>(literal.back());
+    const auto length = static_cast<std::int64_t>(pre_.required.size());
+    const auto anchor = static_cast<std::int64_t>(requiredAnchor_);
+    const auto c = static_cast<unsigned char>(pre_.required[requiredAnchor_]);
     const std::int64_t size = text.size();
-    std::int64_t p = from + length - 1;
+    std::int64_t p = from + anchor; // candidate place of the anchor character
     while (p < size) {
         const std::string_view run = text.forwardRun(p);
-        const void* hit = std::memchr(run.data(), last, run.size());
+        const void* hit = std::memchr(run.data(), c, run.size());
         if (!hit) {
             p += static_cast<std::int64_t>(run.size());
             continue;
         }
         p += static_cast<std::int64_t>(static_cast<const char*>(hit) - run.data());
-        std::int64_t i = length - 1;
-        while (i > 0 && text.at(p - length + i) == static_cast<unsigned char>(literal[static_cast<std::size_t>(i - 1)]))
-            --i;
-        steps_ += static_cast<std::uint64_t>(length - i);
-        if (i == 0)
-            return p - length + 1;
+        const std::int64_t start = p - anchor;
+        if (start + length > size)
+            return -1;
+        if (requiredAt(text, start))
+            return start;
         ++p;
     }
     return -1;
@@ -161,28 +193,25 @@ std::int64_t TREMatcher::findRequired(TTextCursor& text, std::int64_t from)
 
 std::int64_t TREMatcher::findRequiredBackward(TTextCursor& text)
 {
-    const std::string& literal = pre_.required;
-    const auto length = static_cast<std::int64_t>(literal.size());
-    const auto last = static_cast<unsigned char>(literal.back());
-    std::int64_t p = text.size(); // one after the candidate for the last character
-    while (p >= length) {
+    const auto length = static_cast<std::int64_t>(pre_.required.size());
+    const auto anchor = static_cast<std::int64_t>(requiredAnchor_);
+    const auto c = static_cast<unsigned char>(pre_.required[requiredAnchor_]);
+    const std::int64_t size = text.size();
+    std::int64_t p = size; // the anchor character is looked for before p
+    while (p > 0) {
         const std::string_view run = text.backwardRun(p);
         std::size_t k = run.size();
-        while (k > 0 && static_cast<unsigned char>(run[k - 1]) != last)
+        while (k > 0 && static_cast<unsigned char>(run[k - 1]) != c)
             --k;
         if (k == 0) {
             p -= static_cast<std::int64_t>(run.size());
             continue;
         }
-        p -= static_cast<std::int64_t>(run.size() - k); // text[p - 1] is the last character
-        const std::int64_t start = p - length;
+        p -= static_cast<std::int64_t>(run.size() - k); // text[p - 1] is the anchor character
+        const std::int64_t start = p - 1 - anchor;
         if (start < 0)
             return -1;
-        std::int64_t i = 0;
-        while (i < length - 1 && text.at(start + i) == static_cast<unsigned char>(literal[static_cast<std::size_t>(i)]))
-            ++i;
-        steps_ += static_cast<std::uint64_t>(i + 1);
-        if (i == length - 1)
+        if (start + length <= size && requiredAt(text, start))
             return start;
         --p;
     }

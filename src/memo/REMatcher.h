@@ -88,6 +88,8 @@ private:
     bool checkpoint();
     // First offset >= from where the required literal occurs, or -1.
     std::int64_t findRequired(TTextCursor& text, std::int64_t from);
+    // Whether the required literal occurs at start.
+    bool requiredAt(TTextCursor& text, std::int64_t start);
     // Last offset where the required literal occurs, or -1.
     std::int64_t findRequiredBackward(TTextCursor& text);
     bool run(TTextCursor& text, std::int64_t start);
@@ -105,6 +107,8 @@ private:
     std::vector<std::int16_t> classOf_;
     TREStartSet start_;
     TREPrecheck pre_;
+    // The character of the required literal the search scans for.
+    std::size_t requiredAnchor_ = 0;
     // Characters the leading repeat took on its first pass in the last
     // attempt, or -1.
     std::int64_t leadCount_ = -1;
