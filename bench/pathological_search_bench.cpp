@@ -25,7 +25,7 @@ const std::string& eightyColumnLines()
     static const std::string text = [] {
         std::string t;
         while (t.size() < kSize)
-            t += "the quick brown fox jumps over the lazy dog and keeps on running along the lin\r";
+            t += "the quick brown cat jumps over the lazy dog and keeps on running along the lin\r"; // no x
         return t;
     }();
     return text;
