@@ -42,6 +42,7 @@ TMainForm::TMainForm(std::unique_ptr<platform::TDialogs> dialogs, QWidget* paren
     createAreas();
     createMenus();
     createToolbars();
+    createPreviewCommands();
     aboutBox_ = new TAboutBox(this);
     // The insertion commands and their dialogs, created once.
     insertCommands_ = new insert::TInsertCommands(
