@@ -100,6 +100,16 @@ gui_wait_window() {
     return 1
 }
 
+# Gives the main window the X input focus again, as a window manager would:
+# without one, the web engine's start leaves the focus on the root window.
+gui_refocus() {
+    local wid
+    wid=$(xdotool search --onlyvisible --name "Tessaly" 2>/dev/null | tail -n 1)
+    wid=${wid:-$GUI_WID}
+    xdotool windowfocus --sync "$wid" 2>/dev/null || xdotool windowfocus "$wid"
+    sleep 0.3
+}
+
 # Real key presses to whatever window has the X focus, as a user types them.
 gui_key() { xdotool key --delay 80 "$@"; sleep 0.3; }
 gui_type() { xdotool type --delay 40 -- "$1"; sleep 0.3; }
