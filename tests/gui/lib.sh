@@ -101,10 +101,13 @@ gui_wait_window() {
 }
 
 # Gives the main window the X input focus again, as a window manager would:
-# without one, the web engine's start leaves the focus on the root window.
+# the main window gets a new X window when the web engine first shows a
+# page, and without a window manager the focus stays on the root window.
 gui_refocus() {
     local wid
-    wid=$(xdotool search --onlyvisible --name "Tessaly" 2>/dev/null | tail -n 1)
+    # The largest window of that name: the main window, not the splash.
+    wid=$(for id in $(xdotool search --onlyvisible --name "Tessaly" 2>/dev/null); do
+        read -r _ _ w h <<<"$(gui_geometry "$id")"; echo "$((w * h)) $id"; done | sort -n | tail -n 1 | cut -d' ' -f2)
     wid=${wid:-$GUI_WID}
     xdotool windowfocus --sync "$wid" 2>/dev/null || xdotool windowfocus "$wid"
     sleep 0.3
