@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 
+class QSplitter;
 class QTabWidget;
 
 namespace tessaly::memo {
@@ -21,6 +22,8 @@ class TSyntaxMemoParser;
 
 namespace tessaly::app {
 
+class TBrowserPage;
+class TLivePreview;
 class TMainForm;
 class TStatusPanels;
 class TDiskWatch;
@@ -45,6 +48,19 @@ public:
     const memo::TSyntaxMemo& memo() const;
     TStatusPanels& statusBar() { return *status_; }
     QTabWidget& notebook() { return *notebook_; }
+    // The "Browser" page (page 1 of the notebook) and its web view.
+    TBrowserPage& browserPage() { return *browserPage_; }
+    bool showsBrowser() const;
+    // Brings the "Browser" page to the front (the preview is written and
+    // loaded when this leaves the "Editor" page).
+    void showBrowser();
+    // Toggle Edit/Preview: to the "Browser" page, or back to the "Editor"
+    // page with the keyboard focus in the text.
+    void togglePreview();
+    // The page beside the text, refreshed as typing pauses.
+    void setLivePreview(bool on);
+    bool livePreview() const;
+    TLivePreview& livePane() { return *livePane_; }
 
     QString caption() const { return windowTitle(); }
     void setCaption(const QString& caption);
@@ -88,9 +104,14 @@ private:
     void diskDeleted();
     // Loads the file again, keeping the caret and the top line where they can be.
     void reloadKeepingPlace();
+    void notebookChanged(int page);
 
     TMainForm& owner_;
+    QSplitter* split_ = nullptr;
     QTabWidget* notebook_ = nullptr;
+    TBrowserPage* browserPage_ = nullptr;
+    TLivePreview* livePane_ = nullptr;
+    int shownPage_ = 0;
     widgets::TSyntaxMemoView* code_ = nullptr;
     TStatusPanels* status_ = nullptr;
     int activeParser_ = 2;

@@ -2,10 +2,12 @@
 // Selection, Close and Close All.
 #include "app/MainForm.h"
 
+#include "app/BrowserPage.h"
 #include "app/DocumentHistory.h"
 #include "app/Editor.h"
-#include "app/RecoveryKeeper.h"
 #include "app/MDITab.h"
+#include "app/PreviewHTML.h"
+#include "app/RecoveryKeeper.h"
 #include "memo/SyntaxMemo.h"
 
 #include <QClipboard>
@@ -51,16 +53,22 @@ TEditor* TMainForm::newClick()
     editor->show();
     mdiArea_->setActiveSubWindow(editor);
     mdiTab_->addForm(editor);
+    editor->setLivePreview(livePreview_);
     if (editors().size() == 1)
         refreshDocumentItems();
     return editor;
 }
 
-void TMainForm::openClick()
+std::optional<std::filesystem::path> TMainForm::askOpenFile()
 {
     platform::TFileDialogRequest r = fileDialogRequest();
     r.title = "Open";
-    if (const auto file = dialogs_->openFile(r))
+    return dialogs_->openFile(r);
+}
+
+void TMainForm::openClick()
+{
+    if (const auto file = askOpenFile())
         openFile(*file);
 }
 
@@ -76,7 +84,9 @@ TEditor* TMainForm::openFile(const std::filesystem::path& file)
         // The window stays, with the path as its caption, as after any failed load.
         fileError(error);
     }
-    // The preview of the opened file comes with the Browser page.
+    // The window's browser shows the file too; its busy report brings the
+    // Browser page to the front.
+    editor->browserPage().brows().navigate(QString::fromStdString(file.string()));
     return editor;
 }
 

@@ -48,6 +48,7 @@ TMainForm::TMainForm(std::unique_ptr<platform::TDialogs> dialogs, QWidget* paren
     recovery_ = new TRecoveryKeeper(*this);
     history_->addMenu(fileMenu_, item(QStringLiteral("Save")));
     createToolbars();
+    createPreviewCommands();
     aboutBox_ = new TAboutBox(this);
     // The insertion commands and their dialogs, created once.
     insertCommands_ = new insert::TInsertCommands(

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QDialog;
@@ -112,6 +113,19 @@ public:
     void minimizeAllClick();
     void aboutClick();
     void helpContentsClick();
+    // Toggle Edit/Preview on the active document.
+    void externalPreview1Click();
+    // An Internet Links item: the active document's Browser page shows address.
+    void internetLinkClick(const QString& address);
+    // View > Live Preview: the page beside the text in every document window.
+    void livePreview1Click(bool on);
+    bool livePreviewOn() const { return livePreview_; }
+    // The help file: help/index.html in the program folder, else beside the
+    // program's installed data.
+    std::filesystem::path helpFile() const;
+
+    // Runs the open dialog of Open; the chosen file, or nothing on cancel.
+    std::optional<std::filesystem::path> askOpenFile();
 
     // Saves a document by the Save rule (asks for a name when untitled);
     // false when the name dialog was cancelled or the save failed.
@@ -159,6 +173,7 @@ private:
     void createWindowMenu();
     void createHelpMenu();
     void createToolbars();
+    void createPreviewCommands();
     void connectEditCommands();
     void connectSearchCommands();
     int regExpFlag() const;
@@ -219,6 +234,7 @@ private:
     // The left and top edges came from the settings file.
     bool positionSaved_ = false;
     bool shownOnce_ = false;
+    bool livePreview_ = false;
 };
 
 } // namespace tessaly::app

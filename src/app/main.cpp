@@ -12,6 +12,10 @@
 
 int main(int argc, char** argv)
 {
+    // The web engine of the preview shares its graphics contexts with the
+    // windows; this must be said before the application exists, although the
+    // engine itself starts only when a preview is first shown.
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
     tessaly::app::TApplication app(argc, argv);
     auto splash = std::make_unique<tessaly::app::TSplashScreen>();
     splash->showNow();
