@@ -74,6 +74,9 @@ void TSession::load(const platform::TIniFile& ini)
 void TSession::save(platform::TIniFile& ini) const
 {
     ini.eraseSection(kSession);
+    // The defaults need no section: a first run's file stays as small as before.
+    if (restore && documents.empty())
+        return;
     ini.writeString(kSession, "Restore", restore ? "true" : "false");
     ini.writeInteger(kSession, "Count", static_cast<int>(documents.size()));
     ini.writeInteger(kSession, "Active", active);

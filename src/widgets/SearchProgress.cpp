@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
 

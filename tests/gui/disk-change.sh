@@ -6,7 +6,7 @@ source "$(dirname "$0")/lib.sh"
 page="$GUI_TMP/watched.html"
 printf 'old contents\r\n' >"$page"
 gui_begin "$page"
-sleep 0.5
+gui_leave_preview "old contents"
 printf 'new contents from elsewhere\r\n' >"$page.tmp" && mv "$page.tmp" "$page"
 sleep 1.5
 read -r _ _ w h <<<"$(gui_geometry "$GUI_WID")"

@@ -25,21 +25,25 @@ exit_by_menu() { # File > Exit through the menu's keys: Up wraps to its last ite
 }
 
 gui_begin "$page"
+gui_leave_preview "</HTML>"
 exit_by_menu || gui_fail "File > Exit did not end the program"
 grep -q "$page" "$TESSALY_CONFIG_DIR/Tessaly.ini" || gui_fail "the session was not written"
 
 # Second run, no file named: the session brings the document back.
+rm -f "$TESSALY_PROGRAM_DIR/~preview.html"
 gui_start_app
+gui_leave_preview "</HTML>"
 type_and_save "again" || gui_fail "the session did not reopen kept.html: $(cat "$page")"
 gui_shot session-restored
 
 # File > Close All, then File > Reopen > 1.
 gui_key alt+f
 gui_key a
+rm -f "$TESSALY_PROGRAM_DIR/~preview.html"
 gui_key alt+f
 gui_key r
 gui_key 1
-sleep 0.5
+gui_leave_preview "</HTML>"
 type_and_save "more" || gui_fail "File > Reopen > 1 did not open kept.html: $(cat "$page")"
 gui_shot reopened
 gui_pass

@@ -108,9 +108,19 @@ gui_refocus() {
     # The largest window of that name: the main window, not the splash.
     wid=$(for id in $(xdotool search --onlyvisible --name "Tessaly" 2>/dev/null); do
         read -r _ _ w h <<<"$(gui_geometry "$id")"; echo "$((w * h)) $id"; done | sort -n | tail -n 1 | cut -d' ' -f2)
-    wid=${wid:-$GUI_WID}
-    xdotool windowfocus --sync "$wid" 2>/dev/null || xdotool windowfocus "$wid"
+    GUI_WID=${wid:-$GUI_WID}
+    xdotool windowfocus --sync "$GUI_WID" 2>/dev/null || xdotool windowfocus "$GUI_WID"
     sleep 0.3
+}
+
+# After an Open the document's Browser page comes to the front when its
+# preview is written; waits for that (the preview holding PATTERN), then
+# returns to the text with F9 as a user does.
+gui_leave_preview() {
+    gui_wait_file "$TESSALY_PROGRAM_DIR/~preview.html" "$1" 60 || gui_fail "the opened file was not previewed"
+    sleep 2
+    gui_refocus
+    gui_key F9
 }
 
 # Real key presses to whatever window has the X focus, as a user types them.

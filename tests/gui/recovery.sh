@@ -7,6 +7,7 @@ source "$(dirname "$0")/lib.sh"
 page="$GUI_TMP/work.html"
 printf '<HTML>\r\n</HTML>\r\n' >"$page"
 gui_begin "$page"
+gui_leave_preview "</HTML>"
 read -r _ _ w h <<<"$(gui_geometry "$GUI_WID")"
 gui_click "$GUI_WID" $((w * 2 / 3)) $((h / 2))
 gui_key ctrl+Home
