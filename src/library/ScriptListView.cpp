@@ -1,5 +1,6 @@
 #include "library/ScriptListView.h"
 
+#include <QDrag>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QHeaderView>
@@ -49,6 +50,18 @@ QMimeData* TScriptListView::mimeData(const QList<QTreeWidgetItem*>& items) const
     auto* data = new QMimeData;
     data->setUrls(urls);
     return data;
+}
+
+void TScriptListView::startDrag(Qt::DropActions)
+{
+    QMimeData* data = mimeData(selectedItems());
+    if (!data)
+        return;
+    auto* drag = new QDrag(this);
+    drag->setMimeData(data);
+    if (QTreeWidgetItem* item = currentItem(); item && !item->icon(0).isNull())
+        drag->setPixmap(item->icon(0).pixmap(iconSize()));
+    drag->exec(Qt::CopyAction, Qt::CopyAction);
 }
 
 void TScriptListView::keyPressEvent(QKeyEvent* event)
