@@ -15,7 +15,9 @@ namespace {
 // The library's requests, answered by the main window.
 class TMainScriptHost final : public library::TScriptHost {
 public:
-    explicit TMainScriptHost(TMainForm& form) : form_(form) {}
+    explicit TMainScriptHost(TMainForm& form)
+        : form_(form)
+    { }
     platform::TDialogs& dialogs() override { return form_.dialogs(); }
     int showModal(QDialog& dialog) override { return form_.showModal(dialog); }
     void openScript(const std::filesystem::path& file) override { form_.openFile(file); }

@@ -1,5 +1,6 @@
 #include "library/AddCustScript.h"
 
+#include "library/LibraryMessages.h"
 #include "library/ScriptKinds.h"
 #include "platform/Dialogs.h"
 
@@ -16,7 +17,9 @@ namespace tessaly::library {
 
 using platform::TMsgKind;
 
-TAddCustScript::TAddCustScript(platform::TDialogs& dialogs, QWidget* parent) : QDialog(parent), dialogs_(dialogs)
+TAddCustScript::TAddCustScript(platform::TDialogs& dialogs, QWidget* parent)
+    : QDialog(parent)
+    , dialogs_(dialogs)
 {
     setObjectName(QStringLiteral("AddCustScript"));
     setWindowTitle(QStringLiteral("Add Custom Script"));
@@ -84,14 +87,12 @@ void TAddCustScript::browseClick()
 void TAddCustScript::okClick()
 {
     if (edit1_->text().isEmpty()) {
-        dialogs_.showMessage("You need to enter a name for your Script (eg. Scrolling Banner).",
-                             TMsgKind::information, platform::btnOk);
+        dialogs_.showMessage(messages::needName, TMsgKind::information, platform::btnOk);
         edit1_->setFocus(Qt::OtherFocusReason);
         return;
     }
     if (edit2_->text().isEmpty()) {
-        dialogs_.showMessage("You have to specify where your Script is located (eg. C:\\Scripts\\myscript.html).",
-                             TMsgKind::information, platform::btnOk);
+        dialogs_.showMessage(messages::needFile, TMsgKind::information, platform::btnOk);
         edit2_->setFocus(Qt::OtherFocusReason);
         return;
     }

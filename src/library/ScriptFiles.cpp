@@ -44,7 +44,9 @@ bool readWhole(const fs::path& file, std::string& out)
 
 } // namespace
 
-TScriptFiles::TScriptFiles(fs::path folder) : folder_(std::move(folder)) {}
+TScriptFiles::TScriptFiles(fs::path folder)
+    : folder_(std::move(folder))
+{ }
 
 std::vector<std::string> TScriptFiles::readListLines() const
 {

@@ -19,7 +19,7 @@ struct TScriptEntry {
     std::string name;
     std::string kind;
     std::string description; // HTML allowed, kept on one line
-    std::string path;        // the script file
+    std::string path; // the script file
 };
 
 // The three files of the script library in the program folder:

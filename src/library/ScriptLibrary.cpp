@@ -1,6 +1,7 @@
 #include "library/ScriptLibrary.h"
 
 #include "library/AddCustScript.h"
+#include "library/LibraryMessages.h"
 #include "library/ScriptHost.h"
 #include "library/ScriptKinds.h"
 #include "library/ScriptListView.h"
@@ -48,7 +49,9 @@ void addTo(QWidget* area, QWidget* widget, int stretch)
 
 TScriptLibrary::TScriptLibrary(TScriptHost& host, std::filesystem::path programFolder, QWidget* listArea,
                                QWidget* descriptionArea, QObject* parent)
-    : QObject(parent), host_(host), files_(std::move(programFolder))
+    : QObject(parent)
+    , host_(host)
+    , files_(std::move(programFolder))
 {
     initLibraryResources();
 
@@ -67,9 +70,8 @@ TScriptLibrary::TScriptLibrary(TScriptHost& host, std::filesystem::path programF
     removeScript_->setEnabled(false);
 
     treeView1_ = new TScriptListView;
-    treeView1_->pathOf = [this](QTreeWidgetItem* item) {
-        return item ? qs(files_.pathOf(item->text(0).toStdString())) : QString();
-    };
+    treeView1_->pathOf
+        = [this](QTreeWidgetItem* item) { return item ? qs(files_.pathOf(item->text(0).toStdString())) : QString(); };
 
     prevy_ = new widgets::THtmlViewer;
     prevy_->setObjectName(QStringLiteral("Prevy"));
@@ -89,8 +91,9 @@ TScriptLibrary::TScriptLibrary(TScriptHost& host, std::filesystem::path programF
     connect(treeView1_, &TScriptListView::deletePressed, this, &TScriptLibrary::removeScriptClick);
     connect(treeView1_, &TScriptListView::focusLeft, this, [this] { removeScript_->setEnabled(false); });
     // The dialog opens after the drop has finished, not inside the drag loop.
-    connect(treeView1_, &TScriptListView::filesDropped, this,
-            [this](const QStringList& files) { addScriptClick(files.value(0)); }, Qt::QueuedConnection);
+    connect(
+        treeView1_, &TScriptListView::filesDropped, this,
+        [this](const QStringList& files) { addScriptClick(files.value(0)); }, Qt::QueuedConnection);
 }
 
 TScriptLibrary::~TScriptLibrary() = default;
@@ -169,9 +172,9 @@ void TScriptLibrary::removeScriptClick()
     if (!item || !item->isSelected())
         return;
     const std::string name = item->text(0).toStdString();
-    if (host_.dialogs().showMessage("Deleting this Script will remove it from the Script Panel permanently, continue?",
-                                    platform::TMsgKind::confirmation, platform::btnYes | platform::btnNo) !=
-        platform::TMsgAnswer::yes)
+    if (host_.dialogs().showMessage(messages::confirmRemove, platform::TMsgKind::confirmation,
+                                    platform::btnYes | platform::btnNo)
+        != platform::TMsgAnswer::yes)
         return;
     try {
         files_.eraseScript(name);

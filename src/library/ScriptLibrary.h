@@ -36,8 +36,8 @@ class TScriptLibrary : public QObject {
 public:
     // The tool row and the list go into listArea, the description view into
     // descriptionArea; both need a box layout.
-    TScriptLibrary(TScriptHost& host, std::filesystem::path programFolder, QWidget* listArea,
-                   QWidget* descriptionArea, QObject* parent = nullptr);
+    TScriptLibrary(TScriptHost& host, std::filesystem::path programFolder, QWidget* listArea, QWidget* descriptionArea,
+                   QObject* parent = nullptr);
     ~TScriptLibrary() override;
 
     const TScriptFiles& files() const { return files_; }

@@ -10,7 +10,8 @@
 
 namespace tessaly::library {
 
-TScriptListView::TScriptListView(QWidget* parent) : QTreeWidget(parent)
+TScriptListView::TScriptListView(QWidget* parent)
+    : QTreeWidget(parent)
 {
     setObjectName(QStringLiteral("TreeView1"));
     setColumnCount(2);

@@ -6,7 +6,8 @@
 
 namespace tessaly::widgets {
 
-THtmlViewer::THtmlViewer(QWidget* parent) : QTextBrowser(parent)
+THtmlViewer::THtmlViewer(QWidget* parent)
+    : QTextBrowser(parent)
 {
     setOpenLinks(false);
     setOpenExternalLinks(false);

@@ -51,7 +51,8 @@ bool removeEnabled(const Shell& s)
 // per (name, kind, description, path).
 struct Library {
     Shell& s;
-    explicit Library(Shell& shell, const std::string& list) : s(shell)
+    explicit Library(Shell& shell, const std::string& list)
+        : s(shell)
     {
         QDir().mkpath(s.programPath(QStringLiteral("Scripts")));
         writeFile(s.programPath(QStringLiteral("scriptlist.scl")), list);
@@ -301,7 +302,8 @@ private slots:
         QCOMPARE(names(s), (Names{"C", "A"}));
         QCOMPARE(settingsOf(s).readSections(), (Names{"A", "C"}));
         QCOMPARE(readFile(s.programPath(QStringLiteral("scriptlist.scl"))), std::string("A\r\nC\r\n"));
-        QCOMPARE(readFile(s.programPath(QStringLiteral("Scripts/Description.html"))), std::string("<HTML>\r\n</HTML>\r\n"));
+        QCOMPARE(readFile(s.programPath(QStringLiteral("Scripts/Description.html"))),
+                 std::string("<HTML>\r\n</HTML>\r\n"));
         QVERIFY(s.form->scriptLibrary()->prevy()->toPlainText().isEmpty());
         QVERIFY(!removeEnabled(s));
         QVERIFY(list(s)->hasFocus());
@@ -388,7 +390,8 @@ private slots:
         add(s, QStringLiteral("B"));
         QCOMPARE(names(s), (Names{"A", "B"}));
         QCOMPARE(s.dialogs->messages.size(), std::size_t(1));
-        QCOMPARE(QString::fromStdString(s.dialogs->messages[0].text), QStringLiteral("Unable to write to ") + lib.settings());
+        QCOMPARE(QString::fromStdString(s.dialogs->messages[0].text),
+                 QStringLiteral("Unable to write to ") + lib.settings());
         QCOMPARE(s.dialogs->messages[0].kind, TMsgKind::error);
     }
 

@@ -30,7 +30,8 @@ private slots:
     {
         QTemporaryDir dir;
         const QString page = dir.filePath(QStringLiteral("page.html"));
-        write(page, "<HTML>\r\n<FONT SIZE=\"-1\" FACE=\"Arial\">\r\n<B>Bold</B> and <I>more</I>\r\n</FONT>\r\n</HTML>\r\n");
+        write(page,
+              "<HTML>\r\n<FONT SIZE=\"-1\" FACE=\"Arial\">\r\n<B>Bold</B> and <I>more</I>\r\n</FONT>\r\n</HTML>\r\n");
         THtmlViewer view;
         QVERIFY(view.loadFile(page.toStdString()));
         QCOMPARE(view.toPlainText().trimmed(), QStringLiteral("Bold and more"));
