@@ -473,12 +473,21 @@ private slots:
     {
         Shell s;
         Library lib(s, "A\r\n");
-        lib.script("A", "Other", "", "/scripts/a.html");
+        const QString script = s.path(QStringLiteral("a.html"));
+        writeFile(script, "<P>a</P>");
+        lib.script("A", "Other", "", script.toStdString());
         s.start();
-        QMimeData* data = list(s)->model()->mimeData({list(s)->model()->index(0, 0)});
+        std::unique_ptr<QMimeData> data(list(s)->model()->mimeData({list(s)->model()->index(0, 0)}));
         QVERIFY(data);
-        QCOMPARE(data->urls().value(0).toLocalFile(), QStringLiteral("/scripts/a.html"));
-        delete data;
+        QCOMPARE(data->urls().value(0).toLocalFile(), script);
+        // Let go over the main window: the script opens as by a double-click.
+        QDragEnterEvent enterWindow(QPoint(5, 5), Qt::CopyAction, data.get(), Qt::LeftButton, {});
+        QCoreApplication::sendEvent(s.form.get(), &enterWindow);
+        QDropEvent onWindow(QPointF(5, 5), Qt::CopyAction, data.get(), Qt::LeftButton, {});
+        QCoreApplication::sendEvent(s.form.get(), &onWindow);
+        QCOMPARE(s.form->editors().size(), 1);
+        QCOMPARE(s.form->activeEditor()->caption(), script);
+        QCOMPARE(QString::fromStdString(s.form->activeEditor()->memo().text()), QStringLiteral("<P>a</P>"));
 
         QString offered;
         s.form->modalRunner = [&](QDialog& d) {
