@@ -33,6 +33,7 @@ class TScriptLibrary;
 namespace tessaly::app {
 
 class TAboutBox;
+class TDocumentHistory;
 class TEditor;
 class TMDITab;
 class TScriptPanel;
@@ -70,6 +71,8 @@ public:
     platform::TDialogs& dialogs() { return *dialogs_; }
     TAboutBox& aboutBox() { return *aboutBox_; }
     const std::string& programFolder() const { return programFolder_; }
+    // File > Reopen and the documents reopened at start.
+    TDocumentHistory& history() { return *history_; }
 
     // --- menus -----------------------------------------------------------
     QMenu* fileMenu() const { return fileMenu_; }
@@ -149,6 +152,7 @@ private:
     std::string rememberedText_;
     int rememberedFlags_ = 0;
     insert::TInsertCommands* insertCommands_ = nullptr;
+    TDocumentHistory* history_ = nullptr;
     void createAreas();
     void createScriptLibrary();
     void createMenus();
