@@ -13,6 +13,7 @@
 #include "app/QtDialogs.h"
 #include "app/ScriptPanel.h"
 #include "app/StatusPanels.h"
+#include "library/ScriptHost.h"
 #include "platform/IniFile.h"
 #include "platform/ProgramFolder.h"
 
@@ -64,7 +65,7 @@ TMainForm::TMainForm(std::unique_ptr<platform::TDialogs> dialogs, QWidget* paren
     insertCommands_->fillScriptToolbar(scriptToolbar());
     languageMenu()->addAction(insertCommands_->qadAction());
 
-    // SCRIPT LIBRARY: the Script Panel loads the script list here.
+    createScriptLibrary();
 
     applySettings(platform::TIniFile(platform::settingsFile()));
 

@@ -26,6 +26,11 @@ namespace tessaly::insert {
 class TInsertCommands;
 }
 
+namespace tessaly::library {
+class TScriptHost;
+class TScriptLibrary;
+}
+
 namespace tessaly::app {
 
 class TAboutBox;
@@ -57,6 +62,8 @@ public:
     QToolBar* scriptToolbar() const { return scriptToolbar_; }
     QToolBar* htmlToolbar() const { return htmlToolbar_; }
     TScriptPanel* scriptPanel() const { return scriptPanel_; }
+    // The script library inside the Script Panel.
+    library::TScriptLibrary* scriptLibrary() const { return scriptLibrary_; }
     QSplitter* splitIt() const { return splitIt_; }
     QWidget* tabParent() const { return tabParent_; }
     TMDITab* mdiTab() const { return mdiTab_; }
@@ -165,6 +172,7 @@ private:
     TDocumentHistory* history_ = nullptr;
     TRecoveryKeeper* recovery_ = nullptr;
     void createAreas();
+    void createScriptLibrary();
     void createMenus();
     void createFileMenu();
     void createEditMenu();
@@ -215,6 +223,8 @@ private:
     QToolBar* scriptToolbar_ = nullptr;
     QToolBar* htmlToolbar_ = nullptr;
     TScriptPanel* scriptPanel_ = nullptr;
+    std::unique_ptr<library::TScriptHost> scriptHost_;
+    library::TScriptLibrary* scriptLibrary_ = nullptr;
     QSplitter* splitIt_ = nullptr;
     QWidget* tabParent_ = nullptr;
     TMDITab* mdiTab_ = nullptr;

@@ -48,6 +48,7 @@ public:
     {
         qputenv("TESSALY_CONFIG_DIR", dir.filePath(QStringLiteral("config")).toUtf8());
         qputenv("XDG_STATE_HOME", dir.filePath(QStringLiteral("state")).toUtf8());
+        qputenv("TESSALY_PROGRAM_DIR", dir.filePath(QStringLiteral("program")).toUtf8());
     }
 
     // Starts a main window as the program does, reading the settings file.
@@ -76,6 +77,7 @@ public:
     }
 
     QString path(const QString& name) const { return dir.filePath(name); }
+    QString programPath(const QString& name) const { return dir.filePath(QStringLiteral("program/") + name); }
     QString iniPath() const { return dir.filePath(QStringLiteral("config/Tessaly.ini")); }
     QAction* item(const char* name) const { return form->item(QString::fromLatin1(name)); }
     // Opens a top-level menu as the user does, running its enabling rule.
