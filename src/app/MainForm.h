@@ -29,6 +29,7 @@ namespace tessaly::app {
 
 class TAboutBox;
 class TEditor;
+class TLanguageStore;
 class TMDITab;
 class TScriptPanel;
 class TStatusPanels;
@@ -62,6 +63,8 @@ public:
     QPrinter& printer() { return *printer_; }
     platform::TDialogs& dialogs() { return *dialogs_; }
     TAboutBox& aboutBox() { return *aboutBox_; }
+    // Where the languages' settings are kept between runs.
+    TLanguageStore& languageStore();
     const std::string& programFolder() const { return programFolder_; }
 
     // --- menus -----------------------------------------------------------
@@ -187,6 +190,7 @@ private:
 
     std::unique_ptr<platform::TDialogs> dialogs_;
     std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<TLanguageStore> languageStore_;
     std::string programFolder_;
     QToolBar* mainToolbar_ = nullptr;
     QToolBar* scriptToolbar_ = nullptr;
