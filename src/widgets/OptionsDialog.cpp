@@ -60,7 +60,11 @@ TOptionsDialog::TOptionsDialog(const parser::TSyntaxMemoParser& parser, platform
         }
 }
 
-TOptionsDialog::~TOptionsDialog() = default;
+TOptionsDialog::~TOptionsDialog()
+{
+    // The pages edit settings_: they go while it is still there.
+    delete tabs_;
+}
 
 TOptionsPage* TOptionsDialog::page(const QString& caption) const
 {

@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tessaly::widgets {
 
 TOptionsHighlightPage::TOptionsHighlightPage(parser::TSM_Settings& settings, platform::TDialogs& dialogs,

@@ -87,7 +87,9 @@ void TOptionsKeysPage::reload()
     const QSignalBlocker block(list_);
     list_->clear();
     const auto bindings = settings_.keys.store().bindings();
-    for (const auto& [command, name] : settings_.keys.names()) {
+    for (const auto& entry : settings_.keys.names()) {
+        const int command = entry.first;
+        const std::string& name = entry.second;
         if (name.empty())
             continue;
         bool any = false;
@@ -137,8 +139,9 @@ void TOptionsKeysPage::select(int command, std::uint16_t first, std::uint16_t se
 {
     for (int i = 0; i < list_->topLevelItemCount(); ++i) {
         QTreeWidgetItem* item = list_->topLevelItem(i);
-        if (item->data(0, kCommandRole).toInt() == command && item->data(0, kFirstRole).toUInt() == first
-            && item->data(0, kSecondRole).toUInt() == second) {
+        if (item->data(0, kCommandRole).toInt() == command
+            && static_cast<std::uint16_t>(item->data(0, kFirstRole).toUInt()) == first
+            && static_cast<std::uint16_t>(item->data(0, kSecondRole).toUInt()) == second) {
             list_->setCurrentItem(item);
             return;
         }

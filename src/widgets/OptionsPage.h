@@ -22,6 +22,14 @@ public:
     {
     }
 
+    // The page's fields may still signal while they are destroyed, after
+    // the page itself has gone: cut them off first.
+    ~TOptionsPage() override
+    {
+        for (QObject* child : findChildren<QObject*>())
+            child->disconnect(this);
+    }
+
     // The settings were replaced from elsewhere: show them again.
     virtual void reload() = 0;
     // Whether what the page holds can be applied; shows why not otherwise.

@@ -153,9 +153,11 @@ private slots:
             const auto& st = d.settings();
             const std::uint8_t styleNo = st.editableStyles[0].style;
             // Some token value of the example shows in that style in the preview.
-            for (int v = 0; v < 256; ++v)
-                if (st.styleOf[static_cast<std::size_t>(v)] == styleNo)
+            for (int v = 0; v < 256; ++v) {
+                const int mapped = st.styleOf[static_cast<std::size_t>(v)];
+                if (mapped == styleNo || (mapped < 0 && styleNo == 0))
                     previewColour = page->preview().tokenStyle(static_cast<std::uint8_t>(v)).foreground;
+            }
             page->applyScheme(QStringLiteral("Dark"));
         });
         QCOMPARE(previewColour, QColor(0, 128, 0));
@@ -265,8 +267,8 @@ private slots:
         s.start();
         s.form->newClick();
         properties(s, [](TOptionsDialog& d) { find<QSpinBox>(d, "TabWidth")->setValue(6); });
-        const auto value = s.form->languageStore().registry().readString("Orvane\\JavaScript",
-                                                                         "Highlighting - JavaScript");
+        const std::string name = s.form->activeEditor()->parserAt(2).tables().settings.languageName;
+        const auto value = s.form->languageStore().registry().readString("Orvane\\JavaScript", "Highlighting - " + name);
         QVERIFY(value.has_value());
         QVERIFY(s.exit());
 
@@ -283,7 +285,9 @@ private slots:
         Shell s;
         s.start();
         tessaly::platform::Registry& reg = s.form->languageStore().registry();
-        reg.writeString("Orvane\\JavaScript", "Highlighting - JavaScript", "Kelvar6:OPT#99#garbage");
+        const std::string name = s.form->newClick()->parserAt(2).tables().settings.languageName;
+        s.form->closeAllClick();
+        reg.writeString("Orvane\\JavaScript", "Highlighting - " + name, "Kelvar6:OPT#99#garbage");
         const std::string stored = readFile(QString::fromStdString(reg.file().string()));
         TEditor* a = s.form->newClick();
         TEditor* b = s.form->newClick();

@@ -131,7 +131,6 @@ TEST(TokenSeen, EveryAssignedTokenIsReportedBetweenBeginAndEnd)
         next = s.start + s.length;
     }
     EXPECT_EQ(begins, ends);
-    std::string expected;
     for (std::int64_t r = 0; r < m.store().recordCount(); ++r) {
         const std::int64_t start = m.store().recordStart(r);
         const std::string_view stored = m.store().recordTokens(r);
