@@ -96,6 +96,9 @@ protected:
 
 private:
     void createParsers();
+    // Shows Editor Options for one of this window's parsers; true when the
+    // user confirmed (the parser then holds the new settings).
+    bool runOptionsDialog(parser::TSyntaxMemoParser& parser);
     void applyParserSettings();
     void formActivate();
     void formClose(TCloseAction& action);

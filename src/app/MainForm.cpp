@@ -9,6 +9,7 @@
 
 #include "app/AboutBox.h"
 #include "app/Editor.h"
+#include "app/LanguageStore.h"
 #include "app/MDITab.h"
 #include "app/QtDialogs.h"
 #include "app/ScriptPanel.h"

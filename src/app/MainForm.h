@@ -37,6 +37,7 @@ class TAboutBox;
 class TDocumentHistory;
 class TRecoveryKeeper;
 class TEditor;
+class TLanguageStore;
 class TMDITab;
 class TScriptPanel;
 class TStatusPanels;
@@ -72,6 +73,8 @@ public:
     QPrinter& printer() { return *printer_; }
     platform::TDialogs& dialogs() { return *dialogs_; }
     TAboutBox& aboutBox() { return *aboutBox_; }
+    // Where the languages' settings are kept between runs.
+    TLanguageStore& languageStore();
     const std::string& programFolder() const { return programFolder_; }
     // File > Reopen and the documents reopened at start.
     TDocumentHistory& history() { return *history_; }
@@ -218,6 +221,7 @@ private:
 
     std::unique_ptr<platform::TDialogs> dialogs_;
     std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<TLanguageStore> languageStore_;
     std::string programFolder_;
     QToolBar* mainToolbar_ = nullptr;
     QToolBar* scriptToolbar_ = nullptr;

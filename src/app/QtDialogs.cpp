@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QColorDialog>
+#include <QFontDialog>
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -120,6 +121,18 @@ std::optional<platform::TRgb> TQtDialogs::chooseColor(platform::TRgb initial)
         return std::nullopt;
     return platform::TRgb{static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
                           static_cast<std::uint8_t>(c.blue())};
+}
+
+std::optional<platform::TFontChoice> TQtDialogs::chooseFont(const platform::TFontChoice& initial)
+{
+    bool ok = false;
+    QFont start(QString::fromStdString(initial.family));
+    if (initial.pointSize > 0)
+        start.setPointSize(initial.pointSize);
+    const QFont f = QFontDialog::getFont(&ok, start, parent_, QString(), QFontDialog::MonospacedFonts);
+    if (!ok)
+        return std::nullopt;
+    return platform::TFontChoice{f.family().toStdString(), f.pointSize() > 0 ? f.pointSize() : initial.pointSize};
 }
 
 bool TQtDialogs::shellOpen(const std::filesystem::path& file, const std::filesystem::path&)

@@ -19,6 +19,7 @@ public:
     bool printerSetup() override;
     bool printerInstalled() override;
     std::optional<platform::TRgb> chooseColor(platform::TRgb initial) override;
+    std::optional<platform::TFontChoice> chooseFont(const platform::TFontChoice& initial) override;
     bool shellOpen(const std::filesystem::path& file, const std::filesystem::path& workingFolder) override;
 
 private:

@@ -48,13 +48,20 @@ TKeyMap TKeyMap::defaults()
     return m;
 }
 
-void TKeyMap::add(std::uint16_t first, std::uint16_t second, int command)
+void TKeyMap::add(std::uint16_t first, std::uint16_t second, int command,
+                  const std::function<std::string(int)>& nameOf)
 {
-    for (Binding& b : bindings_)
-        if (b.first == first && b.second == second) {
-            b.command = command;
-            return;
+    // Second keys are matched without modifiers, so they clash that way too.
+    const std::uint16_t plainSecond = static_cast<std::uint16_t>(second & ~kKeyModifiers);
+    for (const Binding& b : bindings_) {
+        const bool same = b.first == first && (b.second & ~kKeyModifiers) == plainSecond;
+        const bool prefix = b.first == first && ((b.second == 0) != (second == 0));
+        if (same || prefix) {
+            auto name = [&nameOf](int c) { return nameOf ? nameOf(c) : "Command " + std::to_string(c); };
+            throw EAmbigiousKeyPair("Duplicate key sequence definition for\r\n\"" + name(b.command) + "\" and \""
+                                    + name(command) + "\"");
         }
+    }
     bindings_.push_back({first, second, command});
 }
 

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace tessaly::memo {
@@ -33,6 +36,12 @@ enum TVirtualKey : std::uint16_t {
     vkF1 = 112, // .. vkF1 + 11 for F12
 };
 
+// Raised for a binding that clashes with one made before.
+class EAmbigiousKeyPair : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 // Binds keys and two-key sequences to the numbered editor commands, and
 // follows a started sequence. The second key of a sequence is matched without
 // its modifiers (Ctrl+K Ctrl+I is Ctrl+K I). For the caret keys and Backspace
@@ -54,8 +63,12 @@ public:
     // The default bindings of the 45 commands.
     static TKeyMap defaults();
 
-    // Adds a binding; an existing one for the same keys is replaced.
-    void add(std::uint16_t first, std::uint16_t second, int command);
+    // Adds a binding. A key or key pair that is bound already, or a single
+    // key that starts a bound pair (or the reverse), throws
+    // EAmbigiousKeyPair naming both commands (by nameOf when given) and
+    // leaves the map as it was.
+    void add(std::uint16_t first, std::uint16_t second, int command,
+             const std::function<std::string(int)>& nameOf = {});
     const std::vector<Binding>& bindings() const { return bindings_; }
 
     Result press(std::uint16_t key);

@@ -212,9 +212,18 @@ void TSyntaxMemo::setOptions(TSyntaxMemoOptions o)
     const bool rewrap = o.has(TSyntaxMemoOption::smoWordWrap) != options_.has(TSyntaxMemoOption::smoWordWrap)
         || (o.has(TSyntaxMemoOption::smoWordWrap)
             && o.has(TSyntaxMemoOption::smoWrapOverride) != options_.has(TSyntaxMemoOption::smoWrapOverride));
+    const bool colourChanged =
+        o.has(TSyntaxMemoOption::smoSyntaxHighlight) != options_.has(TSyntaxMemoOption::smoSyntaxHighlight);
     options_ = o;
     if (rewrap)
         reflow();
+    if (colourChanged) {
+        // Off: every record loses its values and is drawn plain. On: the
+        // whole text is scanned again.
+        store_.dropAllTokens();
+        store_.meta(0).flags |= kRecForceHighlight;
+        markChanged(0);
+    }
     changed(ckOptions);
     view_->repaintAll();
 }

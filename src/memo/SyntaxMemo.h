@@ -58,6 +58,9 @@ struct TCaretPos {
     std::int64_t line = 1; // record index, 1-based
 };
 
+// What OnTokenSeen is told about.
+enum class TTokenSeen { passBegin, token, passEnd };
+
 // The editor engine: line store, caret and selection, editing, typing,
 // loading and saving, undo and redo, and change notifications. It needs no
 // window: a view, a clipboard and a message sink can be attached, and tests
@@ -136,6 +139,7 @@ public:
     void saveToFile(const std::filesystem::path& file);
     // The name remembered as the print title by the last load or save.
     const std::string& printTitle() const { return printTitle_; }
+    void setPrintTitle(std::string title) { printTitle_ = std::move(title); }
     TSaveFormat saveFormat() const { return saveFormat_; }
     void setSaveFormat(TSaveFormat f) { saveFormat_ = f; }
     // Replace the built-in RTF writer of the clipboard and the writer of the
@@ -300,6 +304,12 @@ public:
     // records before it, back to where the pass began, hold their final
     // values. A pass of highlightAll begins at the first record.
     std::function<void(std::int64_t records)> onHighlightProgress;
+    // Told the begin and end of each highlighting pass (start, length and
+    // value 0) and every token as its value is assigned (its start offset,
+    // length and value). Unset, the scan pays nothing for it.
+    std::function<void(TSyntaxMemo&, TTokenSeen what, std::int64_t start, std::int64_t length,
+                       std::uint8_t value)>
+        onTokenSeen;
     // Redraw switch: off suppresses painting and notification; on repaints and notifies.
     bool redraw() const { return redraw_; }
     void setRedraw(bool on);
@@ -385,7 +395,8 @@ private:
     bool wantTab_ = true;
     bool wantReturns_ = true;
     bool hideSelection_ = true;
-    TSyntaxMemoOptions options_;
+    // Highlighting and column tracking are on until the options say otherwise.
+    TSyntaxMemoOptions options_{TSyntaxMemoOption::smoSyntaxHighlight, TSyntaxMemoOption::smoColumnTrack};
     TTabStops tabs_;
     int indentStep_ = 2;
     int wrapAtColumn_ = 0;

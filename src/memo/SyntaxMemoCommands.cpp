@@ -103,7 +103,10 @@ void TSyntaxMemo::moveLinesCommand(std::int64_t lines, bool extend, bool scrollP
         }
     }
     moveCaretCommand(store_.recordStart(rec) + columnAtDisplay(rec, preferred), extend);
-    preferredColumn_ = preferred;
+    // With column tracking the column aimed at survives short lines on the
+    // way; without it each move starts from where the caret landed.
+    if (options_.has(TSyntaxMemoOption::smoColumnTrack))
+        preferredColumn_ = preferred;
 }
 
 void TSyntaxMemo::deleteCharCommand(bool forward)

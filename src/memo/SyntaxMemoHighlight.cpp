@@ -4,6 +4,7 @@
 #include "memo/SyntaxMemo.h"
 
 #include "memo/EdStream.h"
+#include "memo/HighlightRun.h"
 
 namespace tessaly::memo {
 
@@ -79,8 +80,21 @@ void TSyntaxMemo::rehighlight()
     THighlighter* h = highlighter();
     if (!h || !h->usable() || changed < 0 || changed >= store_.recordCount())
         return;
+    if (!options_.has(TSyntaxMemoOption::smoSyntaxHighlight))
+        return;
     if (!(store_.meta(changed).flags & (kRecContentChanged | kRecForceHighlight)))
         return;
+    if (onTokenSeen)
+        onTokenSeen(*this, TTokenSeen::passBegin, 0, 0, 0);
+    // Told once the pass ends, by whatever return.
+    struct PassEnd {
+        TSyntaxMemo& memo;
+        ~PassEnd()
+        {
+            if (memo.onTokenSeen)
+                memo.onTokenSeen(memo, TTokenSeen::passEnd, 0, 0, 0);
+        }
+    } passEnd{*this};
 
     // Restart point: walk back from the end of the record before the change
     // to the nearest character whose value is an anchor, then to the start
@@ -200,8 +214,24 @@ void TSyntaxMemo::rehighlight()
         return more;
     };
 
+    // Reporting every token takes a scan one token at a time; without a
+    // listener the parser runs its own loop.
+    auto scanReporting = [&]() {
+        return scanTokensTo(
+            stream, recEnd, values,
+            [&](TEdStream& st, std::int64_t& length) {
+                const std::int64_t start = st.position();
+                const bool wasPending = h->lookaheadPending();
+                const std::uint8_t value = h->nextToken(*this, st, length);
+                // A token that starts a lookahead is scanned again: report it then.
+                if (length > 0 && (wasPending || !h->lookaheadPending()))
+                    onTokenSeen(*this, TTokenSeen::token, start, length, value);
+                return value;
+            },
+            [h] { return h->lookaheadPending(); });
+    };
     while (pos < total) {
-        pos = h->scanTo(*this, stream, recEnd, values);
+        pos = onTokenSeen ? scanReporting() : h->scanTo(*this, stream, recEnd, values);
         if (!flush())
             return;
     }

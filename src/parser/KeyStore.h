@@ -1,5 +1,7 @@
 #pragma once
 
+#include "memo/KeyMap.h"
+
 #include <cstdint>
 #include <stdexcept>
 #include <vector>
@@ -12,11 +14,9 @@ inline constexpr std::uint16_t kCtrlKey = 16384;
 inline constexpr std::uint16_t kAltKey = 32768;
 
 // Raised when a key or key pair is bound twice, or a single key is bound
-// where it already starts a pair (or the reverse).
-class EAmbigiousKeyPair : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
+// where it already starts a pair (or the reverse); the editor's key map
+// raises the same.
+using EAmbigiousKeyPair = memo::EAmbigiousKeyPair;
 
 struct TKeyBinding {
     std::uint16_t first = 0;

@@ -181,4 +181,39 @@ TSM_Settings TSM_Settings::read(TableReader& r)
     return s;
 }
 
+namespace {
+
+std::uint8_t switchBits(const TSM_Settings::MacroSwitches& m)
+{
+    return static_cast<std::uint8_t>((m.swallow ? 1 : 0) | (m.indent ? 2 : 0) | (m.caretMarker ? 4 : 0)
+                                     | (m.showList ? 8 : 0));
+}
+
+TSM_Settings::MacroSwitches switchesOf(std::uint8_t bits)
+{
+    return {(bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0, (bits & 8) != 0};
+}
+
+} // namespace
+
+TSM_Settings::MacroSwitches TSM_Settings::templateSwitches() const
+{
+    return switchesOf(static_cast<std::uint8_t>(~flags[0] & 15));
+}
+
+void TSM_Settings::setTemplateSwitches(const MacroSwitches& m)
+{
+    flags[0] = static_cast<std::uint8_t>((flags[0] & ~15) | (~switchBits(m) & 15));
+}
+
+TSM_Settings::MacroSwitches TSM_Settings::autoReplaceSwitches() const
+{
+    return switchesOf(static_cast<std::uint8_t>(flags[1] & 15));
+}
+
+void TSM_Settings::setAutoReplaceSwitches(const MacroSwitches& m)
+{
+    flags[1] = static_cast<std::uint8_t>((flags[1] & ~15) | switchBits(m));
+}
+
 } // namespace tessaly::parser

@@ -89,6 +89,22 @@ struct TSM_Settings {
 
     TSM_Settings() { styleOf.fill(-1); }
 
+    // The four switches of the code templates and of auto-replace, kept in
+    // the flags bytes so that they travel with the settings: byte 0 holds the
+    // template switches that are off (all are on unless changed), byte 1 the
+    // auto-replace switches that are on (all are off unless changed).
+    struct MacroSwitches {
+        bool swallow = false;
+        bool indent = false;
+        bool caretMarker = false;
+        bool showList = false;
+        bool operator==(const MacroSwitches&) const = default;
+    };
+    MacroSwitches templateSwitches() const;
+    void setTemplateSwitches(const MacroSwitches& m);
+    MacroSwitches autoReplaceSwitches() const;
+    void setAutoReplaceSwitches(const MacroSwitches& m);
+
     // Tab stop columns as text ("8 16 24"), and back; false for bad text.
     std::string tabColumnsText() const;
     bool setTabColumns(const std::string& text);

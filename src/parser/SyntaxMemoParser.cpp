@@ -1,5 +1,6 @@
 #include "parser/SyntaxMemoParser.h"
 
+#include "parser/CharClass.h"
 #include "parser/ParserForm.h"
 #include "parser/ScriptCompiler.h"
 #include "parser/StandardHandlerScan.h"
@@ -41,6 +42,74 @@ void TSyntaxMemoParser::tablesChanged()
     }
     contexts_.reset(tables_, keywordIndex_.filter());
     statesChanged();
+
+    userTables_.clear();
+    for (const TSM_KeywordTable& k : tables_.settings.keywordTables) {
+        UserTable u;
+        u.states = k.states;
+        u.caseSensitive = k.caseFlag != 0;
+        if (!k.endsWith.empty()) {
+            u.anyFollow = false;
+            try {
+                const std::vector<TSM_CharGroup> groups = parseCharClass(k.endsWith);
+                for (int c = 0; c < 256; ++c)
+                    if (!groups.empty() && groups.front().accepts(static_cast<std::uint8_t>(c)))
+                        u.follow.insert(static_cast<std::uint8_t>(c));
+            } catch (const ECharClass&) {
+                // Not a class: the characters themselves.
+                for (unsigned char c : k.endsWith)
+                    u.follow.insert(c);
+            }
+        }
+        for (const auto& [word, token] : k.words) {
+            if (word.empty() || token <= 0 || token > 255)
+                continue;
+            std::string w = word;
+            if (!u.caseSensitive)
+                for (char& c : w)
+                    c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c + 32) : c;
+            u.words.emplace_back(std::move(w), static_cast<std::uint8_t>(token));
+        }
+        std::stable_sort(u.words.begin(), u.words.end(),
+                         [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
+        userTables_.push_back(std::move(u));
+    }
+}
+
+void TSyntaxMemoParser::setSettings(const TSM_Settings& settings)
+{
+    tables_.settings = settings;
+    tablesChanged();
+    resumeAt(0);
+    const std::vector<memo::TSyntaxMemo*> clients = clients_;
+    for (memo::TSyntaxMemo* client : clients)
+        client->refreshActiveParser();
+}
+
+template <class S>
+std::uint8_t TSyntaxMemoParser::userKeyword(S& s) const
+{
+    const std::int64_t p0 = s.position();
+    for (const UserTable& u : userTables_) {
+        if (!u.states.intersects(states_))
+            continue;
+        for (const auto& [word, token] : u.words) {
+            std::size_t i = 0;
+            while (i < word.size() && !s.atEnd()) {
+                unsigned char c = s.current();
+                if (!u.caseSensitive && c >= 'A' && c <= 'Z')
+                    c = static_cast<unsigned char>(c + 32);
+                if (c != static_cast<unsigned char>(word[i]))
+                    break;
+                s.advance();
+                ++i;
+            }
+            if (i == word.size() && (u.anyFollow || s.atEnd() || u.follow.contains(s.current())))
+                return token;
+            s.setPosition(p0);
+        }
+    }
+    return 0;
 }
 
 TSyntaxMemoParser::~TSyntaxMemoParser() = default;
@@ -355,6 +424,9 @@ template <class S>
 
     // 1. Keyword; 2. its continuation.
     std::uint8_t t = s.atEnd() ? 0 : keyword(s);
+    // 1b. The settings' own keyword tables, when the language has any.
+    if (t == 0 && !userTables_.empty() && !s.atEnd()) [[unlikely]]
+        t = userKeyword(s);
     if (t != 0) {
         if (const auto& cont = tables_.continuation[t]) {
             if (!applyRule(cont->body, cont->end, cont->body.flag, s, t))

@@ -51,6 +51,9 @@ public:
     void compile(const std::string& script, const std::filesystem::path& folder = {});
     // Copies another parser's tables through the stored form.
     void assign(const TSyntaxMemoParser& other);
+    // Replaces the settings (options, styles, keys, keyword tables...) and
+    // refreshes every client editor.
+    void setSettings(const TSM_Settings& settings);
 
     // memo::THighlighter
     void attach(memo::TSyntaxMemo& editor) override;
@@ -118,6 +121,10 @@ private:
     }
     // Rebuilds what the scanner derives from the tables.
     void tablesChanged();
+    // The longest word of the settings' own keyword tables at the stream's
+    // position, valid in the current states; 0 (the stream unmoved) when none.
+    template <class S>
+    std::uint8_t userKeyword(S& s) const;
 
     TSM_ParserTables tables_;
     std::vector<memo::TSyntaxMemo*> clients_;
@@ -138,6 +145,16 @@ private:
         bool lookahead = false;
     };
     std::array<TokenInfo, 256> tokenInfo_{};
+    // The settings' own keyword tables in their scanning form; empty for
+    // most languages, and then the scan never looks at them.
+    struct UserTable {
+        TStateSet states;
+        TStateSet follow;     // characters that may come after a word
+        bool anyFollow = true;
+        bool caseSensitive = false;
+        std::vector<std::pair<std::string, std::uint8_t>> words; // longest first
+    };
+    std::vector<UserTable> userTables_;
     TScanContexts contexts_;
 };
 

@@ -44,6 +44,13 @@ struct TRgb {
     bool operator==(const TRgb&) const = default;
 };
 
+// A font as the font dialog offers it: family and size in points.
+struct TFontChoice {
+    std::string family;
+    int pointSize = 10;
+    bool operator==(const TFontChoice&) const = default;
+};
+
 // Every modal dialog and shell request of the program goes through this
 // interface: the desktop implementation shows the real dialogs, and tests put
 // a scripted one in its place so that nothing ever waits for a user.
@@ -60,6 +67,8 @@ public:
     // Whether any printer is installed.
     virtual bool printerInstalled() = 0;
     virtual std::optional<TRgb> chooseColor(TRgb initial) = 0;
+    // The font dialog; nothing when it was cancelled.
+    virtual std::optional<TFontChoice> chooseFont(const TFontChoice& initial) = 0;
     // Opens a file with the desktop's default handler; false when that failed.
     virtual bool shellOpen(const std::filesystem::path& file, const std::filesystem::path& workingFolder) = 0;
 };

@@ -60,6 +60,14 @@ std::optional<TRgb> TScriptedDialogs::chooseColor(TRgb)
     return c;
 }
 
+std::optional<TFontChoice> TScriptedDialogs::chooseFont(const TFontChoice&)
+{
+    std::optional<TFontChoice> f;
+    if (!take(fonts, f))
+        ++unexpected;
+    return f;
+}
+
 bool TScriptedDialogs::shellOpen(const std::filesystem::path& file, const std::filesystem::path&)
 {
     shellOpened.push_back(file);

@@ -24,6 +24,7 @@ public:
     std::deque<std::optional<std::filesystem::path>> saveFiles;
     std::deque<bool> printerSetups;
     std::deque<std::optional<TRgb>> colors;
+    std::deque<std::optional<TFontChoice>> fonts;
     bool hasPrinter = false;
     bool shellSucceeds = true;
 
@@ -39,6 +40,7 @@ public:
     bool printerSetup() override;
     bool printerInstalled() override { return hasPrinter; }
     std::optional<TRgb> chooseColor(TRgb initial) override;
+    std::optional<TFontChoice> chooseFont(const TFontChoice& initial) override;
     bool shellOpen(const std::filesystem::path& file, const std::filesystem::path& workingFolder) override;
 };
 

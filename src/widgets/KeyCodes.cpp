@@ -3,6 +3,7 @@
 #include "memo/KeyMap.h"
 
 #include <QKeyEvent>
+#include <QKeySequence>
 
 namespace tessaly::widgets {
 
@@ -55,7 +56,58 @@ std::uint16_t virtualKeyOf(int key)
     }
 }
 
+int qtKeyOf(std::uint16_t vk)
+{
+    using namespace memo;
+    if (vk >= 'A' && vk <= 'Z')
+        return Qt::Key_A + (vk - 'A');
+    if (vk >= '0' && vk <= '9')
+        return Qt::Key_0 + (vk - '0');
+    if (vk >= vkF1 && vk < vkF1 + 12)
+        return Qt::Key_F1 + (vk - vkF1);
+    for (int key : {Qt::Key_Backspace, Qt::Key_Tab, Qt::Key_Return, Qt::Key_Escape, Qt::Key_Space, Qt::Key_PageUp,
+                    Qt::Key_PageDown, Qt::Key_End, Qt::Key_Home, Qt::Key_Left, Qt::Key_Up, Qt::Key_Right,
+                    Qt::Key_Down, Qt::Key_Insert, Qt::Key_Delete})
+        if (virtualKeyOf(key) == vk)
+            return key;
+    return 0;
+}
+
 } // namespace
+
+std::uint16_t shortcutOfText(const QString& text)
+{
+    const QKeySequence seq = QKeySequence::fromString(text.trimmed(), QKeySequence::PortableText);
+    if (seq.count() != 1)
+        return 0;
+    const QKeyCombination k = seq[0];
+    const std::uint16_t vk = virtualKeyOf(k.key());
+    if (vk == 0)
+        return 0;
+    std::uint16_t code = vk;
+    if (k.keyboardModifiers() & Qt::ShiftModifier)
+        code |= memo::kKeyShift;
+    if (k.keyboardModifiers() & Qt::ControlModifier)
+        code |= memo::kKeyCtrl;
+    if (k.keyboardModifiers() & Qt::AltModifier)
+        code |= memo::kKeyAlt;
+    return code;
+}
+
+QString textOfShortcut(std::uint16_t code)
+{
+    const int key = qtKeyOf(static_cast<std::uint16_t>(code & 0xFF));
+    if (key == 0)
+        return {};
+    Qt::KeyboardModifiers mods;
+    if (code & memo::kKeyShift)
+        mods |= Qt::ShiftModifier;
+    if (code & memo::kKeyCtrl)
+        mods |= Qt::ControlModifier;
+    if (code & memo::kKeyAlt)
+        mods |= Qt::AltModifier;
+    return QKeySequence(QKeyCombination(mods, static_cast<Qt::Key>(key))).toString(QKeySequence::PortableText);
+}
 
 std::uint16_t shortcutOf(const QKeyEvent& event)
 {

@@ -63,10 +63,31 @@ TEST(CommandKeyMap, EveryNamedCommandHasADefaultKey)
                                        [&](const TKeyMap::Binding& b) { return b.command == code; });
         EXPECT_TRUE(bound) << "command " << code;
     }
-    TKeyMap copy = map;
-    copy.add(ctrl('Y'), 0, kcRedo);
-    EXPECT_EQ(copy.press(ctrl('Y')).command, kcRedo) << "a binding for the same keys is replaced";
-    EXPECT_EQ(copy.bindings().size(), map.bindings().size());
+}
+
+TEST(CommandKeyMap, AClashingBindingIsRefusedAndTheMapKept)
+{
+    const TKeyMap map = TKeyMap::defaults();
+    auto name = [](int c) { return c == kcRedo ? std::string("Redo") : "#" + std::to_string(c); };
+    auto clash = [&](std::uint16_t first, std::uint16_t second) {
+        TKeyMap copy = map;
+        try {
+            copy.add(first, second, kcRedo, name);
+        } catch (const EAmbigiousKeyPair& e) {
+            EXPECT_EQ(copy.bindings().size(), map.bindings().size());
+            return std::string(e.what());
+        }
+        return std::string();
+    };
+    // The same key; a single key that starts a pair; a pair whose first key
+    // is bound alone; the same pair with a modifier on the second key.
+    EXPECT_EQ(clash(ctrl('Y'), 0), "Duplicate key sequence definition for\r\n\"#40\" and \"Redo\"");
+    EXPECT_NE(clash(ctrl('K'), 0), "");
+    EXPECT_NE(clash(ctrl('Y'), 'A'), "");
+    EXPECT_NE(clash(ctrl('K'), ctrl('I')), "");
+    // A free pair under a bound first key, and a free key, are fine.
+    EXPECT_EQ(clash(ctrl('K'), 'Z'), "");
+    EXPECT_EQ(clash(ctrl('E'), 0), "");
 }
 
 } // namespace

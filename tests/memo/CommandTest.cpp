@@ -73,6 +73,26 @@ TEST(Command, VerticalMovesKeepThePreferredColumn)
     EXPECT_EQ(m.anchor(), m.store().recordStart(3) + 7);
 }
 
+TEST(Command, WithoutColumnTrackingEachVerticalMoveStartsFromTheCaret)
+{
+    TSyntaxMemo m;
+    load(m, "0123456789\r\nab\r\n0123456789");
+    TSyntaxMemoOptions o = m.options();
+    o.set(TSyntaxMemoOption::smoColumnTrack, false);
+    m.setOptions(o);
+    m.setSelStart(7);
+    m.executeCommand(kcLineDown);
+    EXPECT_EQ(m.caret(), m.store().recordStart(1) + 2);
+    m.executeCommand(kcLineDown);
+    EXPECT_EQ(m.caret(), m.store().recordStart(2) + 2) << "the column of the short line, not 7";
+    o.set(TSyntaxMemoOption::smoColumnTrack, true);
+    m.setOptions(o);
+    m.setSelStart(7);
+    m.executeCommand(kcLineDown);
+    m.executeCommand(kcLineDown);
+    EXPECT_EQ(m.caret(), m.store().recordStart(2) + 7);
+}
+
 TEST(Command, PageMovesGoByTheVisibleLines)
 {
     TSyntaxMemo m; // without a window: 40 visible lines

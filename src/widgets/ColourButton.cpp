@@ -1,0 +1,38 @@
+#include "widgets/ColourButton.h"
+
+#include "platform/Dialogs.h"
+#include "widgets/LanguageSettings.h"
+
+#include <QPixmap>
+
+namespace tessaly::widgets {
+
+TColourButton::TColourButton(platform::TDialogs& dialogs, QWidget* parent) : QPushButton(parent), dialogs_(dialogs)
+{
+    setColour(0);
+    connect(this, &QPushButton::clicked, this, &TColourButton::choose);
+}
+
+void TColourButton::setColour(std::uint32_t colour)
+{
+    colour_ = colour;
+    QPixmap swatch(28, 14);
+    swatch.fill(colourOf(colour));
+    setIcon(QIcon(swatch));
+    setIconSize(swatch.size());
+    const QColor c = colourOf(colour);
+    setToolTip(c.name());
+}
+
+void TColourButton::choose()
+{
+    const QColor c = colourOf(colour_);
+    const auto picked = dialogs_.chooseColor(
+        {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()), static_cast<std::uint8_t>(c.blue())});
+    if (!picked)
+        return;
+    setColour(settingsColourOf(QColor(picked->r, picked->g, picked->b)));
+    emit colourChosen(colour_);
+}
+
+} // namespace tessaly::widgets

@@ -1,0 +1,126 @@
+#include "widgets/LanguageSettings.h"
+
+#include "memo/MemoErrors.h"
+#include "memo/TokenStyle.h"
+#include "parser/SyntaxMemoParser.h"
+#include "widgets/SyntaxMemoView.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QPalette>
+
+namespace tessaly::widgets {
+
+QColor colourOf(std::uint32_t settingsColour)
+{
+    const std::uint32_t c = memo::resolveColour(settingsColour);
+    return QColor(memo::redOf(c), memo::greenOf(c), memo::blueOf(c));
+}
+
+std::uint32_t settingsColourOf(const QColor& colour)
+{
+    return static_cast<std::uint32_t>(colour.red()) | (static_cast<std::uint32_t>(colour.green()) << 8)
+        | (static_cast<std::uint32_t>(colour.blue()) << 16);
+}
+
+namespace {
+
+void applyStyles(TSyntaxMemoView& view, const parser::TSyntaxMemoParser& p)
+{
+    for (int v = 0; v < 256; ++v) {
+        const memo::TTokenStyle t = p.tokenStyle(static_cast<std::uint8_t>(v));
+        TTokenStyle style;
+        style.foreground = colourOf(t.foreground);
+        if (t.ownColours)
+            style.background = colourOf(t.background);
+        style.bold = t.bold;
+        style.italic = t.italic;
+        style.underline = t.underline;
+        view.setTokenStyle(static_cast<std::uint8_t>(v), style);
+    }
+    // The page takes the colours of the default style: its text colour
+    // always, its background when the style brings its own.
+    const memo::TTokenStyle page = p.defaultStyle();
+    QPalette pal = view.palette();
+    pal.setColor(QPalette::Base, page.ownColours ? colourOf(page.background)
+                                                 : QApplication::palette(&view).color(QPalette::Base));
+    pal.setColor(QPalette::Text, colourOf(page.foreground));
+    view.setPalette(pal);
+}
+
+void applyKeys(TSyntaxMemoView& view, const parser::TSM_Settings& s, std::vector<std::string>& errors)
+{
+    memo::TKeyMap keys;
+    try {
+        for (const parser::TKeyBinding& b : s.keys.store().bindings())
+            keys.add(b.first, b.second, b.command, [&s](int c) { return s.keys.nameOf(c); });
+        view.keyMap() = keys;
+    } catch (const memo::EAmbigiousKeyPair& e) {
+        errors.emplace_back(e.what());
+    }
+}
+
+void applyMacros(TSyntaxMemoView& view, const parser::TSM_Settings& s, std::vector<std::string>& errors)
+{
+    memo::TCodeTemplates& t = view.codeTemplates();
+    t.items.clear();
+    for (const parser::TCodeTemplate& c : s.templates.items)
+        t.items.push_back({c.name, c.description, c.body});
+    t.hotKey = s.templates.hotKey;
+    const auto ts = s.templateSwitches();
+    t.swallow = ts.swallow;
+    t.indent = ts.indent;
+    t.caretMarker = ts.caretMarker;
+    t.showList = ts.showList;
+
+    memo::TAutoReplace& a = view.autoReplace();
+    try {
+        a.setTriggerText(s.autoReplace.triggerText);
+    } catch (const memo::ESyntaxMemo& e) {
+        errors.emplace_back(e.what());
+    }
+    a.pairs.clear();
+    for (const parser::TAutoReplaceItem& i : s.autoReplace.items)
+        a.pairs.push_back({i.item, i.replacement});
+    const auto as = s.autoReplaceSwitches();
+    a.swallow = as.swallow;
+    a.indent = as.indent;
+    a.caretMarker = as.caretMarker;
+}
+
+} // namespace
+
+std::vector<std::string> applyLanguageSettings(TSyntaxMemoView& view, const parser::TSyntaxMemoParser& parser)
+{
+    const parser::TSM_Settings& s = parser.tables().settings;
+    std::vector<std::string> errors;
+    memo::TSyntaxMemo& m = view.memo();
+    m.setOptions(memo::TSyntaxMemoOptions::fromSettingsMask(static_cast<std::uint32_t>(s.options)));
+    if (s.tabDefault > 0)
+        m.setTabDefault(s.tabDefault);
+    m.setTabColumns(s.tabColumnsText());
+    m.setIndentStep(s.indentStep);
+    m.setWrapOverride(s.wrapOverride);
+    m.setWrapAtColumn(s.wordWrapColumn);
+
+    if (!s.fontName.empty() && s.fontSize > 0) {
+        QFont font(QString::fromStdString(s.fontName));
+        font.setStyleHint(QFont::TypeWriter);
+        font.setFixedPitch(true);
+        font.setPointSize(s.fontSize);
+        view.setFont(font);
+    }
+    view.setGutter(s.gutterWidth);
+    view.setGutterColor(colourOf(s.gutterColour));
+    view.setMargin(s.marginWidth);
+    view.setRightMargin(s.rightMargin);
+    view.setSelTextColor(colourOf(s.selTextColour));
+    view.setSelTextBack(colourOf(s.selTextBack));
+    applyStyles(view, parser);
+    applyKeys(view, s, errors);
+    applyMacros(view, s, errors);
+    view.viewport()->update();
+    return errors;
+}
+
+} // namespace tessaly::widgets

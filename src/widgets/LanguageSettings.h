@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QColor>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace tessaly::parser {
+class TSyntaxMemoParser;
+}
+
+namespace tessaly::widgets {
+
+class TSyntaxMemoView;
+
+// A colour value of the settings (red in the low byte, the top bit naming a
+// system colour) as a QColor, and a QColor as a settings value.
+QColor colourOf(std::uint32_t settingsColour);
+std::uint32_t settingsColourOf(const QColor& colour);
+
+// Brings everything a language's settings hold to an editor view: options,
+// tab width and tab columns, indent step, wrap column and wrap-override
+// characters, font, gutter, right margin, page and selection colours, the
+// style of every token value, the key assignments, the auto-replace list
+// with its triggers and switches, and the code templates with their hot key
+// and switches. A part that cannot be applied (a trigger text naming an
+// unknown key, clashing key bindings) keeps what the view had, and its
+// error text is returned; everything else still applies.
+std::vector<std::string> applyLanguageSettings(TSyntaxMemoView& view, const parser::TSyntaxMemoParser& parser);
+
+} // namespace tessaly::widgets

@@ -1,0 +1,50 @@
+# Edit > Properties opens "Editor Options" in the real program; switching
+# Auto indent off on its Options page and pressing OK changes what typing
+# does, as the saved file shows.
+source "$(dirname "$0")/lib.sh"
+
+page="$GUI_TMP/page.html"
+printf '<HTML>\r\n</HTML>\r\n' >"$page"
+gui_begin "$page"
+
+read -r x y w h <<<"$(gui_geometry "$GUI_WID")"
+gui_click "$GUI_WID" $((w * 2 / 3)) $((h / 2))
+gui_key ctrl+Home
+# Before: the new line takes the indent of the line above.
+gui_type "  a"
+gui_key Return
+gui_type "b"
+gui_key Return
+
+# Edit menu, up to its last item (Properties), Return.
+gui_key alt+e
+gui_key Up
+gui_key Return
+dlg=$(gui_wait_window "Editor Options" 10) || gui_fail "Edit > Properties did not open Editor Options"
+xdotool windowfocus --sync "$dlg" 2>/dev/null || xdotool windowfocus "$dlg"
+sleep 0.5
+gui_shot options
+# The first check box has the focus; the third one is Auto indent.
+gui_key Tab
+gui_key Tab
+gui_key space
+gui_shot auto_indent_off
+gui_key Return
+for i in $(seq 1 30); do
+    xdotool search --onlyvisible --name "Editor Options" >/dev/null 2>&1 || break
+    sleep 0.1
+done
+xdotool search --onlyvisible --name "Editor Options" >/dev/null 2>&1 && gui_fail "OK did not close the dialog"
+
+xdotool windowfocus --sync "$GUI_WID" 2>/dev/null || xdotool windowfocus "$GUI_WID"
+sleep 0.3
+gui_key ctrl+Home
+gui_type "  x"
+gui_key Return
+gui_type "y"
+gui_key ctrl+s
+gui_wait_file "$page" "y" 10 || gui_fail "Ctrl+S did not write the typed text: $(head -c 200 "$page")"
+grep -qF -- $'  x\r\ny' "$page" || gui_fail "auto indent still on after OK: $(head -c 200 "$page" | od -c | head)"
+grep -qF -- $'  a\r\n  b' "$page" || gui_fail "auto indent was not on before: $(head -c 200 "$page" | od -c | head)"
+gui_shot saved
+gui_pass
