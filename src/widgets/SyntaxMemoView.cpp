@@ -232,19 +232,10 @@ void TSyntaxMemoView::beep()
 
 void TSyntaxMemoView::engineChanged()
 {
-    // Typing changes the caret's record in place, or splits and joins records
-    // from the first changed one down; other edits repaint everything.
-    const std::int64_t first = memo_.firstChangedRecord();
-    const std::int64_t count = memo_.store().recordCount();
-    if (first >= 0) {
-        // Word wrap may move words into the following pieces of the line.
-        if (count != lastRecordCount_ || memo_.hasOption(memo::TSyntaxMemoOption::smoWordWrap))
-            updateLines(first, memo_.topLine() + visibleLines());
-        else
-            updateLines(first, std::max(first, memo_.store().recordOf(memo_.caret())));
+    // The engine has already asked for the records its edits touched (and
+    // the lines they pushed down or pulled up) to be painted again.
+    if (memo_.changeKinds() & (memo::ckText | memo::ckSize))
         updateScrollBars();
-    }
-    lastRecordCount_ = count;
     emit changed();
 }
 

@@ -168,7 +168,6 @@ private:
     // First line and column of what is on screen, for scrolling by moving pixels.
     std::int64_t paintedTop_ = 0;
     int paintedLeft_ = 0;
-    std::int64_t lastRecordCount_ = 1;
     // Mouse: a drag that selects, and the timer that scrolls while it is past an edge.
     bool selecting_ = false;
     bool maybeDragging_ = false;
