@@ -45,6 +45,11 @@ public:
     QString caption() const { return windowTitle(); }
     void setCaption(const QString& caption);
     bool untitled() const { return caption() == QLatin1String(kUntitled); }
+    // Whether the first Save must ask for a name: an untitled document, or
+    // one whose file could not be loaded (its empty text must never be
+    // written over the file that is still on disk).
+    bool needsName() const { return untitled() || loadFailed_; }
+    void setLoadFailed(bool failed) { loadFailed_ = failed; }
     std::filesystem::path path() const;
     bool modified() const;
 
@@ -76,12 +81,14 @@ private:
     void applyParserSettings();
     void formActivate();
     void formClose(TCloseAction& action);
+    void fitCaretPanel(int column);
 
     TMainForm& owner_;
     QTabWidget* notebook_ = nullptr;
     widgets::TSyntaxMemoView* code_ = nullptr;
     TStatusPanels* status_ = nullptr;
     int activeParser_ = 2;
+    bool loadFailed_ = false;
     std::array<std::unique_ptr<parser::TSyntaxMemoParser>, 4> parsers_;
     std::unique_ptr<memo::TMemoMessages> messages_;
 };
