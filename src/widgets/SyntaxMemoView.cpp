@@ -175,6 +175,27 @@ void TSyntaxMemoView::setSelTextBack(const QColor& c)
     viewport()->update();
 }
 
+void TSyntaxMemoView::setKeepSelectionVisible(bool on)
+{
+    if (keepSelectionVisible_ == on)
+        return;
+    keepSelectionVisible_ = on;
+    viewport()->update();
+}
+
+QRect TSyntaxMemoView::selectionArea() const
+{
+    const std::int64_t a = std::min(memo_.anchor(), memo_.caret());
+    const std::int64_t b = std::max(memo_.anchor(), memo_.caret());
+    if (a == b)
+        return {};
+    const QPoint p0 = pointOf(a);
+    const QPoint p1 = pointOf(b);
+    const QRect lines(QPoint(0, p0.y()), QPoint(viewport()->width() - 1, p1.y() + lineHeight_ - 1));
+    const QRect seen = lines.intersected(viewport()->rect());
+    return seen.isEmpty() ? QRect() : QRect(viewport()->mapToGlobal(seen.topLeft()), seen.size());
+}
+
 // --- what the engine asks of its window ----------------------------------------
 
 void TSyntaxMemoView::repaintAll()
