@@ -169,7 +169,8 @@ void TSyntaxMemo::repaintChanged()
         const std::int64_t count = store_.recordCount();
         // Added or removed records move every line below them on screen,
         // down to the rows that the last records left empty.
-        const std::int64_t last = recordsMoved_ ? std::max(count, paintedRecordCount_) - 1 : std::min(dirtyLast_, count - 1);
+        const std::int64_t last
+            = recordsMoved_ ? std::max(count, paintedRecordCount_) - 1 : std::min(dirtyLast_, count - 1);
         view_->repaintRecords(std::min(dirtyFirst_, count - 1), last);
     }
     dirtyFirst_ = dirtyLast_ = -1;

@@ -121,7 +121,8 @@ void TSearchDialog::hideEvent(QHideEvent* event)
 
 QPoint TSearchDialog::besideMatch(const QSize& box, const QRect& match, const QRect& available)
 {
-    const int x = std::clamp(match.left(), available.left(), std::max(available.left(), available.right() - box.width() + 1));
+    const int x
+        = std::clamp(match.left(), available.left(), std::max(available.left(), available.right() - box.width() + 1));
     auto clampY = [&](int y) {
         return std::clamp(y, available.top(), std::max(available.top(), available.bottom() - box.height() + 1));
     };

@@ -223,16 +223,19 @@ private slots:
         s.dialogs->openFiles.push_back(inA.toStdString());
         s.form->openClick();
         s.form->saveAsClick(); // cancelled
-        QCOMPARE(s.dialogs->fileRequests.back().initialFolder, std::filesystem::path(s.path(QStringLiteral("a")).toStdString()));
+        QCOMPARE(s.dialogs->fileRequests.back().initialFolder,
+                 std::filesystem::path(s.path(QStringLiteral("a")).toStdString()));
 
         TEditor* e = s.form->newClick();
         Shell::touch(e);
         s.dialogs->saveFiles.push_back(s.path(QStringLiteral("b/new.html")).toStdString());
         s.form->saveClick();
-        QCOMPARE(s.dialogs->fileRequests.back().initialFolder, std::filesystem::path(s.path(QStringLiteral("a")).toStdString()));
+        QCOMPARE(s.dialogs->fileRequests.back().initialFolder,
+                 std::filesystem::path(s.path(QStringLiteral("a")).toStdString()));
         s.form->newClick();
         s.form->openClick(); // cancelled: starts where the last file went
-        QCOMPARE(s.dialogs->fileRequests.back().initialFolder, std::filesystem::path(s.path(QStringLiteral("b")).toStdString()));
+        QCOMPARE(s.dialogs->fileRequests.back().initialFolder,
+                 std::filesystem::path(s.path(QStringLiteral("b")).toStdString()));
     }
 
     // A file that cannot be read leaves an empty window under its path; the
@@ -292,7 +295,7 @@ private slots:
         const QString file = folder + QStringLiteral("/locked.html");
         writeFile(file, "old bytes\r\n");
         QVERIFY(::chmod(file.toLocal8Bit().constData(), 0444) == 0);
-        struct stat before {};
+        struct stat before { };
         QVERIFY(::stat(file.toLocal8Bit().constData(), &before) == 0);
 
         TEditor* e = s.form->openFile(file.toStdString());
@@ -321,7 +324,7 @@ private slots:
             QVERIFY(!e->modified());
             QCOMPARE(readFile(copy), std::string("xold bytes\r\n"));
         }
-        struct stat after {};
+        struct stat after { };
         QVERIFY(::stat(file.toLocal8Bit().constData(), &after) == 0);
         QCOMPARE(after.st_ino, before.st_ino);
         QCOMPARE(readFile(file), std::string("old bytes\r\n"));

@@ -85,8 +85,8 @@ private slots:
     {
         const QRect screen(0, 0, 1000, 800);
         const QSize box(300, 120);
-        for (const QRect& match : {QRect(10, 20, 900, 16), QRect(500, 400, 400, 16), QRect(0, 770, 990, 16),
-                                   QRect(0, 300, 1000, 400)}) {
+        for (const QRect& match :
+             {QRect(10, 20, 900, 16), QRect(500, 400, 400, 16), QRect(0, 770, 990, 16), QRect(0, 300, 1000, 400)}) {
             const QRect placed(TSearchDialog::besideMatch(box, match, screen), box);
             QVERIFY2(screen.contains(placed), qPrintable(QStringLiteral("%1,%2").arg(placed.x()).arg(placed.y())));
             if (match.height() < 300)

@@ -106,7 +106,7 @@ TEST_F(FileTest, ReadOnlyFileIsNeverReplaced)
     write(f, "precious\r\n");
     ASSERT_EQ(::chmod(f.c_str(), 0444), 0);
     fs::create_symlink(f.filename(), link);
-    struct stat before {};
+    struct stat before { };
     ASSERT_EQ(::stat(f.c_str(), &before), 0);
 
     {
@@ -126,7 +126,7 @@ TEST_F(FileTest, ReadOnlyFileIsNeverReplaced)
         }
     }
 
-    struct stat after {};
+    struct stat after { };
     ASSERT_EQ(::stat(f.c_str(), &after), 0);
     EXPECT_EQ(after.st_ino, before.st_ino) << "the file was replaced";
     EXPECT_EQ(after.st_mode & 07777, 0444u);

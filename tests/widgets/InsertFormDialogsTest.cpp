@@ -1,13 +1,13 @@
 #include "insert/dialogs/ASPVarForm.h"
 #include "insert/dialogs/ButtonForm.h"
 #include "insert/dialogs/CustomObjectForm.h"
+#include "insert/dialogs/FormWindow.h"
 #include "insert/dialogs/FunctionBlock.h"
 #include "insert/dialogs/LinkForm.h"
 #include "insert/dialogs/MessageBoxForm.h"
-#include "insert/dialogs/ServletForm.h"
-#include "insert/dialogs/FormWindow.h"
 #include "insert/dialogs/RadioCheckForm.h"
 #include "insert/dialogs/SelectForm.h"
+#include "insert/dialogs/ServletForm.h"
 #include "insert/dialogs/TextAreaForm.h"
 #include "insert/dialogs/TextBoxForm.h"
 #include "memo/SyntaxMemo.h"
@@ -244,7 +244,8 @@ private slots:
             // field passes Return on to OK.
             if (qobject_cast<QLineEdit*>(first)) {
                 QVERIFY2(!dialog->isVisible(), qPrintable(name + QStringLiteral(": Return did not run OK")));
-                QVERIFY2(storeText(memo_).contains(QStringLiteral("q1")), qPrintable(name + " wrote " + storeText(memo_)));
+                QVERIFY2(storeText(memo_).contains(QStringLiteral("q1")),
+                         qPrintable(name + " wrote " + storeText(memo_)));
             }
             dialog->hide();
         }

@@ -17,7 +17,8 @@ using Opt = tessaly::memo::TSyntaxMemoOption;
 
 namespace {
 
-const char* const kPage = "<HTML>\r<HEAD>\r   <TITLE>Document_Title_Goes_Here</TITLE>\r</HEAD>\r<BODY>\r\r\r\r</BODY>\r</HTML>";
+const char* const kPage
+    = "<HTML>\r<HEAD>\r   <TITLE>Document_Title_Goes_Here</TITLE>\r</HEAD>\r<BODY>\r\r\r\r</BODY>\r</HTML>";
 
 QImage onScreen(TSyntaxMemoView& view)
 {
@@ -55,7 +56,8 @@ QString press(TSyntaxMemoView& view, std::mt19937& rng)
         return QStringLiteral("Delete");
     }
     if (pick < 70) {
-        static const Qt::Key moves[] = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_End, Qt::Key_Home};
+        static const Qt::Key moves[]
+            = {Qt::Key_Left, Qt::Key_Right, Qt::Key_Up, Qt::Key_Down, Qt::Key_End, Qt::Key_Home};
         const Qt::Key k = moves[rng() % 6];
         key(k, rng() % 3 == 0 ? Qt::ShiftModifier : Qt::NoModifier);
         return QStringLiteral("move %1").arg(int(k), 0, 16);
