@@ -13,8 +13,11 @@
 #include "widgets/SyntaxMemoView.h"
 
 #include <QSplitter>
+#include <QLabel>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tessaly::app {
 
@@ -201,6 +204,20 @@ void TEditor::codeChange()
     owner_.codeChanged(*this);
     const memo::TCaretPos pos = memo().getCaretPos();
     status_->setText(0, QString::asprintf("%4lld:%4d", static_cast<long long>(pos.line), pos.column));
+    fitCaretPanel(pos.column);
+}
+
+void TEditor::fitCaretPanel(int column)
+{
+    // The panel grows to hold the document's largest line number (and a
+    // column of at least four places), so no position is ever cut off.
+    QLabel* panel = status_->panel(0);
+    const auto lines = static_cast<long long>(std::max<std::int64_t>(1, memo().lines().count()));
+    const QString widest = QString::asprintf("%4lld:%4d", lines, std::max(column, 9999));
+    const int needed = panel->fontMetrics().horizontalAdvance(widest) + panel->width() - panel->contentsRect().width()
+        + 2 * panel->margin() + panel->fontMetrics().averageCharWidth();
+    if (needed > panel->width())
+        panel->setFixedWidth(needed);
 }
 
 void TEditor::codeGutterClick(std::int64_t line)

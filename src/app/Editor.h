@@ -65,6 +65,11 @@ public:
     QString caption() const { return windowTitle(); }
     void setCaption(const QString& caption);
     bool untitled() const { return caption() == QLatin1String(kUntitled); }
+    // Whether the first Save must ask for a name: an untitled document, or
+    // one whose file could not be loaded (its empty text must never be
+    // written over the file that is still on disk).
+    bool needsName() const { return untitled() || loadFailed_; }
+    void setLoadFailed(bool failed) { loadFailed_ = failed; }
     std::filesystem::path path() const;
     bool modified() const;
 
@@ -108,6 +113,7 @@ private:
     // Loads the file again, keeping the caret and the top line where they can be.
     void reloadKeepingPlace();
     void notebookChanged(int page);
+    void fitCaretPanel(int column);
 
     TMainForm& owner_;
     QSplitter* split_ = nullptr;
@@ -118,6 +124,7 @@ private:
     widgets::TSyntaxMemoView* code_ = nullptr;
     TStatusPanels* status_ = nullptr;
     int activeParser_ = 2;
+    bool loadFailed_ = false;
     std::array<std::unique_ptr<parser::TSyntaxMemoParser>, 4> parsers_;
     std::unique_ptr<memo::TMemoMessages> messages_;
     TDiskWatch* diskWatch_ = nullptr;

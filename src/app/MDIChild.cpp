@@ -1,12 +1,28 @@
 #include "app/MDIChild.h"
 
+#include <QAction>
 #include <QCloseEvent>
+#include <QMenu>
 
 namespace tessaly::app {
 
 TMDIChild::TMDIChild(QWidget* parent) : QMdiSubWindow(parent)
 {
     setAttribute(Qt::WA_DeleteOnClose);
+    // The window's own system menu would claim the desktop's Close keys
+    // (Ctrl+W among them), which belong to the main window's Close item:
+    // with two owners Qt runs neither. The menu keeps its other keys, but
+    // only for the window that holds the focus; otherwise every document
+    // window would own them and, with two documents, none would act.
+    if (QMenu* menu = systemMenu()) {
+        const QKeySequence ctrlW(Qt::CTRL | Qt::Key_W);
+        for (QAction* a : menu->actions()) {
+            QList<QKeySequence> keys = a->shortcuts();
+            if (keys.removeAll(ctrlW) > 0)
+                a->setShortcuts(keys);
+            a->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        }
+    }
 }
 
 void TMDIChild::activated()

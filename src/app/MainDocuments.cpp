@@ -40,6 +40,10 @@ void TMainForm::codeChanged(TEditor& editor)
 {
     recovery_->documentChanged(editor);
     // The Save commands are global: a change in any document enables them.
+    // A window on its way out (its editor still reports as it goes) no
+    // longer counts: Save must not come back on once no document is open.
+    if (!editors().contains(&editor))
+        return;
     item(QStringLiteral("SaveButton"))->setEnabled(true);
     item(QStringLiteral("Save"))->setEnabled(true);
     item(QStringLiteral("SaveAs"))->setEnabled(true);

@@ -8,6 +8,7 @@
 #include "app/MDITab.h"
 #include "app/PreviewHTML.h"
 #include "app/RecoveryKeeper.h"
+#include "memo/MemoErrors.h"
 #include "memo/SyntaxMemo.h"
 
 #include <QClipboard>
@@ -39,7 +40,21 @@ platform::TFileDialogRequest TMainForm::fileDialogRequest() const
                  {"Active Server Pages (*.asp)", "*.asp"},
                  {"All Files (*.*)", "*.*"}};
     r.filterIndex = 0;
+    r.initialFolder = dialogFolder();
     return r;
+}
+
+std::filesystem::path TMainForm::dialogFolder() const
+{
+    if (const TEditor* e = activeEditor(); e && !e->untitled() && e->path().has_parent_path())
+        return e->path().parent_path();
+    return lastFolder_;
+}
+
+void TMainForm::rememberFolder(const std::optional<std::filesystem::path>& chosen)
+{
+    if (chosen && chosen->has_parent_path())
+        lastFolder_ = chosen->parent_path();
 }
 
 TEditor* TMainForm::newClick()
@@ -63,7 +78,9 @@ std::optional<std::filesystem::path> TMainForm::askOpenFile()
 {
     platform::TFileDialogRequest r = fileDialogRequest();
     r.title = "Open";
-    return dialogs_->openFile(r);
+    const auto file = dialogs_->openFile(r);
+    rememberFolder(file);
+    return file;
 }
 
 void TMainForm::openClick()
@@ -81,7 +98,13 @@ TEditor* TMainForm::openFile(const std::filesystem::path& file)
         editor->loadFromFile(file);
         history_->noteFile(file);
     } catch (const std::exception& error) {
-        // The window stays, with the path as its caption, as after any failed load.
+        // The window stays, with the path as its caption, as after any failed
+        // load; but its text is empty, not the template, and it must not be
+        // saved over the file it could not read without a name being chosen.
+        editor->memo().lines().clear();
+        editor->memo().setModified(false);
+        editor->setLoadFailed(true);
+        editor->codeChange();
         fileError(error);
     }
     // The window's browser shows the file too; its busy report brings the
@@ -90,31 +113,54 @@ TEditor* TMainForm::openFile(const std::filesystem::path& file)
     return editor;
 }
 
+std::optional<std::filesystem::path> TMainForm::askSaveName(const TEditor& editor)
+{
+    platform::TFileDialogRequest r = fileDialogRequest();
+    r.title = "Save As";
+    r.defaultExt = "html";
+    r.initialName = editor.untitled() ? std::string("Untitled.html") : editor.path().filename().string();
+    r.overwritePrompt = true;
+    auto file = dialogs_->saveFile(r);
+    rememberFolder(file);
+    return file;
+}
+
 bool TMainForm::saveDocument(TEditor& editor)
 {
     std::filesystem::path target = editor.path();
-    if (editor.untitled()) {
-        platform::TFileDialogRequest r = fileDialogRequest();
-        r.title = "Save As";
-        r.defaultExt = "html";
-        r.initialName = "Untitled.html";
-        r.overwritePrompt = true;
-        const auto file = dialogs_->saveFile(r);
+    bool rename = editor.needsName();
+    if (rename) {
+        const auto file = askSaveName(editor);
         if (!file)
             return false;
         target = *file;
     }
-    try {
-        editor.saveToFile(target);
-    } catch (const std::exception& error) {
-        fileError(error);
-        return false;
+    for (;;) {
+        try {
+            editor.saveToFile(target);
+            break;
+        } catch (const memo::EFWriteDenied& denied) {
+            // The file on disk is left alone; the user may keep the work
+            // under another name.
+            const std::string text = std::string(denied.what()) + "\n\nSave the document under another name?";
+            if (dialogs_->showMessage(text, TMsgKind::error, btnYes | btnNo) != TMsgAnswer::yes)
+                return false;
+            const auto file = askSaveName(editor);
+            if (!file)
+                return false;
+            target = *file;
+            rename = true;
+        } catch (const std::exception& error) {
+            fileError(error);
+            return false;
+        }
     }
     history_->noteFile(target);
     recovery_->documentChanged(editor);
-    if (editor.untitled()) {
+    if (rename) {
         editor.setCaption(QString::fromStdString(target.string()));
         mdiTab_->setTabCaption(mdiTab_->indexOf(&editor), fileNameOnly(target));
+        editor.setLoadFailed(false);
     }
     item(QStringLiteral("SaveButton"))->setEnabled(false);
     item(QStringLiteral("Save"))->setEnabled(false);
@@ -132,18 +178,14 @@ void TMainForm::saveAsClick()
     TEditor* e = activeEditor();
     if (!e)
         return;
-    platform::TFileDialogRequest r = fileDialogRequest();
-    r.title = "Save As";
-    r.defaultExt = "html";
-    r.initialName = e->untitled() ? std::string("Untitled.html") : e->path().filename().string();
-    r.overwritePrompt = true;
-    if (const auto file = dialogs_->saveFile(r)) {
+    if (const auto file = askSaveName(*e)) {
         try {
             e->saveToFile(*file);
             history_->noteFile(*file);
             recovery_->documentChanged(*e);
             // The name changes only once the file is written.
             e->setCaption(QString::fromStdString(file->string()));
+            e->setLoadFailed(false);
             mdiTab_->setTabCaption(mdiTab_->indexOf(e), fileNameOnly(*file));
         } catch (const std::exception& error) {
             // The document is still modified: Save stays at hand.
@@ -164,7 +206,9 @@ void TMainForm::saveSelectionClick()
     r.title = "Save Selection";
     r.defaultExt = "html";
     r.overwritePrompt = true;
-    if (const auto file = dialogs_->saveFile(r)) {
+    const auto chosen = dialogs_->saveFile(r);
+    rememberFolder(chosen);
+    if (const auto& file = chosen) {
         try {
             stream.saveToFile(*file);
         } catch (const std::exception& error) {

@@ -217,6 +217,14 @@ private:
     void syncToolbarChecks();
     void fileError(const std::exception& error);
     platform::TFileDialogRequest fileDialogRequest() const;
+    // The save dialog for a document that needs a (new) name.
+    std::optional<std::filesystem::path> askSaveName(const TEditor& editor);
+    // The folder a file dialog starts in: the active document's, else the
+    // one last used in a file dialog.
+    std::filesystem::path dialogFolder() const;
+    // Remembers the folder of a file chosen in a file dialog.
+    void rememberFolder(const std::optional<std::filesystem::path>& chosen);
+    std::filesystem::path lastFolder_;
     void printTo(TEditor& editor, QPrinter& printer);
 
     std::unique_ptr<platform::TDialogs> dialogs_;

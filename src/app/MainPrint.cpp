@@ -45,7 +45,9 @@ void TMainForm::printClick()
     r.defaultExt = "pdf";
     r.initialName = (e->untitled() ? std::string("Untitled") : e->path().stem().string()) + ".pdf";
     r.overwritePrompt = true;
+    r.initialFolder = dialogFolder();
     const auto file = dialogs_->saveFile(r);
+    rememberFolder(file);
     if (!file)
         return;
     QPrinter pdf(QPrinter::HighResolution);

@@ -10,6 +10,8 @@
 #include "widgets/SearchDialogs.h"
 #include "widgets/SyntaxMemoView.h"
 
+#include <utility>
+
 namespace tessaly::app {
 
 namespace {
@@ -61,7 +63,12 @@ void TMainForm::findNext1Click()
     if (rememberedText_.empty())
         return;
     m.setLastSearch(rememberedFlags_ | memo::TSearchFlags::AtOnce, rememberedText_);
-    if (!m.findNext())
+    // One message for one failed search: the editor's own report is held
+    // back while the shell's message says it.
+    auto held = std::exchange(m.onSearchFail, [](memo::TSyntaxMemo&, const std::string&) {});
+    const int found = m.findNext();
+    m.onSearchFail = std::move(held);
+    if (!found)
         dialogs().showMessage("\"" + rememberedText_ + "\" not found.", platform::TMsgKind::plain, platform::btnOk);
 }
 

@@ -26,6 +26,14 @@ QString displayText(const std::string& text)
     return s;
 }
 
+bool hasPointerLine(const QString& text)
+{
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        if (line.trimmed() == QLatin1String("^"))
+            return true;
+    return false;
+}
+
 QStringList nameFilters(const platform::TFileDialogRequest& r)
 {
     QStringList out;
@@ -53,6 +61,8 @@ std::optional<std::filesystem::path> runFileDialog(QWidget* parent, const platfo
         dialog.selectNameFilter(filters[r.filterIndex]);
     if (!r.defaultExt.empty())
         dialog.setDefaultSuffix(QString::fromStdString(r.defaultExt));
+    if (!r.initialFolder.empty())
+        dialog.setDirectory(QString::fromStdString(r.initialFolder.string()));
     if (!r.initialName.empty())
         dialog.selectFile(QString::fromStdString(r.initialName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -66,7 +76,15 @@ TMsgAnswer TQtDialogs::showMessage(const std::string& text, TMsgKind kind, unsig
 {
     QMessageBox box(parent_);
     box.setWindowTitle(QApplication::applicationName());
-    box.setText(displayText(text));
+    const QString shown = displayText(text);
+    if (hasPointerLine(shown)) {
+        // A line of spaces and a "^" points at a character of the line
+        // above: only a fixed-width font keeps the two aligned.
+        box.setTextFormat(Qt::RichText);
+        box.setText(QStringLiteral("<pre>") + shown.toHtmlEscaped() + QStringLiteral("</pre>"));
+    } else {
+        box.setText(shown);
+    }
     switch (kind) {
     case TMsgKind::information: box.setIcon(QMessageBox::Information); break;
     case TMsgKind::warning: box.setIcon(QMessageBox::Warning); break;

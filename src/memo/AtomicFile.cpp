@@ -83,6 +83,14 @@ fs::path resolveTarget(const fs::path& file)
 void writeFileAtomically(const fs::path& file, const std::function<void(std::ostream&)>& write)
 {
     const fs::path target = resolveTarget(file);
+    // The rename below needs only the folder's write permission, so it would
+    // replace a file the user may not write. Ask as the user (the effective
+    // ids) whether the file itself may be written before anything is made.
+    if (::faccessat(AT_FDCWD, target.c_str(), F_OK, AT_EACCESS) == 0
+        && ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+        const int why = errno;
+        throw EFWriteDenied("Cannot create file \"" + file.string() + "\". " + std::strerror(why));
+    }
     fs::path folder = target.parent_path();
     if (folder.empty())
         folder = ".";

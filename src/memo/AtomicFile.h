@@ -11,7 +11,8 @@ namespace tessaly::memo {
 // the target's permissions and is renamed over the target. A symlink is
 // followed, so the link stays and its target is replaced. On failure the
 // temporary file is removed, the old file is untouched, and EFCreateError is
-// thrown naming the file.
+// thrown naming the file. An existing file that the user may not write is
+// never replaced: EFWriteDenied is thrown before anything is written.
 void writeFileAtomically(const std::filesystem::path& file, const std::function<void(std::ostream&)>& write);
 
 } // namespace tessaly::memo

@@ -23,6 +23,13 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The file exists but the user may not write it: saving would have replaced
+// a file the user cannot change. Nothing was written.
+class EFWriteDenied : public EFCreateError {
+public:
+    using EFCreateError::EFCreateError;
+};
+
 // A write to a read-only stream.
 class EStreamError : public std::runtime_error {
 public:

@@ -150,10 +150,32 @@ void TSyntaxMemo::markDecoration(std::int64_t a, std::int64_t b)
 
 // --- notifications -------------------------------------------------------------
 
-void TSyntaxMemo::markChanged(std::int64_t rec)
+void TSyntaxMemo::markChanged(std::int64_t first, std::int64_t last)
 {
-    if (firstChanged_ < 0 || rec < firstChanged_)
-        firstChanged_ = rec;
+    if (firstChanged_ < 0 || first < firstChanged_)
+        firstChanged_ = first;
+    if (dirtyFirst_ < 0 || first < dirtyFirst_)
+        dirtyFirst_ = first;
+    dirtyLast_ = std::max({dirtyLast_, first, last});
+    // Every change is marked right after the store changed, so a change in
+    // the number of records is seen by the first mark that follows it.
+    if (store_.recordCount() != paintedRecordCount_)
+        recordsMoved_ = true;
+}
+
+void TSyntaxMemo::repaintChanged()
+{
+    if (dirtyFirst_ >= 0) {
+        const std::int64_t count = store_.recordCount();
+        // Added or removed records move every line below them on screen,
+        // down to the rows that the last records left empty.
+        const std::int64_t last
+            = recordsMoved_ ? std::max(count, paintedRecordCount_) - 1 : std::min(dirtyLast_, count - 1);
+        view_->repaintRecords(std::min(dirtyFirst_, count - 1), last);
+    }
+    dirtyFirst_ = dirtyLast_ = -1;
+    recordsMoved_ = false;
+    paintedRecordCount_ = store_.recordCount();
 }
 
 void TSyntaxMemo::textChanged(std::int64_t start, std::int64_t extent)
@@ -180,6 +202,7 @@ void TSyntaxMemo::notify()
 {
     if (paintLock_ > 0 || loading_ || !redraw_)
         return;
+    repaintChanged();
     if (firstChanged_ >= 0)
         rehighlight();
     if (changeKinds_ != 0 && onChange)

@@ -319,6 +319,8 @@ public:
     void notify();
     // First record changed since the last notification, -1 when none.
     std::int64_t firstChangedRecord() const { return firstChanged_; }
+    // The change kinds (ck...) being notified; valid inside onChange.
+    std::uint32_t changeKinds() const { return changeKinds_; }
 
     // --- editing primitives used by commands ----------------------------
     // Replaces the selection with text as one undo step; no notification.
@@ -334,7 +336,11 @@ private:
     void deleteRange(std::int64_t start, std::int64_t end);
     void insertAtCaret(std::string_view normalised);
     void replaceCore(std::string_view text, std::int32_t transType);
-    void markChanged(std::int64_t rec);
+    // Records first..last (by their numbers after the change) changed;
+    // when records were added or removed everything below moved as well.
+    void markChanged(std::int64_t first, std::int64_t last = -1);
+    // Asks the view to paint what the changes since the last call touched.
+    void repaintChanged();
     void markDecoration(std::int64_t a, std::int64_t b);
     void textChanged(std::int64_t start, std::int64_t extent);
     void replaySelect(std::int64_t anchor, std::int64_t caret) { setSelection(anchor, caret, true); }
@@ -386,6 +392,12 @@ private:
     int leftColumn_ = 0;
     std::uint32_t changeKinds_ = 0;
     std::int64_t firstChanged_ = -1;
+    // The records to paint again, gathered between notifications apart from
+    // the re-scan's own bookkeeping; -1 when none.
+    std::int64_t dirtyFirst_ = -1;
+    std::int64_t dirtyLast_ = -1;
+    bool recordsMoved_ = false;
+    std::int64_t paintedRecordCount_ = 1;
     bool redraw_ = true;
     int paintLock_ = 0;
     bool loading_ = false;

@@ -109,7 +109,7 @@ void TSyntaxMemo::insertAtCaret(std::string_view norm)
             carryLineMarks(rec, store_.recordOf(before + static_cast<std::int64_t>(norm.size())));
     }
     caret_ += static_cast<std::int64_t>(norm.size());
-    markChanged(rec);
+    markChanged(rec, store_.recordOf(caret_));
     textChanged(before, static_cast<std::int64_t>(norm.size()));
 }
 

@@ -79,8 +79,13 @@ bool TSyntaxMemo::patternFailed()
     if (re.errorId() == TREError::Stopped)
         return true;
     // The message, the pattern, and a caret under the place of the error.
-    const int at = std::max(1, re.errorPosition());
-    messages_->error(re.errorText() + "\n" + lastSearchText_ + "\n" + std::string(static_cast<std::size_t>(at - 1), ' ')
+    // The position counts bytes; the line under the pattern needs one space
+    // per character before it (a fixed-width font shows them aligned).
+    const auto at = static_cast<std::size_t>(std::max(1, re.errorPosition()) - 1);
+    const std::string_view before = std::string_view(lastSearchText_).substr(0, at);
+    const auto chars = std::count_if(before.begin(), before.end(),
+                                     [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
+    messages_->error(re.errorText() + "\n" + lastSearchText_ + "\n" + std::string(static_cast<std::size_t>(chars), ' ')
                      + "^");
     return true;
 }

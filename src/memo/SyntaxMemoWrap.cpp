@@ -94,7 +94,7 @@ std::int64_t TSyntaxMemo::reflowLine(std::int64_t first)
     if (want == now || line.empty())
         return last + 1;
     const std::int64_t made = store_.replaceRecords(first, last, line, want);
-    markChanged(first);
+    markChanged(first, first + made - 1);
     // The empty record that ends a document after a final line break is not a piece.
     const bool endRecord = last == count - 1 && !line.empty() && line.back() == kCR;
     return first + made - (endRecord ? 1 : 0);

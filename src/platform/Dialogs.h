@@ -33,6 +33,8 @@ struct TFileDialogRequest {
     std::string defaultExt;
     // The name proposed in the name box.
     std::string initialName;
+    // The folder the dialog starts in; empty leaves it to the dialog.
+    std::filesystem::path initialFolder;
     // Ask before replacing an existing file (save dialogs).
     bool overwritePrompt = false;
 };

@@ -1,6 +1,7 @@
 #include "widgets/SearchDialog.h"
 
 #include "memo/SearchFlags.h"
+#include "widgets/SyntaxMemoView.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -12,7 +13,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace tessaly::widgets {
 
@@ -81,10 +85,55 @@ TSearchDialog::TSearchDialog(memo::TSyntaxMemo& memo, Mode mode, int flags, QWid
     if (!regExp_ && memo_.anchor() != memo_.caret())
         find_->setText(QString::fromStdString(memo_.selText().substr(0, 80)));
     ask = [this](const QString& question) {
-        return QMessageBox::question(this, windowTitle(), question, QMessageBox::Yes | QMessageBox::No)
-            == QMessageBox::Yes;
+        QMessageBox box(QMessageBox::Question, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, this);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.adjustSize();
+        if (TSyntaxMemoView* v = view()) {
+            const QRect match = v->selectionArea();
+            if (!match.isEmpty() && v->screen())
+                box.move(besideMatch(box.frameGeometry().size(), match, v->screen()->availableGeometry()));
+        }
+        return box.exec() == QMessageBox::Yes;
     };
     memo_.forgetLastMatch();
+}
+
+TSyntaxMemoView* TSearchDialog::view() const
+{
+    return qobject_cast<TSyntaxMemoView*>(parentWidget());
+}
+
+void TSearchDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (TSyntaxMemoView* v = view())
+        v->setKeepSelectionVisible(true);
+    find_->setFocus(Qt::OtherFocusReason);
+    find_->selectAll();
+}
+
+void TSearchDialog::hideEvent(QHideEvent* event)
+{
+    if (TSyntaxMemoView* v = view())
+        v->setKeepSelectionVisible(false);
+    QDialog::hideEvent(event);
+}
+
+QPoint TSearchDialog::besideMatch(const QSize& box, const QRect& match, const QRect& available)
+{
+    const int x
+        = std::clamp(match.left(), available.left(), std::max(available.left(), available.right() - box.width() + 1));
+    auto clampY = [&](int y) {
+        return std::clamp(y, available.top(), std::max(available.top(), available.bottom() - box.height() + 1));
+    };
+    if (match.bottom() + 1 + box.height() <= available.bottom() + 1)
+        return {x, match.bottom() + 1};
+    if (match.top() - box.height() >= available.top())
+        return {x, match.top() - box.height()};
+    // No room on either side: the side with more space.
+    const int below = available.bottom() - match.bottom();
+    const int above = match.top() - available.top();
+    return {x, clampY(below >= above ? match.bottom() + 1 : match.top() - box.height())};
 }
 
 int TSearchDialog::flags() const

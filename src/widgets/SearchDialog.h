@@ -13,6 +13,8 @@ class QRadioButton;
 
 namespace tessaly::widgets {
 
+class TSyntaxMemoView;
+
 // The editor's Find and Replace dialog (one class, two faces). It does not
 // block: the user searches while editing. Every search goes to the editor it
 // was opened for.
@@ -42,7 +44,19 @@ public:
     // Asks whether to replace; yes returns true. Replaced by tests.
     std::function<bool(const QString& question)> ask;
 
+    // Where a box of the given size goes so that it does not cover the
+    // match: below it when there is room on the screen, else above it, else
+    // where it covers the least. The result lies inside available.
+    static QPoint besideMatch(const QSize& box, const QRect& match, const QRect& available);
+
+protected:
+    // While the dialog is open the editor keeps the match on show.
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
 private:
+    TSyntaxMemoView* view() const;
+
     memo::TSyntaxMemo& memo_;
     Mode mode_;
     bool regExp_;

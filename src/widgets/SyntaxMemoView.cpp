@@ -177,6 +177,27 @@ void TSyntaxMemoView::setSelTextBack(const QColor& c)
     viewport()->update();
 }
 
+void TSyntaxMemoView::setKeepSelectionVisible(bool on)
+{
+    if (keepSelectionVisible_ == on)
+        return;
+    keepSelectionVisible_ = on;
+    viewport()->update();
+}
+
+QRect TSyntaxMemoView::selectionArea() const
+{
+    const std::int64_t a = std::min(memo_.anchor(), memo_.caret());
+    const std::int64_t b = std::max(memo_.anchor(), memo_.caret());
+    if (a == b)
+        return {};
+    const QPoint p0 = pointOf(a);
+    const QPoint p1 = pointOf(b);
+    const QRect lines(QPoint(0, p0.y()), QPoint(viewport()->width() - 1, p1.y() + lineHeight_ - 1));
+    const QRect seen = lines.intersected(viewport()->rect());
+    return seen.isEmpty() ? QRect() : QRect(viewport()->mapToGlobal(seen.topLeft()), seen.size());
+}
+
 // --- what the engine asks of its window ----------------------------------------
 
 void TSyntaxMemoView::repaintAll()
@@ -234,19 +255,10 @@ void TSyntaxMemoView::beep()
 
 void TSyntaxMemoView::engineChanged()
 {
-    // Typing changes the caret's record in place, or splits and joins records
-    // from the first changed one down; other edits repaint everything.
-    const std::int64_t first = memo_.firstChangedRecord();
-    const std::int64_t count = memo_.store().recordCount();
-    if (first >= 0) {
-        // Word wrap may move words into the following pieces of the line.
-        if (count != lastRecordCount_ || memo_.hasOption(memo::TSyntaxMemoOption::smoWordWrap))
-            updateLines(first, memo_.topLine() + visibleLines());
-        else
-            updateLines(first, std::max(first, memo_.store().recordOf(memo_.caret())));
+    // The engine has already asked for the records its edits touched (and
+    // the lines they pushed down or pulled up) to be painted again.
+    if (memo_.changeKinds() & (memo::ckText | memo::ckSize))
         updateScrollBars();
-    }
-    lastRecordCount_ = count;
     emit changed();
 }
 

@@ -49,6 +49,14 @@ public:
     // Top-left corner of the cell of an offset, in viewport coordinates.
     QPoint pointOf(std::int64_t offset) const;
 
+    // While a search dialog is open the match stays on show although the
+    // editor has lost the focus to the dialog.
+    void setKeepSelectionVisible(bool on);
+    bool keepSelectionVisible() const { return keepSelectionVisible_; }
+    // The lines of the selection that are in view, in global coordinates;
+    // empty when nothing is selected or the selection is out of view.
+    QRect selectionArea() const;
+
     // --- appearance ------------------------------------------------------
     int gutter() const { return gutter_; }
     void setGutter(int pixels);
@@ -166,11 +174,11 @@ private:
     int ascent_ = 12;
 
     bool syncingScrollBars_ = false;
+    bool keepSelectionVisible_ = false;
     QRect lastCaretRect_;
     // First line and column of what is on screen, for scrolling by moving pixels.
     std::int64_t paintedTop_ = 0;
     int paintedLeft_ = 0;
-    std::int64_t lastRecordCount_ = 1;
     // Mouse: a drag that selects, and the timer that scrolls while it is past an edge.
     bool selecting_ = false;
     bool maybeDragging_ = false;

@@ -47,7 +47,7 @@ void TSyntaxMemoView::paintEvent(QPaintEvent* event)
     const memo::TTextStore& store = memo_.store();
     const int lh = lineHeight_;
     const int width = viewport()->width();
-    const bool hideSel = memo_.hideSelection() && !hasFocus();
+    const bool hideSel = memo_.hideSelection() && !hasFocus() && !keepSelectionVisible_;
     const std::int64_t selA = hideSel ? 0 : std::min(memo_.anchor(), memo_.caret());
     const std::int64_t selB = hideSel ? 0 : std::max(memo_.anchor(), memo_.caret());
     const std::int64_t top = memo_.topLine();

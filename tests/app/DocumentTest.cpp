@@ -2,6 +2,14 @@
 // As, the close query, the language items and the gutter highlight.
 #include "ShellTestSupport.h"
 
+#include "../UnprivilegedUser.h"
+
+#include <QLabel>
+#include <QMenuBar>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
 using namespace shelltest;
 
 namespace {
@@ -163,6 +171,163 @@ private slots:
         QCOMPARE(s.dialogs->messages.size(), std::size_t(1));
         QCOMPARE(e->caption(), missing);
         QCOMPARE(s.form->editors().size(), 1);
+    }
+
+    // Save is off whenever no document is open, however the last one went.
+    void saveIsOffWithoutADocument()
+    {
+        Shell s;
+        s.start();
+        QVERIFY(!s.item("Save")->isEnabled());
+        QVERIFY(!s.item("SaveButton")->isEnabled());
+        TEditor* e = s.form->newClick();
+        Shell::touch(e);
+        QVERIFY(s.item("Save")->isEnabled());
+        s.dialogs->answers.push_back(TMsgAnswer::no);
+        QTest::keyClick(&e->code(), Qt::Key_W, Qt::ControlModifier);
+        QTRY_VERIFY(s.form->editors().isEmpty());
+        QApplication::processEvents();
+        QVERIFY(!s.item("Save")->isEnabled());
+        QVERIFY(!s.item("SaveButton")->isEnabled());
+        s.dropDown(s.form->menuBar()->actions().constFirst()->menu()); // the File menu
+        QVERIFY(!s.item("Save")->isEnabled());
+        s.form->saveClick(); // the key with nothing open does nothing
+        QVERIFY(s.dialogs->fileRequests.empty());
+    }
+
+    // The caret panel shows the whole position, however long the document.
+    void theCaretPanelFitsTheLargestLineNumber()
+    {
+        Shell s;
+        s.start();
+        TEditor* e = s.form->newClick();
+        e->memo().lines().setText(std::string(566738, '\r') + "last line of many");
+        e->memo().setSelStart(e->memo().textLength() - 5);
+        e->codeChange();
+        QLabel* panel = e->statusBar().panel(0);
+        QCOMPARE(panel->text(), QStringLiteral("566739:  13"));
+        QVERIFY2(panel->fontMetrics().horizontalAdvance(panel->text()) <= panel->contentsRect().width(),
+                 qPrintable(QString::number(panel->contentsRect().width())));
+    }
+
+    // File dialogs start in the active document's folder, else in the one
+    // last used.
+    void fileDialogsStartInTheDocumentsFolder()
+    {
+        Shell s;
+        s.start();
+        QVERIFY(QDir().mkpath(s.path(QStringLiteral("a"))));
+        QVERIFY(QDir().mkpath(s.path(QStringLiteral("b"))));
+        const QString inA = s.path(QStringLiteral("a/page.html"));
+        writeFile(inA, "x");
+        s.dialogs->openFiles.push_back(inA.toStdString());
+        s.form->openClick();
+        s.form->saveAsClick(); // cancelled
+        QCOMPARE(s.dialogs->fileRequests.back().initialFolder,
+                 std::filesystem::path(s.path(QStringLiteral("a")).toStdString()));
+
+        TEditor* e = s.form->newClick();
+        Shell::touch(e);
+        s.dialogs->saveFiles.push_back(s.path(QStringLiteral("b/new.html")).toStdString());
+        s.form->saveClick();
+        QCOMPARE(s.dialogs->fileRequests.back().initialFolder,
+                 std::filesystem::path(s.path(QStringLiteral("a")).toStdString()));
+        s.form->newClick();
+        s.form->openClick(); // cancelled: starts where the last file went
+        QCOMPARE(s.dialogs->fileRequests.back().initialFolder,
+                 std::filesystem::path(s.path(QStringLiteral("b")).toStdString()));
+    }
+
+    // A file that cannot be read leaves an empty window under its path; the
+    // first Save asks for a name, so the file on disk keeps its contents.
+    void aFailedOpenNeverSavesOverTheFile()
+    {
+        Shell s;
+        s.start();
+        QVERIFY(::chmod(s.dir.path().toLocal8Bit().constData(), 0755) == 0);
+        const QString file = s.path(QStringLiteral("secret.html"));
+        writeFile(file, "the real contents");
+        QVERIFY(::chmod(file.toLocal8Bit().constData(), 0000) == 0);
+        TEditor* e = nullptr;
+        {
+            tessaly::test::TUnprivilegedUser user;
+            e = s.form->openFile(file.toStdString());
+        }
+        QCOMPARE(s.dialogs->messages.size(), std::size_t(1));
+        QVERIFY(QString::fromStdString(s.dialogs->messages[0].text).contains(QStringLiteral("cannot be opened")));
+        QCOMPARE(e->caption(), file);
+        QCOMPARE(e->memo().text(), std::string());
+        QVERIFY(!e->modified());
+
+        Shell::touch(e);
+        s.form->saveClick(); // the name dialog is cancelled
+        QCOMPARE(s.dialogs->fileRequests.size(), std::size_t(1));
+        QCOMPARE(s.dialogs->fileRequests.back().initialName, std::string("secret.html"));
+        QVERIFY(e->modified());
+        QCOMPARE(e->caption(), file);
+        QVERIFY(::chmod(file.toLocal8Bit().constData(), 0600) == 0);
+        QCOMPARE(readFile(file), std::string("the real contents"));
+
+        // A chosen name is the document's from then on.
+        const QString other = s.path(QStringLiteral("other.html"));
+        s.dialogs->saveFiles.push_back(other.toStdString());
+        s.form->saveClick();
+        QCOMPARE(e->caption(), other);
+        QCOMPARE(readFile(other), std::string("x"));
+        QCOMPARE(readFile(file), std::string("the real contents"));
+        Shell::touch(e);
+        s.form->saveClick();
+        QCOMPARE(s.dialogs->fileRequests.size(), std::size_t(2));
+        QCOMPARE(readFile(other), std::string("xx"));
+    }
+
+    // A read-only file: Save reports it by name, offers another name, and
+    // leaves the file (bytes and inode) as it was.
+    void saveNeverReplacesAReadOnlyFile()
+    {
+        using tessaly::test::TUnprivilegedUser;
+        Shell s;
+        s.start();
+        QVERIFY(::chmod(s.dir.path().toLocal8Bit().constData(), 0755) == 0);
+        const QString folder = s.path(QStringLiteral("mine"));
+        QVERIFY(QDir().mkpath(folder));
+        QVERIFY(::chown(folder.toLocal8Bit().constData(), TUnprivilegedUser::uid(), TUnprivilegedUser::gid()) == 0);
+        const QString file = folder + QStringLiteral("/locked.html");
+        writeFile(file, "old bytes\r\n");
+        QVERIFY(::chmod(file.toLocal8Bit().constData(), 0444) == 0);
+        struct stat before { };
+        QVERIFY(::stat(file.toLocal8Bit().constData(), &before) == 0);
+
+        TEditor* e = s.form->openFile(file.toStdString());
+        QVERIFY(s.dialogs->messages.empty());
+        Shell::touch(e);
+        {
+            TUnprivilegedUser user;
+            s.dialogs->answers.push_back(TMsgAnswer::no);
+            s.form->saveClick();
+            QCOMPARE(s.dialogs->messages.size(), std::size_t(1));
+            const auto& m = s.dialogs->messages[0];
+            QCOMPARE(m.kind, tessaly::platform::TMsgKind::error);
+            QVERIFY2(QString::fromStdString(m.text).contains(file), m.text.c_str());
+            QVERIFY(e->modified());
+            QCOMPARE(e->caption(), file);
+            QVERIFY(s.item("SaveButton")->isEnabled());
+
+            // Yes: the work goes under the name chosen.
+            const QString copy = folder + QStringLiteral("/copy.html");
+            s.dialogs->answers.push_back(TMsgAnswer::yes);
+            s.dialogs->saveFiles.push_back(copy.toStdString());
+            s.form->saveClick();
+            QCOMPARE(s.dialogs->messages.size(), std::size_t(2));
+            QCOMPARE(s.dialogs->fileRequests.back().initialName, std::string("locked.html"));
+            QCOMPARE(e->caption(), copy);
+            QVERIFY(!e->modified());
+            QCOMPARE(readFile(copy), std::string("xold bytes\r\n"));
+        }
+        struct stat after { };
+        QVERIFY(::stat(file.toLocal8Bit().constData(), &after) == 0);
+        QCOMPARE(after.st_ino, before.st_ino);
+        QCOMPARE(readFile(file), std::string("old bytes\r\n"));
     }
 
     void closeQueryCancelKeepsNoDiscardsYesSaves()

@@ -40,12 +40,58 @@ private slots:
         QCOMPARE(e->memo().selStart(), std::int64_t{22});
         QVERIFY(e->code().findChildren<TSearchDialog*>()[0]->mode() == TSearchDialog::Mode::find);
 
-        // Nothing more: the editor's message, then the shell's.
+        // Nothing more: one message, the shell's.
+        const std::size_t before = s.dialogs->messages.size();
         s.item("FindNExt1")->trigger();
         QCOMPARE(e->memo().selStart(), std::int64_t{22});
-        QVERIFY(s.dialogs->messages.size() >= 2);
+        QCOMPARE(s.dialogs->messages.size(), before + 1);
         QCOMPARE(s.dialogs->messages.back().text, std::string("\"beta\" not found."));
-        QCOMPARE(s.dialogs->messages[s.dialogs->messages.size() - 2].text, std::string("Search string \"beta\" not found."));
+    }
+
+    // While the dialog is open the match is drawn selected and in view,
+    // although the dialog has the focus.
+    void theMatchShowsWhileTheDialogIsOpen()
+    {
+        Shell s;
+        s.start();
+        std::string text;
+        for (int i = 0; i < 200; ++i)
+            text += "filler line\r\n";
+        text += "the needle is here";
+        TEditor* e = documentWith(s, text);
+        s.item("UseRegularExpressions1")->setChecked(false);
+        s.item("Find1")->trigger();
+        auto* dialog = e->code().findChildren<TSearchDialog*>().value(0);
+        QVERIFY(dialog);
+        QVERIFY(QTest::qWaitForWindowActive(dialog));
+        QTRY_VERIFY2(QApplication::focusWidget() == dialog->findEdit(),
+                     QApplication::focusWidget() ? QApplication::focusWidget()->metaObject()->className() : "no focus");
+        QTest::keyClicks(dialog->findEdit(), QStringLiteral("needle"));
+        QTest::keyClick(dialog->findEdit(), Qt::Key_Return);
+        QCOMPARE(e->memo().selText(), std::string("needle"));
+        QVERIFY(!e->code().hasFocus());
+        const QRect area = e->code().selectionArea();
+        QVERIFY2(!area.isEmpty(), "the match is out of view");
+        // The selection colour is on screen on the match's line.
+        const QImage shot = e->code().viewport()->grab().toImage();
+        const QPoint at = e->code().pointOf(e->memo().selStart()) + QPoint(e->code().charWidth() / 2, 0);
+        QCOMPARE(QColor(shot.pixel(at)), e->code().selTextBack());
+        dialog->close();
+        QVERIFY(!e->code().keepSelectionVisible());
+    }
+
+    // The replace confirmation goes beside the match, never over it.
+    void theConfirmationLeavesTheMatchVisible()
+    {
+        const QRect screen(0, 0, 1000, 800);
+        const QSize box(300, 120);
+        for (const QRect& match :
+             {QRect(10, 20, 900, 16), QRect(500, 400, 400, 16), QRect(0, 770, 990, 16), QRect(0, 300, 1000, 400)}) {
+            const QRect placed(TSearchDialog::besideMatch(box, match, screen), box);
+            QVERIFY2(screen.contains(placed), qPrintable(QStringLiteral("%1,%2").arg(placed.x()).arg(placed.y())));
+            if (match.height() < 300)
+                QVERIFY(!placed.intersects(match));
+        }
     }
 
     void findNextWithoutASearchDoesNothing()

@@ -1,5 +1,7 @@
 #include "MemoTestUtil.h"
 
+#include "../UnprivilegedUser.h"
+
 #include "memo/Normalise.h"
 
 #include <filesystem>
@@ -91,6 +93,58 @@ TEST_F(FileTest, FailedSaveLeavesTheOldFileWhole)
     EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1) << "no temporary left";
 
     EXPECT_THROW(m.saveToFile(dir_ / "no-such-folder" / "x.html"), EFCreateError);
+}
+
+// The user owns the folder (so a rename in it would succeed) but not the
+// right to write the file: saving must not replace it.
+TEST_F(FileTest, ReadOnlyFileIsNeverReplaced)
+{
+    using tessaly::test::TUnprivilegedUser;
+    ASSERT_EQ(::chown(dir_.c_str(), TUnprivilegedUser::uid(), TUnprivilegedUser::gid()), 0);
+    const fs::path f = dir_ / "locked.html";
+    const fs::path link = dir_ / "link.html";
+    write(f, "precious\r\n");
+    ASSERT_EQ(::chmod(f.c_str(), 0444), 0);
+    fs::create_symlink(f.filename(), link);
+    struct stat before { };
+    ASSERT_EQ(::stat(f.c_str(), &before), 0);
+
+    {
+        TUnprivilegedUser user;
+        for (const fs::path& name : {f, link}) {
+            TSyntaxMemo m;
+            m.loadFromFile(name);
+            m.setSelText("edited");
+            ASSERT_TRUE(m.modified());
+            try {
+                m.saveToFile(name);
+                ADD_FAILURE() << "saved over a read-only file through " << name;
+            } catch (const EFWriteDenied& e) {
+                EXPECT_NE(std::string(e.what()).find(name.string()), std::string::npos) << e.what();
+            }
+            EXPECT_TRUE(m.modified()) << "the edit is still unsaved";
+        }
+    }
+
+    struct stat after { };
+    ASSERT_EQ(::stat(f.c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino) << "the file was replaced";
+    EXPECT_EQ(after.st_mode & 07777, 0444u);
+    EXPECT_EQ(read(f), "precious\r\n");
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 2) << "no temporary left";
+}
+
+TEST_F(FileTest, UnreadableFileGivesOpenError)
+{
+    using tessaly::test::TUnprivilegedUser;
+    const fs::path f = dir_ / "secret.html";
+    write(f, "secret");
+    ASSERT_EQ(::chmod(f.c_str(), 0000), 0);
+    TSyntaxMemo m;
+    m.setSelText("keep");
+    TUnprivilegedUser user;
+    EXPECT_THROW(m.loadFromFile(f), EFOpenError);
 }
 
 TEST_F(FileTest, SaveKeepsPermissionsAndFollowsSymlinks)

@@ -41,6 +41,28 @@ TEST(SearchMemo, FindAndFindNextWalkTheMatchesBothWays)
     EXPECT_EQ(m.findNext(), 0) << "Two does not match with match case";
 }
 
+// The "^" under a bad pattern stands under the offending character also
+// when characters of several bytes come before it: a pattern with "é" in
+// place of "a" gets the same pointer line.
+TEST(SearchMemo, PatternErrorPointsAtTheCharacter)
+{
+    auto pointer = [](const std::string& pattern) {
+        TSyntaxMemo m;
+        Messages msgs;
+        m.setMessages(&msgs);
+        m.setSelText("text");
+        m.findText(kAtOnce | TSearchFlags::RegExp, pattern);
+        EXPECT_EQ(msgs.errors.size(), 1u) << pattern;
+        const std::string& e = msgs.errors.empty() ? std::string() : msgs.errors[0];
+        return e.substr(e.rfind('\n') + 1);
+    };
+    for (const char* tail : {"b(c", "b[c"}) {
+        const std::string plain = pointer(std::string("aa") + tail);
+        EXPECT_EQ(plain.back(), '^');
+        EXPECT_EQ(pointer(std::string("\xC3\xA9\xE4\xB8\xAD") + tail), plain) << tail;
+    }
+}
+
 TEST(SearchMemo, WholeWordsAndTheFailHandler)
 {
     TSyntaxMemo m;

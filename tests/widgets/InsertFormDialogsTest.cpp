@@ -1,7 +1,13 @@
+#include "insert/dialogs/ASPVarForm.h"
 #include "insert/dialogs/ButtonForm.h"
+#include "insert/dialogs/CustomObjectForm.h"
 #include "insert/dialogs/FormWindow.h"
+#include "insert/dialogs/FunctionBlock.h"
+#include "insert/dialogs/LinkForm.h"
+#include "insert/dialogs/MessageBoxForm.h"
 #include "insert/dialogs/RadioCheckForm.h"
 #include "insert/dialogs/SelectForm.h"
+#include "insert/dialogs/ServletForm.h"
 #include "insert/dialogs/TextAreaForm.h"
 #include "insert/dialogs/TextBoxForm.h"
 #include "memo/SyntaxMemo.h"
@@ -13,6 +19,9 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QtTest>
+
+#include <functional>
+#include <memory>
 
 using namespace tessaly::insert;
 using tessaly::memo::TSyntaxMemo;
@@ -184,6 +193,62 @@ private slots:
         dialog.onClickEdit()->clear();
         dialog.okButton()->click();
         QCOMPARE(storeText(memo_), QStringLiteral("<INPUT TYPE=\"submit\" NAME=\"\" VALUE=\"\">"));
+    }
+
+    // Each dialog, reopened after the focus was left on another control,
+    // takes typed text in its first field at once, and Return is OK.
+    void reopenedDialogsTakeTheKeys()
+    {
+        using Make = std::function<std::unique_ptr<TSnippetDialog>()>;
+        const std::vector<Make> makers = {
+            [this] { return std::make_unique<TFormWindow>(access_); },
+            [this] { return std::make_unique<TTextBoxForm>(access_); },
+            [this] { return std::make_unique<TTextAreaForm>(access_); },
+            [this] { return std::make_unique<TRadioCheckForm>(access_); },
+            [this] { return std::make_unique<TSelectForm>(access_); },
+            [this] { return std::make_unique<TButtonForm>(access_); },
+            [this] { return std::make_unique<TASPVarForm>(access_); },
+            [this] { return std::make_unique<TCustomObjectForm>(access_); },
+            [this] { return std::make_unique<TFunctionBlock>(access_); },
+            [this] {
+                auto link = std::make_unique<TLinkForm>(access_);
+                link->setWindowTitle(QString::fromLatin1(TLinkForm::kLinkCaption)); // as the Hyperlink command opens it
+                return link;
+            },
+            [this] { return std::make_unique<TMessageBoxForm>(access_); },
+            [this] { return std::make_unique<TServletForm>(access_); },
+        };
+        for (const Make& make : makers) {
+            memo_.clear();
+            std::unique_ptr<TSnippetDialog> dialog = make();
+            const QString name = dialog->windowTitle();
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+            QWidget* first = dialog->firstField();
+            QVERIFY2(first, qPrintable(name));
+            QCOMPARE(QApplication::focusWidget(), first);
+
+            // The user leaves the focus elsewhere and cancels.
+            dialog->cancelButton()->setFocus();
+            QTest::keyClick(dialog->cancelButton(), Qt::Key_Escape);
+            QVERIFY2(!dialog->isVisible(), qPrintable(name));
+
+            dialog->show();
+            QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
+            QVERIFY2(QApplication::focusWidget() == first, qPrintable(name));
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("q1"));
+            if (auto* edit = qobject_cast<QLineEdit*>(first))
+                QVERIFY2(edit->text().contains(QStringLiteral("q1")), qPrintable(name));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            // A list or a text area keeps its own use of the keys; a name
+            // field passes Return on to OK.
+            if (qobject_cast<QLineEdit*>(first)) {
+                QVERIFY2(!dialog->isVisible(), qPrintable(name + QStringLiteral(": Return did not run OK")));
+                QVERIFY2(storeText(memo_).contains(QStringLiteral("q1")),
+                         qPrintable(name + " wrote " + storeText(memo_)));
+            }
+            dialog->hide();
+        }
     }
 
     void noDocumentMeansNothingWritten()

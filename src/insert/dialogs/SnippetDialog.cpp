@@ -3,6 +3,7 @@
 #include <QBoxLayout>
 #include <QDialogButtonBox>
 #include <QPushButton>
+#include <QShowEvent>
 
 namespace tessaly::insert {
 
@@ -25,6 +26,26 @@ void TSnippetDialog::addButtons(QBoxLayout* layout, const QString& okCaption, co
     connect(ok_, &QPushButton::clicked, this, [this] { okClicked(); });
     connect(cancel_, &QPushButton::clicked, this, [this] { cancelClicked(); });
     layout->addWidget(box);
+}
+
+QWidget* TSnippetDialog::firstField() const
+{
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        if (!isAncestorOf(w) || qobject_cast<QPushButton*>(w))
+            continue;
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isEnabled() && w->isVisibleTo(this))
+            return w;
+    }
+    return nullptr;
+}
+
+void TSnippetDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (QWidget* field = firstField())
+        field->setFocus(Qt::OtherFocusReason);
+    if (ok_)
+        ok_->setDefault(true);
 }
 
 void TSnippetDialog::closeDialog(bool accepted)

@@ -31,7 +31,15 @@ public:
     // Escape and the window's close box count as Cancel.
     void reject() override { cancelClicked(); }
 
+    // The first field in the tab order (not a push button), or nullptr.
+    QWidget* firstField() const;
+
 protected:
+    // Every opening starts with the keyboard in the first field, whatever
+    // had the focus when the dialog was last closed: typing goes in at once
+    // and Return runs OK.
+    void showEvent(QShowEvent* event) override;
+
     memo::TSyntaxMemo* editor() const { return editor_ ? editor_() : nullptr; }
 
     // Puts the OK and Cancel buttons, with these captions, at the bottom of layout.
