@@ -95,6 +95,9 @@ TEditor::TEditor(TMainForm& owner) : owner_(owner)
     createParsers();
     setActiveParser(2);
     connect(code_, &widgets::TSyntaxMemoView::changed, this, &TEditor::codeChange);
+    connect(code_, &widgets::TSyntaxMemoView::highlightPassChanged, this, [this](bool running) {
+        status_->setText(3, running ? QStringLiteral("Highlighting...") : QString());
+    });
     connect(code_, &widgets::TSyntaxMemoView::gutterClick, this, [this](qint64 line) { codeGutterClick(line); });
 
     onActivate = [this](TMDIChild&) { formActivate(); };
