@@ -9,7 +9,11 @@ LAUNCHER := $(if $(shell command -v ccache 2>/dev/null),-DCMAKE_CXX_COMPILER_LAU
 # CI treats warnings as errors.
 WERROR ?= $(if $(CI),ON,OFF)
 
-.PHONY: all deps configure build run test bench clean
+# make check-asan builds the engine, parser and tool tests with the address
+# and undefined-behaviour sanitizers in their own folder and runs them.
+ASAN_DIR ?= build-asan
+
+.PHONY: all deps configure build run test bench check-asan clean
 
 all: build
 
@@ -32,5 +36,12 @@ bench: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target benchmarks
 	@bash bench/run.sh $(BUILD_DIR)
 
+check-asan: deps
+	cmake -S . -B $(ASAN_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTESSALY_WERROR=$(WERROR) \
+	  -DTESSALY_BUILD_GUI=OFF -DTESSALY_BUILD_BENCH=OFF -DTESSALY_SANITIZE=ON $(LAUNCHER)
+	cmake --build $(ASAN_DIR) -j $(JOBS)
+	cd $(ASAN_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
+	  ctest --output-on-failure -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR)

@@ -1,14 +1,18 @@
 // Fuzz target for the regular-expression engine and the plain search.
 // Input: one option byte, then the pattern up to the first 0 byte, then the
-// text. Checks that nothing reads outside its buffers (the sanitizers), that
-// every match lies inside the text with recorded positions in order, and
-// that each match attempt stays within a small step budget.
+// text (run with -max_len=65536 so texts reach 64 KiB). Checks that nothing
+// reads outside its buffers (the sanitizers), that every match lies inside
+// the text with recorded positions in order, that a search with the
+// editor's own budget ends within a second, and, on short texts, that the
+// search's shortcuts agree with trying every start position.
 #include "memo/CharBlocks.h"
 #include "memo/PlainSearch.h"
 #include "memo/REParser.h"
 #include "memo/REProgramCheck.h"
 #include "memo/REReplace.h"
 
+#include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -35,6 +39,23 @@ void checkMatch(TREParser& re, std::int64_t size)
         check(re.groupStart(n) <= size && re.groupEnd(n) <= size);
 }
 
+// The start where a single attempt first (forward) or last (backward)
+// matches, or -1; -2 when an attempt fails with an error.
+std::int64_t everyStart(TREParser& re, const std::string& text, std::int64_t from, bool forward)
+{
+    TStringStream stream(text);
+    const auto size = static_cast<std::int64_t>(text.size());
+    const std::int64_t first = forward ? from : (from >= size ? size - 1 : from);
+    for (std::int64_t p = first; forward ? p <= size : p >= 0; p += forward ? 1 : -1) {
+        stream.setPosition(p);
+        if (re.matchHere(stream))
+            return p;
+        if (re.errorId() != TREError::NoError)
+            return -2;
+    }
+    return -1;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -52,17 +73,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto textSize = static_cast<std::int64_t>(text.size());
 
     TREParser re;
-    re.setStepLimit(100000);
     if (re.compile(pattern)) {
         check(isWellFormedProgram(re.program()));
         TStringStream plain(text);
         TStringBlockStream blocks(text);
         TCharStream& stream = (options & 1) ? static_cast<TCharStream&>(blocks) : plain;
-        stream.setPosition(options & 2 ? textSize : options >> 4);
-        if (re.match(stream, !(options & 4))) {
+        const std::int64_t from = options & 2 ? textSize : std::min<std::int64_t>(options >> 4, textSize);
+        const bool forward = !(options & 4);
+        stream.setPosition(from);
+        const auto started = std::chrono::steady_clock::now();
+        const bool found = re.match(stream, forward);
+        check(std::chrono::steady_clock::now() - started < std::chrono::seconds(1));
+        const TREError error = re.errorId();
+        const std::int64_t start = found ? re.matchStart() : -1;
+        if (found) {
             checkMatch(re, textSize);
             const std::string replaced = expandReplacement(pattern, re.positions(), stream);
             (void)replaced;
+        }
+        if (textSize <= 256 && error == TREError::NoError) {
+            const std::int64_t expected = everyStart(re, text, from, forward);
+            check(expected == -2 || expected == start);
         }
     } else {
         check(re.errorPosition() >= 1 && re.errorPosition() <= static_cast<int>(pattern.size()) + 1);

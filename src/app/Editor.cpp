@@ -1,12 +1,18 @@
 #include "app/Editor.h"
 
 #include "parser/SyntaxMemoParser.h"
+#include "app/DiskWatch.h"
 #include "app/EditorMessages.h"
 
+#include "app/BrowserPage.h"
+#include "app/LivePreview.h"
 #include "app/MainForm.h"
+#include "app/PreviewFiles.h"
+#include "app/PreviewHTML.h"
 #include "app/StatusPanels.h"
 #include "widgets/SyntaxMemoView.h"
 
+#include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -46,7 +52,10 @@ TEditor::TEditor(TMainForm& owner) : owner_(owner)
     layout->setContentsMargins(3, 3, 3, 0);
     layout->setSpacing(0);
 
-    notebook_ = new QTabWidget(body);
+    split_ = new QSplitter(Qt::Horizontal, body);
+    split_->setObjectName(QStringLiteral("LiveSplit"));
+    split_->setChildrenCollapsible(false);
+    notebook_ = new QTabWidget(split_);
     notebook_->setObjectName(QStringLiteral("TabbedNotebook1"));
     code_ = new widgets::TSyntaxMemoView;
     code_->setObjectName(QStringLiteral("Code"));
@@ -56,8 +65,24 @@ TEditor::TEditor(TMainForm& owner) : owner_(owner)
     font.setPointSize(10);
     code_->setFont(font);
     notebook_->addTab(code_, QStringLiteral("Editor"));
-    // PREVIEW: the "Browser" page (index 1) joins the notebook with the preview.
-    layout->addWidget(notebook_, 1);
+    browserPage_ = new TBrowserPage(*this, owner_);
+    browserPage_->setObjectName(QStringLiteral("BrowserPage"));
+    notebook_->addTab(browserPage_, QStringLiteral("Browser"));
+    connect(notebook_, &QTabWidget::currentChanged, this, &TEditor::notebookChanged);
+    split_->addWidget(notebook_);
+    livePane_ = new TLivePreview([this] {
+        TLivePreview::Content c;
+        c.text = memo().text();
+        c.fallbackFile = QString::fromStdString(owner_.programFolder() + kPreviewFile);
+        c.base = previewAddress(untitled(), path(), owner_.programFolder());
+        // A page too large to hand over directly is read from the preview file.
+        if (static_cast<qsizetype>(c.text.size()) >= kDirectContentLimit)
+            writePreviewFile(c.fallbackFile.toStdString(), c.text);
+        return c;
+    });
+    split_->addWidget(livePane_);
+    livePane_->hide();
+    layout->addWidget(split_, 1);
 
     status_ = new TStatusPanels({{50, Qt::AlignLeft},
                                  {100, Qt::AlignHCenter},
@@ -91,6 +116,9 @@ TEditor::TEditor(TMainForm& owner) : owner_(owner)
     m.setModified(false);
 
     messages_ = std::make_unique<TEditorMessages>(owner_.dialogs());
+    diskWatch_ = new TDiskWatch(this);
+    connect(diskWatch_, &TDiskWatch::changedOnDisk, this, &TEditor::diskChanged);
+    connect(diskWatch_, &TDiskWatch::deletedOnDisk, this, &TEditor::diskDeleted);
     memo().setMessages(messages_.get());
     createParsers();
     setActiveParser(2);
@@ -98,6 +126,7 @@ TEditor::TEditor(TMainForm& owner) : owner_(owner)
     connect(code_, &widgets::TSyntaxMemoView::highlightPassChanged, this, [this](bool running) {
         status_->setText(3, running ? QStringLiteral("Highlighting...") : QString());
     });
+    memo().onTextChange = [this](memo::TSyntaxMemo&, std::int64_t, std::int64_t) { livePane_->textChanged(); };
     connect(code_, &widgets::TSyntaxMemoView::gutterClick, this, [this](qint64 line) { codeGutterClick(line); });
 
     onActivate = [this](TMDIChild&) { formActivate(); };
@@ -110,6 +139,7 @@ TEditor::~TEditor()
     // The editor is a child widget and outlives these members: let it go of
     // the parsers before they are freed.
     memo().setMessages(nullptr);
+    memo().onTextChange = nullptr;
     memo().setActiveParser(0);
     for (int slot = 1; slot <= 4; ++slot)
         memo().setParser(slot, nullptr);
@@ -137,7 +167,7 @@ std::filesystem::path TEditor::path() const
 
 bool TEditor::modified() const
 {
-    return memo().modified();
+    return memo().modified() || goneFromDisk_;
 }
 
 void TEditor::setActiveParser(int parser)
@@ -153,18 +183,24 @@ void TEditor::loadFromFile(const std::filesystem::path& file)
 {
     memo().loadFromFile(file);
     memo().setModified(false);
+    goneFromDisk_ = false;
+    diskWatch_->remember(file);
     codeChange();
 }
 
 void TEditor::saveToFile(const std::filesystem::path& file)
 {
     memo().saveToFile(file);
+    goneFromDisk_ = false;
+    diskWatch_->remember(file);
     status_->setText(1, QString());
 }
 
 void TEditor::codeChange()
 {
-    status_->setText(1, modified() ? QStringLiteral("Modified") : QString());
+    status_->setText(1, goneFromDisk_ ? QString::fromLatin1(kDeletedOnDiskText)
+                        : modified()  ? QStringLiteral("Modified")
+                                      : QString());
     owner_.codeChanged(*this);
     const memo::TCaretPos pos = memo().getCaretPos();
     status_->setText(0, QString::asprintf("%4lld:%4d", static_cast<long long>(pos.line), pos.column));
@@ -182,6 +218,48 @@ void TEditor::codeGutterClick(std::int64_t line)
         m.setLineBackColor(line, kSilver);
         m.setLineTextColor(line, kWhite);
     }
+}
+
+bool TEditor::showsBrowser() const
+{
+    return notebook_->currentIndex() == 1;
+}
+
+void TEditor::showBrowser()
+{
+    notebook_->setCurrentIndex(1);
+}
+
+void TEditor::togglePreview()
+{
+    if (!showsBrowser()) {
+        showBrowser();
+        return;
+    }
+    notebook_->setCurrentIndex(0);
+    code_->setFocus(Qt::OtherFocusReason);
+}
+
+void TEditor::notebookChanged(int page)
+{
+    const int left = shownPage_;
+    shownPage_ = page;
+    if (left == 0 && page == 1)
+        browserPage_->pageEntered();
+}
+
+void TEditor::setLivePreview(bool on)
+{
+    livePane_->setVisible(on);
+    if (on) {
+        const int half = std::max(1, split_->width() / 2);
+        split_->setSizes({half, half});
+    }
+}
+
+bool TEditor::livePreview() const
+{
+    return !livePane_->isHidden();
 }
 
 bool TEditor::closeQuery()

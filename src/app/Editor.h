@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 
+class QSplitter;
 class QTabWidget;
 
 namespace tessaly::memo {
@@ -21,8 +22,11 @@ class TSyntaxMemoParser;
 
 namespace tessaly::app {
 
+class TBrowserPage;
+class TLivePreview;
 class TMainForm;
 class TStatusPanels;
+class TDiskWatch;
 
 // A document window: the editor control Code on the "Editor" page of a
 // notebook, and a status bar with the caret position, the modified mark and
@@ -32,6 +36,9 @@ class TEditor : public TMDIChild {
     Q_OBJECT
 public:
     static constexpr const char* kUntitled = "Untitled";
+    static constexpr const char* kChangedOnDiskText =
+        "The file %s was changed by another program. Reload it and lose your changes?";
+    static constexpr const char* kDeletedOnDiskText = "Deleted on disk";
 
     explicit TEditor(TMainForm& owner);
     ~TEditor() override;
@@ -41,6 +48,19 @@ public:
     const memo::TSyntaxMemo& memo() const;
     TStatusPanels& statusBar() { return *status_; }
     QTabWidget& notebook() { return *notebook_; }
+    // The "Browser" page (page 1 of the notebook) and its web view.
+    TBrowserPage& browserPage() { return *browserPage_; }
+    bool showsBrowser() const;
+    // Brings the "Browser" page to the front (the preview is written and
+    // loaded when this leaves the "Editor" page).
+    void showBrowser();
+    // Toggle Edit/Preview: to the "Browser" page, or back to the "Editor"
+    // page with the keyboard focus in the text.
+    void togglePreview();
+    // The page beside the text, refreshed as typing pauses.
+    void setLivePreview(bool on);
+    bool livePreview() const;
+    TLivePreview& livePane() { return *livePane_; }
 
     QString caption() const { return windowTitle(); }
     void setCaption(const QString& caption);
@@ -63,6 +83,9 @@ public:
     // document stays modified.
     void saveToFile(const std::filesystem::path& file);
 
+    // Watches the document's file for changes by other programs.
+    TDiskWatch& diskWatch() { return *diskWatch_; }
+
     // The editor's change notification: modified mark, Save commands, caret.
     void codeChange();
     // A click in the gutter toggles a silver highlight on the line (from 1).
@@ -76,14 +99,27 @@ private:
     void applyParserSettings();
     void formActivate();
     void formClose(TCloseAction& action);
+    // The file changed or vanished on disk (EditorDiskChanges.cpp).
+    void diskChanged();
+    void diskDeleted();
+    // Loads the file again, keeping the caret and the top line where they can be.
+    void reloadKeepingPlace();
+    void notebookChanged(int page);
 
     TMainForm& owner_;
+    QSplitter* split_ = nullptr;
     QTabWidget* notebook_ = nullptr;
+    TBrowserPage* browserPage_ = nullptr;
+    TLivePreview* livePane_ = nullptr;
+    int shownPage_ = 0;
     widgets::TSyntaxMemoView* code_ = nullptr;
     TStatusPanels* status_ = nullptr;
     int activeParser_ = 2;
     std::array<std::unique_ptr<parser::TSyntaxMemoParser>, 4> parsers_;
     std::unique_ptr<memo::TMemoMessages> messages_;
+    TDiskWatch* diskWatch_ = nullptr;
+    // The file was deleted on disk: the document counts as modified until saved.
+    bool goneFromDisk_ = false;
 };
 
 } // namespace tessaly::app

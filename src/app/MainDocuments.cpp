@@ -4,6 +4,7 @@
 
 #include "app/Editor.h"
 #include "app/MDITab.h"
+#include "app/RecoveryKeeper.h"
 #include "app/StatusPanels.h"
 
 #include <QActionGroup>
@@ -35,8 +36,9 @@ QString languageText(int parser)
 
 } // namespace
 
-void TMainForm::codeChanged(TEditor&)
+void TMainForm::codeChanged(TEditor& editor)
 {
+    recovery_->documentChanged(editor);
     // The Save commands are global: a change in any document enables them.
     item(QStringLiteral("SaveButton"))->setEnabled(true);
     item(QStringLiteral("Save"))->setEnabled(true);
@@ -68,8 +70,9 @@ int TMainForm::currentLanguage() const
     return 2;
 }
 
-void TMainForm::editorClosed(TEditor&)
+void TMainForm::editorClosed(TEditor& editor)
 {
+    recovery_->documentClosed(editor);
     // The closing window no longer counts among the documents.
     if (editors().isEmpty())
         lastDocumentClosed();

@@ -2,8 +2,12 @@
 // Selection, Close and Close All.
 #include "app/MainForm.h"
 
+#include "app/BrowserPage.h"
+#include "app/DocumentHistory.h"
 #include "app/Editor.h"
 #include "app/MDITab.h"
+#include "app/PreviewHTML.h"
+#include "app/RecoveryKeeper.h"
 #include "memo/SyntaxMemo.h"
 
 #include <QClipboard>
@@ -49,16 +53,22 @@ TEditor* TMainForm::newClick()
     editor->show();
     mdiArea_->setActiveSubWindow(editor);
     mdiTab_->addForm(editor);
+    editor->setLivePreview(livePreview_);
     if (editors().size() == 1)
         refreshDocumentItems();
     return editor;
 }
 
-void TMainForm::openClick()
+std::optional<std::filesystem::path> TMainForm::askOpenFile()
 {
     platform::TFileDialogRequest r = fileDialogRequest();
     r.title = "Open";
-    if (const auto file = dialogs_->openFile(r))
+    return dialogs_->openFile(r);
+}
+
+void TMainForm::openClick()
+{
+    if (const auto file = askOpenFile())
         openFile(*file);
 }
 
@@ -69,11 +79,14 @@ TEditor* TMainForm::openFile(const std::filesystem::path& file)
     mdiTab_->setTabCaption(mdiTab_->indexOf(editor), fileNameOnly(file));
     try {
         editor->loadFromFile(file);
+        history_->noteFile(file);
     } catch (const std::exception& error) {
         // The window stays, with the path as its caption, as after any failed load.
         fileError(error);
     }
-    // The preview of the opened file comes with the Browser page.
+    // The window's browser shows the file too; its busy report brings the
+    // Browser page to the front.
+    editor->browserPage().brows().navigate(QString::fromStdString(file.string()));
     return editor;
 }
 
@@ -97,6 +110,8 @@ bool TMainForm::saveDocument(TEditor& editor)
         fileError(error);
         return false;
     }
+    history_->noteFile(target);
+    recovery_->documentChanged(editor);
     if (editor.untitled()) {
         editor.setCaption(QString::fromStdString(target.string()));
         mdiTab_->setTabCaption(mdiTab_->indexOf(&editor), fileNameOnly(target));
@@ -125,6 +140,8 @@ void TMainForm::saveAsClick()
     if (const auto file = dialogs_->saveFile(r)) {
         try {
             e->saveToFile(*file);
+            history_->noteFile(*file);
+            recovery_->documentChanged(*e);
             // The name changes only once the file is written.
             e->setCaption(QString::fromStdString(file->string()));
             mdiTab_->setTabCaption(mdiTab_->indexOf(e), fileNameOnly(*file));

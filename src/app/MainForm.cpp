@@ -1,5 +1,8 @@
 #include "app/MainForm.h"
 
+#include "app/DocumentHistory.h"
+#include "app/RecoveryKeeper.h"
+
 #include "insert/dialogs/InsertCommands.h"
 
 #include <QMenu>
@@ -41,7 +44,11 @@ TMainForm::TMainForm(std::unique_ptr<platform::TDialogs> dialogs, QWidget* paren
     programFolder_ = platform::programFolder();
     createAreas();
     createMenus();
+    history_ = new TDocumentHistory(*this);
+    recovery_ = new TRecoveryKeeper(*this);
+    history_->addMenu(fileMenu_, item(QStringLiteral("Save")));
     createToolbars();
+    createPreviewCommands();
     aboutBox_ = new TAboutBox(this);
     // The insertion commands and their dialogs, created once.
     insertCommands_ = new insert::TInsertCommands(
@@ -191,6 +198,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
             return;
         }
     }
+    history_->captureSession();
     for (TEditor* e : docs) {
         e->setCloseQueried(true);
         e->close();

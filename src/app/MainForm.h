@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class QDialog;
@@ -28,6 +29,8 @@ class TInsertCommands;
 namespace tessaly::app {
 
 class TAboutBox;
+class TDocumentHistory;
+class TRecoveryKeeper;
 class TEditor;
 class TMDITab;
 class TScriptPanel;
@@ -63,6 +66,10 @@ public:
     platform::TDialogs& dialogs() { return *dialogs_; }
     TAboutBox& aboutBox() { return *aboutBox_; }
     const std::string& programFolder() const { return programFolder_; }
+    // File > Reopen and the documents reopened at start.
+    TDocumentHistory& history() { return *history_; }
+    // The recovery files of modified documents.
+    TRecoveryKeeper& recovery() { return *recovery_; }
 
     // --- menus -----------------------------------------------------------
     QMenu* fileMenu() const { return fileMenu_; }
@@ -106,6 +113,19 @@ public:
     void minimizeAllClick();
     void aboutClick();
     void helpContentsClick();
+    // Toggle Edit/Preview on the active document.
+    void externalPreview1Click();
+    // An Internet Links item: the active document's Browser page shows address.
+    void internetLinkClick(const QString& address);
+    // View > Live Preview: the page beside the text in every document window.
+    void livePreview1Click(bool on);
+    bool livePreviewOn() const { return livePreview_; }
+    // The help file: help/index.html in the program folder, else beside the
+    // program's installed data.
+    std::filesystem::path helpFile() const;
+
+    // Runs the open dialog of Open; the chosen file, or nothing on cancel.
+    std::optional<std::filesystem::path> askOpenFile();
 
     // Saves a document by the Save rule (asks for a name when untitled);
     // false when the name dialog was cancelled or the save failed.
@@ -142,6 +162,8 @@ private:
     std::string rememberedText_;
     int rememberedFlags_ = 0;
     insert::TInsertCommands* insertCommands_ = nullptr;
+    TDocumentHistory* history_ = nullptr;
+    TRecoveryKeeper* recovery_ = nullptr;
     void createAreas();
     void createMenus();
     void createFileMenu();
@@ -151,6 +173,7 @@ private:
     void createWindowMenu();
     void createHelpMenu();
     void createToolbars();
+    void createPreviewCommands();
     void connectEditCommands();
     void connectSearchCommands();
     int regExpFlag() const;
@@ -211,6 +234,7 @@ private:
     // The left and top edges came from the settings file.
     bool positionSaved_ = false;
     bool shownOnce_ = false;
+    bool livePreview_ = false;
 };
 
 } // namespace tessaly::app

@@ -238,7 +238,6 @@ void TMainForm::createHelpMenu()
             QKeySequence(Qt::Key_F1));
     QMenu* links = m->addMenu(QStringLiteral("Internet Links"));
     links->menuAction()->setObjectName(QStringLiteral("UsefulLinks1"));
-    // The links open in the document's Browser page, which comes with the preview.
     addItem(links, "OrvaneSoftware1", QStringLiteral("Orvane Software"));
     links->addSeparator();
     addItem(links, "NetscapesJavaScriptHandbook1", QStringLiteral("Netscape JavaScript Handbook"),

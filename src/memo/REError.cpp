@@ -20,6 +20,7 @@ const char* reErrorText(TREError error)
     case TREError::IndexRange: return "Index range error";
     case TREError::InternalError: return "Internal error";
     case TREError::TooComplex: return "Expression too complex";
+    case TREError::Stopped: return "Search stopped";
     }
     return "Internal error";
 }

@@ -20,8 +20,10 @@ enum class TREError {
     IndexRange,
     InternalError,
     // The program would exceed its byte limit, or a match attempt exceeded
-    // its step budget (a pattern that backtracks without end).
+    // the step budget of its search (a pattern that backtracks without end).
     TooComplex,
+    // The caller's interrupt check asked the search to stop.
+    Stopped,
 };
 
 const char* reErrorText(TREError error);

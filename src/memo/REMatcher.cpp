@@ -4,14 +4,38 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
 
 namespace tessaly::memo {
 
 using namespace re;
 
-TREMatcher::TREMatcher(const std::vector<std::uint8_t>& program)
-    : prog_(program), classOf_(program.size(), -1), start_(analyseStart(program))
+namespace {
+
+// How rare a character is in ordinary text, roughly: the search for the
+// required literal scans for its rarest character.
+int rarity(unsigned char c)
 {
+    static constexpr std::string_view common = "etaoinsrhldcumfpgwybvkxjqz";
+    if (c == ' ' || c == lineEnd || c == '\t')
+        return 0;
+    const auto lower = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    const std::size_t i = common.find(lower);
+    if (i == std::string_view::npos)
+        return 15; // digits and signs
+    return (c >= 'A' && c <= 'Z' ? 30 : 4) + static_cast<int>(i);
+}
+
+} // namespace
+
+
+TREMatcher::TREMatcher(const std::vector<std::uint8_t>& program)
+    : prog_(program), classOf_(program.size(), -1), start_(analyseStart(program)), pre_(analysePrecheck(program))
+{
+    for (std::size_t i = 0; i < pre_.required.size(); ++i)
+        if (rarity(static_cast<unsigned char>(pre_.required[i]))
+            > rarity(static_cast<unsigned char>(pre_.required[requiredAnchor_])))
+            requiredAnchor_ = i;
     // Walk the nodes in storage order and turn every character list into a
     // lookup table of the characters it matches.
     std::size_t p = 1;
@@ -104,15 +128,105 @@ std::int64_t TREMatcher::fitCount(TTextCursor& text, std::int64_t pos, std::int6
     return -1;
 }
 
-bool TREMatcher::attempt(TTextCursor& text, std::int64_t start)
+void TREMatcher::begin(const TTextCursor& text)
 {
     error_ = TREError::NoError;
+    steps_ = 0;
+    // Repeats count the characters they scan as steps, so passes over a
+    // very long line must not exhaust the budget: it grows with the text.
+    budget_ = stepLimit_ + stepsPerChar * static_cast<std::uint64_t>(text.size());
+    nextPoll_ = keepGoing_ ? pollSteps : UINT64_MAX;
+    checkAt_ = std::min(budget_, nextPoll_);
+}
+
+bool TREMatcher::checkpoint()
+{
+    if (steps_ > budget_ || choices_.size() > maxStacked || trail_.size() > maxStacked) {
+        error_ = TREError::TooComplex;
+        return false;
+    }
+    if (steps_ >= nextPoll_) {
+        nextPoll_ = steps_ + pollSteps;
+        if (!keepGoing_()) {
+            error_ = TREError::Stopped;
+            return false;
+        }
+    }
+    checkAt_ = std::min(budget_, nextPoll_);
+    return true;
+}
+
+bool TREMatcher::requiredAt(TTextCursor& text, std::int64_t start)
+{
+    const std::string& literal = pre_.required;
+    std::size_t i = 0;
+    while (i < literal.size() && text.at(start + static_cast<std::int64_t>(i)) == static_cast<unsigned char>(literal[i]))
+        ++i;
+    steps_ += i + 1;
+    return i == literal.size();
+}
+
+std::int64_t TREMatcher::findRequired(TTextCursor& text, std::int64_t from)
+{
+    const auto length = static_cast<std::int64_t>(pre_.required.size());
+    const auto anchor = static_cast<std::int64_t>(requiredAnchor_);
+    const auto c = static_cast<unsigned char>(pre_.required[requiredAnchor_]);
+    const std::int64_t size = text.size();
+    std::int64_t p = from + anchor; // candidate place of the anchor character
+    while (p < size) {
+        const std::string_view run = text.forwardRun(p);
+        const void* hit = std::memchr(run.data(), c, run.size());
+        if (!hit) {
+            p += static_cast<std::int64_t>(run.size());
+            continue;
+        }
+        p += static_cast<std::int64_t>(static_cast<const char*>(hit) - run.data());
+        const std::int64_t start = p - anchor;
+        if (start + length > size)
+            return -1;
+        if (requiredAt(text, start))
+            return start;
+        ++p;
+    }
+    return -1;
+}
+
+std::int64_t TREMatcher::findRequiredBackward(TTextCursor& text)
+{
+    const auto length = static_cast<std::int64_t>(pre_.required.size());
+    const auto anchor = static_cast<std::int64_t>(requiredAnchor_);
+    const auto c = static_cast<unsigned char>(pre_.required[requiredAnchor_]);
+    const std::int64_t size = text.size();
+    std::int64_t p = size; // the anchor character is looked for before p
+    while (p > 0) {
+        const std::string_view run = text.backwardRun(p);
+        std::size_t k = run.size();
+        while (k > 0 && static_cast<unsigned char>(run[k - 1]) != c)
+            --k;
+        if (k == 0) {
+            p -= static_cast<std::int64_t>(run.size());
+            continue;
+        }
+        p -= static_cast<std::int64_t>(run.size() - k); // text[p - 1] is the anchor character
+        const std::int64_t start = p - 1 - anchor;
+        if (start < 0)
+            return -1;
+        if (start + length <= size && requiredAt(text, start))
+            return start;
+        --p;
+    }
+    return -1;
+}
+
+bool TREMatcher::attempt(TTextCursor& text, std::int64_t start)
+{
+    begin(text);
     return run(text, start);
 }
 
 bool TREMatcher::run(TTextCursor& text, std::int64_t start)
 {
-    steps_ = 0;
+    leadCount_ = -1;
     choices_.clear();
     trail_.clear();
     fill_ = 0;
@@ -122,16 +236,11 @@ bool TREMatcher::run(TTextCursor& text, std::int64_t start)
     groupEnd_.fill(-1);
 
     const std::int64_t size = text.size();
-    // Repeats count the characters they scan as steps, so one pass over a
-    // very long line must not exhaust the budget: it grows with the text.
-    const std::uint64_t limit = std::max(stepLimit_, 4 * static_cast<std::uint64_t>(size));
     std::int64_t pos = start;
     std::size_t node = 1;
     for (;;) {
-        if (++steps_ > limit || choices_.size() > maxStacked || trail_.size() > maxStacked) {
-            error_ = TREError::TooComplex;
+        if ((++steps_ > checkAt_ || choices_.size() > maxStacked || trail_.size() > maxStacked) && !checkpoint())
             return false;
-        }
         const std::uint8_t op = prog_[node];
         std::size_t next = nextOf(prog_, node);
         bool ok = true;
@@ -182,7 +291,10 @@ bool TREMatcher::run(TTextCursor& text, std::int64_t start)
                 return false;
             const std::int8_t min = op == STAR ? 0 : 1;
             const std::int16_t nextChar = next != 0 && prog_[next] == EXACTLY ? prog_[operandOf(next)] : -1;
-            const std::int64_t count = fitCount(text, pos, repeatCount(text, operandOf(node), pos), min, nextChar);
+            const std::int64_t run = repeatCount(text, operandOf(node), pos);
+            if (node == pre_.leadRepeat && leadCount_ < 0)
+                leadCount_ = run;
+            const std::int64_t count = fitCount(text, pos, run, min, nextChar);
             if (count < 0) {
                 ok = false;
                 break;
@@ -248,8 +360,9 @@ bool TREMatcher::run(TTextCursor& text, std::int64_t start)
 
 bool TREMatcher::searchForward(TTextCursor& text, std::int64_t from)
 {
-    error_ = TREError::NoError;
+    begin(text);
     const std::int64_t size = text.size();
+    std::int64_t literalAt = -1; // where the required literal next occurs
     for (std::int64_t p = from < 0 ? 0 : from; p <= size; ++p) {
         if (!start_.anyPosition) {
             // Skip to the next character a match can start with.
@@ -270,19 +383,34 @@ bool TREMatcher::searchForward(TTextCursor& text, std::int64_t from)
                     break;
             }
         }
+        if (!pre_.required.empty() && literalAt < p) {
+            literalAt = findRequired(text, p);
+            if (literalAt < 0)
+                return false;
+        }
         if (run(text, p))
             return true;
         if (error_ != TREError::NoError)
             return false;
+        // The starts inside the leading repeat's run are covered.
+        if (leadCount_ > 0)
+            p += leadCount_;
     }
     return false;
 }
 
 bool TREMatcher::searchBackward(TTextCursor& text, std::int64_t from)
 {
-    error_ = TREError::NoError;
+    begin(text);
     const std::int64_t size = text.size();
     std::int64_t p = from >= size ? size - 1 : from;
+    if (!pre_.required.empty()) {
+        // A match holds the literal at or after its start.
+        const std::int64_t last = findRequiredBackward(text);
+        if (last < 0)
+            return false;
+        p = std::min(p, last);
+    }
     for (; p >= 0; --p) {
         if (!start_.anyPosition) {
             for (;;) {

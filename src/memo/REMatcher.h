@@ -1,24 +1,35 @@
 #pragma once
 
 #include "memo/REError.h"
+#include "memo/REPrecheck.h"
 #include "memo/REStartSet.h"
 #include "memo/TextCursor.h"
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 namespace tessaly::memo {
 
 // Runs a compiled program (REProgram.h) against text. A backtracking
 // machine with an explicit stack of choice points, so deep repetitions
-// need no deep recursion, and with a step budget per match attempt, so a
-// pattern that backtracks without end fails with an error instead of
-// hanging the editor.
+// need no deep recursion, and with one step budget for a whole search (all
+// its start positions together), so a pattern that backtracks without end
+// fails with an error instead of hanging the editor. Before it runs the
+// machine at a start position, a search rules out what it cheaply can: a
+// character the match must start with, a literal the match must contain,
+// and the starts inside a leading repeat's run that an attempt already
+// covered (REPrecheck.h).
 class TREMatcher {
 public:
     static constexpr int tableSize = 256;
     static constexpr std::uint64_t defaultStepLimit = 20'000'000;
+    // The budget grows with the text by this many steps per character, so
+    // that work in proportion to the text is never cut short.
+    static constexpr std::uint64_t stepsPerChar = 8;
+    // Steps between two calls of the interrupt check.
+    static constexpr std::uint64_t pollSteps = std::uint64_t{1} << 20;
 
     explicit TREMatcher(const std::vector<std::uint8_t>& program);
 
@@ -43,9 +54,14 @@ public:
     std::int64_t groupEnd(int n) const { return groupEnd_[static_cast<std::size_t>(n)]; }
 
     TREError error() const { return error_; }
-    // Steps one attempt may take (at least four per character of the text)
-    // before it fails with TREError::TooComplex.
+    // Steps one search (or one attempt) may take, on top of stepsPerChar
+    // per character of the text, before it fails with TREError::TooComplex.
     void setStepLimit(std::uint64_t steps) { stepLimit_ = steps; }
+    // Steps the last search or attempt took.
+    std::uint64_t steps() const { return steps_; }
+    // Called every pollSteps steps; when it returns false the search stops
+    // with TREError::Stopped. An empty function is never called.
+    void setInterrupt(std::function<bool()> keepGoing) { keepGoing_ = std::move(keepGoing); }
 
 private:
     struct Choice {
@@ -66,6 +82,16 @@ private:
         std::int64_t old;
     };
 
+    void begin(const TTextCursor& text);
+    // Handles the step count passing checkAt_: false (with the error set)
+    // when the search must end.
+    bool checkpoint();
+    // First offset >= from where the required literal occurs, or -1.
+    std::int64_t findRequired(TTextCursor& text, std::int64_t from);
+    // Whether the required literal occurs at start.
+    bool requiredAt(TTextCursor& text, std::int64_t start);
+    // Last offset where the required literal occurs, or -1.
+    std::int64_t findRequiredBackward(TTextCursor& text);
     bool run(TTextCursor& text, std::int64_t start);
     bool record(std::int64_t pos);
     void setGroup(std::int64_t* slot, std::int64_t value);
@@ -80,6 +106,12 @@ private:
     std::vector<std::array<bool, 256>> classes_;
     std::vector<std::int16_t> classOf_;
     TREStartSet start_;
+    TREPrecheck pre_;
+    // The character of the required literal the search scans for.
+    std::size_t requiredAnchor_ = 0;
+    // Characters the leading repeat took on its first pass in the last
+    // attempt, or -1.
+    std::int64_t leadCount_ = -1;
 
     std::array<std::int64_t, tableSize> table_{};
     int fill_ = 0;
@@ -91,6 +123,10 @@ private:
     std::vector<TrailEntry> trail_;
     std::uint64_t steps_ = 0;
     std::uint64_t stepLimit_ = defaultStepLimit;
+    std::uint64_t budget_ = 0;
+    std::uint64_t nextPoll_ = 0;
+    std::uint64_t checkAt_ = 0;
+    std::function<bool()> keepGoing_;
     TREError error_ = TREError::NoError;
 };
 

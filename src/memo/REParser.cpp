@@ -41,7 +41,20 @@ bool TREParser::compile(std::string_view pattern)
     groups_ = result.groups;
     matcher_ = std::make_unique<TREMatcher>(program_);
     matcher_->setStepLimit(stepLimit_);
+    matcher_->setInterrupt(keepGoing_);
     return true;
+}
+
+std::uint64_t TREParser::steps() const
+{
+    return matcher_ ? matcher_->steps() : 0;
+}
+
+void TREParser::setInterrupt(std::function<bool()> keepGoing)
+{
+    keepGoing_ = std::move(keepGoing);
+    if (matcher_)
+        matcher_->setInterrupt(keepGoing_);
 }
 
 void TREParser::setStepLimit(std::uint64_t steps)

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -63,8 +64,13 @@ public:
     int errorPosition() const { return errorPosition_; }
     std::string errorText() const;
 
-    // Bounds the work of one match attempt (see TREMatcher).
+    // Bounds the work of one search (see TREMatcher).
     void setStepLimit(std::uint64_t steps);
+    // Steps the last match() or matchHere() took.
+    std::uint64_t steps() const;
+    // Asked now and then during a long match; false stops it with the error
+    // "Search stopped" (TREError::Stopped).
+    void setInterrupt(std::function<bool()> keepGoing);
 
 private:
     bool finish(bool found, TCharStream& stream, std::int64_t origin);
@@ -76,6 +82,7 @@ private:
     TREError error_ = TREError::NoError;
     int errorPosition_ = 0;
     std::uint64_t stepLimit_;
+    std::function<bool()> keepGoing_;
     // Only the first recorded_ entries are copied after a match; the rest
     // all equal end_ and are filled in when the whole table is asked for.
     mutable std::array<std::int64_t, positionCount> positions_{};

@@ -4,6 +4,7 @@
 #include "memo/MemoErrors.h"
 #include "memo/Highlighter.h"
 #include "memo/MemoHost.h"
+#include "memo/MemoProgress.h"
 #include "memo/Options.h"
 #include "memo/ResumePoints.h"
 #include "memo/SyntaxMemoStrings.h"
@@ -79,6 +80,8 @@ public:
     // --- attachments ---------------------------------------------------
     void setView(TMemoView* view) { view_ = view ? view : &noView_; }
     void setMessages(TMemoMessages* m) { messages_ = m ? m : &noMessages_; }
+    // Asked during long searches whether to go on (MemoProgress.h).
+    void setProgress(TMemoProgress* p) { progress_ = p ? p : &noProgress_; }
     void setClipboard(TMemoClipboard* c) { clipboard_ = c ? c : &ownClipboard_; }
     TMemoClipboard& clipboard() { return *clipboard_; }
 
@@ -451,6 +454,8 @@ private:
     TMemoView* view_ = &noView_;
     TMemoMessages* messages_ = &noMessages_;
     TMemoClipboard* clipboard_ = &ownClipboard_;
+    TMemoProgress noProgress_;
+    TMemoProgress* progress_ = &noProgress_;
 };
 
 } // namespace tessaly::memo

@@ -24,6 +24,28 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
            });
 }
 
+// Brackets a search the user may stop: the progress sink hears when it
+// starts and ends, and the finder asks it while matching.
+class StoppableSearch {
+public:
+    StoppableSearch(TMemoProgress& progress, TTextFinder& finder) : progress_(progress), finder_(finder)
+    {
+        progress_.begin();
+        finder_.setInterrupt([&p = progress_] { return p.keepGoing(); });
+    }
+    ~StoppableSearch()
+    {
+        finder_.setInterrupt({});
+        progress_.end();
+    }
+    StoppableSearch(const StoppableSearch&) = delete;
+    StoppableSearch& operator=(const StoppableSearch&) = delete;
+
+private:
+    TMemoProgress& progress_;
+    TTextFinder& finder_;
+};
+
 } // namespace
 
 TTextFinder& TSyntaxMemo::finder()
@@ -58,6 +80,9 @@ bool TSyntaxMemo::patternFailed()
     const TREParser& re = finder().regex();
     if (re.errorId() == TREError::NoError)
         return false;
+    // The user stopped the search: nothing to tell.
+    if (re.errorId() == TREError::Stopped)
+        return true;
     // The message, the pattern, and a caret under the place of the error.
     const int at = std::max(1, re.errorPosition());
     messages_->error(re.errorText() + "\n" + lastSearchText_ + "\n" + std::string(static_cast<std::size_t>(at - 1), ' ')
@@ -82,6 +107,7 @@ std::optional<std::pair<std::int64_t, std::int64_t>> TSyntaxMemo::findFrom(std::
 std::int64_t TSyntaxMemo::findText(int flags, std::string_view text)
 {
     rememberSearch(flags, text);
+    const StoppableSearch stoppable(*progress_, finder());
     if ((flags & TSearchFlags::RegExp) && !finder().regex().compile(lastSearchText_)) {
         patternFailed();
         return -1;
@@ -107,6 +133,7 @@ std::int64_t TSyntaxMemo::findText(int flags, std::string_view text)
 bool TSyntaxMemo::findFromDialog(int flags, std::string_view text)
 {
     rememberSearch(flags, text);
+    const StoppableSearch stoppable(*progress_, finder());
     if ((flags & TSearchFlags::RegExp) && !finder().regex().compile(lastSearchText_)) {
         patternFailed();
         return false;
@@ -157,6 +184,7 @@ bool TSyntaxMemo::replaceNext(int flags, std::string_view text, std::string_view
                               const std::function<bool(const std::string&, const std::string&)>& confirm)
 {
     rememberSearch(flags, text);
+    const StoppableSearch stoppable(*progress_, finder());
     const bool upward = (flags & TSearchFlags::Upward) != 0;
     std::int64_t from = upward ? selStart() : selStart();
     if (lastMatchStart_ >= 0 && lastMatchStart_ == selStart())
@@ -185,11 +213,14 @@ bool TSyntaxMemo::replaceNext(int flags, std::string_view text, std::string_view
 int TSyntaxMemo::replaceAll(int flags, std::string_view text, std::string_view replacement)
 {
     rememberSearch(flags, text);
+    const StoppableSearch stoppable(*progress_, finder());
     std::vector<TTextReplacement> all;
     {
         TEdStream stream(store_);
         all = finder().collectAll(stream, lastSearchText_, replacement, flags & ~TSearchFlags::Upward, selStart());
     }
+    if (finder().stopped())
+        return 0; // stopped before anything was replaced
     if (all.empty()) {
         if (!((flags & TSearchFlags::RegExp) && patternFailed()))
             searchFailed(lastSearchText_);
@@ -199,13 +230,24 @@ int TSyntaxMemo::replaceAll(int flags, std::string_view text, std::string_view r
     redraw_ = false;
     openUndoGroup(ugReplaceAll);
     std::int64_t shift = 0;
+    bool stopped = false;
     for (const TTextReplacement& r : all) {
+        if (!progress_->keepGoing()) {
+            stopped = true;
+            break;
+        }
         setSelection(r.match.start + shift, r.match.end + shift, true);
         replaceSelection(r.text);
         shift += static_cast<std::int64_t>(normalise(r.text).size()) - (r.match.end - r.match.start);
     }
     closeUndoGroup(ugReplaceAll);
     redraw_ = wasRedraw;
+    if (stopped) {
+        // Stopped half-way: the text goes back to what it was, in one step.
+        undo();
+        view_->repaintAll();
+        return 0;
+    }
     changeKinds_ |= ckText | ckSelection;
     scrollCaret();
     notify();

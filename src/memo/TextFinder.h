@@ -5,6 +5,7 @@
 #include "memo/REParser.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -45,9 +46,17 @@ public:
     TPlainSearch& plain() { return plain_; }
     TREParser& regex() { return regex_; }
 
+    // Asked between matches of collectAll and during long regular-expression
+    // matches; false stops the search (stopped() then tells so).
+    void setInterrupt(std::function<bool()> keepGoing);
+    // The last find or collectAll was stopped by the interrupt.
+    bool stopped() const { return stopped_; }
+
 private:
     TPlainSearch plain_;
     TREParser regex_;
+    std::function<bool()> keepGoing_;
+    bool stopped_ = false;
 };
 
 } // namespace tessaly::memo

@@ -44,6 +44,7 @@ const char* compilerMessageText(int number)
     case 4134: return "Macro name expected after #ifdef";
     case 4135: return "#include filename not enclosed in \"...\" or <...>";
     case 4136: return "Macro name expected";
+    case 4137: return "Macro expansion too large";
     default: return "";
     }
 }

@@ -46,6 +46,7 @@ enum CompilerMessage : int {
     msgMacroExpectedIfdef = 4134,
     msgIncludeNotEnclosed = 4135,
     msgMacroExpected = 4136,
+    msgMacroTooLarge = 4137,
 };
 
 // The text of a message number, with its printf-style fields unfilled;

@@ -124,11 +124,17 @@ void TSYM_Compiler::include(int line, int column)
 
     const Source& file = fileSource();
     const std::filesystem::path path = file.folder / name;
-    std::ifstream in(path, std::ios::binary);
+    // A folder opens like a file on some systems and reads as empty: it is
+    // no file to include.
+    std::error_code ec;
+    const bool folder = std::filesystem::is_directory(path, ec);
+    std::ifstream in;
+    if (!folder)
+        in.open(path, std::ios::binary);
     std::ostringstream text;
-    if (in)
+    if (in && in.peek() != std::char_traits<char>::eof())
         text << in.rdbuf();
-    if (!in || in.bad() || file.depth + 1 > kMaxIncludeDepth || name.empty()) {
+    if (folder || !in.is_open() || in.bad() || file.depth + 1 > kMaxIncludeDepth || name.empty()) {
         std::string msg = compilerMessageText(msgIncludeOpen);
         for (const std::string& part : {std::string(1, static_cast<char>(open)), name, std::string(1, close)})
             msg = format(msg.c_str(), part);

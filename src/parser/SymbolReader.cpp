@@ -4,6 +4,7 @@
 #include "parser/Escapes.h"
 
 #include <cstdio>
+#include <utility>
 
 namespace tessaly::parser {
 
@@ -11,7 +12,7 @@ namespace {
 
 // Bounds that keep hostile scripts from running away: macro expansions in
 // one compile (each expansion is one pushed text).
-constexpr std::size_t kMaxExpansions = 100000;
+constexpr std::size_t kMaxExpansions = 1000000;
 // Characters of macro text read in one compile; macros of macros can grow
 // exponentially, and this keeps such a script from running for minutes.
 constexpr std::size_t kMaxExpandedChars = std::size_t{4} << 20;
@@ -119,7 +120,7 @@ bool TSYM_Compiler::skipToSymbol()
                 }
                 return false;
             }
-            sources_.pop_back();
+            popSource();
             continue;
         }
         if (isBlank(c) || c == 13 || c == 10) {
@@ -147,18 +148,13 @@ void TSYM_Compiler::readIdentifier()
         advance();
     }
     if (auto m = macros_.find(name)) {
-        for (const Source& s : sources_)
-            if (s.macro == name)
-                error(msgRecursiveMacro, format(compilerMessageText(msgRecursiveMacro), name));
+        ++stackWork_;
+        if (const auto it = activeMacros_.find(name); it != activeMacros_.end() && it->second > 0)
+            error(msgRecursiveMacro, format(compilerMessageText(msgRecursiveMacro), name));
         expandedChars_ += m->size();
         if (++expansions_ > kMaxExpansions || expandedChars_ > kMaxExpandedChars)
-            error(msgRecursiveMacro, format(compilerMessageText(msgRecursiveMacro), name));
-        Source expansion;
-        expansion.text = std::move(m);
-        expansion.macro = name;
-        expansion.originLine = sym_.line; // where this name began, or its own macro's origin
-        expansion.originColumn = sym_.column;
-        sources_.push_back(std::move(expansion));
+            error(msgMacroTooLarge);
+        pushExpansion(name, std::move(m));
         sym_.kind = SymbolKind::end; // the caller reads on in the expansion
         return;
     }
@@ -170,6 +166,42 @@ void TSYM_Compiler::readIdentifier()
     }
     error(msgIdentifier, std::string(compilerMessageText(msgIdentifier)) + " \"" + name + "\" " +
                              compilerMessageText(msgUnknown));
+}
+
+void TSYM_Compiler::pushExpansion(const std::string& name, TWordStore::Text text)
+{
+    Source expansion;
+    expansion.text = std::move(text);
+    expansion.macro = name;
+    expansion.originLine = sym_.line; // where this name began, or its own macro's origin
+    expansion.originColumn = sym_.column;
+    // Expansions that ended with this name leave the stack now, so that a
+    // chain of macros each naming the next keeps the stack short; their
+    // names pass to the new expansion and stay active until it ends.
+    while (sources_.size() > 1 && !top().macro.empty() && top().pos >= top().text->size()) {
+        Source done = std::move(top());
+        sources_.pop_back();
+        ++stackWork_;
+        // Append the shorter list to the longer, so a name moves rarely.
+        if (done.inherited.size() > expansion.inherited.size())
+            std::swap(done.inherited, expansion.inherited);
+        expansion.inherited.insert(expansion.inherited.end(), done.inherited.begin(), done.inherited.end());
+        expansion.inherited.push_back(std::move(done.macro));
+    }
+    ++activeMacros_[name];
+    ++stackWork_;
+    sources_.push_back(std::move(expansion));
+}
+
+void TSYM_Compiler::popSource()
+{
+    Source& done = top();
+    if (!done.macro.empty())
+        --activeMacros_[done.macro];
+    for (const std::string& name : done.inherited)
+        --activeMacros_[name];
+    stackWork_ += 1 + done.inherited.size();
+    sources_.pop_back();
 }
 
 void TSYM_Compiler::readString()

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace tessaly::parser {
@@ -54,6 +55,10 @@ public:
 
     bool isDefined(const std::string& name) const { return macros_.isDefined(name); }
 
+    // Entries of the source stack pushed, popped or looked at so far: the
+    // work of macro expansion, which grows in proportion to the expansions.
+    std::size_t stackWork() const { return stackWork_; }
+
 private:
     struct Source {
         TWordStore::Text text;
@@ -65,6 +70,9 @@ private:
         int originColumn = 0;
         std::filesystem::path folder;
         std::size_t depth = 0; // include depth of a file
+        // Macros whose expansions ended with the name this one expands:
+        // they left the stack, but stay active until this one ends.
+        std::vector<std::string> inherited;
     };
     struct Condition {
         bool parentActive;
@@ -87,6 +95,8 @@ private:
     void skipLineBlanks();
     void readString();
     void readIdentifier();
+    void pushExpansion(const std::string& name, TWordStore::Text text);
+    void popSource();
 
     std::vector<Source> sources_;
     TWordStore macros_;
@@ -94,6 +104,10 @@ private:
     TSymbol sym_;
     std::size_t expansions_ = 0;
     std::size_t expandedChars_ = 0;
+    // Expansions of each macro now active: a macro met again while its
+    // count is above 0 expands itself.
+    std::unordered_map<std::string, int> activeMacros_;
+    std::size_t stackWork_ = 0;
 };
 
 } // namespace tessaly::parser

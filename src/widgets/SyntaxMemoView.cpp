@@ -45,6 +45,7 @@ TSyntaxMemoView::TSyntaxMemoView(QWidget* parent)
     memo_.setView(this);
     memo_.setMessages(this);
     memo_.setClipboard(&clipboard_);
+    memo_.setProgress(&searchProgress_);
     memo_.onChange = [this](memo::TSyntaxMemo&) { engineChanged(); };
     memo_.onBookmarkSet = [this](memo::TSyntaxMemo&, int n) { emit bookmarkSet(n); };
     // HTML from the clipboard or a drop keeps only its marked fragment.
@@ -64,6 +65,7 @@ TSyntaxMemoView::~TSyntaxMemoView()
     memo_.setView(nullptr);
     memo_.setMessages(nullptr);
     memo_.setClipboard(nullptr);
+    memo_.setProgress(nullptr);
 }
 
 // --- geometry ------------------------------------------------------------------

@@ -4,6 +4,7 @@
 #include "memo/Recognisers.h"
 #include "memo/SyntaxMemo.h"
 #include "widgets/QtClipboard.h"
+#include "widgets/SearchProgress.h"
 
 #include <QAbstractScrollArea>
 #include <QColor>
@@ -147,6 +148,7 @@ private:
 
     memo::TSyntaxMemo memo_;
     QtClipboard clipboard_;
+    TSearchProgress searchProgress_;
     memo::TKeyMap keyMap_ = memo::TKeyMap::defaults();
     memo::TCodeTemplates templates_;
     memo::TAutoReplace autoReplace_;

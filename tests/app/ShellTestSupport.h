@@ -47,6 +47,7 @@ public:
     Shell()
     {
         qputenv("TESSALY_CONFIG_DIR", dir.filePath(QStringLiteral("config")).toUtf8());
+        qputenv("XDG_STATE_HOME", dir.filePath(QStringLiteral("state")).toUtf8());
     }
 
     // Starts a main window as the program does, reading the settings file.

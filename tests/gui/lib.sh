@@ -100,6 +100,19 @@ gui_wait_window() {
     return 1
 }
 
+# Gives the main window the X input focus again, as a window manager would:
+# the main window gets a new X window when the web engine first shows a
+# page, and without a window manager the focus stays on the root window.
+gui_refocus() {
+    local wid
+    # The largest window of that name: the main window, not the splash.
+    wid=$(for id in $(xdotool search --onlyvisible --name "Tessaly" 2>/dev/null); do
+        read -r _ _ w h <<<"$(gui_geometry "$id")"; echo "$((w * h)) $id"; done | sort -n | tail -n 1 | cut -d' ' -f2)
+    wid=${wid:-$GUI_WID}
+    xdotool windowfocus --sync "$wid" 2>/dev/null || xdotool windowfocus "$wid"
+    sleep 0.3
+}
+
 # Real key presses to whatever window has the X focus, as a user types them.
 gui_key() { xdotool key --delay 80 "$@"; sleep 0.3; }
 gui_type() { xdotool type --delay 40 -- "$1"; sleep 0.3; }

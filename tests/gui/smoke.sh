@@ -5,6 +5,12 @@ source "$(dirname "$0")/lib.sh"
 page="$GUI_TMP/page.html"
 printf '<HTML>\r\n<BODY>\r\n</BODY>\r\n</HTML>\r\n' >"$page"
 gui_begin "$page"
+# Opening shows the file in its window's Browser page (the preview file is
+# written then); F9 returns to the text.
+gui_wait_file "$TESSALY_PROGRAM_DIR/~preview.html" "<BODY>" 60 || gui_fail "the opened file was not previewed"
+sleep 2
+gui_refocus
+gui_key F9
 
 read -r x y w h <<<"$(gui_geometry "$GUI_WID")"
 gui_click "$GUI_WID" $((w * 2 / 3)) $((h / 2))

@@ -258,10 +258,15 @@ TEST(REParser, RunawayBacktrackingStopsWithAnError)
     TREParser re;
     re.setStepLimit(100000);
     ASSERT_TRUE(re.compile("(a|aa)*(b|c)*(a|aa)*d"));
-    const std::string text(40, 'a');
+    // The d every match needs is there, so every start must be tried.
+    const std::string text = std::string(40, 'a') + "xd";
     TStringStream stream(text);
     EXPECT_FALSE(re.match(stream, true));
     EXPECT_EQ(re.errorId(), TREError::TooComplex);
+    // Without a d anywhere the search knows at once that nothing matches.
+    TStringStream noD(std::string(40, 'a'));
+    EXPECT_FALSE(re.match(noD, true));
+    EXPECT_EQ(re.errorId(), TREError::NoError);
 }
 
 TEST(REParser, SimpleRepeatsRunOverLongTexts)

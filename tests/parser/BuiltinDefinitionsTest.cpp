@@ -274,7 +274,8 @@ TEST(BuiltinDefinitions, CommonSettings)
 {
     for (BuiltinLanguage l : {BuiltinLanguage::HTML, BuiltinLanguage::JavaScript, BuiltinLanguage::VBScript,
                               BuiltinLanguage::PlainText}) {
-        const TSM_Settings& s = builtinParser(l)->tables().settings;
+        const auto parser = builtinParser(l); // kept alive: s refers into it
+        const TSM_Settings& s = parser->tables().settings;
         EXPECT_EQ(s.options, 67099632);
         EXPECT_EQ(s.gutterWidth, 34);
         EXPECT_EQ(s.indentStep, 1);

@@ -113,7 +113,8 @@ TEST(CompilerErrorsTable, RunawayScriptsAreStopped)
                   "\n";
     const auto wide = compileError(script + "%%language gutter = M40");
     ASSERT_TRUE(wide.has_value());
-    EXPECT_EQ(wide->number(), msgRecursiveMacro);
+    EXPECT_EQ(wide->number(), msgMacroTooLarge);
+    EXPECT_EQ(wide->text(), "Macro expansion too large");
 }
 
 } // namespace

@@ -166,5 +166,96 @@ TEST(SymbolReader, IncludeReadsRelativeToTheScriptFolder)
     std::filesystem::remove_all(dir);
 }
 
+TEST(SymbolReader, IncludeOfAFolderOrAnUnreadableFileNamesIt)
+{
+    const auto dir = freshFolder("include-folder");
+    std::filesystem::create_directories(dir / "sub");
+    for (const std::string& name : {std::string("."), std::string("sub"), std::string("sub/")}) {
+        const auto e = errorOf("1\n#include \"" + name + "\"\n2", dir);
+        EXPECT_EQ(e.number(), msgIncludeOpen) << name;
+        EXPECT_EQ(e.text(), "Unable to open #include file \"" + name + "\"") << name;
+        EXPECT_EQ(e.line(), 2);
+    }
+    const auto missing = errorOf("#include <none.inc>", dir);
+    EXPECT_EQ(missing.text(), "Unable to open #include file <none.inc>");
+
+    // A file without read permission (root reads everything, so only check
+    // when the permission holds).
+    const auto locked = dir / "locked.inc";
+    std::ofstream(locked) << "1";
+    std::filesystem::permissions(locked, std::filesystem::perms::none);
+    if (!std::ifstream(locked)) {
+        EXPECT_EQ(errorOf("#include \"locked.inc\"", dir).text(), "Unable to open #include file \"locked.inc\"");
+    }
+    // An empty file is a file: it includes nothing.
+    std::ofstream(dir / "empty.inc").flush();
+    EXPECT_EQ(symbolsOf("#include \"empty.inc\"\n3", dir).size(), 1u);
+    std::filesystem::permissions(locked, std::filesystem::perms::owner_all);
+    std::filesystem::remove_all(dir);
+}
+
+namespace {
+
+// #define M0 1, then M1 .. Mn each naming the one before.
+std::string macroChain(int n, const std::string& tail = {})
+{
+    std::string script = "#define M0 1\n";
+    for (int i = 1; i <= n; ++i)
+        script += "#define M" + std::to_string(i) + " M" + std::to_string(i - 1) + tail + "\n";
+    return script + "M" + std::to_string(n);
+}
+
+std::pair<std::vector<TSymbol>, std::size_t> symbolsAndWork(const std::string& text)
+{
+    TSYM_Compiler in(crlf(text), {});
+    std::vector<TSymbol> out;
+    while (in.next().kind != SymbolKind::end)
+        out.push_back(in.symbol());
+    return {out, in.stackWork()};
+}
+
+} // namespace
+
+TEST(SymbolReader, MacroChainsCostWorkInProportionToTheirLength)
+{
+    // Each macro names the next at the end of its text: the stack stays
+    // short, and the recursion check looks at nothing but a count.
+    for (const int n : {1000, 100000}) {
+        const auto [syms, work] = symbolsAndWork(macroChain(n));
+        ASSERT_EQ(syms.size(), 1u);
+        EXPECT_EQ(syms[0].number, 1);
+        EXPECT_LE(work, 4u * static_cast<std::size_t>(n) + 10) << n;
+    }
+    // Names in the middle of the text nest for real; still linear.
+    const int n = 20000;
+    const auto [syms, work] = symbolsAndWork(macroChain(n, " + 2"));
+    ASSERT_EQ(syms.size(), 1u + 2u * n);
+    EXPECT_LE(work, 4u * static_cast<std::size_t>(n) + 10);
+}
+
+TEST(SymbolReader, RecursionThroughTheEndOfAMacroIsStillFound)
+{
+    // B ends A's text, and A ends B's: A is still being expanded.
+    const auto e = errorOf("#define A B\n#define B C\n#define C A\n 1 A");
+    EXPECT_EQ(e.number(), msgRecursiveMacro);
+    EXPECT_EQ(e.text(), "Recursive expansion of macro 'A'");
+    EXPECT_EQ(e.line(), 4);
+    EXPECT_EQ(e.column(), 4);
+    // Once an expansion is over its macro may be used again.
+    EXPECT_EQ(symbolsOf("#define A B\n#define B 2\nA A B A").size(), 4u);
+    EXPECT_EQ(symbolsOf("#define A (B)\n#define B 2\n#define C A A\nC C").size(), 12u);
+}
+
+TEST(SymbolReader, ExhaustedExpansionBudgetHasItsOwnMessage)
+{
+    // Each level doubles the text: nothing recurses, but the text is huge.
+    std::string script = "#define D0 1\n";
+    for (int i = 1; i <= 30; ++i)
+        script += "#define D" + std::to_string(i) + " D" + std::to_string(i - 1) + " D" + std::to_string(i - 1) + "\n";
+    const auto e = errorOf(script + "D30");
+    EXPECT_EQ(e.number(), msgMacroTooLarge);
+    EXPECT_EQ(e.text(), "Macro expansion too large");
+}
+
 } // namespace
 } // namespace tessaly::parser::test
