@@ -126,6 +126,9 @@ TEditor::TEditor(TMainForm& owner) : owner_(owner)
     createParsers();
     setActiveParser(2);
     connect(code_, &widgets::TSyntaxMemoView::changed, this, &TEditor::codeChange);
+    connect(code_, &widgets::TSyntaxMemoView::highlightPassChanged, this, [this](bool running) {
+        status_->setText(3, running ? QStringLiteral("Highlighting...") : QString());
+    });
     memo().onTextChange = [this](memo::TSyntaxMemo&, std::int64_t, std::int64_t) { livePane_->textChanged(); };
     connect(code_, &widgets::TSyntaxMemoView::gutterClick, this, [this](qint64 line) { codeGutterClick(line); });
 

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace tessaly::memo {
 
@@ -41,6 +42,15 @@ public:
     // scanning while it differs from the one stored, even when the token
     // values come out the same.
     virtual std::uint32_t stateSignature() const { return 0; }
+    // Exact resume points: the scanner's whole state between two tokens as
+    // bytes, and the way back into it. A parser that offers them lets the
+    // editor restart a scan at the nearest stored point instead of walking
+    // back over runs of anchor values. saveState is false while a lookahead
+    // is pending (that state holds an absolute position) or when the parser
+    // cannot give its state.
+    virtual bool exactResume() const { return false; }
+    virtual bool saveState(std::string& /*out*/) const { return false; }
+    virtual void restoreState(std::string_view /*state*/) {}
     // Token values at whose runs a scan may restart.
     virtual bool isAnchor(std::uint8_t token) const = 0;
     // The style of a token value, and of the document (style 0).

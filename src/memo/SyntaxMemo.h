@@ -6,12 +6,14 @@
 #include "memo/MemoHost.h"
 #include "memo/MemoProgress.h"
 #include "memo/Options.h"
+#include "memo/ResumePoints.h"
 #include "memo/SyntaxMemoStrings.h"
 #include "memo/TabStops.h"
 #include "memo/TextStore.h"
 #include "memo/UndoStack.h"
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
@@ -26,6 +28,7 @@
 namespace tessaly::memo {
 
 class TTextFinder;
+class TREParser;
 
 enum class TSaveFormat { sfTEXT, sfRTF, sfHTML, sfUNIX };
 
@@ -245,6 +248,9 @@ public:
     int lastSearchFlags() const { return lastSearchFlags_; }
     // Replaces the not-found message when set.
     std::function<void(TSyntaxMemo&, const std::string&)> onSearchFail;
+    // The regular-expression engine of the searches: its recorded positions
+    // after a match, its error after a failed compile.
+    TREParser& searchRegex();
 
     // --- highlighting ----------------------------------------------------
     static constexpr int kParserSlots = 6;
@@ -310,6 +316,28 @@ public:
     std::function<void(TSyntaxMemo&, TTokenSeen what, std::int64_t start, std::int64_t length,
                        std::uint8_t value)>
         onTokenSeen;
+
+    // --- highlighting in the background ---------------------------------
+    // A document of at least bytes characters (0: none) is highlighted in
+    // a pass after loading or a change of parser: the visible records at
+    // once, the rest through highlightSlice, called from the event loop.
+    // Edits during the pass are highlighted as usual up to where the pass
+    // stands; the pass does the rest.
+    void setBackgroundHighlight(std::int64_t bytes) { backgroundFrom_ = bytes; }
+    std::int64_t backgroundHighlight() const { return backgroundFrom_; }
+    // True while a pass has records left.
+    bool highlightPending() const { return passFrom_ >= 0; }
+    // The offset up to which the pass has stored values (the text length
+    // when no pass runs).
+    std::int64_t highlightedTo() const { return passFrom_ >= 0 ? passFrom_ : store_.length(); }
+    // Goes on with the pass for about budget; true while records are left.
+    bool highlightSlice(std::chrono::nanoseconds budget);
+    // Ends the pass: exports, printing and styled copies need every value.
+    void finishHighlight();
+    // Called when a pass begins and when it ends.
+    std::function<void(TSyntaxMemo&, bool running)> onHighlightPass;
+    // Characters given to the parser so far (a test hook for the cost of edits).
+    std::int64_t scannedCharacters() const { return scanned_; }
     // Redraw switch: off suppresses painting and notification; on repaints and notifies.
     bool redraw() const { return redraw_; }
     void setRedraw(bool on);
@@ -353,6 +381,15 @@ private:
     void loadNormalised(std::istream& in);
     void writeText(std::ostream& out);
     void rehighlight();
+    // Scans from the nearest resume point before record changed until the
+    // values are back in step, record stopAt is reached (-1: none) or the
+    // clock passes deadline; returns the first record left without final
+    // values, -1 when none is.
+    std::int64_t scanRecords(THighlighter& h, std::int64_t changed, std::int64_t stopAt,
+                             std::chrono::steady_clock::time_point deadline);
+    // Starts a background pass when the document is big enough.
+    bool startPass();
+    void setPassFrom(std::int64_t offset);
     TTextFinder& finder();
     void rememberSearch(int flags, std::string_view text);
     void searchFailed(std::string_view text);
@@ -398,6 +435,13 @@ private:
     std::int64_t dirtyLast_ = -1;
     bool recordsMoved_ = false;
     std::int64_t paintedRecordCount_ = 1;
+    // The scanner states of the records' resume points.
+    TResumePoints resumeStates_;
+    // Start of the first record the background pass has not reached, -1
+    // when no pass runs.
+    std::int64_t passFrom_ = -1;
+    std::int64_t backgroundFrom_ = 0;
+    std::int64_t scanned_ = 0;
     bool redraw_ = true;
     int paintLock_ = 0;
     bool loading_ = false;

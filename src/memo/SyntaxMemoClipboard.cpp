@@ -12,6 +12,9 @@ void TSyntaxMemo::copyToClipboard()
 {
     const std::string text = clipFormats_.smTEXT ? selText() : std::string();
     std::string rtf;
+    // Styled text needs the values of every selected record.
+    if (clipFormats_.smRTF && std::max(anchor_, caret_) > highlightedTo())
+        finishHighlight();
     if (clipFormats_.smRTF)
         rtf = rtfWriter ? rtfWriter(*this) : writeRtf(*this, selStart(), std::max(anchor_, caret_));
     clipboard_->setContents(text, rtf, {});

@@ -69,12 +69,18 @@ void TSyntaxMemo::loadFromStream(std::istream& in)
         textChanged(0, store_.length());
     if (hasOption(TSyntaxMemoOption::smoWordWrap))
         reflowRange(0, store_.length());
-    store_.meta(0).flags |= kRecForceHighlight;
-    markChanged(0);
     anchor_ = caret_ = 0;
     preferredColumn_ = -1;
     topLine_ = 0;
     leftColumn_ = 0;
+    // A big document shows its first page highlighted at once and gets the
+    // rest in a background pass; any other is highlighted in full.
+    resumeStates_.clear();
+    setPassFrom(-1);
+    if (!startPass()) {
+        store_.meta(0).flags |= kRecForceHighlight;
+        markChanged(0);
+    }
     view_->scrolled();
     redraw_ = wasRedraw;
     undo_.clearUndo();
@@ -102,6 +108,8 @@ void TSyntaxMemo::writeText(std::ostream& out)
         int& lock;
         ~Unlock() { --lock; }
     } unlock{paintLock_};
+    if (saveFormat_ == TSaveFormat::sfRTF || saveFormat_ == TSaveFormat::sfHTML)
+        finishHighlight();
     if (styledWriter && (saveFormat_ == TSaveFormat::sfRTF || saveFormat_ == TSaveFormat::sfHTML)) {
         styledWriter(*this, out, saveFormat_);
     } else if (saveFormat_ == TSaveFormat::sfRTF) {

@@ -45,8 +45,12 @@ void TSyntaxMemo::activeParserChanged()
         h->attach(*this);
     // Every stored value belongs to the old parser: scan everything again.
     store_.dropAllTokens();
-    store_.meta(0).flags |= kRecForceHighlight;
-    markChanged(0);
+    resumeStates_.clear();
+    setPassFrom(-1);
+    if (!startPass()) {
+        store_.meta(0).flags |= kRecForceHighlight;
+        markChanged(0);
+    }
     changed(ckOptions);
     view_->repaintAll();
 }
@@ -68,9 +72,53 @@ bool TSyntaxMemo::editProperties()
 
 void TSyntaxMemo::highlightAll()
 {
+    setPassFrom(-1);
     store_.meta(0).flags |= kRecForceHighlight;
     markChanged(0);
     rehighlight();
+}
+
+void TSyntaxMemo::setPassFrom(std::int64_t offset)
+{
+    const bool was = passFrom_ >= 0;
+    passFrom_ = offset;
+    if (was != (offset >= 0) && onHighlightPass)
+        onHighlightPass(*this, offset >= 0);
+}
+
+bool TSyntaxMemo::startPass()
+{
+    THighlighter* h = highlighter();
+    if (backgroundFrom_ <= 0 || store_.length() < backgroundFrom_ || !h || !h->usable())
+        return false;
+    firstChanged_ = -1;
+    store_.meta(0).flags &= static_cast<std::uint16_t>(~kRecForceHighlight);
+    setPassFrom(0);
+    // What the window shows first, the rest from the event loop.
+    const std::int64_t stop = scanRecords(*h, 0, topLine_ + view_->visibleLines() + 1, {});
+    setPassFrom(stop < 0 ? -1 : store_.recordStart(stop));
+    return true;
+}
+
+bool TSyntaxMemo::highlightSlice(std::chrono::nanoseconds budget)
+{
+    if (passFrom_ < 0)
+        return false;
+    THighlighter* h = highlighter();
+    if (!h || !h->usable()) {
+        setPassFrom(-1);
+        return false;
+    }
+    const std::int64_t from = store_.recordOf(passFrom_);
+    const std::int64_t stop = scanRecords(*h, from, -1, std::chrono::steady_clock::now() + budget);
+    setPassFrom(stop < 0 ? -1 : store_.recordStart(stop));
+    return passFrom_ >= 0;
+}
+
+void TSyntaxMemo::finishHighlight()
+{
+    while (highlightSlice(std::chrono::hours(1))) {
+    }
 }
 
 void TSyntaxMemo::rehighlight()
@@ -95,51 +143,101 @@ void TSyntaxMemo::rehighlight()
                 memo.onTokenSeen(memo, TTokenSeen::passEnd, 0, 0, 0);
         }
     } passEnd{*this};
+    if (passFrom_ < 0) {
+        scanRecords(*h, changed, -1, {});
+        return;
+    }
+    // Beyond the pass there is nothing to keep in step: the pass gets there.
+    const std::int64_t frontier = store_.recordOf(passFrom_);
+    if (changed >= frontier)
+        return;
+    const std::int64_t stop = scanRecords(*h, changed, frontier, {});
+    if (stop >= 0 && store_.recordStart(stop) > passFrom_)
+        setPassFrom(store_.recordStart(stop));
+}
 
-    // Restart point: walk back from the end of the record before the change
-    // to the nearest character whose value is an anchor, then to the start
-    // of that run of equal values.
-    std::int64_t startRec = changed;
+std::int64_t TSyntaxMemo::scanRecords(THighlighter& h, std::int64_t changed, std::int64_t stopAt,
+                                      std::chrono::steady_clock::time_point deadline)
+{
+    using Clock = std::chrono::steady_clock;
+    const bool timed = deadline != Clock::time_point{};
+    std::int64_t startRec = 0;
     int startCol = 0;
     std::uint8_t before = 0;
-    for (std::int64_t r = changed - 1; r >= 0; --r) {
-        const std::string_view vals = store_.recordTokens(r);
-        if (vals.empty()) {
+    // The resume point the scan starts from, kept by its record.
+    std::uint32_t startResume = TResumePoints::kNone;
+    if (h.exactResume()) {
+        // The nearest record before the change that holds values and a
+        // resume point: the scan picks up the very state a scan from the
+        // top had there. Records of one long token have none; any other
+        // record usually has, so the walk is short.
+        for (std::int64_t r = changed - 1; r >= 0; --r) {
+            const TRecordMeta& m = store_.meta(r);
+            if (!(m.flags & kRecHasTokens) || m.resume == TResumePoints::kNone)
+                continue;
+            const std::uint32_t id = TResumePoints::stateOf(m.resume);
+            const int col = TResumePoints::columnOf(m.resume);
+            if (id >= resumeStates_.size() || col >= m.length)
+                continue;
             startRec = r;
-            startCol = 0;
-            before = 0;
-            continue;
+            startCol = col;
+            startResume = m.resume;
+            break;
         }
-        int i = static_cast<int>(vals.size()) - 1;
-        while (i >= 0 && !h->isAnchor(static_cast<std::uint8_t>(vals[static_cast<std::size_t>(i)])))
-            --i;
-        if (i < 0) {
+        if (startResume == TResumePoints::kNone) {
+            h.resumeAt(0);
+            std::string top;
+            if (h.saveState(top)) {
+                const std::uint32_t id = resumeStates_.intern(top);
+                if (id != TResumePoints::kNone)
+                    startResume = TResumePoints::pack(id, 0);
+            }
+        } else
+            h.restoreState(resumeStates_.state(TResumePoints::stateOf(startResume)));
+    } else {
+        // Restart point: walk back from the end of the record before the
+        // change to the nearest character whose value is an anchor, then to
+        // the start of that run of equal values.
+        startRec = changed;
+        for (std::int64_t r = changed - 1; r >= 0; --r) {
+            const std::string_view vals = store_.recordTokens(r);
+            if (vals.empty()) {
+                startRec = r;
+                startCol = 0;
+                before = 0;
+                continue;
+            }
+            int i = static_cast<int>(vals.size()) - 1;
+            while (i >= 0 && !h.isAnchor(static_cast<std::uint8_t>(vals[static_cast<std::size_t>(i)])))
+                --i;
+            if (i < 0) {
+                startRec = r;
+                startCol = 0;
+                before = 0;
+                continue;
+            }
+            const char run = vals[static_cast<std::size_t>(i)];
+            while (i > 0 && vals[static_cast<std::size_t>(i) - 1] == run)
+                --i;
             startRec = r;
-            startCol = 0;
+            startCol = i;
+            before = static_cast<std::uint8_t>(run);
+            if (i > 0 || r == 0)
+                break;
+            // The run reaches the start of the record: it may go on in the one before.
+            bool continues = false;
+            if (r > 0) {
+                const std::string_view prev = store_.recordTokens(r - 1);
+                continues = !prev.empty() && prev.back() == run;
+            }
+            if (!continues)
+                break;
+        }
+        if (startRec == 0 && startCol == 0)
             before = 0;
-            continue;
-        }
-        const char run = vals[static_cast<std::size_t>(i)];
-        while (i > 0 && vals[static_cast<std::size_t>(i) - 1] == run)
-            --i;
-        startRec = r;
-        startCol = i;
-        before = static_cast<std::uint8_t>(run);
-        if (i > 0 || r == 0)
-            break;
-        // The run reaches the start of the record: it may go on in the one before.
-        bool continues = false;
-        if (r > 0) {
-            const std::string_view prev = store_.recordTokens(r - 1);
-            continues = !prev.empty() && prev.back() == run;
-        }
-        if (!continues)
-            break;
+        h.resumeAt(before);
     }
-    if (startRec == 0 && startCol == 0)
-        before = 0;
 
-    h->resumeAt(before);
     TEdStream stream(store_, store_.recordStart(startRec) + startCol);
     std::int64_t rec = startRec;
     std::int64_t recStart = store_.recordStart(rec);
@@ -155,6 +253,13 @@ void TSyntaxMemo::rehighlight()
     TTextStore::RecordWalker walk(store_, rec);
     const std::int64_t count = store_.recordCount();
 
+    // The resume point of the record being filled: where the scan stood
+    // inside it at a token boundary, found when the record before was
+    // stored.
+    std::int64_t resumeRec = startRec;
+    std::uint32_t resumeAt = startResume;
+    std::string state;
+
     // Records whose values changed and that are not yet repainted.
     std::int64_t repaintFirst = -1, repaintLast = -1;
     auto repaint = [&] {
@@ -164,10 +269,15 @@ void TSyntaxMemo::rehighlight()
     };
     // Completes every record that the scanned values cover; returns false
     // when the scan may stop.
+    bool stopped = false;
     auto flush = [&]() -> bool {
         std::size_t used = 0;
         bool more = false;
         while (rec < count) {
+            if (rec >= stopAt && stopAt >= 0 && rec > changed) {
+                stopped = true;
+                break;
+            }
             TRecordMeta& m = walk.meta();
             const std::int64_t len = m.length;
             const std::int64_t have = static_cast<std::int64_t>(values.size() - used);
@@ -180,12 +290,13 @@ void TSyntaxMemo::rehighlight()
             const std::string_view fresh(values.data() + used, static_cast<std::size_t>(len));
             const bool forced = (m.flags & kRecForceHighlight) != 0;
             const std::string_view old = walk.tokens();
-            const std::uint32_t signature = h->stateSignature();
+            const std::uint32_t signature = h.stateSignature();
             // Equal values alone do not prove the scanner is back in step:
             // its state at the record's end must be the one stored too.
             const bool same = !old.empty() && old == fresh && m.endState == signature;
             walk.setTokens(fresh);
             m.endState = signature;
+            m.resume = rec == resumeRec ? resumeAt : TResumePoints::kNone;
             m.flags = static_cast<std::uint16_t>((m.flags | kRecDecoration) & ~(kRecContentChanged | kRecForceHighlight));
             if (!same) {
                 if (repaintFirst < 0 || rec != repaintLast + 1) {
@@ -198,8 +309,17 @@ void TSyntaxMemo::rehighlight()
             const bool last = !walk.next();
             // The scan may stop once it is back in step, unless the next
             // record still waits for values of its own.
-            const bool done = rec > changed && same && !forced && (last || !walk.tokens().empty())
-                && !h->lookaheadPending();
+            bool done = rec > changed && same && !forced && (last || !walk.tokens().empty())
+                && !h.lookaheadPending();
+            if (done && !last && h.exactResume()) {
+                // Equal signatures may have been taken at other places when
+                // a token ran over the record's end. With exact states the
+                // scan stops only where it stands at the record's end in
+                // the very state stored for the next record's start.
+                const std::uint32_t next = walk.meta().resume;
+                done = values.size() == used && next != TResumePoints::kNone && TResumePoints::columnOf(next) == 0
+                    && h.saveState(state) && resumeStates_.intern(state) == TResumePoints::stateOf(next);
+            }
             recStart += len;
             ++rec;
             if (onHighlightProgress && (done || last || rec % 2048 == 0))
@@ -209,9 +329,20 @@ void TSyntaxMemo::rehighlight()
             recEnd = recStart + walk.meta().length;
         }
         values.erase(0, used);
-        if (!more)
+        if (more && rec != resumeRec) {
+            // The scan stands at a token boundary inside the record now
+            // being filled: a place to resume at later.
+            resumeRec = rec;
+            resumeAt = TResumePoints::kNone;
+            if (pos - recStart < walk.meta().length && h.saveState(state)) {
+                const std::uint32_t id = resumeStates_.intern(state);
+                if (id != TResumePoints::kNone)
+                    resumeAt = TResumePoints::pack(id, static_cast<int>(pos - recStart));
+            }
+        }
+        if (!more || stopped)
             repaint();
-        return more;
+        return more && !stopped;
     };
 
     // Reporting every token takes a scan one token at a time; without a
@@ -221,21 +352,28 @@ void TSyntaxMemo::rehighlight()
             stream, recEnd, values,
             [&](TEdStream& st, std::int64_t& length) {
                 const std::int64_t start = st.position();
-                const bool wasPending = h->lookaheadPending();
-                const std::uint8_t value = h->nextToken(*this, st, length);
+                const bool wasPending = h.lookaheadPending();
+                const std::uint8_t value = h.nextToken(*this, st, length);
                 // A token that starts a lookahead is scanned again: report it then.
-                if (length > 0 && (wasPending || !h->lookaheadPending()))
+                if (length > 0 && (wasPending || !h.lookaheadPending()))
                     onTokenSeen(*this, TTokenSeen::token, start, length, value);
                 return value;
             },
-            [h] { return h->lookaheadPending(); });
+            [&h] { return h.lookaheadPending(); });
     };
     while (pos < total) {
-        pos = onTokenSeen ? scanReporting() : h->scanTo(*this, stream, recEnd, values);
+        const std::int64_t from = pos;
+        pos = onTokenSeen ? scanReporting() : h.scanTo(*this, stream, recEnd, values);
+        scanned_ += pos - from;
         if (!flush())
-            return;
+            return stopped ? rec : -1;
+        if (timed && Clock::now() >= deadline) {
+            repaint();
+            return rec;
+        }
     }
     flush();
+    return stopped ? rec : -1;
 }
 
 } // namespace tessaly::memo

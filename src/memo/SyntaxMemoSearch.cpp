@@ -55,6 +55,11 @@ TTextFinder& TSyntaxMemo::finder()
     return *finder_;
 }
 
+TREParser& TSyntaxMemo::searchRegex()
+{
+    return finder().regex();
+}
+
 void TSyntaxMemo::rememberSearch(int flags, std::string_view text)
 {
     const std::size_t limit = (flags & TSearchFlags::RegExp) ? 254 : 79;

@@ -9,6 +9,10 @@ namespace tessaly::memo {
 
 namespace {
 
+// Auto-indent and smart tab look at most this many lines up, so that a key
+// costs the same in a long run of empty or short lines as anywhere else.
+constexpr std::int64_t kIndentLookBack = 1000;
+
 bool isBlank(char c)
 {
     return c == ' ' || c == '\t';
@@ -86,7 +90,7 @@ void TSyntaxMemo::autoIndentAfterEnter(int indent, bool walkUp, std::int64_t ent
 {
     if (indent == 0 && walkUp) {
         // The line was empty: take the indent of the nearest line above with text.
-        for (std::int64_t r = enterRec; r >= 0; --r) {
+        for (std::int64_t r = enterRec; r >= 0 && r > enterRec - kIndentLookBack; --r) {
             const std::string_view t = store_.recordText(r);
             std::size_t i = 0;
             while (i < t.size() && isBlank(t[i]))
@@ -126,7 +130,7 @@ void TSyntaxMemo::smartTab()
     int target = tabs_.nextStop(col);
     if (hasOption(TSyntaxMemoOption::smoTabToColumn) && !hasOption(TSyntaxMemoOption::smoWordWrap)) {
         // The first line above that reaches past the caret column decides.
-        for (std::int64_t r = rec - 1; r >= 0; --r) {
+        for (std::int64_t r = rec - 1; r >= 0 && r >= rec - kIndentLookBack; --r) {
             const std::string_view t = store_.recordText(r);
             int end = static_cast<int>(t.size());
             if (end > 0 && t[static_cast<std::size_t>(end) - 1] == kCR)

@@ -34,6 +34,9 @@ struct TRecordMeta {
     std::int32_t backColor = -1;
     std::int32_t textColor = -1;
     std::uint32_t endState = 0; // the parser's state signature at the record's end
+    // Where a scan may resume inside this record (TResumePoints::pack), or
+    // TResumePoints::kNone. Meaningful only while the record has values.
+    std::uint32_t resume = 0xFFFFFFFFu;
 };
 
 // The line store. Records (displayed lines) are kept in blocks of a few dozen;

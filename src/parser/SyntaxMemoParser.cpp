@@ -191,6 +191,36 @@ void TSyntaxMemoParser::resumeAt(std::uint8_t tokenBefore)
     statesChanged();
 }
 
+// Between two tokens with no lookahead pending the scanner's state is the
+// current state set and the stack: everything else derives from them.
+bool TSyntaxMemoParser::saveState(std::string& out) const
+{
+    if (pending_)
+        return false;
+    const std::size_t set = states_.bits.size();
+    out.resize(set * (1 + stack_.size()));
+    std::memcpy(out.data(), states_.bits.data(), set);
+    for (std::size_t i = 0; i < stack_.size(); ++i)
+        std::memcpy(out.data() + set * (i + 1), stack_[i].bits.data(), set);
+    return true;
+}
+
+void TSyntaxMemoParser::restoreState(std::string_view state)
+{
+    const std::size_t set = states_.bits.size();
+    if (state.size() < set || state.size() % set != 0) {
+        resumeAt(0);
+        return;
+    }
+    std::memcpy(states_.bits.data(), state.data(), set);
+    stack_.resize(state.size() / set - 1);
+    for (std::size_t i = 0; i < stack_.size(); ++i)
+        std::memcpy(stack_[i].bits.data(), state.data() + set * (i + 1), set);
+    pending_ = false;
+    lookaheadEnd_ = 0;
+    statesChanged();
+}
+
 std::uint32_t TSyntaxMemoParser::stateSignature() const
 {
     // The current states are known by their context's serial number: equal

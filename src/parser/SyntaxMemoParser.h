@@ -65,6 +65,9 @@ public:
     bool lookaheadPending() const override { return pending_; }
     bool isAnchor(std::uint8_t token) const override { return tables_.anchor.contains(token); }
     std::uint32_t stateSignature() const override;
+    bool exactResume() const override { return true; }
+    bool saveState(std::string& out) const override;
+    void restoreState(std::string_view state) override;
     memo::TTokenStyle tokenStyle(std::uint8_t value) const override;
     memo::TTokenStyle defaultStyle() const override;
     std::string fontName() const override { return tables_.settings.fontName; }

@@ -1,6 +1,7 @@
 #include "widgets/SearchProgress.h"
 
 #include <QCoreApplication>
+#include <QCursor>
 #include <QEvent>
 #include <QCursor>
 #include <QGuiApplication>

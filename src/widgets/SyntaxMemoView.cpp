@@ -26,6 +26,21 @@ TSyntaxMemoView::TSyntaxMemoView(QWidget* parent)
     viewport()->setAcceptDrops(true);
     autoScroll_.setInterval(40);
     connect(&autoScroll_, &QTimer::timeout, this, &TSyntaxMemoView::autoScrollStep);
+    // Documents from 1 MB on are highlighted in the background: each slice
+    // keeps under a frame's time, so typing and scrolling go on meanwhile.
+    highlightSlices_.setInterval(0);
+    connect(&highlightSlices_, &QTimer::timeout, this, [this] {
+        if (!memo_.highlightSlice(std::chrono::milliseconds(6)))
+            highlightSlices_.stop();
+    });
+    memo_.setBackgroundHighlight(1 << 20);
+    memo_.onHighlightPass = [this](memo::TSyntaxMemo&, bool running) {
+        if (running)
+            highlightSlices_.start();
+        else
+            highlightSlices_.stop();
+        emit highlightPassChanged(running);
+    };
     measureFont();
     memo_.setView(this);
     memo_.setMessages(this);
@@ -44,6 +59,7 @@ TSyntaxMemoView::TSyntaxMemoView(QWidget* parent)
 TSyntaxMemoView::~TSyntaxMemoView()
 {
     memo_.onChange = nullptr;
+    memo_.onHighlightPass = nullptr;
     memo_.onBookmarkSet = nullptr;
     memo_.onDataDrop = nullptr;
     memo_.setView(nullptr);

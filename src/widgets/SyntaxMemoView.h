@@ -101,6 +101,8 @@ signals:
     // Files were dropped from a file manager (with smoProcessDroppedFiles).
     void filesDropped(const QStringList& files, QPoint at);
     void bookmarkSet(int index);
+    // A background highlighting pass of a big document began or ended.
+    void highlightPassChanged(bool running);
 
 protected:
     bool event(QEvent* event) override;
@@ -185,6 +187,8 @@ private:
     QPoint pressPos_;
     QPoint lastMousePos_;
     QTimer autoScroll_;
+    // Runs the background highlighting pass in slices from the event loop.
+    QTimer highlightSlices_;
     std::int64_t dropCaret_ = -1;
 };
 

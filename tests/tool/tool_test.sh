@@ -32,5 +32,27 @@ check "compress round trip" 'cmp -s "$work/out.html" "$work/back.html"'
 check "a missing parser is one error line and status 1" '[ $status -eq 1 ] && [ "$(wc -l < "$work/err.txt")" -eq 1 ]'
 "$tool" decompress "$work/in.txt" "$work/x" 2> "$work/err2.txt"; status=$?
 check "a bad container fails with status 1" '[ $status -eq 1 ] && [ "$(wc -l < "$work/err2.txt")" -eq 1 ]'
-echo "$((11 - fails)) passed, $fails failed"
+
+# find: offsets count a line break as one character.
+printf 'Alpha beta alphabet\r\nbeta ALPHA\r\n' > "$work/find.txt"
+f() { "$tool" find "$@" "$work/find.txt"; }
+check "find: plain, any case" '[ "$(f alpha)" = "0 5" ]'
+check "find: matching case" '[ "$(f --case alpha)" = "11 16" ]'
+check "find: whole words" '[ "$(f --word --from 1 alpha)" = "25 30" ]'
+check "find: whole words with case finds none" '[ "$(f --word --case alpha)" = "not found" ]'
+check "find: upward from the end" '[ "$(f --up beta)" = "20 24" ]'
+check "find: upward from an offset" '[ "$(f --up --from 12 beta)" = "6 10" ]'
+check "find: from an offset" '[ "$(f --from 6 alpha)" = "11 16" ]'
+f --regex 'b(e)ta' > "$work/re.txt"
+check "find: regular expression" '[ "$(head -1 "$work/re.txt")" = "6 10" ]'
+check "find: recorded positions run from the start to the end" 'grep -Eq "^positions 6( [0-9]+)* 10$" "$work/re.txt"'
+check "find: count" '[ "$(f --count beta)" = "2" ] && [ "$(f --count --regex "[a-z]+")" = "4" ]'
+f --regex 'b(e)ta' --replace-all '[%1]' | tr -d '\r' > "$work/ra.txt"
+check "find: replace all with references" '[ "$(head -1 "$work/ra.txt")" = "Alpha [b] alphabet" ]'
+check "find: replace all keeps the rest" '[ "$(sed -n 2p "$work/ra.txt")" = "[b] ALPHA" ] && [ "$(wc -l < "$work/ra.txt")" -eq 2 ]'
+f --regex 'a(' 2> "$work/bad.txt" > /dev/null; status=$?
+check "find: a bad pattern gives the message and status 1" '[ $status -eq 1 ] && [ -s "$work/bad.txt" ]'
+f --stats alpha 2> "$work/fstats.txt" > /dev/null
+check "find: stats line" 'grep -Eq "^load_ms=[0-9]+ search_ms=[0-9]+$" "$work/fstats.txt"'
+echo "$((26 - fails)) passed, $fails failed"
 [ $fails -eq 0 ]

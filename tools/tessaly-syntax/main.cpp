@@ -3,6 +3,7 @@
 #include "Command.h"
 #include "CompileCommands.h"
 #include "CompressCommands.h"
+#include "FindCommands.h"
 #include "HighlightCommands.h"
 
 #include <iostream>
@@ -19,6 +20,7 @@ std::vector<Command> allCommands()
     tessaly::tools::addCompileCommands(commands);
     tessaly::tools::addCompressCommands(commands);
     tessaly::tools::addHighlightCommands(commands);
+    tessaly::tools::addFindCommands(commands);
     return commands;
 }
 

@@ -1,0 +1,180 @@
+// Big documents: the cost of a key does not grow with the document, and a
+// document highlighted in slices ends with the values of a full highlight,
+// whatever was edited or exported while the slices ran.
+#include "BuiltinTestSupport.h"
+
+#include "memo/StyledExport.h"
+
+#include <random>
+#include <sstream>
+
+namespace tessaly::parser::test {
+namespace {
+
+void load(memo::TSyntaxMemo& m, TSyntaxMemoParser& p, const std::string& text)
+{
+    m.setParser(1, &p);
+    m.setActiveParser(1);
+    std::istringstream in(text);
+    m.loadFromStream(in);
+}
+
+std::string allValues(const memo::TSyntaxMemo& m)
+{
+    std::string v;
+    for (std::int64_t r = 0; r < m.store().recordCount(); ++r) {
+        const std::string_view t = m.store().recordTokens(r);
+        v += t.empty() ? std::string(static_cast<std::size_t>(m.store().meta(r).length), '?') : std::string(t);
+    }
+    return v;
+}
+
+// The values a fresh editor gets for the same text, highlighted in one go.
+std::string fullValues(const memo::TSyntaxMemo& m, BuiltinLanguage language)
+{
+    auto p = builtinParser(language);
+    memo::TSyntaxMemo fresh;
+    load(fresh, *p, m.textRange(0, m.textLength()));
+    return allValues(fresh);
+}
+
+// A page of markup and script, repeated.
+std::string page(int copies)
+{
+    const std::string one = "<html><head><script language=\"javascript\">\r\n"
+                            "/* a comment\r\n  over lines */ var x = \"str\"; if (x < 3) { alert('hi'); }\r\n"
+                            "</script></head>\r\n<body bgcolor=\"#fff\"><!-- note\r\n -->\r\n"
+                            "<% Dim a : a = \"v\" %> text &nbsp; <b>bold</b>\r\n"
+                            "<script language=\"vbscript\">\r\nFunction f(a)\r\n  f = a ' rem\r\nEnd Function\r\n</script>\r\n";
+    std::string s;
+    for (int i = 0; i < copies; ++i)
+        s += one;
+    return s;
+}
+
+TEST(BoundedScan, TypingAtTheEndOfABigPlainTextScansLittle)
+{
+    auto p = builtinParser(BuiltinLanguage::PlainText);
+    memo::TSyntaxMemo m;
+    std::string text;
+    while (text.size() < 2'000'000)
+        text += "plain words on a line, nothing else\r\n";
+    load(m, *p, text);
+    ASSERT_GE(m.scannedCharacters(), static_cast<std::int64_t>(text.size()) / 2) << "loading scans everything";
+    for (const std::int64_t at : {m.textLength(), m.textLength() / 2, std::int64_t{5}}) {
+        m.setSelStart(at);
+        const std::int64_t before = m.scannedCharacters();
+        m.typeChar('x');
+        m.typeChar('\r');
+        m.typeChar('y');
+        EXPECT_LT(m.scannedCharacters() - before, 1000) << "typing at " << at;
+    }
+    EXPECT_EQ(allValues(m), fullValues(m, BuiltinLanguage::PlainText));
+}
+
+TEST(BoundedScan, TypingInOneLongLineScansLittle)
+{
+    for (const BuiltinLanguage language : {BuiltinLanguage::HTML, BuiltinLanguage::JavaScript}) {
+        auto p = builtinParser(language);
+        memo::TSyntaxMemo m;
+        std::string line;
+        while (line.size() < 1'000'000)
+            line += "var a=b+1;if(a<2){f(\"s\",'t');}/* c */<b>x</b>";
+        load(m, *p, line);
+        for (const std::int64_t at : {m.textLength(), m.textLength() / 3}) {
+            m.setSelStart(at);
+            const std::int64_t before = m.scannedCharacters();
+            m.typeChar('q');
+            EXPECT_LT(m.scannedCharacters() - before, 4 * memo::kMaxRecordLength) << "typing at " << at;
+        }
+        EXPECT_EQ(allValues(m), fullValues(m, language));
+    }
+}
+
+TEST(BackgroundHighlight, SlicesEndWithTheValuesOfAFullHighlight)
+{
+    auto p = builtinParser(BuiltinLanguage::HTML);
+    memo::TSyntaxMemo m;
+    m.setBackgroundHighlight(10'000);
+    int passes = 0;
+    bool running = false;
+    m.onHighlightPass = [&](memo::TSyntaxMemo&, bool on) {
+        passes += on;
+        running = on;
+    };
+    load(m, *p, page(2000));
+    ASSERT_TRUE(m.highlightPending());
+    EXPECT_TRUE(running);
+    EXPECT_FALSE(m.store().recordTokens(10).empty()) << "the first page is highlighted at once";
+    EXPECT_TRUE(m.store().recordTokens(m.store().recordCount() - 2).empty()) << "the rest waits";
+    int slices = 0;
+    while (m.highlightSlice(std::chrono::microseconds(200)))
+        ++slices;
+    EXPECT_GT(slices, 2);
+    EXPECT_FALSE(running);
+    EXPECT_EQ(passes, 1);
+    EXPECT_EQ(allValues(m), fullValues(m, BuiltinLanguage::HTML));
+}
+
+TEST(BackgroundHighlight, EditsDuringThePassAreHighlightedCorrectly)
+{
+    std::mt19937 rng(5);
+    const char* pieces[] = {"<script>", "</script>", "\"", "<!--", "-->", "\r\n", "x", "/*", "*/", "<%", "%>"};
+    for (int round = 0; round < 6; ++round) {
+        auto p = builtinParser(BuiltinLanguage::HTML);
+        memo::TSyntaxMemo m;
+        m.setBackgroundHighlight(10'000);
+        load(m, *p, page(300));
+        while (m.highlightPending()) {
+            // Edits before, at and after where the pass stands.
+            const std::int64_t len = m.textLength();
+            const std::int64_t near = m.highlightedTo();
+            std::int64_t a = 0;
+            switch (rng() % 3) {
+            case 0: a = static_cast<std::int64_t>(rng() % static_cast<unsigned>(std::max<std::int64_t>(near, 1))); break;
+            case 1: a = std::min(len, near + static_cast<std::int64_t>(rng() % 40) - 20); break;
+            default: a = static_cast<std::int64_t>(rng() % static_cast<unsigned>(len + 1)); break;
+            }
+            a = std::clamp<std::int64_t>(a, 0, len);
+            m.setSelection(a, std::min(len, a + static_cast<std::int64_t>(rng() % 30)));
+            m.setSelText(pieces[rng() % std::size(pieces)]);
+            m.highlightSlice(std::chrono::microseconds(100 + rng() % 300));
+        }
+        ASSERT_EQ(allValues(m), fullValues(m, BuiltinLanguage::HTML)) << "round " << round;
+    }
+}
+
+TEST(BackgroundHighlight, StyledOutputWaitsForThePass)
+{
+    auto p = builtinParser(BuiltinLanguage::HTML);
+    auto q = builtinParser(BuiltinLanguage::HTML);
+    memo::TSyntaxMemo m, full;
+    m.setBackgroundHighlight(10'000);
+    load(m, *p, page(500));
+    load(full, *q, page(500));
+    ASSERT_TRUE(m.highlightPending());
+
+    // Saving as RTF finishes the pass first.
+    m.setSaveFormat(memo::TSaveFormat::sfRTF);
+    full.setSaveFormat(memo::TSaveFormat::sfRTF);
+    std::ostringstream a, b;
+    m.saveToStream(a);
+    full.saveToStream(b);
+    EXPECT_FALSE(m.highlightPending());
+    EXPECT_EQ(a.str(), b.str());
+
+    // So does copying the whole text with its styles.
+    m.setBackgroundHighlight(10'000);
+    m.setActiveParser(0);
+    m.setActiveParser(1);
+    ASSERT_TRUE(m.highlightPending());
+    memo::TMemoryClipboard clip;
+    m.setClipboard(&clip);
+    m.selectAll();
+    m.copyToClipboard();
+    EXPECT_FALSE(m.highlightPending());
+    EXPECT_EQ(clip.rtf(), memo::writeRtf(full, 0, full.textLength()));
+}
+
+} // namespace
+} // namespace tessaly::parser::test
