@@ -181,6 +181,18 @@ void TEditor::codeGutterClick(std::int64_t line)
     }
 }
 
+void TEditor::focusText()
+{
+    if (notebook_->currentIndex() == 0 && !isClosing())
+        code_->setFocus(Qt::OtherFocusReason);
+}
+
+void TEditor::focusInEvent(QFocusEvent* event)
+{
+    TMDIChild::focusInEvent(event);
+    focusText();
+}
+
 bool TEditor::closeQuery()
 {
     return owner_.editorCloseQuery(*this);

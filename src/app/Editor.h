@@ -63,6 +63,11 @@ public:
     // document stays modified.
     void saveToFile(const std::filesystem::path& file);
 
+    // Gives the text the keyboard focus while the "Editor" page is in
+    // front, so that typing goes in at once.
+    void focusText();
+    void takeFocus() override { focusText(); }
+
     // The editor's change notification: modified mark, Save commands, caret.
     void codeChange();
     // A click in the gutter toggles a silver highlight on the line (from 1).
@@ -70,6 +75,8 @@ public:
 
 protected:
     bool closeQuery() override;
+    // The area focuses the window itself on activation: pass it on.
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void createParsers();

@@ -21,6 +21,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusTipEvent>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -65,9 +66,11 @@ TMainForm::TMainForm(std::unique_ptr<platform::TDialogs> dialogs, QWidget* paren
     item(QStringLiteral("Save"))->setEnabled(false);
     setDocumentButtonsEnabled(false);
 
-    connect(mdiArea_, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* w) {
-        if (auto* child = qobject_cast<TMDIChild*>(w))
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
+        if (auto* child = qobject_cast<TMDIChild*>(w)) {
             child->activated();
+            focusActiveEditor();
+        }
     });
 }
 
@@ -153,8 +156,27 @@ QList<TEditor*> TMainForm::editors() const
     return out;
 }
 
+void TMainForm::focusActiveEditor()
+{
+    if (TEditor* e = activeEditor())
+        e->focusText();
+    QTimer::singleShot(0, this, [this] {
+        if (TEditor* e = activeEditor())
+            e->focusText();
+    });
+}
+
 bool TMainForm::event(QEvent* event)
 {
+    // The window comes back to the front (after a dialog, or from another
+    // program): typing goes to the document again, unless the user was
+    // working in the Script Panel.
+    if (event->type() == QEvent::WindowActivate) {
+        QWidget* f = focusWidget();
+        if (!f || !scriptPanel_->isAncestorOf(f))
+            if (TEditor* e = activeEditor())
+                e->focusText();
+    }
     // Hints of menu items and buttons go to the first status panel.
     if (event->type() == QEvent::StatusTip) {
         statusBar_->setText(0, static_cast<QStatusTipEvent*>(event)->tip());
