@@ -3,6 +3,7 @@
 #include "app/MainForm.h"
 
 #include "app/Editor.h"
+#include "app/LanguageByName.h"
 #include "app/MDITab.h"
 #include "memo/SyntaxMemo.h"
 
@@ -73,6 +74,10 @@ TEditor* TMainForm::openFile(const std::filesystem::path& file)
         // The window stays, with the path as its caption, as after any failed load.
         fileError(error);
     }
+    // An HTML page opens as HTML, a script as its language; other names keep
+    // the default of a new document.
+    if (const int language = languageForFile(file))
+        languageClick(language);
     // The preview of the opened file comes with the Browser page.
     return editor;
 }
