@@ -10,6 +10,7 @@
 #include "app/QtDialogs.h"
 #include "app/ScriptPanel.h"
 #include "app/StatusPanels.h"
+#include "app/WindowPlacement.h"
 #include "platform/IniFile.h"
 #include "platform/ProgramFolder.h"
 
@@ -89,6 +90,7 @@ void TMainForm::createAreas()
     mdiArea_->setBackground(palette().brush(QPalette::Dark));
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    keepWindowsInside(*mdiArea_);
 
     auto* right = new QWidget;
     auto* rightLayout = new QVBoxLayout(right);

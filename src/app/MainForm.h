@@ -182,6 +182,8 @@ private:
     void about1Click();
     void fillWindowList();
     void lastDocumentClosed();
+    // Places a new document window wholly inside the document area.
+    void fitNewWindow(TEditor* editor, int index);
 
     void setToolbarShown(QToolBar* bar, const char* item, bool shown);
     void setScriptPanelShown(bool shown);
