@@ -6,6 +6,7 @@
 
 #include "app/AboutBox.h"
 #include "app/Editor.h"
+#include "app/InsertIcons.h"
 #include "app/MDITab.h"
 #include "app/QtDialogs.h"
 #include "app/ScriptPanel.h"
@@ -58,6 +59,7 @@ TMainForm::TMainForm(std::unique_ptr<platform::TDialogs> dialogs, QWidget* paren
     insertCommands_->fillHtmlToolbar(htmlToolbar());
     insertCommands_->fillScriptToolbar(scriptToolbar());
     languageMenu()->addAction(insertCommands_->qadAction());
+    applyInsertIcons(*this);
 
     // SCRIPT LIBRARY: the Script Panel loads the script list here.
 
