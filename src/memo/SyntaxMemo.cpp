@@ -60,6 +60,9 @@ std::string TSyntaxMemo::selText() const
 
 void TSyntaxMemo::setSelText(std::string_view text)
 {
+    // Nothing replaced by nothing is no edit.
+    if (text.empty() && anchor_ == caret_)
+        return;
     replaceSelection(text);
     changeKinds_ |= ckText | ckSelection;
     scrollCaret();
