@@ -26,6 +26,10 @@ TSyntaxMemoView::TSyntaxMemoView(QWidget* parent)
     viewport()->setAcceptDrops(true);
     autoScroll_.setInterval(40);
     connect(&autoScroll_, &QTimer::timeout, this, &TSyntaxMemoView::autoScrollStep);
+    connect(&blink_, &QTimer::timeout, this, [this] {
+        caretShown_ = !caretShown_;
+        viewport()->update(caretRect());
+    });
     measureFont();
     memo_.setView(this);
     memo_.setMessages(this);
@@ -217,8 +221,19 @@ void TSyntaxMemoView::scrolled()
     }
 }
 
+void TSyntaxMemoView::restartBlink()
+{
+    caretShown_ = true;
+    const int flash = QApplication::cursorFlashTime();
+    if (hasFocus() && flash > 0)
+        blink_.start(flash / 2);
+    else
+        blink_.stop();
+}
+
 void TSyntaxMemoView::caretMoved()
 {
+    restartBlink();
     // Only the cells of the old and the new caret.
     viewport()->update(lastCaretRect_);
     lastCaretRect_ = caretRect();
@@ -245,6 +260,7 @@ void TSyntaxMemoView::engineChanged()
         updateScrollBars();
     }
     lastRecordCount_ = count;
+    restartBlink();
     emit changed();
 }
 
@@ -302,12 +318,15 @@ void TSyntaxMemoView::changeEvent(QEvent* event)
 void TSyntaxMemoView::focusInEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusInEvent(event);
+    restartBlink();
     viewport()->update();
 }
 
 void TSyntaxMemoView::focusOutEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusOutEvent(event);
+    blink_.stop();
+    caretShown_ = true;
     keyMap_.reset();
     viewport()->update();
 }

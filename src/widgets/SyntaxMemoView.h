@@ -175,6 +175,11 @@ private:
     QPoint pressPos_;
     QPoint lastMousePos_;
     QTimer autoScroll_;
+    // The caret blinks at the platform's rate while the view has the focus
+    // and shows steadily again after every key, click or caret move.
+    QTimer blink_;
+    bool caretShown_ = true;
+    void restartBlink();
     std::int64_t dropCaret_ = -1;
 };
 

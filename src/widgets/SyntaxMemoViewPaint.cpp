@@ -87,7 +87,7 @@ void TSyntaxMemoView::paintEvent(QPaintEvent* event)
         columnLine(memo_.wrapAtColumn(), QPen(QColor(0x80, 0x80, 0xC0), 1, Qt::DashLine));
 
     // The caret: a bar, or in overwrite mode a bar under the character or a block over it.
-    if (hasFocus()) {
+    if (hasFocus() && caretShown_) {
         const QPoint c = pointOf(memo_.caret());
         if (c.x() >= left && area.intersects(QRect(c.x() - 1, c.y(), charWidth_ + 2, lh))) {
             if (memo_.insertMode()) {
