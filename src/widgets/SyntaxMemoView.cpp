@@ -1,5 +1,6 @@
 #include "widgets/SyntaxMemoView.h"
 
+#include "memo/CharWidth.h"
 #include "memo/Utf8.h"
 #include "widgets/TemplateList.h"
 
@@ -118,7 +119,7 @@ std::int64_t TSyntaxMemoView::offsetAt(QPoint pos) const
         // Past the middle of a character (a tab is as wide as its cells) the
         // boundary after it is the nearer one.
         const int at = memo_.displayColumn(rec, col);
-        const int width = t[c] == '\t' ? memo_.tabStops().nextStop(at) - at : 1;
+        const int width = t[c] == '\t' ? memo_.tabStops().nextStop(at) - at : std::max(1, memo::cellsAt(t, c));
         if (((dcol - at) * charWidth_ + inCell) * 2 >= width * charWidth_)
             off += memo::utf8Length(t, c);
     }
@@ -271,7 +272,7 @@ void TSyntaxMemoView::updateScrollBars()
     verticalScrollBar()->setRange(0, static_cast<int>(std::max<std::int64_t>(0, records - 1)));
     verticalScrollBar()->setPageStep(visibleLines());
     verticalScrollBar()->setValue(static_cast<int>(memo_.topLine()));
-    horizontalScrollBar()->setRange(0, std::max(0, memo_.store().longestRecord() - visibleColumns() + 1));
+    horizontalScrollBar()->setRange(0, std::max(0, memo_.widestLineColumns() - visibleColumns() + 1));
     horizontalScrollBar()->setPageStep(visibleColumns());
     horizontalScrollBar()->setValue(memo_.leftColumn());
     syncingScrollBars_ = false;
