@@ -164,8 +164,8 @@ void differential(const std::string& name, const std::string& page, unsigned see
 TEST(BuiltinCorpus, IncrementalHighlightEqualsAFullOneAfterRandomEdits)
 {
     const fs::path pages[] = {
-        kCorpus / "asp/gavincox__snitz-speedball-pro/admin_config_groupcats.asp",
-        kCorpus / "asp/mattjuffs__slickcms-classic-asp/admin/login.asp",
+        kCorpus / "asp/VisualAcademy__ClassicAsp/src/ASP/Mail/Default.asp",
+        kCorpus / "asp/VisualAcademy__ClassicAsp/src/ASP3_Fundamental/ASP_Fundamental.Source/18.CDO/my_formmail.asp",
         kCorpus / "html/GoogleChrome__samples/webaudio-audiocontext-close/index.html",
         kCorpus / "html/mdn__learning-area/javascript/oojs/tasks/json/json1.html",
     };

@@ -6,6 +6,7 @@
 #include "memo/StyledExport.h"
 #include "memo/SyntaxMemo.h"
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <iostream>
@@ -22,6 +23,7 @@ struct Options {
     std::string input;
     std::string output;
     bool stats = false;
+    bool names = false;
     std::string error;
 };
 
@@ -38,6 +40,8 @@ Options parse(const std::vector<std::string>& args, bool exporting)
             o.output = args[++i];
         else if (a == "--stats")
             o.stats = true;
+        else if (!exporting && a == "--names")
+            o.names = true;
         else if (o.input.empty() && (a.empty() || a[0] != '-'))
             o.input = a;
         else
@@ -48,6 +52,44 @@ Options parse(const std::vector<std::string>& args, bool exporting)
     if (o.error.empty() && o.format != "html" && o.format != "rtf")
         o.error = "unknown format '" + o.format + "' (html or rtf)";
     return o;
+}
+
+// The name a reader knows a token value's colour by: the editable style that
+// uses the value's style, else "style N", else "-" for a value without one.
+std::string styleName(const parser::TSM_Settings& settings, std::uint8_t value)
+{
+    const int style = settings.styleOf[value];
+    if (style < 0)
+        return "-";
+    for (const auto& e : settings.editableStyles)
+        if (e.style == style)
+            return e.name;
+    return "style " + std::to_string(style);
+}
+
+// The token's text on one line: printable ASCII as it is, anything else as
+// \r, \n, \t or \xHH, cut after 40 bytes.
+std::string visibleText(const memo::TSyntaxMemo& m, std::int64_t start, std::int64_t length)
+{
+    static const char hex[] = "0123456789ABCDEF";
+    const std::string text = m.textRange(start, start + std::min<std::int64_t>(length, 40));
+    std::string out;
+    for (const char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c == '\r')
+            out += "\\r";
+        else if (c == '\n')
+            out += "\\n";
+        else if (c == '\t')
+            out += "\\t";
+        else if (c == '\\')
+            out += "\\\\";
+        else if (c < 32 || c >= 127)
+            out += std::string("\\x") + hex[c >> 4] + hex[c & 15];
+        else
+            out += ch;
+    }
+    return length > 40 ? out + "..." : out;
 }
 
 long ms(Clock::time_point a, Clock::time_point b)
@@ -113,7 +155,10 @@ int tokens(const std::vector<std::string>& args)
             s.setPosition(start);
             continue;
         }
-        out += std::to_string(start) + ' ' + std::to_string(length) + ' ' + std::to_string(value) + '\n';
+        out += std::to_string(start) + ' ' + std::to_string(length) + ' ' + std::to_string(value);
+        if (o.names)
+            out += " [" + styleName(p.tables().settings, value) + "] " + visibleText(m, start, length);
+        out += '\n';
         if (out.size() > (1u << 16)) {
             std::cout << out;
             out.clear();
@@ -176,7 +221,7 @@ int exportDocument(const std::vector<std::string>& args)
 
 void addHighlightCommands(std::vector<Command>& commands)
 {
-    commands.push_back({"tokens", "--parser html|javascript|vbscript|text|FILE [--stats] INPUT", &tokens});
+    commands.push_back({"tokens", "--parser html|javascript|vbscript|text|FILE [--names] [--stats] INPUT", &tokens});
     commands.push_back(
         {"export", "--parser html|javascript|vbscript|text|FILE --format html|rtf [--stats] INPUT [-o OUT]", &exportDocument});
 }
