@@ -1,6 +1,7 @@
 #include "app/Editor.h"
 
 #include "parser/SyntaxMemoParser.h"
+#include "app/DiskWatch.h"
 #include "app/EditorMessages.h"
 
 #include "app/MainForm.h"
@@ -91,6 +92,9 @@ TEditor::TEditor(TMainForm& owner) : owner_(owner)
     m.setModified(false);
 
     messages_ = std::make_unique<TEditorMessages>(owner_.dialogs());
+    diskWatch_ = new TDiskWatch(this);
+    connect(diskWatch_, &TDiskWatch::changedOnDisk, this, &TEditor::diskChanged);
+    connect(diskWatch_, &TDiskWatch::deletedOnDisk, this, &TEditor::diskDeleted);
     memo().setMessages(messages_.get());
     createParsers();
     setActiveParser(2);
@@ -134,7 +138,7 @@ std::filesystem::path TEditor::path() const
 
 bool TEditor::modified() const
 {
-    return memo().modified();
+    return memo().modified() || goneFromDisk_;
 }
 
 void TEditor::setActiveParser(int parser)
@@ -150,18 +154,24 @@ void TEditor::loadFromFile(const std::filesystem::path& file)
 {
     memo().loadFromFile(file);
     memo().setModified(false);
+    goneFromDisk_ = false;
+    diskWatch_->remember(file);
     codeChange();
 }
 
 void TEditor::saveToFile(const std::filesystem::path& file)
 {
     memo().saveToFile(file);
+    goneFromDisk_ = false;
+    diskWatch_->remember(file);
     status_->setText(1, QString());
 }
 
 void TEditor::codeChange()
 {
-    status_->setText(1, modified() ? QStringLiteral("Modified") : QString());
+    status_->setText(1, goneFromDisk_ ? QString::fromLatin1(kDeletedOnDiskText)
+                        : modified()  ? QStringLiteral("Modified")
+                                      : QString());
     owner_.codeChanged(*this);
     const memo::TCaretPos pos = memo().getCaretPos();
     status_->setText(0, QString::asprintf("%4lld:%4d", static_cast<long long>(pos.line), pos.column));

@@ -23,6 +23,7 @@ namespace tessaly::app {
 
 class TMainForm;
 class TStatusPanels;
+class TDiskWatch;
 
 // A document window: the editor control Code on the "Editor" page of a
 // notebook, and a status bar with the caret position, the modified mark and
@@ -32,6 +33,9 @@ class TEditor : public TMDIChild {
     Q_OBJECT
 public:
     static constexpr const char* kUntitled = "Untitled";
+    static constexpr const char* kChangedOnDiskText =
+        "The file %s was changed by another program. Reload it and lose your changes?";
+    static constexpr const char* kDeletedOnDiskText = "Deleted on disk";
 
     explicit TEditor(TMainForm& owner);
     ~TEditor() override;
@@ -68,6 +72,9 @@ public:
     void focusText();
     void takeFocus() override { focusText(); }
 
+    // Watches the document's file for changes by other programs.
+    TDiskWatch& diskWatch() { return *diskWatch_; }
+
     // The editor's change notification: modified mark, Save commands, caret.
     void codeChange();
     // A click in the gutter toggles a silver highlight on the line (from 1).
@@ -83,6 +90,11 @@ private:
     void applyParserSettings();
     void formActivate();
     void formClose(TCloseAction& action);
+    // The file changed or vanished on disk (EditorDiskChanges.cpp).
+    void diskChanged();
+    void diskDeleted();
+    // Loads the file again, keeping the caret and the top line where they can be.
+    void reloadKeepingPlace();
 
     TMainForm& owner_;
     QTabWidget* notebook_ = nullptr;
@@ -91,6 +103,9 @@ private:
     int activeParser_ = 2;
     std::array<std::unique_ptr<parser::TSyntaxMemoParser>, 4> parsers_;
     std::unique_ptr<memo::TMemoMessages> messages_;
+    TDiskWatch* diskWatch_ = nullptr;
+    // The file was deleted on disk: the document counts as modified until saved.
+    bool goneFromDisk_ = false;
 };
 
 } // namespace tessaly::app

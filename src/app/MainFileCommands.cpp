@@ -2,6 +2,7 @@
 // Selection, Close and Close All.
 #include "app/MainForm.h"
 
+#include "app/DocumentHistory.h"
 #include "app/Editor.h"
 #include "app/LanguageByName.h"
 #include "app/MDITab.h"
@@ -103,6 +104,7 @@ TEditor* TMainForm::openFile(const std::filesystem::path& file)
     mdiTab_->setTabCaption(mdiTab_->indexOf(editor), fileNameOnly(file));
     try {
         editor->loadFromFile(file);
+        history_->noteFile(file);
     } catch (const std::exception& error) {
         // The window stays, with the path as its caption, as after any failed load.
         fileError(error);
@@ -135,6 +137,7 @@ bool TMainForm::saveDocument(TEditor& editor)
         fileError(error);
         return false;
     }
+    history_->noteFile(target);
     if (editor.untitled()) {
         editor.setCaption(QString::fromStdString(target.string()));
         mdiTab_->setTabCaption(mdiTab_->indexOf(&editor), fileNameOnly(target));
@@ -163,6 +166,7 @@ void TMainForm::saveAsClick()
     if (const auto file = dialogs_->saveFile(r)) {
         try {
             e->saveToFile(*file);
+            history_->noteFile(*file);
             // The name changes only once the file is written.
             e->setCaption(QString::fromStdString(file->string()));
             mdiTab_->setTabCaption(mdiTab_->indexOf(e), fileNameOnly(*file));

@@ -1,5 +1,7 @@
 #include "app/MainForm.h"
 
+#include "app/DocumentHistory.h"
+
 #include "insert/dialogs/InsertCommands.h"
 
 #include <QMenu>
@@ -44,6 +46,8 @@ TMainForm::TMainForm(std::unique_ptr<platform::TDialogs> dialogs, QWidget* paren
     programFolder_ = platform::programFolder();
     createAreas();
     createMenus();
+    history_ = new TDocumentHistory(*this);
+    history_->addMenu(fileMenu_, item(QStringLiteral("Save")));
     createToolbars();
     aboutBox_ = new TAboutBox(this);
     // The insertion commands and their dialogs, created once.
@@ -217,6 +221,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
             return;
         }
     }
+    history_->captureSession();
     for (TEditor* e : docs) {
         e->setCloseQueried(true);
         e->close();

@@ -28,6 +28,7 @@ class TInsertCommands;
 namespace tessaly::app {
 
 class TAboutBox;
+class TDocumentHistory;
 class TEditor;
 class TMDITab;
 class TScriptPanel;
@@ -63,6 +64,8 @@ public:
     platform::TDialogs& dialogs() { return *dialogs_; }
     TAboutBox& aboutBox() { return *aboutBox_; }
     const std::string& programFolder() const { return programFolder_; }
+    // File > Reopen and the documents reopened at start.
+    TDocumentHistory& history() { return *history_; }
 
     // --- menus -----------------------------------------------------------
     QMenu* fileMenu() const { return fileMenu_; }
@@ -147,6 +150,7 @@ private:
     std::string rememberedText_;
     int rememberedFlags_ = 0;
     insert::TInsertCommands* insertCommands_ = nullptr;
+    TDocumentHistory* history_ = nullptr;
     void createAreas();
     void createMenus();
     void createFileMenu();

@@ -3,6 +3,7 @@
 // exit, key by key in a fixed order.
 #include "app/MainForm.h"
 
+#include "app/DocumentHistory.h"
 #include "app/ScriptPanel.h"
 #include "platform/IniFile.h"
 
@@ -42,6 +43,7 @@ void TMainForm::applySettings(const platform::TIniFile& ini)
     if (shownOnce_)
         splitIt_->setSizes({scriptPanel_->panelWidth(), std::max(100, width() - scriptPanel_->panelWidth())});
     scriptPanel_->setDescriptionHeight(ini.readInteger("Form", "SP_Height", 129));
+    history_->load(ini);
 
     for (const ViewKey& k : kViewKeys) {
         const std::string v = ini.readString("View", k.key, "true");
@@ -82,6 +84,7 @@ void TMainForm::writeSettings(platform::TIniFile& ini)
     syncToolbarChecks();
     for (const ViewKey& k : kViewKeys)
         ini.writeString("View", k.key, item(QString::fromLatin1(k.switchItem))->isChecked() ? "true" : "false");
+    history_->save(ini);
     ini.endUpdate();
 }
 

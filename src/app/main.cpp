@@ -1,6 +1,7 @@
 // Tessaly: program entry. The splash shows while the main window is built;
 // files named on the command line open as by Open, in that order.
 #include "app/Application.h"
+#include "app/DocumentHistory.h"
 #include "app/MainForm.h"
 #include "app/Splash.h"
 
@@ -21,6 +22,8 @@ int main(int argc, char** argv)
     // created here, once, when the insertion commands are added to the form.
 
     form.show();
+    // The documents of the last run first, then the files named here.
+    form.history().restoreSession();
     const QStringList args = QApplication::arguments();
     for (qsizetype i = 1; i < args.size(); ++i)
         form.openFile(std::filesystem::absolute(args[i].toStdString()));

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "app/RecentFiles.h"
+
+#include <QObject>
+
+#include <filesystem>
+
+class QAction;
+class QMenu;
+
+namespace tessaly::platform {
+class TIniFile;
+}
+
+namespace tessaly::app {
+
+class TMainForm;
+
+// What the main window remembers of documents between runs: File > Reopen
+// (the last ten files opened or saved) and the session (the documents open
+// at exit, reopened at the next start while "Reopen Documents at Start" is
+// checked). Both live in the settings file.
+class TDocumentHistory : public QObject {
+    Q_OBJECT
+public:
+    static constexpr const char* kMissingText = "The file %s no longer exists. It is removed from the list.";
+
+    explicit TDocumentHistory(TMainForm& form);
+
+    // Adds the "Reopen" submenu to the File menu, before the given item.
+    void addMenu(QMenu* fileMenu, QAction* before);
+    QMenu* reopenMenu() const { return reopenMenu_; }
+
+    // A file was opened or saved under this name.
+    void noteFile(const std::filesystem::path& file);
+    const TRecentFiles& recentFiles() const { return recent_; }
+    const TSession& session() const { return session_; }
+
+    // Opens a listed file; a file that is gone is reported and dropped.
+    void reopen(const std::string& file);
+
+    // Takes the open named documents as the session; called at exit before
+    // the document windows close.
+    void captureSession();
+    // Reopens the session's documents with their language and caret (files
+    // that are gone are skipped), when the switch is on.
+    void restoreSession();
+
+    void load(const platform::TIniFile& ini);
+    void save(platform::TIniFile& ini) const;
+
+private:
+    void fillMenu();
+
+    TMainForm& form_;
+    TRecentFiles recent_;
+    TSession session_;
+    QMenu* reopenMenu_ = nullptr;
+};
+
+} // namespace tessaly::app

@@ -1,0 +1,144 @@
+// A document's file changed or deleted by another program while it is open.
+#include "ShellTestSupport.h"
+
+#include "app/DiskWatch.h"
+
+#include <QFileSystemWatcher>
+
+#include <filesystem>
+#include <thread>
+
+using namespace shelltest;
+using tessaly::app::TDiskWatch;
+
+namespace {
+
+// Writes new bytes the way another program might: a different size, and a
+// later time even on file systems with coarse times.
+void writeAsAnotherProgram(const QString& path, const std::string& data)
+{
+    writeFile(path, data);
+    const auto p = std::filesystem::path(path.toStdString());
+    std::filesystem::last_write_time(p, std::filesystem::last_write_time(p) + std::chrono::seconds(2));
+}
+
+std::string text(TEditor& e)
+{
+    return e.memo().textRange(0, e.memo().textLength());
+}
+
+} // namespace
+
+class DiskChangesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void anUnmodifiedDocumentFollowsItsFileKeepingTheCaret();
+    void aModifiedDocumentAsksAndNoKeepsTheText();
+    void aModifiedDocumentReloadsOnYes();
+    void ourOwnSaveAsksNothing();
+    void aDeletedFileLeavesTheDocumentModified();
+    void aRenameOverTheFileIsSeenAndWatchedAgain();
+};
+
+void DiskChangesTest::anUnmodifiedDocumentFollowsItsFileKeepingTheCaret()
+{
+    Shell shell;
+    shell.start();
+    const QString file = shell.path(QStringLiteral("a.html"));
+    writeFile(file, "line one\r\nline two\r\n");
+    TEditor* e = shell.form->openFile(file.toStdString());
+    e->memo().setSelection(12, 12);
+    writeAsAnotherProgram(file, "line one\r\nline two changed\r\nthree\r\n");
+    QTRY_COMPARE(text(*e), std::string("line one\rline two changed\rthree\r"));
+    QCOMPARE(e->memo().selStart(), std::int64_t(12));
+    QVERIFY(!e->modified());
+    QVERIFY(shell.dialogs->messages.empty());
+}
+
+void DiskChangesTest::aModifiedDocumentAsksAndNoKeepsTheText()
+{
+    Shell shell;
+    shell.start();
+    const QString file = shell.path(QStringLiteral("a.html"));
+    writeFile(file, "mine\r\n");
+    TEditor* e = shell.form->openFile(file.toStdString());
+    e->memo().setSelText("edited ");
+    shell.dialogs->answers.push_back(TMsgAnswer::no);
+    writeAsAnotherProgram(file, "theirs, longer\r\n");
+    QTRY_COMPARE(shell.dialogs->messages.size(), std::size_t(1));
+    QCOMPARE(shell.dialogs->messages[0].text, "The file " + file.toStdString()
+                                                  + " was changed by another program. Reload it and lose your changes?");
+    QCOMPARE(text(*e), std::string("edited mine\r"));
+    QVERIFY(e->modified());
+}
+
+void DiskChangesTest::aModifiedDocumentReloadsOnYes()
+{
+    Shell shell;
+    shell.start();
+    const QString file = shell.path(QStringLiteral("a.html"));
+    writeFile(file, "mine\r\n");
+    TEditor* e = shell.form->openFile(file.toStdString());
+    e->memo().setSelText("edited ");
+    shell.dialogs->answers.push_back(TMsgAnswer::yes);
+    writeAsAnotherProgram(file, "theirs, longer\r\n");
+    QTRY_COMPARE(text(*e), std::string("theirs, longer\r"));
+    QVERIFY(!e->modified());
+}
+
+void DiskChangesTest::ourOwnSaveAsksNothing()
+{
+    Shell shell;
+    shell.start();
+    const QString file = shell.path(QStringLiteral("a.html"));
+    writeFile(file, "x\r\n");
+    TEditor* e = shell.form->openFile(file.toStdString());
+    for (int i = 0; i < 3; ++i) {
+        e->memo().setSelText("more ");
+        QVERIFY(shell.form->saveDocument(*e));
+    }
+    QTest::qWait(500);
+    QVERIFY(shell.dialogs->messages.empty());
+    QCOMPARE(text(*e), std::string("more more more x\r"));
+    QVERIFY(!e->modified());
+    // The watch survived the saves' renames: a later outside change is seen.
+    writeAsAnotherProgram(file, "outside\r\n");
+    QTRY_COMPARE(text(*e), std::string("outside\r"));
+}
+
+void DiskChangesTest::aDeletedFileLeavesTheDocumentModified()
+{
+    Shell shell;
+    shell.start();
+    const QString file = shell.path(QStringLiteral("a.html"));
+    writeFile(file, "kept in the editor\r\n");
+    TEditor* e = shell.form->openFile(file.toStdString());
+    std::filesystem::remove(file.toStdString());
+    QTRY_VERIFY(e->modified());
+    QCOMPARE(e->statusBar().text(1), QString::fromLatin1(TEditor::kDeletedOnDiskText));
+    QCOMPARE(text(*e), std::string("kept in the editor\r"));
+    // Saving writes it back and the document is clean again.
+    QVERIFY(shell.form->saveDocument(*e));
+    QVERIFY(!e->modified());
+    QCOMPARE(readFile(file), std::string("kept in the editor\r\n"));
+}
+
+void DiskChangesTest::aRenameOverTheFileIsSeenAndWatchedAgain()
+{
+    Shell shell;
+    shell.start();
+    const QString file = shell.path(QStringLiteral("a.html"));
+    writeFile(file, "one\r\n");
+    TEditor* e = shell.form->openFile(file.toStdString());
+    for (const char* next : {"two, by rename\r\n", "three, by rename again\r\n"}) {
+        const QString temp = shell.path(QStringLiteral("a.html.tmp"));
+        writeAsAnotherProgram(temp, next);
+        std::filesystem::rename(temp.toStdString(), file.toStdString());
+        std::string expected(next);
+        expected.erase(expected.size() - 1); // CR LF is one CR in the store
+        QTRY_COMPARE(text(*e), expected);
+    }
+}
+
+QTEST_MAIN(DiskChangesTest)
+#include "DiskChangesTest.moc"
