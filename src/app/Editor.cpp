@@ -279,6 +279,18 @@ bool TEditor::livePreview() const
     return !livePane_->isHidden();
 }
 
+void TEditor::focusText()
+{
+    if (notebook_->currentIndex() == 0 && !isClosing())
+        code_->setFocus(Qt::OtherFocusReason);
+}
+
+void TEditor::focusInEvent(QFocusEvent* event)
+{
+    TMDIChild::focusInEvent(event);
+    focusText();
+}
+
 bool TEditor::closeQuery()
 {
     return owner_.editorCloseQuery(*this);

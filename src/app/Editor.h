@@ -88,6 +88,11 @@ public:
     // document stays modified.
     void saveToFile(const std::filesystem::path& file);
 
+    // Gives the text the keyboard focus while the "Editor" page is in
+    // front, so that typing goes in at once.
+    void focusText();
+    void takeFocus() override { focusText(); }
+
     // Watches the document's file for changes by other programs.
     TDiskWatch& diskWatch() { return *diskWatch_; }
 
@@ -98,6 +103,8 @@ public:
 
 protected:
     bool closeQuery() override;
+    // The area focuses the window itself on activation: pass it on.
+    void focusInEvent(QFocusEvent* event) override;
 
 private:
     void createParsers();

@@ -33,6 +33,9 @@ public:
     bool isClosing() const { return closing_; }
     // Skip the close query on the next close (it was asked already).
     void setCloseQueried(bool done) { closeQueried_ = done; }
+    // Gives the keyboard focus to what the user works in; the window
+    // itself by default.
+    virtual void takeFocus() { setFocus(); }
 
 protected:
     // Whether the window may close; asked before every close.

@@ -98,7 +98,7 @@ void TMDITab::tabChange()
             w->showNormal();
         area_->setActiveSubWindow(w);
         w->raise();
-        w->setFocus();
+        w->takeFocus();
         if (showOnChange)
             show();
     }

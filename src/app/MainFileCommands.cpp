@@ -5,15 +5,19 @@
 #include "app/BrowserPage.h"
 #include "app/DocumentHistory.h"
 #include "app/Editor.h"
+#include "app/LanguageByName.h"
 #include "app/MDITab.h"
 #include "app/PreviewHTML.h"
 #include "app/RecoveryKeeper.h"
+#include "app/WindowPlacement.h"
 #include "memo/MemoErrors.h"
 #include "memo/SyntaxMemo.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QMdiArea>
+#include <QTimer>
 
 namespace tessaly::app {
 
@@ -59,19 +63,49 @@ void TMainForm::rememberFolder(const std::optional<std::filesystem::path>& chose
 
 TEditor* TMainForm::newClick()
 {
+    // A new window follows a maximised active one, as in tabbed editors.
+    const TEditor* previous = activeEditor();
+    const bool maximised = previous && previous->isMaximized();
     auto* editor = new TEditor(*this);
     // The document window's creation step, before it is first activated:
     // the document buttons and the tab bar.
     setDocumentButtonsEnabled(true);
     tabParent_->show();
     mdiArea_->addSubWindow(editor);
-    editor->show();
+    const int index = editors().size() - 1;
+    if (maximised) {
+        editor->showMaximized();
+    } else {
+        editor->setGeometry(placeNewWindow(mdiArea_->viewport()->rect(), index, editor->minimumSizeHint()));
+        editor->show();
+    }
     mdiArea_->setActiveSubWindow(editor);
     mdiTab_->addForm(editor);
     editor->setLivePreview(livePreview_);
     if (editors().size() == 1)
         refreshDocumentItems();
+    if (!maximised)
+        fitNewWindow(editor, index);
     return editor;
+}
+
+void TMainForm::fitNewWindow(TEditor* editor, int index)
+{
+    // The tab bar may just have appeared or taken another row: the area has
+    // its final size once the layouts ran. Before the main window is first
+    // laid out (a file named at start) it may change once more, so the
+    // window is placed again when the events in hand are done, unless the
+    // user has moved or resized it by then.
+    if (QLayout* l = layout())
+        l->activate();
+    if (QLayout* l = mdiArea_->parentWidget()->layout())
+        l->activate();
+    const QRect place = placeNewWindow(mdiArea_->viewport()->rect(), index, editor->minimumSizeHint());
+    editor->setGeometry(place);
+    QTimer::singleShot(0, editor, [this, editor, index, place] {
+        if (editor->geometry() == place && !editor->isMaximized() && !editor->isMinimized())
+            editor->setGeometry(placeNewWindow(mdiArea_->viewport()->rect(), index, editor->minimumSizeHint()));
+    });
 }
 
 std::optional<std::filesystem::path> TMainForm::askOpenFile()
@@ -107,6 +141,10 @@ TEditor* TMainForm::openFile(const std::filesystem::path& file)
         editor->codeChange();
         fileError(error);
     }
+    // An HTML page opens as HTML, a script as its language; other names keep
+    // the default of a new document.
+    if (const int language = languageForFile(file))
+        languageClick(language);
     // The window's browser shows the file too; its busy report brings the
     // Browser page to the front.
     editor->browserPage().brows().navigate(QString::fromStdString(file.string()));

@@ -10,11 +10,13 @@
 #include "app/AboutBox.h"
 #include "app/Editor.h"
 #include "app/LanguageStore.h"
+#include "app/InsertIcons.h"
 #include "app/MDITab.h"
 #include "app/QtDialogs.h"
 #include "app/ScriptPanel.h"
 #include "app/StatusPanels.h"
 #include "library/ScriptHost.h"
+#include "app/WindowPlacement.h"
 #include "platform/IniFile.h"
 #include "platform/ProgramFolder.h"
 
@@ -26,6 +28,7 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusTipEvent>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -65,6 +68,7 @@ TMainForm::TMainForm(std::unique_ptr<platform::TDialogs> dialogs, QWidget* paren
     insertCommands_->fillHtmlToolbar(htmlToolbar());
     insertCommands_->fillScriptToolbar(scriptToolbar());
     languageMenu()->addAction(insertCommands_->qadAction());
+    applyInsertIcons(*this);
 
     createScriptLibrary();
 
@@ -74,9 +78,11 @@ TMainForm::TMainForm(std::unique_ptr<platform::TDialogs> dialogs, QWidget* paren
     item(QStringLiteral("Save"))->setEnabled(false);
     setDocumentButtonsEnabled(false);
 
-    connect(mdiArea_, &QMdiArea::subWindowActivated, this, [](QMdiSubWindow* w) {
-        if (auto* child = qobject_cast<TMDIChild*>(w))
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
+        if (auto* child = qobject_cast<TMDIChild*>(w)) {
             child->activated();
+            focusActiveEditor();
+        }
     });
 }
 
@@ -95,6 +101,7 @@ void TMainForm::createAreas()
     mdiArea_->setBackground(palette().brush(QPalette::Dark));
     mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    keepWindowsInside(*mdiArea_);
 
     auto* right = new QWidget;
     auto* rightLayout = new QVBoxLayout(right);
@@ -162,8 +169,27 @@ QList<TEditor*> TMainForm::editors() const
     return out;
 }
 
+void TMainForm::focusActiveEditor()
+{
+    if (TEditor* e = activeEditor())
+        e->focusText();
+    QTimer::singleShot(0, this, [this] {
+        if (TEditor* e = activeEditor())
+            e->focusText();
+    });
+}
+
 bool TMainForm::event(QEvent* event)
 {
+    // The window comes back to the front (after a dialog, or from another
+    // program): typing goes to the document again, unless the user was
+    // working in the Script Panel.
+    if (event->type() == QEvent::WindowActivate) {
+        QWidget* f = focusWidget();
+        if (!f || !scriptPanel_->isAncestorOf(f))
+            if (TEditor* e = activeEditor())
+                e->focusText();
+    }
     // Hints of menu items and buttons go to the first status panel.
     if (event->type() == QEvent::StatusTip) {
         statusBar_->setText(0, static_cast<QStatusTipEvent*>(event)->tip());

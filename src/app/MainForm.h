@@ -98,6 +98,11 @@ public:
     // --- documents -------------------------------------------------------
     TEditor* activeEditor() const;
     QList<TEditor*> editors() const;
+    // Gives the active document's text the keyboard focus (when its
+    // "Editor" page is in front), now and once more after the events in
+    // hand, which may move the focus themselves. Every path that brings a
+    // document to the user ends here.
+    void focusActiveEditor();
     // The language number of the active document's checked Language item (1..4).
     int currentLanguage() const;
 
@@ -211,6 +216,8 @@ private:
     void about1Click();
     void fillWindowList();
     void lastDocumentClosed();
+    // Places a new document window wholly inside the document area.
+    void fitNewWindow(TEditor* editor, int index);
 
     void setToolbarShown(QToolBar* bar, const char* item, bool shown);
     void setScriptPanelShown(bool shown);

@@ -215,6 +215,15 @@ void TMainForm::createWindowMenu()
             QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_M));
     addItem(m, "Next1", QStringLiteral("&Next..."), {}, QKeySequence(Qt::CTRL | Qt::Key_Right));
     addItem(m, "Previous1", QStringLiteral("&Previous..."), {}, QKeySequence(Qt::CTRL | Qt::Key_Left));
+    // Ctrl+Right and Ctrl+Left stay word moves while the text has the focus;
+    // the keys of tabbed editors reach the next and previous document from
+    // anywhere.
+    item(QStringLiteral("Next1"))->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Right), QKeySequence(Qt::CTRL | Qt::Key_Tab),
+                                                 QKeySequence(Qt::CTRL | Qt::Key_PageDown)});
+    item(QStringLiteral("Previous1"))->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Left),
+                                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                                                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                                                     QKeySequence(Qt::CTRL | Qt::Key_PageUp)});
     connectItem("Tile1", &TMainForm::tileClick);
     connectItem("Cascade1", &TMainForm::cascadeClick);
     connectItem("ArrangeIcons1", &TMainForm::arrangeIconsClick);

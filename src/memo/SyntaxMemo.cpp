@@ -1,5 +1,7 @@
 #include "memo/SyntaxMemo.h"
 
+#include "memo/CharWidth.h"
+
 #include "memo/Normalise.h"
 #include "memo/TextFinder.h"
 #include "memo/Utf8.h"
@@ -60,6 +62,9 @@ std::string TSyntaxMemo::selText() const
 
 void TSyntaxMemo::setSelText(std::string_view text)
 {
+    // Nothing replaced by nothing is no edit.
+    if (text.empty() && anchor_ == caret_)
+        return;
     replaceSelection(text);
     changeKinds_ |= ckText | ckSelection;
     scrollCaret();
@@ -267,7 +272,8 @@ void TSyntaxMemo::setIndentStep(int step)
 
 int TSyntaxMemo::displayColumn(std::int64_t rec, int col) const
 {
-    // Tabs expand to the next stop; a valid UTF-8 sequence takes one column.
+    // Tabs expand to the next stop; a valid UTF-8 sequence takes the cells of
+    // its character (two for wide ones, none for combining marks).
     const std::string_view t = store_.recordText(rec);
     const int n = std::min<int>(col, static_cast<int>(t.size()));
     const bool tabs = (store_.meta(rec).flags & kRecHasTab) != 0;
@@ -277,7 +283,7 @@ int TSyntaxMemo::displayColumn(std::int64_t rec, int col) const
     int i = 0;
     while (i < n) {
         const char c = t[static_cast<std::size_t>(i)];
-        d = c == '\t' ? tabs_.nextStop(d) : d + 1;
+        d = c == '\t' ? tabs_.nextStop(d) : d + cellsAt(t, static_cast<std::size_t>(i));
         i += static_cast<unsigned char>(c) < 0x80 ? 1 : utf8Length(t, static_cast<std::size_t>(i));
     }
     return d + std::max(0, col - i);
@@ -292,7 +298,7 @@ int TSyntaxMemo::columnAtDisplay(std::int64_t rec, int dcol) const
     int d = 0;
     for (int i = 0; i < end;) {
         const char c = t[static_cast<std::size_t>(i)];
-        const int next = c == '\t' ? tabs_.nextStop(d) : d + 1;
+        const int next = c == '\t' ? tabs_.nextStop(d) : d + cellsAt(t, static_cast<std::size_t>(i));
         if (next > dcol)
             return i;
         d = next;

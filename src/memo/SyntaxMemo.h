@@ -172,6 +172,9 @@ public:
     int displayColumn(std::int64_t rec, int col) const;
     // Column of record rec that stands at display column dcol (or its end).
     int columnAtDisplay(std::int64_t rec, int dcol) const;
+    // Display columns of the widest record (tabs expanded, wide characters
+    // two columns), what horizontal scrolling has to reach.
+    int widestLineColumns() const;
 
     // --- typing ------------------------------------------------------------
     // Types one character from the keyboard (one undo step).

@@ -22,7 +22,9 @@ void TSyntaxMemo::copyToClipboard()
 
 void TSyntaxMemo::cutToClipboard()
 {
-    if (readOnly_)
+    // Without a selection there is nothing to cut; the clipboard keeps
+    // what it holds.
+    if (readOnly_ || anchor_ == caret_)
         return;
     openUndoGroup(ugCut);
     copyToClipboard();

@@ -113,6 +113,10 @@ void TSyntaxMemo::deleteCharCommand(bool forward)
 {
     if (readOnly_)
         return;
+    // Delete at the end of the text and Backspace at its start change
+    // nothing: no undo step, no change event.
+    if (anchor_ == caret_ && (forward ? caret_ >= store_.length() : caret_ <= 0))
+        return;
     openUndoGroup(ugDeleteChar);
     if (anchor_ == caret_) {
         const std::int64_t rec = store_.recordOf(caret_);
@@ -179,6 +183,11 @@ void TSyntaxMemo::indentBlock(bool unindent)
                 shift += delta > 0 ? delta : -std::min(-delta, o - ls);
         return o + shift;
     };
+    // Un-indent where no line has leading blanks changes nothing.
+    if (edits.empty()) {
+        closeUndoGroup(group);
+        return;
+    }
     setSelection(moved(a), moved(c), true);
     closeUndoGroup(group);
     finishCommand(ckText | ckSelection);

@@ -31,6 +31,8 @@ void TSyntaxMemo::replaceCore(std::string_view text, std::int32_t transType)
     else
         normaliseInto(text, norm);
 
+    if (norm.empty() && anchor_ == caret_)
+        return;
     undo_.openGroup(ugReplaceSel, anchor_, caret_);
     const std::int64_t start = std::min(anchor_, caret_);
     const std::int64_t end = std::max(anchor_, caret_);

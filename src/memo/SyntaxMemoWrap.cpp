@@ -4,6 +4,8 @@
 // continuation bit. Without word wrap only overlong lines are cut.
 #include "memo/SyntaxMemo.h"
 
+#include "memo/CharWidth.h"
+
 #include "memo/Normalise.h"
 #include "memo/Utf8.h"
 
@@ -53,7 +55,7 @@ std::vector<std::size_t> TSyntaxMemo::wrapPieces(std::string_view line) const
         int col = 0;
         while (i < body) {
             const char c = line[i];
-            const int next = c == '\t' ? tabs_.nextStop(col) : col + 1;
+            const int next = c == '\t' ? tabs_.nextStop(col) : col + cellsAt(line, i);
             const std::size_t len = static_cast<unsigned char>(c) < 0x80 ? 1 : static_cast<std::size_t>(utf8Length(line, i));
             if ((next > width && i > p) || i + len - p > static_cast<std::size_t>(kMaxRecordLength))
                 break;

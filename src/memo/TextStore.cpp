@@ -572,6 +572,20 @@ int TTextStore::longestRecord() const
     return longest_;
 }
 
+int TTextStore::widestRecord(const std::function<int(std::int64_t)>& measure, int tabFactor) const
+{
+    int best = 0;
+    std::int64_t rec = 0;
+    for (const Block& b : blocks_)
+        for (const TRecordMeta& m : b.recs) {
+            const int bound = (m.flags & kRecHasTab) ? m.length * tabFactor : m.length;
+            if (bound > best)
+                best = std::max(best, measure(rec));
+            ++rec;
+        }
+    return best;
+}
+
 std::string TTextStore::check() const
 {
     std::int64_t len = 0;

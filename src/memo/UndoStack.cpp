@@ -15,19 +15,22 @@ void TUndoStack::openGroup(std::int32_t id, std::int64_t anchor, std::int64_t ca
         return;
     groupOpen_ = true;
     groupId_ = id;
-    push(TUndoItem::marker(id, TUndoItem::kGroupOpen));
-    push(TUndoItem::selection(anchor, caret));
-    push(TUndoItem::marker(id, TUndoItem::kGroupOpen));
+    groupPushed_ = false;
+    groupAnchor_ = anchor;
+    groupCaret_ = caret;
 }
 
 void TUndoStack::closeGroup(std::int32_t id, std::int64_t anchor, std::int64_t caret)
 {
     if (!recording_ || !groupOpen_ || groupId_ != id)
         return;
-    push(TUndoItem::marker(id, TUndoItem::kGroupClose));
-    push(TUndoItem::selection(anchor, caret));
-    push(TUndoItem::marker(id, TUndoItem::kGroupClose));
+    if (groupPushed_) {
+        push(TUndoItem::marker(id, TUndoItem::kGroupClose));
+        push(TUndoItem::selection(anchor, caret));
+        push(TUndoItem::marker(id, TUndoItem::kGroupClose));
+    }
     groupOpen_ = false;
+    groupPushed_ = false;
     groupId_ = 0;
 }
 
@@ -55,6 +58,12 @@ void TUndoStack::endTransaction(std::int32_t type, std::int64_t anchor, std::int
         clearUndo();
         throw ESyntaxMemo("Bad transaction log entry");
     }
+    if (groupOpen_ && !groupPushed_) {
+        push(TUndoItem::marker(groupId_, TUndoItem::kGroupOpen));
+        push(TUndoItem::selection(groupAnchor_, groupCaret_));
+        push(TUndoItem::marker(groupId_, TUndoItem::kGroupOpen));
+        groupPushed_ = true;
+    }
     push(TUndoItem::marker(type, TUndoItem::kTransaction));
     push(TUndoItem::selection(transAnchor_, transCaret_));
     push(TUndoItem::textItem(TUndoItem::kText, std::move(transOld_)));
@@ -76,6 +85,7 @@ void TUndoStack::clearUndo()
 {
     clear();
     groupOpen_ = false;
+    groupPushed_ = false;
     groupId_ = 0;
     transType_ = 0;
     transOld_.reset();

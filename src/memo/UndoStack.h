@@ -20,6 +20,9 @@ public:
     void setRecording(bool on) { recording_ = on; }
 
     // Opens a group when none is open; inner groups melt into the outer one.
+    // The group's items go on the stack with its first transaction, so a
+    // group that changes nothing leaves no trace (no undo step, the redo
+    // history intact).
     void openGroup(std::int32_t id, std::int64_t anchor, std::int64_t caret);
     // Closes the open group when its id matches.
     void closeGroup(std::int32_t id, std::int64_t anchor, std::int64_t caret);
@@ -53,6 +56,10 @@ private:
     bool recording_ = true;
     bool groupOpen_ = false;
     std::int32_t groupId_ = 0;
+    // The open group's opening items are on the stack.
+    bool groupPushed_ = false;
+    std::int64_t groupAnchor_ = 0;
+    std::int64_t groupCaret_ = 0;
     std::int32_t transType_ = 0;
     std::int64_t transAnchor_ = 0;
     std::int64_t transCaret_ = 0;

@@ -119,7 +119,7 @@ void TSYM_Compiler::include(int line, int column)
         errorAt(msgIncludeUnterminated, format(compilerMessageText(msgIncludeUnterminated), std::string(1, close)),
                 line, column);
     advance();
-    while (peek() >= 0 && peek() != 13) // the rest of the directive's line is ignored
+    while (peek() >= 0 && peek() != 13 && peek() != 10) // the rest of the directive's line is ignored
         advance();
 
     const Source& file = fileSource();

@@ -45,7 +45,9 @@ void TSYM_Compiler::advance()
     if (s.pos >= s.text->size())
         return;
     const auto c = static_cast<unsigned char>((*s.text)[s.pos++]);
-    if (c == 13) {
+    // A line ends at CR, LF or CR LF; the LF of a CR LF pair ends no second line.
+    const bool lfAfterCr = c == 10 && s.pos >= 2 && (*s.text)[s.pos - 2] == 13;
+    if (c == 13 || (c == 10 && !lfAfterCr)) {
         ++s.line;
         s.column = 1;
     } else if (c != 10) {
@@ -128,7 +130,7 @@ bool TSYM_Compiler::skipToSymbol()
         } else if (c == '/' && peek(1) == '*') {
             skipComment();
         } else if (c == '/' && peek(1) == '/') {
-            while (peek() >= 0 && peek() != 13)
+            while (peek() >= 0 && peek() != 13 && peek() != 10)
                 advance();
         } else if (c == '#' && isLetter(peek(1))) {
             directive();

@@ -1,5 +1,6 @@
 #include "widgets/SyntaxMemoView.h"
 
+#include "memo/CharWidth.h"
 #include "memo/Utf8.h"
 #include "widgets/TemplateList.h"
 
@@ -41,6 +42,10 @@ TSyntaxMemoView::TSyntaxMemoView(QWidget* parent)
             highlightSlices_.stop();
         emit highlightPassChanged(running);
     };
+    connect(&blink_, &QTimer::timeout, this, [this] {
+        caretShown_ = !caretShown_;
+        viewport()->update(caretRect());
+    });
     measureFont();
     memo_.setView(this);
     memo_.setMessages(this);
@@ -132,7 +137,7 @@ std::int64_t TSyntaxMemoView::offsetAt(QPoint pos) const
         // Past the middle of a character (a tab is as wide as its cells) the
         // boundary after it is the nearer one.
         const int at = memo_.displayColumn(rec, col);
-        const int width = t[c] == '\t' ? memo_.tabStops().nextStop(at) - at : 1;
+        const int width = t[c] == '\t' ? memo_.tabStops().nextStop(at) - at : std::max(1, memo::cellsAt(t, c));
         if (((dcol - at) * charWidth_ + inCell) * 2 >= width * charWidth_)
             off += memo::utf8Length(t, c);
     }
@@ -256,8 +261,19 @@ void TSyntaxMemoView::scrolled()
     }
 }
 
+void TSyntaxMemoView::restartBlink()
+{
+    caretShown_ = true;
+    const int flash = QApplication::cursorFlashTime();
+    if (hasFocus() && flash > 0)
+        blink_.start(flash / 2);
+    else
+        blink_.stop();
+}
+
 void TSyntaxMemoView::caretMoved()
 {
+    restartBlink();
     // Only the cells of the old and the new caret.
     viewport()->update(lastCaretRect_);
     lastCaretRect_ = caretRect();
@@ -275,6 +291,7 @@ void TSyntaxMemoView::engineChanged()
     // the lines they pushed down or pulled up) to be painted again.
     if (memo_.changeKinds() & (memo::ckText | memo::ckSize))
         updateScrollBars();
+    restartBlink();
     emit changed();
 }
 
@@ -285,7 +302,7 @@ void TSyntaxMemoView::updateScrollBars()
     verticalScrollBar()->setRange(0, static_cast<int>(std::max<std::int64_t>(0, records - 1)));
     verticalScrollBar()->setPageStep(visibleLines());
     verticalScrollBar()->setValue(static_cast<int>(memo_.topLine()));
-    horizontalScrollBar()->setRange(0, std::max(0, memo_.store().longestRecord() - visibleColumns() + 1));
+    horizontalScrollBar()->setRange(0, std::max(0, memo_.widestLineColumns() - visibleColumns() + 1));
     horizontalScrollBar()->setPageStep(visibleColumns());
     horizontalScrollBar()->setValue(memo_.leftColumn());
     syncingScrollBars_ = false;
@@ -332,12 +349,15 @@ void TSyntaxMemoView::changeEvent(QEvent* event)
 void TSyntaxMemoView::focusInEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusInEvent(event);
+    restartBlink();
     viewport()->update();
 }
 
 void TSyntaxMemoView::focusOutEvent(QFocusEvent* event)
 {
     QAbstractScrollArea::focusOutEvent(event);
+    blink_.stop();
+    caretShown_ = true;
     keyMap_.reset();
     viewport()->update();
 }

@@ -189,6 +189,11 @@ private:
     QTimer autoScroll_;
     // Runs the background highlighting pass in slices from the event loop.
     QTimer highlightSlices_;
+    // The caret blinks at the platform's rate while the view has the focus
+    // and shows steadily again after every key, click or caret move.
+    QTimer blink_;
+    bool caretShown_ = true;
+    void restartBlink();
     std::int64_t dropCaret_ = -1;
 };
 

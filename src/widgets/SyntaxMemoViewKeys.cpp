@@ -59,6 +59,7 @@ void TSyntaxMemoView::runCommand(int code, bool extend)
 
 void TSyntaxMemoView::keyPressEvent(QKeyEvent* event)
 {
+    restartBlink();
     if (isModifierOnly(*event)) {
         // Ctrl going down between the keys of a sequence does not end it.
         QAbstractScrollArea::keyPressEvent(event);

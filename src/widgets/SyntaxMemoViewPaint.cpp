@@ -2,6 +2,7 @@
 // text, token values and line colours, with the gutter at the left.
 #include "widgets/SyntaxMemoView.h"
 
+#include "memo/CharWidth.h"
 #include "memo/Utf8.h"
 #include "widgets/GutterGlyphs.h"
 
@@ -87,7 +88,7 @@ void TSyntaxMemoView::paintEvent(QPaintEvent* event)
         columnLine(memo_.wrapAtColumn(), QPen(QColor(0x80, 0x80, 0xC0), 1, Qt::DashLine));
 
     // The caret: a bar, or in overwrite mode a bar under the character or a block over it.
-    if (hasFocus()) {
+    if (hasFocus() && caretShown_) {
         const QPoint c = pointOf(memo_.caret());
         if (c.x() >= left && area.intersects(QRect(c.x() - 1, c.y(), charWidth_ + 2, lh))) {
             if (memo_.insertMode()) {
@@ -188,22 +189,31 @@ void TSyntaxMemoView::paintRecord(QPainter& p, std::int64_t rec, int y, std::int
     for (std::size_t i = 0; i < t.size() && dcol <= lastCol;) {
         const char c = t[i];
         const unsigned char u = static_cast<unsigned char>(c);
-        const int len = u < 0x80 ? 1 : memo::utf8Length(t, i);
-        const int next = c == '\t' ? memo_.tabStops().nextStop(dcol) : dcol + 1;
+        const std::size_t len = u < 0x80 ? 1 : static_cast<std::size_t>(memo::utf8Length(t, i));
+        // Zero-width characters after this one (combining marks, variation
+        // selectors) sit in its cells and are drawn with it.
+        std::size_t end = i + len;
+        while (end < t.size() && static_cast<unsigned char>(t[end]) >= 0x80 && memo::cellsAt(t, end) == 0)
+            end += static_cast<std::size_t>(memo::utf8Length(t, end));
+        const bool cluster = u >= 0x80 || end > i + len;
+        const int next = c == '\t' ? memo_.tabStops().nextStop(dcol) : dcol + memo::cellsAt(t, i);
         const std::int64_t off = start + static_cast<std::int64_t>(i);
         const bool selected = off >= selA && off < selB;
         const std::uint8_t value = i < tokens.size() ? static_cast<std::uint8_t>(tokens[i]) : 0;
-        if (next > firstCol) {
+        if (next > firstCol || (next == dcol && dcol >= firstCol)) {
             const int x = left + (dcol - firstCol) * cw;
             if (selected)
                 p.fillRect(x, y, (next - dcol) * cw, lh, selTextBack_);
             else if (styles_[value].background.isValid() && meta.backColor < 0)
                 p.fillRect(x, y, (next - dcol) * cw, lh, styles_[value].background);
-            if (c == '\t' || c == '\r' || u >= 0x80 || selected != runSelected || value != runValue)
+            if (c == '\t' || c == '\r' || cluster || selected != runSelected || value != runValue)
                 flush();
-            if (u >= 0x80) {
+            if (cluster) {
                 useStyle(selected, value);
-                p.drawText(x, y + ascent_, shownCharacter(t, i));
+                QString shown;
+                for (std::size_t k = i; k < end; k += static_cast<std::size_t>(memo::utf8Length(t, k)))
+                    shown += shownCharacter(t, k);
+                p.drawText(x, y + ascent_, shown);
             } else if (c != '\t' && c != '\r') {
                 if (run.isEmpty()) {
                     runCol = dcol;
@@ -214,7 +224,7 @@ void TSyntaxMemoView::paintRecord(QPainter& p, std::int64_t rec, int y, std::int
             }
         }
         dcol = next;
-        i += static_cast<std::size_t>(len);
+        i = end;
     }
     flush();
     p.restore();

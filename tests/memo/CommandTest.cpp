@@ -32,9 +32,9 @@ TEST(Command, CharacterMovesStepOverUtf8SequencesAndLineBreaks)
         m.executeCommand(kcCursorLeft);
     }
     EXPECT_EQ(m.caret(), 0);
-    // The status column counts characters.
+    // The status column counts display cells: the emoji takes two.
     m.setSelStart(10);
-    EXPECT_EQ(m.getCaretPos().column, 5);
+    EXPECT_EQ(m.getCaretPos().column, 6);
     EXPECT_EQ(m.columnAtDisplay(0, 3), 6);
 }
 

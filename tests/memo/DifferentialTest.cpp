@@ -237,8 +237,11 @@ void runSequence(unsigned seed, int steps)
             lastOp = "replace " + std::to_string(a) + ".." + std::to_string(c) + " with " + std::to_string(raw.size());
             m.setSelText(raw);
             model.replace(raw);
-            model.undo.push_back({before, model.cur});
-            model.redo.clear();
+            // Nothing replaced by nothing is no edit: no step, the redo stays.
+            if (a != c || model.cur.text != before.text) {
+                model.undo.push_back({before, model.cur});
+                model.redo.clear();
+            }
         } else if (op < 65 && recordsAreLines(m, model)) { // typing
             model.autoIndent = rng() % 2;
             model.useTab = rng() % 2;
@@ -319,8 +322,10 @@ void runSequence(unsigned seed, int steps)
                 continue;
             }
             (void)beforeSel;
-            model.undo.push_back({before, model.cur});
-            model.redo.clear();
+            if (before.anchor != before.caret || model.cur.text != before.text) {
+                model.undo.push_back({before, model.cur});
+                model.redo.clear();
+            }
         } else if (op >= 97) { // load
             const std::string raw = randomText(rng, 100);
             lastOp = "load";

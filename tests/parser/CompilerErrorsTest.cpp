@@ -68,6 +68,29 @@ TEST_P(CompilerErrors, MessageLineAndColumn)
                                           std::to_string(c.column) + ": " + text);
 }
 
+// A script written with LF or CR alone fails at the same place as its CR LF twin.
+TEST_P(CompilerErrors, SamePlaceWithLfOrCrLineEnds)
+{
+    const ErrorCase& c = GetParam();
+    std::string cr = c.script;
+    for (char& ch : cr)
+        if (ch == '\n')
+            ch = '\r';
+    for (const std::string& script : {std::string(c.script), cr}) {
+        std::optional<ECompileError> e;
+        try {
+            TSM_ParserTables tables;
+            compileScript(script, {}, tables);
+        } catch (const ECompileError& error) {
+            e = error;
+        }
+        ASSERT_TRUE(e.has_value()) << c.script;
+        EXPECT_EQ(e->number(), c.number);
+        EXPECT_EQ(e->line(), c.line);
+        EXPECT_EQ(e->column(), c.column);
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(EveryMessage, CompilerErrors, ::testing::ValuesIn(kCases),
                          [](const auto& info) { return std::string(info.param.name); });
 

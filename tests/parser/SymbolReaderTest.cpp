@@ -70,12 +70,17 @@ TEST(SymbolReader, BlanksCommentsNumbersSignsAndWords)
     EXPECT_TRUE(symbolsOf("%%handlers").at(0).is(Word::secHandler));
 }
 
-TEST(SymbolReader, LineFeedIsSkippedAndCarriageReturnEndsTheLine)
+TEST(SymbolReader, EveryLineEndCountsOneLine)
 {
+    // LF, CR and CR LF each end one line.
     TSYM_Compiler in("\n\n\r\r  \n  =", {});
     const TSymbol& s = in.next();
-    EXPECT_EQ(s.line, 3);
-    EXPECT_EQ(s.column, 5);
+    EXPECT_EQ(s.line, 6);
+    EXPECT_EQ(s.column, 3);
+    TSYM_Compiler pairs("\r\n\r\n  \r\n =", {});
+    const TSymbol& p = pairs.next();
+    EXPECT_EQ(p.line, 4);
+    EXPECT_EQ(p.column, 2);
 }
 
 TEST(SymbolReader, PredefinedMacros)
