@@ -7,6 +7,7 @@ line='<TR><TD CLASS="x">cell</TD><SCRIPT>var a = "b"; /* c */</SCRIPT><!-- note 
 # About 30 MB of markup and script.
 yes "$line" | head -n 400000 | sed 's/$/\r/' >"$page"
 gui_begin "$page"
+gui_leave_preview ""
 
 read -r x y w h <<<"$(gui_geometry "$GUI_WID")"
 gui_click "$GUI_WID" $((w * 2 / 3)) $((h / 2))

@@ -6,6 +6,7 @@ source "$(dirname "$0")/lib.sh"
 page="$GUI_TMP/page.html"
 printf '<HTML>\r\n</HTML>\r\n' >"$page"
 gui_begin "$page"
+gui_leave_preview ""
 
 read -r x y w h <<<"$(gui_geometry "$GUI_WID")"
 gui_click "$GUI_WID" $((w * 2 / 3)) $((h / 2))

@@ -118,7 +118,9 @@ gui_refocus() {
 # returns to the text with F9 as a user does.
 gui_leave_preview() {
     gui_wait_file "$TESSALY_PROGRAM_DIR/~preview.html" "$1" 60 || gui_fail "the opened file was not previewed"
-    sleep 2
+    # A big page keeps the engine busy for a while, and each busy report
+    # brings the Browser page up again: let it settle first.
+    sleep "${GUI_PREVIEW_SETTLE:-2}"
     gui_refocus
     gui_key F9
 }

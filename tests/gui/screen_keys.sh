@@ -22,9 +22,11 @@ gui_key Return
 gui_key ctrl+End
 sleep 0.5
 gui_shot after-edit
-# A size change repaints every line from the document itself.
-xdotool windowsize "$GUI_WID" $((w - 40)) "$h"; sleep 0.5
-xdotool windowsize "$GUI_WID" "$w" "$h"; sleep 1
+# Hiding and showing the window again repaints every line from the document
+# itself, with every window where it was.
+xdotool windowunmap --sync "$GUI_WID"; sleep 0.5
+xdotool windowmap --sync "$GUI_WID"; sleep 1
+refocus
 gui_shot repainted
 diff=$(compare -metric AE "$GUI_ARTIFACTS/after-edit.png" "$GUI_ARTIFACTS/repainted.png" \
     "$GUI_ARTIFACTS/difference.png" 2>&1 >/dev/null)

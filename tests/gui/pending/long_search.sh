@@ -1,12 +1,18 @@
-# A pathological Find on a document of one long line: the window stays
-# alive, Escape stops the search without a message, the text is unchanged,
-# and the program goes on taking keys.
-source "$(dirname "$0")/lib.sh"
+# Not yet run by CTest: the bounded search now ends this Find with a message
+# box before Escape matters, and the scenario does not yet find that box and
+# the Browser page settling after the Open. Run by hand: bash this TESSALY.
+
+# A pathological Find on a document of one long line ends in bounded time
+# (here with the engine's "Expression too complex", as the whole search has
+# one budget), the window stays alive, the text is unchanged, and the
+# program goes on taking keys.
+source "$(dirname "$0")/../lib.sh"
 
 size=$((24 << 20))
 page="$GUI_TMP/oneline.txt"
 head -c "$size" /dev/zero | tr '\0' 'a' >"$page"
 GUI_SETTLE=2 gui_begin "$page"
+GUI_PREVIEW_SETTLE=10 gui_leave_preview ""
 
 read -r x y w h <<<"$(gui_geometry "$GUI_WID")"
 gui_click "$GUI_WID" $((w * 2 / 3)) $((h / 2))
@@ -17,18 +23,10 @@ xdotool windowfocus --sync "$dialog" 2>/dev/null
 # Every start position of the line scans the rest of it: no shortcut helps.
 gui_type 'x?a*[bc]'
 xdotool key alt+f
-sleep 0.8
-gui_shot searching
-xdotool key Escape
-# Stopped: the dialog is open again and answers a second Escape by closing
-# (had the search ended with an error box, that box would take this Escape).
-sleep 0.5
-xdotool key Escape
-for ((i = 0; i < 100; i++)); do
-    xdotool search --onlyvisible --name "^Find$" >/dev/null 2>&1 || break
-    sleep 0.1
-done
-xdotool search --onlyvisible --name "^Find$" >/dev/null 2>&1 && gui_fail "the Find dialog is still open after Escape"
+box=$(gui_wait_window "^Orvane Tessaly$" 20) || gui_fail "the search did not end within 20 s"
+gui_shot search-ended
+xdotool windowfocus --sync "$box" 2>/dev/null
+gui_key Return
 kill -0 "$GUI_APP_PID" 2>/dev/null || gui_fail "the program ended"
 
 # The text is as it was: a key typed now lands at the start of the line.
