@@ -3,9 +3,6 @@
 #include "app/PreviewHTML.h"
 
 #include <QVBoxLayout>
-#include <QWebEnginePage>
-#include <QWebEngineScript>
-#include <QWebEngineView>
 
 namespace tessaly::app {
 
@@ -40,8 +37,8 @@ void TLivePreview::refresh()
 {
     timer_.stop();
     // Where the reader is now, to be there again in the new page.
-    if (QWebEngineView* view = brows_->view()) {
-        scroll_ = view->page()->scrollPosition();
+    if (brows_->started()) {
+        scroll_ = brows_->scrollPosition();
         restore_ = true;
     }
     const Content c = content_();
@@ -51,13 +48,10 @@ void TLivePreview::refresh()
 
 void TLivePreview::restoreScroll(bool ok)
 {
-    QWebEngineView* view = brows_->view();
-    if (!ok || !restore_ || !view)
+    if (!ok || !restore_)
         return;
     restore_ = false;
-    view->page()->runJavaScript(
-        QStringLiteral("window.scrollTo(%1, %2);").arg(scroll_.x()).arg(scroll_.y()),
-        QWebEngineScript::ApplicationWorld);
+    brows_->runScript(QStringLiteral("window.scrollTo(%1, %2);").arg(scroll_.x()).arg(scroll_.y()), nullptr);
 }
 
 } // namespace tessaly::app
