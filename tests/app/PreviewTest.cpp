@@ -340,6 +340,56 @@ private slots:
         f.s.item("LivePreview1")->trigger();
         QVERIFY(!e->livePreview() && !second->livePreview());
     }
+
+    // The pane beside the text has its own tool row: another page can be
+    // opened or typed in, Back returns to the document, Forward goes again.
+    void livePaneFollowsLinksAndComesBack()
+    {
+        Fixture f;
+        const QString other = f.s.path(QStringLiteral("other.html"));
+        const QString third = f.s.path(QStringLiteral("third.html"));
+        writeFile(other, "<title>Other</title>");
+        writeFile(third, "<title>Third</title>");
+        f.s.item("LivePreview1")->trigger();
+        TEditor* e = f.s.form->newClick();
+        tessaly::app::TLivePreview& live = e->livePane();
+        tessaly::app::TBrowserNav& nav = live.nav();
+        for (const char* name : {"ToolbarButton973", "Back", "Forward_btn", "StopBtn"})
+            QVERIFY2(nav.button(name) && nav.button(name)->isVisible(), name);
+        QVERIFY(nav.urls().isVisible());
+        QVERIFY(!nav.button("Back")->isEnabled() && !nav.button("Forward_btn")->isEnabled());
+        const QString document = fileUrl(f.previewFile());
+        QTRY_COMPARE_WITH_TIMEOUT(nav.urls().currentText(), document, kLoad);
+        QTRY_VERIFY_WITH_TIMEOUT(!live.brows().busy(), kLoad);
+        QVERIFY(!e->showsBrowser());
+
+        // Open in Browser asks for a file through the dialogs.
+        f.s.dialogs->openFiles.push_back(other.toStdString());
+        nav.button("ToolbarButton973")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(nav.urls().currentText(), fileUrl(other), kLoad);
+        QTRY_VERIFY_WITH_TIMEOUT(!live.brows().busy(), kLoad);
+        nav.urls().setEditText(third);
+        QTest::keyClick(&nav.urls(), Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(nav.urls().currentText(), fileUrl(third), kLoad);
+        QTRY_VERIFY_WITH_TIMEOUT(!live.brows().busy(), kLoad);
+        QVERIFY(nav.button("Back")->isEnabled());
+        QCOMPARE(nav.urls().count(), 2);
+
+        nav.button("Back")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(nav.urls().currentText(), fileUrl(other), kLoad);
+        QVERIFY(nav.button("Forward_btn")->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(!live.brows().busy(), kLoad);
+        nav.button("Forward_btn")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(nav.urls().currentText(), fileUrl(third), kLoad);
+        QVERIFY(!nav.button("Forward_btn")->isEnabled());
+        // None of it touched the Browser page or the text's page.
+        QVERIFY(!e->showsBrowser());
+        QCOMPARE(e->browserPage().urls().count(), 0);
+
+        // Typing shows the document again.
+        QTest::keyClicks(&e->code(), QStringLiteral("x"));
+        QTRY_COMPARE_WITH_TIMEOUT(nav.urls().currentText(), document, kLoad);
+    }
 };
 
 int main(int argc, char** argv)

@@ -65,12 +65,13 @@ private slots:
         QCOMPARE(e->memo().text(), text);
         QVERIFY(e->modified());
 
-        // The live pane stays empty as well.
+        // The live pane shows its tool row above an empty page.
         s.item("LivePreview1")->trigger();
         QVERIFY(e->livePreview());
         QVERIFY(!e->livePane().brows().started());
         QTest::keyClicks(&e->code(), QStringLiteral("ab"));
         QTRY_COMPARE(e->livePane().refreshes(), 2);
+        QVERIFY(e->livePane().nav().isVisible());
         s.dialogs->answers.push_back(TMsgAnswer::no);
         QVERIFY(e->close());
     }
