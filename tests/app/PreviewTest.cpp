@@ -6,6 +6,7 @@
 #include "app/BrowserPage.h"
 #include "app/LivePreview.h"
 #include "app/PreviewHTML.h"
+#include "platform/IniFile.h"
 
 #include <QComboBox>
 #include <QImage>
@@ -16,6 +17,7 @@
 
 using namespace shelltest;
 using tessaly::app::TBrowserPage;
+using tessaly::platform::TIniFile;
 
 namespace {
 
@@ -389,6 +391,26 @@ private slots:
         // Typing shows the document again.
         QTest::keyClicks(&e->code(), QStringLiteral("x"));
         QTRY_COMPARE_WITH_TIMEOUT(nav.urls().currentText(), document, kLoad);
+    }
+
+    void livePreviewIsKeptAcrossRuns()
+    {
+        Fixture f;
+        QVERIFY(!f.s.item("LivePreview1")->isChecked());
+        f.s.item("LivePreview1")->trigger();
+        QVERIFY(f.s.exit());
+        QCOMPARE(TIniFile(f.s.iniPath().toStdString()).readString("View", "Live Preview", ""), std::string("true"));
+
+        f.s.start();
+        QVERIFY(f.s.item("LivePreview1")->isChecked());
+        TEditor* e = f.s.form->newClick();
+        QVERIFY(e->livePreview());
+        f.s.item("LivePreview1")->trigger();
+        QVERIFY(!e->livePreview());
+        QVERIFY(f.s.exit());
+        QCOMPARE(TIniFile(f.s.iniPath().toStdString()).readString("View", "Live Preview", ""), std::string("false"));
+        f.s.start();
+        QVERIFY(!f.s.item("LivePreview1")->isChecked());
     }
 };
 
