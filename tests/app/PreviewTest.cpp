@@ -13,6 +13,8 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include <memory>
+
 #include <unistd.h>
 
 using namespace shelltest;
@@ -29,19 +31,23 @@ QString fileUrl(const QString& path)
     return QUrl::fromLocalFile(path).toString();
 }
 
-// The result of a script run in the page.
+// The result of a script run in the page. The answer lands in shared state,
+// so one that comes after the wait has given up harms nothing.
 QVariant evaluate(tessaly::app::TPreviewHTML& brows, const QString& script)
 {
-    QVariant result;
-    bool done = false;
-    brows.runScript(script, [&](const QVariant& v) {
-        result = v;
-        done = true;
+    struct Answer {
+        QVariant value;
+        bool done = false;
+    };
+    auto answer = std::make_shared<Answer>();
+    brows.runScript(script, [answer](const QVariant& v) {
+        answer->value = v;
+        answer->done = true;
     });
     QDeadlineTimer deadline(kLoad);
-    while (!done && !deadline.hasExpired())
+    while (!answer->done && !deadline.hasExpired())
         QTest::qWait(20);
-    return result;
+    return answer->value;
 }
 
 // Whether the web engine's libraries are mapped into this process.
