@@ -82,7 +82,7 @@ TEditor::TEditor(TMainForm& owner) : owner_(owner)
         if (static_cast<qsizetype>(c.text.size()) >= kDirectContentLimit)
             writePreviewFile(c.fallbackFile.toStdString(), c.text);
         return c;
-    });
+    }, owner_);
     split_->addWidget(livePane_);
     livePane_->hide();
     layout->addWidget(split_, 1);

@@ -10,11 +10,14 @@
 
 namespace tessaly::app {
 
+class TBrowserNav;
+class TMainForm;
 class TPreviewHTML;
 
 // The page beside the text: shows the document's unsaved text and refreshes
 // it once typing has paused for kDelayMs, keeping the page's scroll position
-// across refreshes. A keystroke only restarts a timer; loading the page runs
+// across refreshes. Above it a tool row as on the Browser page (open, back,
+// forward, stop, the address box) lets the reader follow links and return. A keystroke only restarts a timer; loading the page runs
 // in the engine, so typing never waits for it.
 class TLivePreview : public QWidget {
     Q_OBJECT
@@ -27,9 +30,10 @@ public:
         QUrl base;
         QString fallbackFile;
     };
-    explicit TLivePreview(std::function<Content()> content, QWidget* parent = nullptr);
+    TLivePreview(std::function<Content()> content, TMainForm& owner, QWidget* parent = nullptr);
 
     TPreviewHTML& brows() { return *brows_; }
+    TBrowserNav& nav() { return *nav_; }
     // The text changed: refresh after the pause (only while shown).
     void textChanged();
     // Shows the current text now.
@@ -46,6 +50,7 @@ private:
 
     std::function<Content()> content_;
     TPreviewHTML* brows_ = nullptr;
+    TBrowserNav* nav_ = nullptr;
     QTimer timer_;
     QPointF scroll_;
     bool restore_ = false;

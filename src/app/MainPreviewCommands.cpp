@@ -37,7 +37,7 @@ void TMainForm::createPreviewCommands()
     connectItem("ExternalPreview1", &TMainForm::externalPreview1Click);
 
     // View > Live Preview, under Toggle Edit/Preview; off at start.
-    auto* live = new QAction(QStringLiteral("Live Preview"), this);
+    auto* live = new QAction(QStringLiteral("&Live Preview"), this);
     live->setObjectName(QStringLiteral("LivePreview1"));
     live->setStatusTip(QStringLiteral("Shows the page beside the text while you type"));
     live->setCheckable(true);

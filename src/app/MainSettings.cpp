@@ -1,6 +1,6 @@
 // The settings file: the main window's place and state, the Script Panel's
-// sizes and which toolbars and panels are shown. Read at start, written at
-// exit, key by key in a fixed order.
+// sizes and which toolbars and panels are shown (the live preview too).
+// Read at start, written at exit, key by key in a fixed order.
 #include "app/MainForm.h"
 
 #include "app/DocumentHistory.h"
@@ -60,6 +60,9 @@ void TMainForm::applySettings(const platform::TIniFile& ini)
         else
             setScriptPanelShown(shown);
     }
+    // The live preview is off unless the last run left it on.
+    if (ini.readString("View", "Live Preview", "false") == "true")
+        livePreview1Click(true);
 }
 
 void TMainForm::writeSettings(platform::TIniFile& ini)
@@ -84,6 +87,7 @@ void TMainForm::writeSettings(platform::TIniFile& ini)
     syncToolbarChecks();
     for (const ViewKey& k : kViewKeys)
         ini.writeString("View", k.key, item(QString::fromLatin1(k.switchItem))->isChecked() ? "true" : "false");
+    ini.writeString("View", "Live Preview", livePreview_ ? "true" : "false");
     history_->save(ini);
     ini.endUpdate();
 }

@@ -1,10 +1,10 @@
 #include "app/PreviewHTML.h"
 
+#include "app/WebViewModule.h"
+
+#include <QMainWindow>
+#include <QStatusBar>
 #include <QVBoxLayout>
-#include <QWebEngineLoadingInfo>
-#include <QWebEnginePage>
-#include <QWebEngineSettings>
-#include <QWebEngineView>
 
 namespace tessaly::app {
 
@@ -20,8 +20,7 @@ void guarded(F&& call)
     }
 }
 
-// ERR_ABORTED: the load was replaced by another navigation.
-constexpr int kAborted = -3;
+constexpr int kNoteMs = 10000;
 
 } // namespace
 
@@ -33,31 +32,33 @@ TPreviewHTML::TPreviewHTML(QWidget* parent) : QWidget(parent)
 
 TPreviewHTML::~TPreviewHTML()
 {
-    // The handlers belong to objects that may already be going.
+    // The handlers belong to objects that may already be going; the view
+    // itself is a child widget and goes after this.
     onAfterNavigate = nullptr;
     onStatusBusyChange = nullptr;
     onLoadEnded = nullptr;
     if (view_)
-        view_->disconnect(this);
+        view_->onLoading = nullptr;
 }
 
-QWebEngineView& TPreviewHTML::engine()
+TWebView* TPreviewHTML::engine()
 {
+    if (view_ || failed_)
+        return view_;
+    TWebViewModule& module = TWebViewModule::instance();
+    guarded([&] { view_ = module.create(this); });
     if (!view_) {
-        view_ = new QWebEngineView(this);
-        view_->setObjectName(QStringLiteral("BrowsView"));
-        QWebEngineSettings* s = view_->settings();
-        s->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
-        s->setAttribute(QWebEngineSettings::LocalContentCanAccessRemoteUrls, false);
-        s->setAttribute(QWebEngineSettings::JavascriptCanAccessClipboard, false);
-        s->setAttribute(QWebEngineSettings::JavascriptCanPaste, false);
-        s->setAttribute(QWebEngineSettings::AllowRunningInsecureContent, false);
-        s->setAttribute(QWebEngineSettings::PluginsEnabled, false);
-        connect(view_->page(), &QWebEnginePage::loadingChanged, this,
-                [this](const QWebEngineLoadingInfo& info) { loadingChanged(info); });
-        layout()->addWidget(view_);
+        // Said once per view, in the status bar of the window it sits in.
+        failed_ = true;
+        if (auto* main = qobject_cast<QMainWindow*>(window()))
+            main->statusBar()->showMessage(QStringLiteral("The web view could not be started: ") + module.error(),
+                                           kNoteMs);
+        return nullptr;
     }
-    return *view_;
+    view_->widget()->setObjectName(QStringLiteral("BrowsView"));
+    view_->onLoading = [this](TWebView::LoadStatus status, int errorCode) { loadingChanged(status, errorCode); };
+    layout()->addWidget(view_->widget());
+    return view_;
 }
 
 void TPreviewHTML::navigate(const QString& address)
@@ -65,17 +66,21 @@ void TPreviewHTML::navigate(const QString& address)
     guarded([&] {
         const QUrl url = QUrl::fromUserInput(address, QString(), QUrl::AssumeLocalFile);
         if (url.isValid())
-            engine().load(url);
+            if (TWebView* v = engine())
+                v->load(url);
     });
 }
 
 void TPreviewHTML::navigateContent(const QByteArray& html, const QUrl& base, const QString& fallbackFile)
 {
     guarded([&] {
+        TWebView* v = engine();
+        if (!v)
+            return;
         if (html.size() < kDirectContentLimit)
-            engine().setContent(html, QStringLiteral("text/html"), base);
+            v->setContent(html, base);
         else
-            engine().load(QUrl::fromLocalFile(fallbackFile));
+            v->load(QUrl::fromLocalFile(fallbackFile));
     });
 }
 
@@ -105,24 +110,42 @@ QString TPreviewHTML::locationURL() const
     return url;
 }
 
-void TPreviewHTML::loadingChanged(const QWebEngineLoadingInfo& info)
+QPointF TPreviewHTML::scrollPosition() const
 {
-    switch (info.status()) {
-    case QWebEngineLoadingInfo::LoadStartedStatus:
+    QPointF at;
+    if (view_)
+        guarded([&] { at = view_->scrollPosition(); });
+    return at;
+}
+
+void TPreviewHTML::runScript(const QString& script, std::function<void(const QVariant&)> done)
+{
+    if (!view_) {
+        if (done)
+            done(QVariant());
+        return;
+    }
+    guarded([&] { view_->runScript(script, std::move(done)); });
+}
+
+void TPreviewHTML::loadingChanged(TWebView::LoadStatus status, int errorCode)
+{
+    switch (status) {
+    case TWebView::LoadStatus::started:
         setBusy(true);
         return;
-    case QWebEngineLoadingInfo::LoadSucceededStatus:
-    case QWebEngineLoadingInfo::LoadFailedStatus:
-        if (info.status() == QWebEngineLoadingInfo::LoadSucceededStatus || info.errorCode() != kAborted)
+    case TWebView::LoadStatus::succeeded:
+    case TWebView::LoadStatus::failed:
+        if (status == TWebView::LoadStatus::succeeded || errorCode != kAbortedLoad)
             if (onAfterNavigate)
                 onAfterNavigate();
         break;
-    case QWebEngineLoadingInfo::LoadStoppedStatus:
+    case TWebView::LoadStatus::stopped:
         break;
     }
     setBusy(false);
     if (onLoadEnded)
-        onLoadEnded(info.status() == QWebEngineLoadingInfo::LoadSucceededStatus);
+        onLoadEnded(status == TWebView::LoadStatus::succeeded);
 }
 
 void TPreviewHTML::setBusy(bool busy)

@@ -7,19 +7,17 @@
 
 #include <functional>
 
-class QWebEngineView;
-class QWebEngineLoadingInfo;
+#include "app/WebView.h"
 
 namespace tessaly::app {
 
 // The web view of a document window: a small wrapper around the desktop's web
-// engine with the few operations the preview needs. The engine is started the
-// first time the wrapper is asked to show something, never before, so opening
-// the program costs nothing for it. Every failure of the engine is swallowed
-// here; a failed read of the address gives an empty text.
-//
-// Pages run their scripts as a browser would and no more: no bridge into the
-// program, no access from local pages to remote addresses, no clipboard.
+// engine with the few operations the preview needs. The engine is loaded from
+// its module and started the first time the wrapper is asked to show
+// something, never before, so opening the program costs nothing for it. Every
+// failure of the engine is swallowed here, a missing module included (the
+// page stays empty and the status bar says why); a failed read of the address
+// gives an empty text.
 class TPreviewHTML : public QWidget {
     Q_OBJECT
 public:
@@ -40,8 +38,13 @@ public:
     bool busy() const { return busy_; }
     // Whether the engine has been started.
     bool started() const { return view_ != nullptr; }
-    // The engine's view, null until started.
-    QWebEngineView* view() const { return view_; }
+    // The engine's view, null until started (or when it cannot start).
+    TWebView* view() const { return view_; }
+    // Where the page is scrolled to; the origin before the first page.
+    QPointF scrollPosition() const;
+    // Runs a script beside the page's own (seeing its document, not its
+    // variables); done gets the result, or an invalid value without engine.
+    void runScript(const QString& script, std::function<void(const QVariant&)> done);
 
     // After a navigation has completed (loaded or failed, not when stopped
     // or superseded by another navigation).
@@ -52,11 +55,13 @@ public:
     std::function<void(bool ok)> onLoadEnded;
 
 private:
-    QWebEngineView& engine();
-    void loadingChanged(const QWebEngineLoadingInfo& info);
+    // The view, started on first use; null when the engine cannot start.
+    TWebView* engine();
+    void loadingChanged(TWebView::LoadStatus status, int errorCode);
     void setBusy(bool busy);
 
-    QWebEngineView* view_ = nullptr;
+    TWebView* view_ = nullptr;
+    bool failed_ = false;
     bool busy_ = false;
 };
 

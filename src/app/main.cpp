@@ -28,6 +28,12 @@ int main(int argc, char** argv)
     // created here, once, when the insertion commands are added to the form.
 
     form.show();
+    // For measuring start-up: quit as soon as the window has been shown and
+    // painted once.
+    if (qEnvironmentVariableIsSet("TESSALY_QUIT_AFTER_SHOW")) {
+        QCoreApplication::processEvents();
+        return 0;
+    }
     // Unsaved work a crashed or killed run left behind, then the documents
     // of the last run, then the files named here.
     form.recovery().offerRestore();

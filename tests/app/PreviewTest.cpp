@@ -6,18 +6,20 @@
 #include "app/BrowserPage.h"
 #include "app/LivePreview.h"
 #include "app/PreviewHTML.h"
+#include "platform/IniFile.h"
 
 #include <QComboBox>
 #include <QImage>
 #include <QTabWidget>
 #include <QToolButton>
-#include <QWebEnginePage>
-#include <QWebEngineView>
+
+#include <memory>
 
 #include <unistd.h>
 
 using namespace shelltest;
 using tessaly::app::TBrowserPage;
+using tessaly::platform::TIniFile;
 
 namespace {
 
@@ -29,19 +31,32 @@ QString fileUrl(const QString& path)
     return QUrl::fromLocalFile(path).toString();
 }
 
-// The result of a script run in the page.
+// The result of a script run in the page. The answer lands in shared state,
+// so one that comes after the wait has given up harms nothing.
 QVariant evaluate(tessaly::app::TPreviewHTML& brows, const QString& script)
 {
-    QVariant result;
-    bool done = false;
-    brows.view()->page()->runJavaScript(script, [&](const QVariant& v) {
-        result = v;
-        done = true;
+    struct Answer {
+        QVariant value;
+        bool done = false;
+    };
+    auto answer = std::make_shared<Answer>();
+    brows.runScript(script, [answer](const QVariant& v) {
+        answer->value = v;
+        answer->done = true;
     });
     QDeadlineTimer deadline(kLoad);
-    while (!done && !deadline.hasExpired())
+    while (!answer->done && !deadline.hasExpired())
         QTest::qWait(20);
-    return result;
+    return answer->value;
+}
+
+// Whether the web engine's libraries are mapped into this process.
+bool engineLoaded()
+{
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly))
+        return false;
+    return maps.readAll().contains("WebEngine");
 }
 
 } // namespace
@@ -76,10 +91,15 @@ private slots:
     {
         Fixture f;
         TEditor* e = f.s.form->newClick();
-        QVERIFY(f.s.form->findChildren<QWebEngineView*>().isEmpty());
+        const QString view = QStringLiteral("BrowsView");
+        QVERIFY(f.s.form->findChildren<QWidget*>(view).isEmpty());
         QVERIFY(!e->browserPage().brows().started());
+        // Neither the module nor the engine's libraries are in the process
+        // yet (other test functions of this program run later).
+        QVERIFY(!engineLoaded());
         e->togglePreview();
-        QCOMPARE(f.s.form->findChildren<QWebEngineView*>().size(), 1);
+        QCOMPARE(f.s.form->findChildren<QWidget*>(view).size(), 1);
+        QVERIFY(engineLoaded());
     }
 
     void f9ShowsTheTextAndLeavesTheDocumentAlone()
@@ -328,6 +348,76 @@ private slots:
         f.s.item("LivePreview1")->trigger();
         QVERIFY(!e->livePreview() && !second->livePreview());
     }
+
+    // The pane beside the text has its own tool row: another page can be
+    // opened or typed in, Back returns to the document, Forward goes again.
+    void livePaneFollowsLinksAndComesBack()
+    {
+        Fixture f;
+        const QString other = f.s.path(QStringLiteral("other.html"));
+        const QString third = f.s.path(QStringLiteral("third.html"));
+        writeFile(other, "<title>Other</title>");
+        writeFile(third, "<title>Third</title>");
+        f.s.item("LivePreview1")->trigger();
+        TEditor* e = f.s.form->newClick();
+        tessaly::app::TLivePreview& live = e->livePane();
+        tessaly::app::TBrowserNav& nav = live.nav();
+        for (const char* name : {"ToolbarButton973", "Back", "Forward_btn", "StopBtn"})
+            QVERIFY2(nav.button(name) && nav.button(name)->isVisible(), name);
+        QVERIFY(nav.urls().isVisible());
+        QVERIFY(!nav.button("Back")->isEnabled() && !nav.button("Forward_btn")->isEnabled());
+        const QString document = fileUrl(f.previewFile());
+        QTRY_COMPARE_WITH_TIMEOUT(nav.urls().currentText(), document, kLoad);
+        QTRY_VERIFY_WITH_TIMEOUT(!live.brows().busy(), kLoad);
+        QVERIFY(!e->showsBrowser());
+
+        // Open in Browser asks for a file through the dialogs.
+        f.s.dialogs->openFiles.push_back(other.toStdString());
+        nav.button("ToolbarButton973")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(nav.urls().currentText(), fileUrl(other), kLoad);
+        QTRY_VERIFY_WITH_TIMEOUT(!live.brows().busy(), kLoad);
+        nav.urls().setEditText(third);
+        QTest::keyClick(&nav.urls(), Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(nav.urls().currentText(), fileUrl(third), kLoad);
+        QTRY_VERIFY_WITH_TIMEOUT(!live.brows().busy(), kLoad);
+        QVERIFY(nav.button("Back")->isEnabled());
+        QCOMPARE(nav.urls().count(), 2);
+
+        nav.button("Back")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(nav.urls().currentText(), fileUrl(other), kLoad);
+        QVERIFY(nav.button("Forward_btn")->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(!live.brows().busy(), kLoad);
+        nav.button("Forward_btn")->click();
+        QTRY_COMPARE_WITH_TIMEOUT(nav.urls().currentText(), fileUrl(third), kLoad);
+        QVERIFY(!nav.button("Forward_btn")->isEnabled());
+        // None of it touched the Browser page or the text's page.
+        QVERIFY(!e->showsBrowser());
+        QCOMPARE(e->browserPage().urls().count(), 0);
+
+        // Typing shows the document again.
+        QTest::keyClicks(&e->code(), QStringLiteral("x"));
+        QTRY_COMPARE_WITH_TIMEOUT(nav.urls().currentText(), document, kLoad);
+    }
+
+    void livePreviewIsKeptAcrossRuns()
+    {
+        Fixture f;
+        QVERIFY(!f.s.item("LivePreview1")->isChecked());
+        f.s.item("LivePreview1")->trigger();
+        QVERIFY(f.s.exit());
+        QCOMPARE(TIniFile(f.s.iniPath().toStdString()).readString("View", "Live Preview", ""), std::string("true"));
+
+        f.s.start();
+        QVERIFY(f.s.item("LivePreview1")->isChecked());
+        TEditor* e = f.s.form->newClick();
+        QVERIFY(e->livePreview());
+        f.s.item("LivePreview1")->trigger();
+        QVERIFY(!e->livePreview());
+        QVERIFY(f.s.exit());
+        QCOMPARE(TIniFile(f.s.iniPath().toStdString()).readString("View", "Live Preview", ""), std::string("false"));
+        f.s.start();
+        QVERIFY(!f.s.item("LivePreview1")->isChecked());
+    }
 };
 
 int main(int argc, char** argv)
@@ -335,7 +425,9 @@ int main(int argc, char** argv)
     // Chromium refuses to run as root inside its sandbox.
     if (::geteuid() == 0 && qEnvironmentVariableIsEmpty("QTWEBENGINE_CHROMIUM_FLAGS"))
         qputenv("QTWEBENGINE_CHROMIUM_FLAGS", "--no-sandbox");
-    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The web view module, when not run by the test runner (which says where).
+    if (qEnvironmentVariableIsEmpty("TESSALY_WEBVIEW_MODULE"))
+        qputenv("TESSALY_WEBVIEW_MODULE", TESSALY_WEBVIEW_MODULE);
     QApplication app(argc, argv);
     PreviewTest test;
     return QTest::qExec(&test, argc, argv);
