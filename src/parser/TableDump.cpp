@@ -167,7 +167,7 @@ struct Dumper {
             for (const auto& [w, v] : k.words)
                 out << "  " << quoted(w) << " token " << v << '\n';
         }
-        out << "[auto-replace]\ntrigger: " << quoted(s.autoReplace.triggerText) << '\n';
+        out << "[auto-replace]\ntrigger: " << quoted(s.autoReplace.triggerText()) << '\n';
         for (const auto& e : s.autoReplace.items)
             out << quoted(e.item) << " -> " << quoted(e.replacement) << " (" << quoted(e.description) << ")\n";
         out << "[templates]\nhot key: " << s.templates.hotKey << '\n';

@@ -264,7 +264,7 @@ TEST(Compile, SettingsStylesKeysAndLists)
     EXPECT_FALSE(s.keys.store().findKeys(17, 1, b));
     EXPECT_EQ(s.keys.nameOf(41), "Undo it");
     EXPECT_EQ(s.templates.hotKey, kCtrlKey | kAltKey | 'J');
-    EXPECT_EQ(s.autoReplace.triggerText, ";,\\{Return}");
+    EXPECT_EQ(s.autoReplace.triggerText(), ";,\\{Return}");
     ASSERT_EQ(s.autoReplace.items.size(), 2u);
     EXPECT_EQ(s.autoReplace.items[1].description, "typo");
     ASSERT_EQ(s.templates.items.size(), 1u);
