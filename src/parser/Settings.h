@@ -90,6 +90,10 @@ struct TSM_Settings {
     memo::TAutoReplace autoReplace;
     memo::TCodeTemplates templates;
     TKeyboardActionContoller keys = TKeyboardActionContoller::defaults();
+    // The title printed in the page header of a document of this language
+    // that has no title of its own (empty: none). Kept with the user's
+    // settings, not in the compiled tables.
+    std::string printTitle;
 
     TSM_Settings() { styleOf.fill(-1); }
 

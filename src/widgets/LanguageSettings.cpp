@@ -89,6 +89,10 @@ std::vector<std::string> applyLanguageSettings(TSyntaxMemoView& view, const pars
     m.setIndentStep(s.indentStep);
     m.setWrapOverride(s.wrapOverride);
     m.setWrapAtColumn(s.wordWrapColumn);
+    // A document without a title of its own (a new one, or one whose file
+    // name is not its title) prints under its language's title.
+    if (m.printTitle().empty())
+        m.setPrintTitle(s.printTitle);
 
     if (!s.fontName.empty() && s.fontSize > 0) {
         QFont font(QString::fromStdString(s.fontName));
