@@ -32,8 +32,8 @@ bool loadFromRegistry(TSM_Settings& settings, const TRegistryPlace& place, const
     check(place);
     const auto style = registry.read(place.key, "Highlighting - " + settings.languageName);
     const auto keys = registry.read(place.key, "Key Assignments - " + settings.languageName);
-    // Absent in records written before the lists were kept.
-    const auto lists = registry.read(place.key, "Editor Extras - " + settings.languageName);
+    // Absent in records written before the extras were kept.
+    const auto extras = registry.read(place.key, "Editor Extras - " + settings.languageName);
     if (style) {
         if (style->type != platform::RegistryValue::Type::string)
             throw EInvalidRegistryData("Invalid data in style string");
@@ -44,12 +44,12 @@ bool loadFromRegistry(TSM_Settings& settings, const TRegistryPlace& place, const
             throw EInvalidRegistryData("Invalid data in registry entry");
         applyKeyAssignments(keys->data, settings);
     }
-    if (lists) {
-        if (lists->type != platform::RegistryValue::Type::binary)
+    if (extras) {
+        if (extras->type != platform::RegistryValue::Type::binary)
             throw EInvalidRegistryData("Invalid data in registry entry");
-        applyEditorExtras(lists->data, settings);
+        applyEditorExtras(extras->data, settings);
     }
-    return style || keys || lists;
+    return style || keys || extras;
 }
 
 } // namespace tessaly::parser

@@ -283,6 +283,30 @@ TEST(Compile, KeyClashIsAnErrorAtTheEntry)
     EXPECT_EQ(e->column(), 3);
 }
 
+TEST(Compile, UnknownTriggerKeyIsAnErrorAtTheEntry)
+{
+    const auto e = compileError("%%keys\n  actionkeys = ';\\{Nowhere}'");
+    ASSERT_TRUE(e.has_value());
+    EXPECT_EQ(e->text(), "Bad key specifier");
+    EXPECT_EQ(e->line(), 2);
+}
+
+// The switches of both lists travel in the flag bytes of the stored form,
+// template switches as the ones switched off, auto-replace ones as on.
+TEST(Compile, ListSwitchesSurviveTheStoredForm)
+{
+    TSM_ParserTables t = compiled("%%language name = 'x'");
+    t.settings.flags[0] = 0x50; // bits of their own beside the switches
+    t.settings.setTemplateSwitches({true, false, true, false});
+    t.settings.setAutoReplaceSwitches({false, true, false, true});
+    TSM_ParserTables back;
+    readParserForm(writeParserForm(t), back);
+    EXPECT_EQ(back.settings.templateSwitches(), t.settings.templateSwitches());
+    EXPECT_EQ(back.settings.autoReplaceSwitches(), t.settings.autoReplaceSwitches());
+    EXPECT_EQ(back.settings.flags[0], 0x50);
+    EXPECT_EQ(back.settings, t.settings);
+}
+
 // Compile, write, read, write again: the same bytes and the same dump.
 TEST(Compile, StoredFormRoundTrip)
 {
