@@ -1,6 +1,8 @@
 // The %%keys, %%autoreplace and %%templates sections.
 #include "parser/ScriptCompiler.h"
 
+#include "memo/MemoErrors.h"
+
 namespace tessaly::parser {
 
 // KEY := {shift | ctrl | alt} + ... key, where key is a virtual-key number
@@ -56,7 +58,12 @@ void TScriptCompiler::keys()
             // own ("\{Return}", "\t"), read when the keys are made from it.
             if (sym().kind != SymbolKind::string)
                 in_.error(msgStringExpected);
-            t_.settings.autoReplace.triggerText = sym().raw;
+            const TSymbol at = sym();
+            try {
+                t_.settings.autoReplace.setTriggerText(sym().raw);
+            } catch (const memo::ESyntaxMemo& e) {
+                in_.errorAt(0, e.what(), at.line, at.column);
+            }
             next();
             continue;
         }
@@ -91,7 +98,7 @@ void TScriptCompiler::keys()
 void TScriptCompiler::autoreplace()
 {
     while (!entriesEnd()) {
-        TAutoReplaceItem e;
+        memo::TAutoReplaceItem e;
         e.item = string();
         context_ = "%%Autoreplace - " + e.item;
         expect('=', msgEqualsExpected);
@@ -109,7 +116,7 @@ void TScriptCompiler::autoreplace()
 void TScriptCompiler::templates()
 {
     while (!entriesEnd()) {
-        TCodeTemplate e;
+        memo::TCodeTemplate e;
         e.name = string();
         context_ = "%%Templates - " + e.name;
         expect('=', msgEqualsExpected);

@@ -1,5 +1,6 @@
 #include "parser/RegistryRecord.h"
 
+#include "parser/EditorExtras.h"
 #include "parser/StyleString.h"
 
 namespace tessaly::parser {
@@ -22,6 +23,7 @@ void saveToRegistry(const TSM_Settings& settings, const TRegistryPlace& place, p
                                   {"Highlighting - " + settings.languageName, Type::string, makeStyleString(settings)},
                                   {"Key Assignments - " + settings.languageName, Type::binary,
                                    makeKeyAssignments(settings)},
+                                  {"Editor Extras - " + settings.languageName, Type::binary, makeEditorExtras(settings)},
                               });
 }
 
@@ -30,6 +32,8 @@ bool loadFromRegistry(TSM_Settings& settings, const TRegistryPlace& place, const
     check(place);
     const auto style = registry.read(place.key, "Highlighting - " + settings.languageName);
     const auto keys = registry.read(place.key, "Key Assignments - " + settings.languageName);
+    // Absent in records written before the extras were kept.
+    const auto extras = registry.read(place.key, "Editor Extras - " + settings.languageName);
     if (style) {
         if (style->type != platform::RegistryValue::Type::string)
             throw EInvalidRegistryData("Invalid data in style string");
@@ -40,7 +44,12 @@ bool loadFromRegistry(TSM_Settings& settings, const TRegistryPlace& place, const
             throw EInvalidRegistryData("Invalid data in registry entry");
         applyKeyAssignments(keys->data, settings);
     }
-    return style || keys;
+    if (extras) {
+        if (extras->type != platform::RegistryValue::Type::binary)
+            throw EInvalidRegistryData("Invalid data in registry entry");
+        applyEditorExtras(extras->data, settings);
+    }
+    return style || keys || extras;
 }
 
 } // namespace tessaly::parser

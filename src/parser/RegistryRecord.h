@@ -25,14 +25,16 @@ struct TRegistryPlace {
     std::string component;
 };
 
-// Writes "Highlighting - <language>" (the style string) and
-// "Key Assignments - <language>" (the key-command map) under the key.
-// Throws ERegistryDisabled without useRegistry or key.
+// Writes "Highlighting - <language>" (the style string),
+// "Key Assignments - <language>" (the key-command map) and
+// "Editor Extras - <language>" (auto-replace, templates, print title, right
+// margin) under the key. Throws ERegistryDisabled without useRegistry or key.
 void saveToRegistry(const TSM_Settings& settings, const TRegistryPlace& place, platform::Registry& registry);
 
-// Reads both values back into the settings. Returns false when neither is
-// stored; throws EInvalidRegistryData for bad data (each value is applied
-// only when it is sound) and ERegistryDisabled like saveToRegistry.
+// Reads the values back into the settings. Returns false when none is
+// stored; a record without the extras (written by an earlier build) leaves
+// them as they were. Throws EInvalidRegistryData for bad data (each value is
+// applied only when it is sound) and ERegistryDisabled like saveToRegistry.
 bool loadFromRegistry(TSM_Settings& settings, const TRegistryPlace& place, const platform::Registry& registry);
 
 } // namespace tessaly::parser

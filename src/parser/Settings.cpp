@@ -1,8 +1,25 @@
 #include "parser/Settings.h"
 
+#include "parser/MacroStreams.h"
+
 #include <cctype>
 
 namespace tessaly::parser {
+
+namespace {
+
+std::uint8_t switchBits(const TSM_Settings::MacroSwitches& m)
+{
+    return static_cast<std::uint8_t>((m.swallow ? 1 : 0) | (m.indent ? 2 : 0) | (m.caretMarker ? 4 : 0)
+                                     | (m.showList ? 8 : 0));
+}
+
+TSM_Settings::MacroSwitches switchesOf(std::uint8_t bits)
+{
+    return {(bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0, (bits & 8) != 0};
+}
+
+} // namespace
 
 std::string TSM_Settings::tabColumnsText() const
 {
@@ -93,7 +110,10 @@ void TSM_Settings::write(TableWriter& w) const
     w.raw(std::string_view(reinterpret_cast<const char*>(tabColumns.data()), tabColumns.size()));
     w.longString(fontName);
     w.integer(fontSize);
-    for (auto f : flags)
+    std::array<std::uint8_t, 5> stored = flags;
+    stored[0] = static_cast<std::uint8_t>((stored[0] & ~15) | (~switchBits(templateSwitches()) & 15));
+    stored[1] = static_cast<std::uint8_t>((stored[1] & ~15) | switchBits(autoReplaceSwitches()));
+    for (auto f : stored)
         w.byte(f);
 
     w.integer(static_cast<std::int32_t>(keywordTables.size()));
@@ -107,8 +127,8 @@ void TSM_Settings::write(TableWriter& w) const
             w.integer(token);
         }
     }
-    autoReplace.write(w);
-    templates.write(w);
+    writeAutoReplace(w, autoReplace);
+    writeCodeTemplates(w, templates);
     keys.write(w);
 }
 
@@ -175,45 +195,52 @@ TSM_Settings TSM_Settings::read(TableReader& r)
         }
         s.keywordTables.push_back(std::move(k));
     }
-    s.autoReplace = TAutoReplace::read(r);
-    s.templates = TCodeTemplates::read(r);
+    s.autoReplace = readAutoReplace(r);
+    s.templates = readCodeTemplates(r);
     s.keys = TKeyboardActionContoller::read(r);
+    // The switches move from the flag bytes into the lists they belong to.
+    s.setTemplateSwitches(switchesOf(static_cast<std::uint8_t>(~s.flags[0] & 15)));
+    s.setAutoReplaceSwitches(switchesOf(static_cast<std::uint8_t>(s.flags[1] & 15)));
+    s.flags[0] = static_cast<std::uint8_t>(s.flags[0] & ~15);
+    s.flags[1] = static_cast<std::uint8_t>(s.flags[1] & ~15);
     return s;
 }
 
 namespace {
 
-std::uint8_t switchBits(const TSM_Settings::MacroSwitches& m)
+TSM_Settings::MacroSwitches switchesIn(const memo::TMacroKeywords& k)
 {
-    return static_cast<std::uint8_t>((m.swallow ? 1 : 0) | (m.indent ? 2 : 0) | (m.caretMarker ? 4 : 0)
-                                     | (m.showList ? 8 : 0));
+    return {k.swallow, k.indent, k.caretMarker, k.showList};
 }
 
-TSM_Settings::MacroSwitches switchesOf(std::uint8_t bits)
+void setSwitches(memo::TMacroKeywords& k, const TSM_Settings::MacroSwitches& m)
 {
-    return {(bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0, (bits & 8) != 0};
+    k.swallow = m.swallow;
+    k.indent = m.indent;
+    k.caretMarker = m.caretMarker;
+    k.showList = m.showList;
 }
 
 } // namespace
 
 TSM_Settings::MacroSwitches TSM_Settings::templateSwitches() const
 {
-    return switchesOf(static_cast<std::uint8_t>(~flags[0] & 15));
+    return switchesIn(templates);
 }
 
 void TSM_Settings::setTemplateSwitches(const MacroSwitches& m)
 {
-    flags[0] = static_cast<std::uint8_t>((flags[0] & ~15) | (~switchBits(m) & 15));
+    setSwitches(templates, m);
 }
 
 TSM_Settings::MacroSwitches TSM_Settings::autoReplaceSwitches() const
 {
-    return switchesOf(static_cast<std::uint8_t>(flags[1] & 15));
+    return switchesIn(autoReplace);
 }
 
 void TSM_Settings::setAutoReplaceSwitches(const MacroSwitches& m)
 {
-    flags[1] = static_cast<std::uint8_t>((flags[1] & ~15) | switchBits(m));
+    setSwitches(autoReplace, m);
 }
 
 } // namespace tessaly::parser

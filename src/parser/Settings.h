@@ -1,7 +1,7 @@
 #pragma once
 
-#include "parser/AutoReplace.h"
-#include "parser/CodeTemplates.h"
+#include "memo/AutoReplace.h"
+#include "memo/CodeTemplates.h"
 #include "parser/KeyboardActions.h"
 #include "parser/StateSet.h"
 #include "parser/StreamIO.h"
@@ -81,17 +81,25 @@ struct TSM_Settings {
     std::array<std::uint8_t, 128> tabColumns{}; // ascending columns, 0 ends the list
     std::string fontName = "Courier New";
     std::int32_t fontSize = 10;
+    // Five stored flag bytes. In the stored form the low four bits of bytes 0
+    // and 1 carry the switches of the code templates and of auto-replace;
+    // here those switches live in templates and autoReplace, and these bits
+    // stay clear.
     std::array<std::uint8_t, 5> flags{};
     std::vector<TSM_KeywordTable> keywordTables;
-    TAutoReplace autoReplace;
-    TCodeTemplates templates;
+    memo::TAutoReplace autoReplace;
+    memo::TCodeTemplates templates;
     TKeyboardActionContoller keys = TKeyboardActionContoller::defaults();
+    // The title printed in the page header of a document of this language
+    // that has no title of its own (empty: none). Kept with the user's
+    // settings, not in the compiled tables.
+    std::string printTitle;
 
     TSM_Settings() { styleOf.fill(-1); }
 
-    // The four switches of the code templates and of auto-replace, kept in
-    // the flags bytes so that they travel with the settings: byte 0 holds the
-    // template switches that are off (all are on unless changed), byte 1 the
+    // The four switches of the code templates and of auto-replace, as one
+    // value. In the stored form byte 0 of the flags holds the template
+    // switches that are off (all are on unless changed), byte 1 the
     // auto-replace switches that are on (all are off unless changed).
     struct MacroSwitches {
         bool swallow = false;

@@ -167,10 +167,17 @@ struct Dumper {
             for (const auto& [w, v] : k.words)
                 out << "  " << quoted(w) << " token " << v << '\n';
         }
-        out << "[auto-replace]\ntrigger: " << quoted(s.autoReplace.triggerText) << '\n';
+        // The switches are kept in the lists, not in the flag bytes above.
+        auto switches = [](const TSM_Settings::MacroSwitches& m) {
+            return std::string("switches: swallow ") + (m.swallow ? "on" : "off") + ", indent "
+                + (m.indent ? "on" : "off") + ", caret marker " + (m.caretMarker ? "on" : "off") + ", list "
+                + (m.showList ? "on" : "off") + "\n";
+        };
+        out << "[auto-replace]\ntrigger: " << quoted(s.autoReplace.triggerText()) << '\n'
+            << switches(s.autoReplaceSwitches());
         for (const auto& e : s.autoReplace.items)
             out << quoted(e.item) << " -> " << quoted(e.replacement) << " (" << quoted(e.description) << ")\n";
-        out << "[templates]\nhot key: " << s.templates.hotKey << '\n';
+        out << "[templates]\nhot key: " << s.templates.hotKey << '\n' << switches(s.templateSwitches());
         for (const auto& e : s.templates.items)
             out << quoted(e.name) << " (" << quoted(e.description) << "): " << quoted(e.body) << '\n';
         out << "[commands]\n";

@@ -60,32 +60,19 @@ void applyKeys(TSyntaxMemoView& view, const parser::TSM_Settings& s, std::vector
     }
 }
 
-void applyMacros(TSyntaxMemoView& view, const parser::TSM_Settings& s, std::vector<std::string>& errors)
+void applyMacros(TSyntaxMemoView& view, const parser::TSM_Settings& s)
 {
+    // The view's recognisers take the language's lists; the handlers the
+    // view's owner set stay.
     memo::TCodeTemplates& t = view.codeTemplates();
-    t.items.clear();
-    for (const parser::TCodeTemplate& c : s.templates.items)
-        t.items.push_back({c.name, c.description, c.body});
-    t.hotKey = s.templates.hotKey;
-    const auto ts = s.templateSwitches();
-    t.swallow = ts.swallow;
-    t.indent = ts.indent;
-    t.caretMarker = ts.caretMarker;
-    t.showList = ts.showList;
+    auto onTemplate = std::move(t.onTemplateEvent);
+    t = s.templates;
+    t.onTemplateEvent = std::move(onTemplate);
 
     memo::TAutoReplace& a = view.autoReplace();
-    try {
-        a.setTriggerText(s.autoReplace.triggerText);
-    } catch (const memo::ESyntaxMemo& e) {
-        errors.emplace_back(e.what());
-    }
-    a.pairs.clear();
-    for (const parser::TAutoReplaceItem& i : s.autoReplace.items)
-        a.pairs.push_back({i.item, i.replacement});
-    const auto as = s.autoReplaceSwitches();
-    a.swallow = as.swallow;
-    a.indent = as.indent;
-    a.caretMarker = as.caretMarker;
+    auto onReplace = std::move(a.onAutoReplace);
+    a = s.autoReplace;
+    a.onAutoReplace = std::move(onReplace);
 }
 
 } // namespace
@@ -102,6 +89,10 @@ std::vector<std::string> applyLanguageSettings(TSyntaxMemoView& view, const pars
     m.setIndentStep(s.indentStep);
     m.setWrapOverride(s.wrapOverride);
     m.setWrapAtColumn(s.wordWrapColumn);
+    // A document without a title of its own (a new one, or one whose file
+    // name is not its title) prints under its language's title.
+    if (m.printTitle().empty())
+        m.setPrintTitle(s.printTitle);
 
     if (!s.fontName.empty() && s.fontSize > 0) {
         QFont font(QString::fromStdString(s.fontName));
@@ -118,7 +109,7 @@ std::vector<std::string> applyLanguageSettings(TSyntaxMemoView& view, const pars
     view.setSelTextBack(colourOf(s.selTextBack));
     applyStyles(view, parser);
     applyKeys(view, s, errors);
-    applyMacros(view, s, errors);
+    applyMacros(view, s);
     view.viewport()->update();
     return errors;
 }

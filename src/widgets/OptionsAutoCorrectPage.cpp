@@ -1,7 +1,6 @@
 #include "widgets/OptionsAutoCorrectPage.h"
 
 #include "memo/MemoErrors.h"
-#include "memo/Recognisers.h"
 #include "parser/Settings.h"
 #include "platform/Dialogs.h"
 
@@ -70,9 +69,14 @@ TOptionsAutoCorrectPage::TOptionsAutoCorrectPage(parser::TSM_Settings& settings,
         }
     });
     connect(table_, &QTableWidget::itemChanged, this, &TOptionsAutoCorrectPage::storeTable);
+    // A trigger text that names an unknown key is not taken: the settings
+    // keep the last sound one, and OK reports the field.
     connect(triggers_, &QLineEdit::textEdited, this, [this](const QString& t) {
-        settings_.autoReplace.triggerText = t.toStdString();
-        emit changed();
+        try {
+            settings_.autoReplace.setTriggerText(t.toStdString());
+            emit changed();
+        } catch (const memo::ESyntaxMemo&) {
+        }
     });
     for (QCheckBox* box : {swallow_, indent_, caretMarker_})
         connect(box, &QCheckBox::toggled, this, [this] {
@@ -90,7 +94,7 @@ void TOptionsAutoCorrectPage::reload()
     {
         const QSignalBlocker block(table_);
         table_->setRowCount(0);
-        for (const parser::TAutoReplaceItem& i : settings_.autoReplace.items) {
+        for (const memo::TAutoReplaceItem& i : settings_.autoReplace.items) {
             const int row = table_->rowCount();
             table_->insertRow(row);
             table_->setItem(row, 0, new QTableWidgetItem(QString::fromStdString(i.item)));
@@ -98,7 +102,7 @@ void TOptionsAutoCorrectPage::reload()
             table_->setItem(row, 2, new QTableWidgetItem(QString::fromStdString(i.description)));
         }
     }
-    triggers_->setText(QString::fromStdString(settings_.autoReplace.triggerText));
+    triggers_->setText(QString::fromStdString(settings_.autoReplace.triggerText()));
     const auto m = settings_.autoReplaceSwitches();
     const QSignalBlocker b1(swallow_), b2(indent_), b3(caretMarker_);
     swallow_->setChecked(m.swallow);
@@ -125,7 +129,7 @@ bool TOptionsAutoCorrectPage::validate()
 {
     memo::TAutoReplace check;
     try {
-        check.setTriggerText(settings_.autoReplace.triggerText);
+        check.setTriggerText(triggers_->text().toStdString());
         return true;
     } catch (const memo::ESyntaxMemo& e) {
         dialogs_.showMessage(e.what(), platform::TMsgKind::error, platform::btnOk);

@@ -36,7 +36,13 @@ TOptionsPrintPage::TOptionsPrintPage(parser::TSM_Settings& settings, platform::T
     form->addRow(QStringLiteral("&Title:"), titleEdit_);
     layout->addLayout(form);
     layout->addStretch(1);
-    connect(titleEdit_, &QLineEdit::textEdited, this, [this](const QString& t) { title_ = t.toStdString(); });
+    // A title the user types is the document's and, kept with the settings,
+    // the language's for documents that have none; one merely shown (the
+    // file name of a loaded document) stays the document's alone.
+    connect(titleEdit_, &QLineEdit::textEdited, this, [this](const QString& t) {
+        title_ = t.toStdString();
+        settings_.printTitle = title_;
+    });
     reload();
 }
 

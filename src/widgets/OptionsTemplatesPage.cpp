@@ -125,7 +125,7 @@ void TOptionsTemplatesPage::reload()
     {
         const QSignalBlocker block(list_);
         list_->clear();
-        for (const parser::TCodeTemplate& t : settings_.templates.items)
+        for (const memo::TCodeTemplate& t : settings_.templates.items)
             list_->addItem(QString::fromStdString(t.name));
         if (list_->count() > 0)
             list_->setCurrentRow(std::clamp(row, 0, list_->count() - 1));
@@ -147,8 +147,8 @@ void TOptionsTemplatesPage::showCurrent()
     showing_ = true;
     for (QWidget* w : {static_cast<QWidget*>(name_), static_cast<QWidget*>(description_), static_cast<QWidget*>(body_)})
         w->setEnabled(valid);
-    const parser::TCodeTemplate none;
-    const parser::TCodeTemplate& t = valid ? settings_.templates.items[static_cast<std::size_t>(row)] : none;
+    const memo::TCodeTemplate none;
+    const memo::TCodeTemplate& t = valid ? settings_.templates.items[static_cast<std::size_t>(row)] : none;
     name_->setText(QString::fromStdString(t.name));
     description_->setText(QString::fromStdString(t.description));
     body_->setPlainText(shownBody(t.body));
@@ -160,7 +160,7 @@ void TOptionsTemplatesPage::storeCurrent()
     const int row = list_->currentRow();
     if (showing_ || row < 0 || row >= static_cast<int>(settings_.templates.items.size()))
         return;
-    parser::TCodeTemplate& t = settings_.templates.items[static_cast<std::size_t>(row)];
+    memo::TCodeTemplate& t = settings_.templates.items[static_cast<std::size_t>(row)];
     t.name = name_->text().toStdString();
     t.description = description_->text().toStdString();
     t.body = storedBody(body_->toPlainText());
@@ -183,7 +183,7 @@ bool TOptionsTemplatesPage::validate()
         hotKey_->setFocus();
         return false;
     }
-    for (const parser::TCodeTemplate& t : settings_.templates.items)
+    for (const memo::TCodeTemplate& t : settings_.templates.items)
         if (t.name.empty()) {
             dialogs_.showMessage("Every code template needs a name.", platform::TMsgKind::error, platform::btnOk);
             return false;

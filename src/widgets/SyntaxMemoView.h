@@ -1,7 +1,8 @@
 #pragma once
 
 #include "memo/KeyMap.h"
-#include "memo/Recognisers.h"
+#include "memo/AutoReplace.h"
+#include "memo/CodeTemplates.h"
 #include "memo/SyntaxMemo.h"
 #include "widgets/QtClipboard.h"
 #include "widgets/SearchProgress.h"

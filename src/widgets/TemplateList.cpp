@@ -57,7 +57,7 @@ TTemplateList::TTemplateList(QWidget* parent)
     connect(this, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { emit chosen(row(item)); });
 }
 
-void TTemplateList::fill(const std::vector<memo::TCodeTemplates::Item>& items)
+void TTemplateList::fill(const std::vector<memo::TCodeTemplate>& items)
 {
     clear();
     for (const auto& t : items) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "memo/Recognisers.h"
+#include "memo/CodeTemplates.h"
 
 #include <QListWidget>
 
@@ -14,7 +14,7 @@ class TTemplateList : public QListWidget {
 public:
     explicit TTemplateList(QWidget* parent);
 
-    void fill(const std::vector<memo::TCodeTemplates::Item>& items);
+    void fill(const std::vector<memo::TCodeTemplate>& items);
     QSize sizeHint() const override;
 
 signals:

@@ -5,6 +5,7 @@
 
 #include "app/LanguageStore.h"
 #include "memo/KeyMap.h"
+#include "parser/StyleString.h"
 #include "parser/SyntaxMemoParser.h"
 #include "platform/Registry.h"
 #include "widgets/OptionsDialog.h"
@@ -200,6 +201,35 @@ private slots:
         QCOMPARE(e->memo().text(), before);
     }
 
+    void layoutValuesAndSelectionColoursReachTheEditor()
+    {
+        Shell s;
+        s.start();
+        TEditor* e = s.form->newClick();
+        s.dialogs->colors.push_back(tessaly::platform::TRgb{200, 10, 10});
+        s.dialogs->colors.push_back(tessaly::platform::TRgb{10, 200, 10});
+        properties(s, [](TOptionsDialog& d) {
+            auto* columns = find<QLineEdit>(d, "TabColumns");
+            columns->setText(QStringLiteral("5 9"));
+            emit columns->textEdited(columns->text());
+            find<QSpinBox>(d, "IndentStep")->setValue(3);
+            find<QSpinBox>(d, "RightMargin")->setValue(66);
+            find<QSpinBox>(d, "WordWrapColumn")->setValue(40);
+            auto* over = find<QLineEdit>(d, "WrapOverride");
+            over->setText(QStringLiteral("#"));
+            emit over->textEdited(over->text());
+            find<QPushButton>(d, "SelTextColour")->click();
+            find<QPushButton>(d, "SelTextBack")->click();
+        });
+        QCOMPARE(e->memo().tabColumns(), std::string("5 9"));
+        QCOMPARE(e->memo().indentStep(), 3);
+        QCOMPARE(e->code().rightMargin(), 66);
+        QCOMPARE(e->memo().wrapAtColumn(), 40);
+        QCOMPARE(e->memo().wrapOverride(), std::string("#"));
+        QCOMPARE(e->code().selTextColor(), QColor(200, 10, 10));
+        QCOMPARE(e->code().selTextBack(), QColor(10, 200, 10));
+    }
+
     void printOptionsAndTitle()
     {
         Shell s;
@@ -277,6 +307,70 @@ private slots:
         TEditor* e = s.form->newClick();
         QCOMPARE(e->memo().tabDefault(), 6);
         QCOMPARE(e->parserAt(1).tables().settings.tabDefault, 4);
+        QVERIFY(s.dialogs->messages.empty());
+    }
+
+    void listsSwitchesAndPrintTitleAreKeptAcrossARestart()
+    {
+        Shell s;
+        s.start();
+        s.form->newClick();
+        properties(s, [](TOptionsDialog& d) {
+            auto* table = find<QTableWidget>(d, "AutoReplaceList");
+            find<QPushButton>(d, "AddReplacement")->click();
+            const int row = table->rowCount() - 1;
+            table->item(row, 0)->setText(QStringLiteral("adn"));
+            table->item(row, 1)->setText(QStringLiteral("and"));
+            find<QCheckBox>(d, "ReplaceSwallow")->setChecked(true);
+            find<QPushButton>(d, "AddTemplate")->click();
+            find<QLineEdit>(d, "TemplateName")->setText(QStringLiteral("wh"));
+            emit find<QLineEdit>(d, "TemplateName")->textEdited(QStringLiteral("wh"));
+            find<QPlainTextEdit>(d, "TemplateBody")->setPlainText(QStringLiteral("while (|) {\n}"));
+            auto* title = find<QLineEdit>(d, "PrintTitle");
+            title->setText(QStringLiteral("Team notes"));
+            emit title->textEdited(title->text());
+            find<QSpinBox>(d, "RightMargin")->setValue(72);
+        });
+        QVERIFY(s.exit());
+
+        // The next run: a new JavaScript document has all of them.
+        s.start();
+        TEditor* e = s.form->newClick();
+        QCOMPARE(e->memo().printTitle(), std::string("Team notes"));
+        QCOMPARE(e->code().rightMargin(), 72);
+        e->memo().lines().setText("");
+        QTest::keyClicks(&e->code(), QStringLiteral("adn "));
+        QCOMPARE(e->memo().text(), std::string("and"));
+        QTest::keyClicks(&e->code(), QStringLiteral(" wh"));
+        QTest::keyClick(&e->code(), Qt::Key_J, Qt::ControlModifier);
+        QCOMPARE(e->memo().text(), std::string("and while () {\r\n    }"));
+        // The shipped templates are still there beside the new one.
+        QVERIFY(e->code().codeTemplates().items.size() >= 5);
+        // Another language keeps its own lists and has no title.
+        s.form->languageClick(1);
+        QCOMPARE(e->memo().printTitle(), std::string("Team notes"));
+        QVERIFY(s.form->activeEditor()->parserAt(1).tables().settings.printTitle.empty());
+        QVERIFY(s.dialogs->messages.empty());
+    }
+
+    void aRecordWithoutTheListsStillReads()
+    {
+        Shell s;
+        s.start();
+        tessaly::platform::Registry& reg = s.form->languageStore().registry();
+        const auto builtin = s.form->newClick()->parserAt(2).tables().settings;
+        s.form->closeAllClick();
+        // The two values an earlier build wrote, without the lists.
+        auto old = builtin;
+        old.tabDefault = 5;
+        reg.writeString("Orvane\\JavaScript", "Highlighting - " + old.languageName,
+                        tessaly::parser::makeStyleString(old));
+        reg.writeBinary("Orvane\\JavaScript", "Key Assignments - " + old.languageName,
+                        tessaly::parser::makeKeyAssignments(old));
+        TEditor* e = s.form->newClick();
+        QCOMPARE(e->memo().tabDefault(), 5);
+        QVERIFY(e->parserAt(2).tables().settings.templates == builtin.templates);
+        QVERIFY(e->parserAt(2).tables().settings.autoReplace == builtin.autoReplace);
         QVERIFY(s.dialogs->messages.empty());
     }
 

@@ -1,6 +1,7 @@
 #include "MemoTestUtil.h"
 
-#include "memo/Recognisers.h"
+#include "memo/AutoReplace.h"
+#include "memo/CodeTemplates.h"
 
 namespace tessaly::memo::test {
 namespace {
@@ -47,7 +48,7 @@ TEST(CommandRecogniser, AutoReplaceWithAndWithoutAWordAfter)
 {
     TSyntaxMemo m;
     TAutoReplace r;
-    r.pairs.push_back({"teh", "the"});
+    r.add({"teh", "the", ""});
     typeText(m, "a teh");
     EXPECT_FALSE(r.triggerTyped(m, ' ')) << "the trigger is typed after the replacement";
     m.typeChar(' ');
@@ -85,6 +86,10 @@ TEST(CommandRecogniser, TriggerTextParsing)
     EXPECT_THROW(r.setTriggerText("\\{Nope}"), ESyntaxMemo);
     EXPECT_EQ(r.triggers(), std::string("a\r \t\\ ")) << "a bad text leaves the triggers as they were";
     EXPECT_THROW(r.setTriggerText("\\{Return"), ESyntaxMemo);
+    for (const char* name : {"\\{F0}", "\\{F13}", "\\{Fx}", "\\{F}"})
+        EXPECT_THROW(r.setTriggerText(name), ESyntaxMemo) << name;
+    r.setTriggerText("\\{F1}\\{f12}\\{PageUp}");
+    EXPECT_EQ(r.triggers(), "") << "keys that type nothing add no trigger";
 }
 
 } // namespace

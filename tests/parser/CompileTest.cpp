@@ -264,7 +264,7 @@ TEST(Compile, SettingsStylesKeysAndLists)
     EXPECT_FALSE(s.keys.store().findKeys(17, 1, b));
     EXPECT_EQ(s.keys.nameOf(41), "Undo it");
     EXPECT_EQ(s.templates.hotKey, kCtrlKey | kAltKey | 'J');
-    EXPECT_EQ(s.autoReplace.triggerText, ";,\\{Return}");
+    EXPECT_EQ(s.autoReplace.triggerText(), ";,\\{Return}");
     ASSERT_EQ(s.autoReplace.items.size(), 2u);
     EXPECT_EQ(s.autoReplace.items[1].description, "typo");
     ASSERT_EQ(s.templates.items.size(), 1u);
@@ -281,6 +281,30 @@ TEST(Compile, KeyClashIsAnErrorAtTheEntry)
     EXPECT_EQ(e->text(), "Duplicate key sequence definition for\r\n\"Cursor left\" and \"Undo\"");
     EXPECT_EQ(e->line(), 2);
     EXPECT_EQ(e->column(), 3);
+}
+
+TEST(Compile, UnknownTriggerKeyIsAnErrorAtTheEntry)
+{
+    const auto e = compileError("%%keys\n  actionkeys = ';\\{Nowhere}'");
+    ASSERT_TRUE(e.has_value());
+    EXPECT_EQ(e->text(), "Bad key specifier");
+    EXPECT_EQ(e->line(), 2);
+}
+
+// The switches of both lists travel in the flag bytes of the stored form,
+// template switches as the ones switched off, auto-replace ones as on.
+TEST(Compile, ListSwitchesSurviveTheStoredForm)
+{
+    TSM_ParserTables t = compiled("%%language name = 'x'");
+    t.settings.flags[0] = 0x50; // bits of their own beside the switches
+    t.settings.setTemplateSwitches({true, false, true, false});
+    t.settings.setAutoReplaceSwitches({false, true, false, true});
+    TSM_ParserTables back;
+    readParserForm(writeParserForm(t), back);
+    EXPECT_EQ(back.settings.templateSwitches(), t.settings.templateSwitches());
+    EXPECT_EQ(back.settings.autoReplaceSwitches(), t.settings.autoReplaceSwitches());
+    EXPECT_EQ(back.settings.flags[0], 0x50);
+    EXPECT_EQ(back.settings, t.settings);
 }
 
 // Compile, write, read, write again: the same bytes and the same dump.

@@ -1,6 +1,5 @@
-#include "parser/AutoReplace.h"
-#include "parser/CodeTemplates.h"
 #include "parser/KeyboardActions.h"
+#include "parser/MacroStreams.h"
 #include "parser/StreamIO.h"
 
 #include <gtest/gtest.h>
@@ -127,33 +126,37 @@ TEST(KeyCommands, DamagedStreamsAreErrors)
 
 TEST(AutoReplaceList, StreamFormAndDefaults)
 {
-    TAutoReplace a;
-    EXPECT_EQ(a.triggerText, ";,:.=()[]\\{Return}\\{Tab}\\{Space}");
-    a.triggerText = " ";
+    memo::TAutoReplace a;
+    EXPECT_EQ(a.triggerText(), ";,:.=()[]\\{Return}\\{Tab}\\{Space}");
+    a.setTriggerText(" ");
     a.add({"teh", "the", ""});
     a.add({"adn", "and", "typo"});
     a.add({"teh", "the!", "again"}); // replaces the first pair
     TableWriter w;
-    a.write(w);
+    writeAutoReplace(w, a);
     EXPECT_EQ(w.data(), str(" ") + le32(2) + str("teh") + str("the!") + str("again") + str("adn") + str("and") +
                             str("typo"));
     TableReader r(w.data());
-    EXPECT_EQ(TAutoReplace::read(r), a);
+    EXPECT_EQ(readAutoReplace(r), a);
+
+    // A trigger text naming a key the editor does not know is bad data.
+    TableReader bad(str("\\{Nowhere}") + le32(0));
+    EXPECT_THROW(readAutoReplace(bad), ETableStream);
 }
 
 TEST(CodeTemplateList, StreamFormAndDefaults)
 {
-    TCodeTemplates t;
+    memo::TCodeTemplates t;
     EXPECT_EQ(t.hotKey, kCtrlKey | 'J');
     t.add({"fn", "function", "function |()\r{\r}"});
     TableWriter w;
-    t.write(w);
+    writeCodeTemplates(w, t);
     EXPECT_EQ(w.data(), le32(kCtrlKey | 'J') + le32(1) + str("fn") + str("function") + str("function |()\r{\r}"));
     TableReader r(w.data());
-    EXPECT_EQ(TCodeTemplates::read(r), t);
+    EXPECT_EQ(readCodeTemplates(r), t);
     const std::string huge = le32(0) + le32(0x40000000);
     TableReader h(huge);
-    EXPECT_THROW(TCodeTemplates::read(h), ETableStream);
+    EXPECT_THROW(readCodeTemplates(h), ETableStream);
 }
 
 } // namespace

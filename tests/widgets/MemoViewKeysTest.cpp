@@ -166,7 +166,7 @@ private slots:
 
     void autoReplaceWithAndWithoutAWordAfter()
     {
-        view->autoReplace().pairs.push_back({"teh", "the"});
+        view->autoReplace().add({"teh", "the", ""});
         QTest::keyClicks(view.get(), "teh cat");
         QCOMPARE(text(*view), QStringLiteral("the cat"));
         view->memo().selectAll();

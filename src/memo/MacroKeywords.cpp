@@ -1,0 +1,25 @@
+#include "memo/MacroKeywords.h"
+
+#include "memo/SyntaxMemo.h"
+
+namespace tessaly::memo {
+
+int TMacroKeywords::longestEndingAt(const TSyntaxMemo& memo, std::int64_t offset,
+                                    const std::vector<std::string_view>& names)
+{
+    // Names do not cross line breaks, so the record of the offset is enough.
+    const TTextStore& store = memo.store();
+    const std::int64_t rec = store.recordOf(offset);
+    const std::string_view before = store.recordText(rec).substr(0, static_cast<std::size_t>(offset - store.recordStart(rec)));
+    int best = -1;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string_view n = names[i];
+        if (n.empty() || n.size() > before.size() || before.substr(before.size() - n.size()) != n)
+            continue;
+        if (best < 0 || n.size() > names[static_cast<std::size_t>(best)].size())
+            best = static_cast<int>(i);
+    }
+    return best;
+}
+
+} // namespace tessaly::memo
