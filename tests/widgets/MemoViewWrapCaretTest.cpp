@@ -29,7 +29,11 @@ private:
     {
         return {view->textLeft() + column * view->charWidth(), row * view->lineHeight()};
     }
-    QPoint drawnCaret() const { return view->inputMethodQuery(Qt::ImCursorRectangle).toRect().topLeft(); }
+    QPoint drawnCaret() const
+    {
+        const QWidget* w = view.get();
+        return w->inputMethodQuery(Qt::ImCursorRectangle).toRect().topLeft();
+    }
 
 private slots:
     void init()
