@@ -170,7 +170,8 @@ std::int64_t TSyntaxMemo::caretRecord() const
 void TSyntaxMemo::markDecoration(std::int64_t a, std::int64_t b)
 {
     // A caret at a piece boundary may be shown on the record before.
-    const std::int64_t r0 = std::max<std::int64_t>(0, store_.recordOf(std::min(a, b)) - 1);
+    const std::int64_t lo = std::min(a, b);
+    const std::int64_t r0 = store_.recordOf(lo) - (isPieceBoundary(lo) ? 1 : 0);
     const std::int64_t r1 = store_.recordOf(std::max(a, b));
     view_->repaintRecords(r0, r1);
 }
