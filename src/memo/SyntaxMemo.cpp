@@ -117,7 +117,7 @@ void TSyntaxMemo::clear()
     view_->repaintAll();
 }
 
-void TSyntaxMemo::setSelection(std::int64_t anchor, std::int64_t caret, bool quiet)
+void TSyntaxMemo::setSelection(std::int64_t anchor, std::int64_t caret, bool quiet, TCaretAffinity affinity)
 {
     const std::int64_t len = store_.length();
     if (anchor == -1) {
@@ -126,13 +126,15 @@ void TSyntaxMemo::setSelection(std::int64_t anchor, std::int64_t caret, bool qui
     }
     anchor = std::clamp<std::int64_t>(anchor, 0, len);
     caret = std::clamp<std::int64_t>(caret, 0, len);
-    const bool moved = anchor != anchor_ || caret != caret_;
+    const bool pieceEnd = affinity == TCaretAffinity::pieceEnd && isPieceBoundary(caret);
+    const bool moved = anchor != anchor_ || caret != caret_ || pieceEnd != caretAtPieceEnd_;
     if (moved && view_ != &noView_) {
         markDecoration(anchor_, caret_);
         markDecoration(anchor, caret);
     }
     anchor_ = anchor;
     caret_ = caret;
+    caretAtPieceEnd_ = pieceEnd;
     preferredColumn_ = -1;
     if (quiet || !redraw_)
         return;
@@ -146,9 +148,30 @@ void TSyntaxMemo::setSelection(std::int64_t anchor, std::int64_t caret, bool qui
     }
 }
 
+bool TSyntaxMemo::isPieceBoundary(std::int64_t offset) const
+{
+    if (offset <= 0 || offset > store_.length())
+        return false;
+    const std::int64_t rec = store_.recordOf(offset);
+    return rec > 0 && store_.recordStart(rec) == offset && (store_.meta(rec).bookmarks & kContinuationBit);
+}
+
+std::int64_t TSyntaxMemo::caretRecord() const
+{
+    const std::int64_t rec = store_.recordOf(caret_);
+    // The flag may outlive the boundary it was set at (an edit or a reflow
+    // moved the pieces): it counts only where the caret still starts a piece.
+    if (caretAtPieceEnd_ && rec > 0 && store_.recordStart(rec) == caret_
+        && (store_.meta(rec).bookmarks & kContinuationBit))
+        return rec - 1;
+    return rec;
+}
+
 void TSyntaxMemo::markDecoration(std::int64_t a, std::int64_t b)
 {
-    const std::int64_t r0 = store_.recordOf(std::min(a, b));
+    // A caret at a piece boundary may be shown on the record before.
+    const std::int64_t lo = std::min(a, b);
+    const std::int64_t r0 = store_.recordOf(lo) - (isPieceBoundary(lo) ? 1 : 0);
     const std::int64_t r1 = store_.recordOf(std::max(a, b));
     view_->repaintRecords(r0, r1);
 }
@@ -311,15 +334,13 @@ int TSyntaxMemo::preferredColumn() const
 {
     if (preferredColumn_ >= 0)
         return preferredColumn_;
-    const std::int64_t rec = store_.recordOf(caret_);
-    return displayColumn(rec, static_cast<int>(caret_ - store_.recordStart(rec)));
+    return displayColumn(caretRecord(), caretColumn());
 }
 
 TCaretPos TSyntaxMemo::getCaretPos() const
 {
-    const std::int64_t rec = store_.recordOf(caret_);
-    const int col = static_cast<int>(caret_ - store_.recordStart(rec));
-    return {displayColumn(rec, col) + 1, rec + 1};
+    const std::int64_t rec = caretRecord();
+    return {displayColumn(rec, caretColumn()) + 1, rec + 1};
 }
 
 void TSyntaxMemo::setLineBackColor(std::int64_t line, std::int32_t color)
@@ -385,7 +406,7 @@ void TSyntaxMemo::setLeftColumn(int column)
 
 void TSyntaxMemo::scrollCaret()
 {
-    const std::int64_t rec = store_.recordOf(caret_);
+    const std::int64_t rec = caretRecord();
     const int lines = std::max(1, view_->visibleLines());
     const int cols = std::max(1, view_->visibleColumns());
     std::int64_t top = topLine_;
@@ -398,11 +419,14 @@ void TSyntaxMemo::scrollCaret()
     const TRecordMeta& meta = store_.meta(rec);
     const bool fits = leftColumn_ == 0 && !(meta.flags & kRecHasTab) && meta.length <= cols;
     const int dcol = fits ? 0 : displayColumn(rec, static_cast<int>(caret_ - store_.recordStart(rec)));
+    // A caret at the end of a full piece stands just after its last cell:
+    // that is still in view, so a wrapped text never scrolls sideways for it.
+    const int room = rec != store_.recordOf(caret_) ? cols + 1 : cols;
     int left = leftColumn_;
     if (dcol < left)
         left = dcol;
-    else if (dcol >= left + cols)
-        left = dcol - cols + 1;
+    else if (dcol >= left + room)
+        left = dcol - room + 1;
     if (top != topLine_ || left != leftColumn_) {
         topLine_ = std::clamp<std::int64_t>(top, 0, store_.recordCount() - 1);
         leftColumn_ = left;

@@ -106,9 +106,25 @@ public:
     void selectAll();
     void clearSelection();
     void clear();
+    // Where one piece of a wrapped (or overlong) line ends, the next piece
+    // begins at the same offset. A caret there is shown at the start of the
+    // next piece unless it came there as the end of the earlier one: by End,
+    // a click past the piece's end, a vertical move to a column past it, or
+    // text typed up to it.
+    enum class TCaretAffinity { nextPiece, pieceEnd };
     // Sets anchor and caret; an anchor of -1 selects all. Quiet means no
-    // notification, no scrolling and no repaint.
-    void setSelection(std::int64_t anchor, std::int64_t caret, bool quiet = false);
+    // notification, no scrolling and no repaint. pieceEnd counts only where
+    // the caret stands at a piece boundary.
+    void setSelection(std::int64_t anchor, std::int64_t caret, bool quiet = false,
+                      TCaretAffinity affinity = TCaretAffinity::nextPiece);
+    // True while the caret is shown at the end of a piece rather than at the
+    // start of the piece that continues it.
+    bool caretAtPieceEnd() const { return caretAtPieceEnd_; }
+    // The record the caret is shown in, and its column there.
+    std::int64_t caretRecord() const;
+    int caretColumn() const { return static_cast<int>(caret_ - store_.recordStart(caretRecord())); }
+    // True when offset is where a piece ends and the record continuing it begins.
+    bool isPieceBoundary(std::int64_t offset) const;
     // The text of [start, end) in the store's form.
     std::string textRange(std::int64_t start, std::int64_t end) const { return store_.text(start, end); }
     // The whole text in CR LF form.
@@ -411,7 +427,7 @@ private:
     TLineMarks lineMarksOf(std::int64_t rec) const;
     void putLineMarks(std::int64_t rec, const TLineMarks& lm);
     void carryLineMarks(std::int64_t from, std::int64_t to);
-    void moveCaretCommand(std::int64_t offset, bool extend);
+    void moveCaretCommand(std::int64_t offset, bool extend, TCaretAffinity affinity = TCaretAffinity::nextPiece);
     void moveLinesCommand(std::int64_t lines, bool extend, bool scrollPage);
     void deleteCharCommand(bool forward);
     void indentBlock(bool unindent);
@@ -426,6 +442,8 @@ private:
     TSyntaxMemoStrings lines_;
     std::int64_t anchor_ = 0;
     std::int64_t caret_ = 0;
+    // The caret at a piece boundary is shown at the end of the earlier piece.
+    bool caretAtPieceEnd_ = false;
     // -1: the caret's own display column, computed when asked for.
     int preferredColumn_ = -1;
     std::int64_t topLine_ = 0;

@@ -18,16 +18,40 @@ bool isBlank(unsigned char c)
     return c == ' ' || c == '\t' || c == static_cast<unsigned char>(kCR);
 }
 
-// Offset just before the CR of record rec. A piece that the next record
-// continues ends before its last character: its end is the next piece's start,
-// where the caret would show on the next line.
-std::int64_t lineEnd(const TTextStore& store, std::int64_t rec)
+// Where End takes the caret on record rec: just before its CR, or, on a
+// piece that the next record continues, the piece's end (shown there).
+std::int64_t lineEnd(const TTextStore& store, std::int64_t rec, bool& pieceEnd)
 {
     const std::string_view t = store.recordText(rec);
     const std::int64_t start = store.recordStart(rec);
-    if (rec + 1 < store.recordCount() && (store.meta(rec + 1).bookmarks & kContinuationBit) && !t.empty())
-        return start + static_cast<std::int64_t>(utf8Prev(t, t.size()));
+    pieceEnd = rec + 1 < store.recordCount() && (store.meta(rec + 1).bookmarks & kContinuationBit) && !t.empty();
     return start + static_cast<std::int64_t>(t.size()) - (!t.empty() && t.back() == kCR ? 1 : 0);
+}
+
+// One character before and after offset. A multi-byte character at the end
+// of a piece is stepped over whole from the start of the next piece.
+std::int64_t characterBefore(const TTextStore& store, std::int64_t offset)
+{
+    if (offset <= 0)
+        return 0;
+    std::int64_t rec = store.recordOf(offset);
+    if (offset == store.recordStart(rec) && rec > 0)
+        --rec;
+    const std::string_view t = store.recordText(rec);
+    const std::size_t col = static_cast<std::size_t>(offset - store.recordStart(rec));
+    if (col == 0 || col > t.size())
+        return offset - 1;
+    return offset - static_cast<std::int64_t>(col - utf8Prev(t, col));
+}
+
+std::int64_t characterAfter(const TTextStore& store, std::int64_t offset)
+{
+    if (offset >= store.length())
+        return store.length();
+    const std::int64_t rec = store.recordOf(offset);
+    const std::string_view t = store.recordText(rec);
+    const std::size_t col = static_cast<std::size_t>(offset - store.recordStart(rec));
+    return col < t.size() ? offset + utf8Length(t, col) : offset + 1;
 }
 
 } // namespace
@@ -80,16 +104,16 @@ void TSyntaxMemo::finishCommand(std::uint32_t kinds)
     view_->repaintAll();
 }
 
-void TSyntaxMemo::moveCaretCommand(std::int64_t offset, bool extend)
+void TSyntaxMemo::moveCaretCommand(std::int64_t offset, bool extend, TCaretAffinity affinity)
 {
     changeKinds_ |= ckCommand;
-    setSelection(extend ? anchor_ : offset, offset);
+    setSelection(extend ? anchor_ : offset, offset, false, affinity);
 }
 
 void TSyntaxMemo::moveLinesCommand(std::int64_t lines, bool extend, bool scrollPage)
 {
     const int preferred = preferredColumn();
-    const std::int64_t from = store_.recordOf(caret_);
+    const std::int64_t from = caretRecord();
     const std::int64_t last = store_.recordCount() - 1;
     const std::int64_t rec = std::clamp<std::int64_t>(from + lines, 0, last);
     if (scrollPage) {
@@ -102,7 +126,13 @@ void TSyntaxMemo::moveLinesCommand(std::int64_t lines, bool extend, bool scrollP
             view_->scrolled();
         }
     }
-    moveCaretCommand(store_.recordStart(rec) + columnAtDisplay(rec, preferred), extend);
+    // A column past the end of a piece lands on that piece's end, on this
+    // line, not at the start of the next one.
+    const int col = columnAtDisplay(rec, preferred);
+    const bool pieceEnd = static_cast<std::size_t>(col) == store_.recordText(rec).size() && col > 0
+        && rec + 1 <= last && (store_.meta(rec + 1).bookmarks & kContinuationBit);
+    moveCaretCommand(store_.recordStart(rec) + col, extend,
+                     pieceEnd ? TCaretAffinity::pieceEnd : TCaretAffinity::nextPiece);
     // With column tracking the column aimed at survives short lines on the
     // way; without it each move starts from where the caret landed.
     if (options_.has(TSyntaxMemoOption::smoColumnTrack))
@@ -118,17 +148,9 @@ void TSyntaxMemo::deleteCharCommand(bool forward)
     if (anchor_ == caret_ && (forward ? caret_ >= store_.length() : caret_ <= 0))
         return;
     openUndoGroup(ugDeleteChar);
-    if (anchor_ == caret_) {
-        const std::int64_t rec = store_.recordOf(caret_);
-        const std::string_view t = store_.recordText(rec);
-        const std::size_t col = static_cast<std::size_t>(caret_ - store_.recordStart(rec));
-        // A UTF-8 sequence goes as one character.
-        if (forward && caret_ < store_.length())
-            setSelection(caret_, caret_ + (col < t.size() ? utf8Length(t, col) : 1), true);
-        else if (!forward && caret_ > 0)
-            setSelection(caret_, col > 0 ? caret_ - static_cast<std::int64_t>(col - utf8Prev(t, col)) : caret_ - 1,
-                         true);
-    }
+    // A UTF-8 sequence goes as one character, also across a piece boundary.
+    if (anchor_ == caret_)
+        setSelection(caret_, forward ? characterAfter(store_, caret_) : characterBefore(store_, caret_), true);
     if (anchor_ != caret_)
         replaceSelection({});
     closeUndoGroup(ugDeleteChar);
@@ -195,23 +217,25 @@ void TSyntaxMemo::indentBlock(bool unindent)
 
 void TSyntaxMemo::executeCommand(int code, bool extend)
 {
-    const std::int64_t rec = store_.recordOf(caret_);
-    const std::string_view t = store_.recordText(rec);
-    const std::size_t col = static_cast<std::size_t>(caret_ - store_.recordStart(rec));
+    // The record the caret is shown in: at a piece boundary, Home and End
+    // act on the piece the user sees the caret on.
+    const std::int64_t rec = caretRecord();
     switch (code) {
     case kcCursorLeft:
-        moveCaretCommand(col > 0 ? caret_ - static_cast<std::int64_t>(col - utf8Prev(t, col)) : std::max<std::int64_t>(0, caret_ - 1),
-                         extend);
+        moveCaretCommand(characterBefore(store_, caret_), extend);
         break;
     case kcCursorRight:
-        moveCaretCommand(col < t.size() ? caret_ + utf8Length(t, col) : std::min(store_.length(), caret_ + 1), extend);
+        moveCaretCommand(characterAfter(store_, caret_), extend);
         break;
     case kcLineStart:
         moveCaretCommand(store_.recordStart(rec), extend);
         break;
-    case kcLineEnd:
-        moveCaretCommand(lineEnd(store_, rec), extend);
+    case kcLineEnd: {
+        bool pieceEnd = false;
+        const std::int64_t end = lineEnd(store_, rec, pieceEnd);
+        moveCaretCommand(end, extend, pieceEnd ? TCaretAffinity::pieceEnd : TCaretAffinity::nextPiece);
         break;
+    }
     case kcLineUp:
     case kcLineDown:
         moveLinesCommand(code == kcLineUp ? -1 : 1, extend, false);

@@ -47,6 +47,9 @@ void TSyntaxMemo::replaceCore(std::string_view text, std::int32_t transType)
     anchor_ = caret_;
     if (hasOption(TSyntaxMemoOption::smoWordWrap))
         reflowRange(start, caret_);
+    // The caret stays next to what was put in: when that filled a piece up
+    // to its end, the caret is shown there, not at the next piece's start.
+    caretAtPieceEnd_ = !norm.empty() && isPieceBoundary(caret_);
     preferredColumn_ = -1;
     if (began)
         undo_.endTransaction(transType, anchor_, caret_);

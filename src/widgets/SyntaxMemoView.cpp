@@ -116,7 +116,7 @@ int TSyntaxMemoView::visibleColumns() const
     return std::max(1, (viewport()->width() - textLeft()) / charWidth_);
 }
 
-std::int64_t TSyntaxMemoView::offsetAt(QPoint pos) const
+std::int64_t TSyntaxMemoView::offsetAt(QPoint pos, bool* atPieceEnd) const
 {
     const memo::TTextStore& store = memo_.store();
     const std::int64_t row = pos.y() < 0 ? -1 - (-pos.y() - 1) / lineHeight_ : pos.y() / lineHeight_;
@@ -126,11 +126,6 @@ std::int64_t TSyntaxMemoView::offsetAt(QPoint pos) const
     const int inCell = x - (dcol - memo_.leftColumn()) * charWidth_;
     const int col = memo_.columnAtDisplay(rec, dcol);
     const std::string_view t = store.recordText(rec);
-    // Past the end of a piece that the next record continues: its last
-    // character, so that the caret stays on this line.
-    const bool continued = rec + 1 < store.recordCount() && (store.meta(rec + 1).bookmarks & memo::kContinuationBit);
-    if (continued && !t.empty() && static_cast<std::size_t>(col) >= t.size())
-        return store.recordStart(rec) + static_cast<std::int64_t>(memo::utf8Prev(t, t.size()));
     std::int64_t off = store.recordStart(rec) + col;
     const auto c = static_cast<std::size_t>(col);
     if (x >= 0 && c < t.size() && t[c] != '\r') {
@@ -141,22 +136,26 @@ std::int64_t TSyntaxMemoView::offsetAt(QPoint pos) const
         if (((dcol - at) * charWidth_ + inCell) * 2 >= width * charWidth_)
             off += memo::utf8Length(t, c);
     }
-    if (continued && off == store.recordStart(rec) + static_cast<std::int64_t>(t.size()))
-        off = store.recordStart(rec) + static_cast<std::int64_t>(memo::utf8Prev(t, t.size()));
+    // The end of a piece that the next record continues is the next piece's
+    // start as well: a point on this line means the end of this piece.
+    if (atPieceEnd)
+        *atPieceEnd = off == store.recordStart(rec) + static_cast<std::int64_t>(t.size()) && memo_.isPieceBoundary(off);
     return off;
 }
 
-QPoint TSyntaxMemoView::pointOf(std::int64_t offset) const
+QPoint TSyntaxMemoView::pointOf(std::int64_t offset, bool atPieceEnd) const
 {
     const memo::TTextStore& store = memo_.store();
-    const std::int64_t rec = store.recordOf(offset);
+    std::int64_t rec = store.recordOf(offset);
+    if (atPieceEnd && memo_.isPieceBoundary(offset))
+        --rec;
     const int dcol = memo_.displayColumn(rec, static_cast<int>(offset - store.recordStart(rec)));
     return {textLeft() + (dcol - memo_.leftColumn()) * charWidth_, static_cast<int>(rec - memo_.topLine()) * lineHeight_};
 }
 
 QRect TSyntaxMemoView::caretRect() const
 {
-    const QPoint p = pointOf(memo_.caret());
+    const QPoint p = caretPoint();
     return {p.x() - 1, p.y(), charWidth_ + 2, lineHeight_};
 }
 

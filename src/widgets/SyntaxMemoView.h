@@ -46,9 +46,14 @@ public:
     const memo::TSyntaxMemo& memo() const { return memo_; }
 
     // Offset of the character boundary nearest to a point of the viewport.
-    std::int64_t offsetAt(QPoint pos) const;
-    // Top-left corner of the cell of an offset, in viewport coordinates.
-    QPoint pointOf(std::int64_t offset) const;
+    // A point past the end of a piece that the next line continues gives the
+    // piece's end, and atPieceEnd (when given) says so.
+    std::int64_t offsetAt(QPoint pos, bool* atPieceEnd = nullptr) const;
+    // Top-left corner of the cell of an offset, in viewport coordinates; an
+    // offset at a piece boundary is on the next piece's line unless atPieceEnd.
+    QPoint pointOf(std::int64_t offset, bool atPieceEnd = false) const;
+    // Top-left corner of the caret where it is drawn.
+    QPoint caretPoint() const { return pointOf(memo_.caret(), memo_.caretAtPieceEnd()); }
 
     // While a search dialog is open the match stays on show although the
     // editor has lost the focus to the dialog.

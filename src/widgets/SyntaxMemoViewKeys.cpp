@@ -151,7 +151,7 @@ void TSyntaxMemoView::inputMethodEvent(QInputMethodEvent* event)
 QVariant TSyntaxMemoView::inputMethodQuery(Qt::InputMethodQuery query) const
 {
     if (query == Qt::ImCursorRectangle)
-        return QRect(pointOf(memo_.caret()), QSize(2, lineHeight_));
+        return QRect(caretPoint(), QSize(2, lineHeight_));
     if (query == Qt::ImEnabled)
         return true;
     return QAbstractScrollArea::inputMethodQuery(query);

@@ -11,6 +11,15 @@
 
 namespace tessaly::widgets {
 
+namespace {
+
+memo::TSyntaxMemo::TCaretAffinity affinity(bool pieceEnd)
+{
+    return pieceEnd ? memo::TSyntaxMemo::TCaretAffinity::pieceEnd : memo::TSyntaxMemo::TCaretAffinity::nextPiece;
+}
+
+} // namespace
+
 void TSyntaxMemoView::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton || !isEnabled()) {
@@ -27,7 +36,8 @@ void TSyntaxMemoView::mousePressEvent(QMouseEvent* event)
         emit gutterClick(rec + 1);
         return;
     }
-    const std::int64_t off = offsetAt(pos);
+    bool pieceEnd = false;
+    const std::int64_t off = offsetAt(pos, &pieceEnd);
     const std::int64_t a = std::min(memo_.anchor(), memo_.caret());
     const std::int64_t b = std::max(memo_.anchor(), memo_.caret());
     pressPos_ = pos;
@@ -38,7 +48,7 @@ void TSyntaxMemoView::mousePressEvent(QMouseEvent* event)
         return;
     selecting_ = true;
     const bool extend = event->modifiers() & Qt::ShiftModifier;
-    memo_.setSelection(extend ? memo_.anchor() : off, off);
+    memo_.setSelection(extend ? memo_.anchor() : off, off, false, affinity(pieceEnd));
 }
 
 void TSyntaxMemoView::mouseMoveEvent(QMouseEvent* event)
@@ -54,7 +64,9 @@ void TSyntaxMemoView::mouseMoveEvent(QMouseEvent* event)
     }
     if (!selecting_ || !(event->buttons() & Qt::LeftButton))
         return;
-    memo_.setSelection(memo_.anchor(), offsetAt(pos));
+    bool pieceEnd = false;
+    const std::int64_t off = offsetAt(pos, &pieceEnd);
+    memo_.setSelection(memo_.anchor(), off, false, affinity(pieceEnd));
     // Past an edge the text scrolls on its own while the button is held.
     const bool outside = !viewport()->rect().contains(pos);
     if (outside && !autoScroll_.isActive())
@@ -69,7 +81,9 @@ void TSyntaxMemoView::mouseReleaseEvent(QMouseEvent* event)
         if (maybeDragging_) {
             // A click inside the selection without a drag places the caret.
             maybeDragging_ = false;
-            memo_.setSelStart(offsetAt(event->position().toPoint()));
+            bool pieceEnd = false;
+            const std::int64_t off = offsetAt(event->position().toPoint(), &pieceEnd);
+            memo_.setSelection(off, off, false, affinity(pieceEnd));
         }
         selecting_ = false;
         autoScroll_.stop();
@@ -95,7 +109,9 @@ void TSyntaxMemoView::autoScrollStep()
         memo_.setLeftColumn(memo_.leftColumn() - 1);
     else if (p.x() > r.right())
         memo_.setLeftColumn(memo_.leftColumn() + 1);
-    memo_.setSelection(memo_.anchor(), offsetAt(p), true);
+    bool pieceEnd = false;
+    const std::int64_t off = offsetAt(p, &pieceEnd);
+    memo_.setSelection(memo_.anchor(), off, true, affinity(pieceEnd));
     memo_.changed(memo::ckSelection);
     viewport()->update();
 }

@@ -89,16 +89,15 @@ void TSyntaxMemoView::paintEvent(QPaintEvent* event)
 
     // The caret: a bar, or in overwrite mode a bar under the character or a block over it.
     if (hasFocus() && caretShown_) {
-        const QPoint c = pointOf(memo_.caret());
+        const QPoint c = caretPoint();
         if (c.x() >= left && area.intersects(QRect(c.x() - 1, c.y(), charWidth_ + 2, lh))) {
             if (memo_.insertMode()) {
                 p.fillRect(c.x(), c.y(), 2, lh, pal.text());
             } else if (memo_.hasOption(memo::TSyntaxMemoOption::smoBlockOverwriteCursor)) {
                 // The cell in the text colour with its character in the background colour.
                 p.fillRect(c.x(), c.y(), charWidth_, lh, pal.text());
-                const std::int64_t rec = store.recordOf(memo_.caret());
-                const std::string_view t = store.recordText(rec);
-                const auto col = static_cast<std::size_t>(memo_.caret() - store.recordStart(rec));
+                const std::string_view t = store.recordText(memo_.caretRecord());
+                const auto col = static_cast<std::size_t>(memo_.caretColumn());
                 if (col < t.size() && t[col] != '\t' && t[col] != '\r') {
                     p.setPen(pal.base().color());
                     p.setFont(font());

@@ -69,8 +69,8 @@ TEST(WordWrap, LineEndStaysOnTheWrappedPiece)
     m.setSelText("alpha beta gamma");
     m.setSelStart(2);
     m.executeCommand(3); // line end
-    EXPECT_EQ(m.caret(), 5) << "before the blank the piece ends with";
-    EXPECT_EQ(m.store().recordOf(m.caret()), 0);
+    EXPECT_EQ(m.caret(), 6) << "after the blank the piece ends with";
+    EXPECT_EQ(m.caretRecord(), 0) << "shown at the end of the first piece";
     ASSERT_EQ(records(m), (std::vector<std::string>{"alpha ", "beta gamma"}));
     m.executeCommand(5); // down
     m.executeCommand(3);
