@@ -3,6 +3,7 @@
 // The large page file that benchmarks load: built once with the corpus's
 // make-big.sh and kept in the temporary folder.
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -39,6 +40,15 @@ inline Memory memoryNow()
             m.peak = std::stol(line.substr(6)) * 1024;
     }
     return m;
+}
+
+// CPU time this thread has used, in seconds: on a shared machine a better
+// measure of work than the wall clock, which counts waiting for a core.
+inline double threadCpuSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
 
 // Resets the peak to the current resident size.

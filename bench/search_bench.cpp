@@ -3,9 +3,13 @@
 // ../shared/corpus/make-big.sh 4 /tmp/corpus-4mb.html); without it the
 // benchmarks are skipped.
 #include "memo/CharBlocks.h"
+#include "memo/EdStream.h"
 #include "memo/LineBlockStream.h"
 #include "memo/PlainSearch.h"
 #include "memo/REParser.h"
+#include "memo/SearchFlags.h"
+#include "memo/SyntaxMemo.h"
+#include "memo/TextFinder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -135,8 +139,45 @@ void BM_RegexAttribute(benchmark::State& state)
 void BM_RegexTagsCharStream(benchmark::State& state) { regexCount<TStringStream>(state, "<[a-z]+"); }
 void BM_RegexTagsLines(benchmark::State& state) { regexCount<TLineBlockStream>(state, "<[a-z]+"); }
 
+// Through the editor's own store, counted as the command-line find counts:
+// every match taken after the one before by the editor's finder.
+void storeCount(benchmark::State& state, const char* pattern, int flags)
+{
+    if (!haveCorpus(state))
+        return;
+    static TSyntaxMemo memo;
+    if (memo.textLength() == 0) {
+        std::istringstream in(corpus());
+        memo.loadFromStream(in);
+    }
+    TTextFinder finder;
+    std::int64_t count = 0;
+    for (auto _ : state) {
+        TEdStream stream(memo.store());
+        count = 0;
+        for (std::int64_t at = 0; at <= memo.textLength();) {
+            const auto match = finder.find(stream, pattern, flags, at);
+            if (!match)
+                break;
+            ++count;
+            at = match->end > match->start ? match->end : match->start + 1;
+        }
+        benchmark::DoNotOptimize(count);
+    }
+    state.counters["matches"] = static_cast<double>(count);
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * memo.textLength());
+}
+void BM_StoreRareWord(benchmark::State& state) { storeCount(state, "Quetzalcoatl", 0); }
+void BM_StoreRareWordCase(benchmark::State& state) { storeCount(state, "Quetzalcoatl", TSearchFlags::MatchCase); }
+void BM_StoreCountDiv(benchmark::State& state) { storeCount(state, "div", 0); }
+void BM_StoreRegexTags(benchmark::State& state) { storeCount(state, "<[a-z]+", TSearchFlags::RegExp); }
+
 } // namespace
 
+BENCHMARK(BM_StoreRareWord)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StoreRareWordCase)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StoreCountDiv)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StoreRegexTags)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainRareWord)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainRareWordCase)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainRareWordUpward)->Unit(benchmark::kMillisecond);

@@ -15,7 +15,8 @@ struct TSearchOptions {
     bool upward = false;
 };
 
-// Plain-text search (Boyer-Moore-Horspool) over a TCharStream.
+// Plain-text search over a TCharStream: downward a fast scan for the
+// pattern's rarest byte, upward Boyer-Moore-Horspool.
 // Downward it finds the first match that starts at or after `from`; upward
 // the last match that starts at or before `from`. Without match case,
 // letters a-z and A-Z are alike. With whole words a match counts only when

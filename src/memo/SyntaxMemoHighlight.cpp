@@ -267,6 +267,13 @@ std::int64_t TSyntaxMemo::scanRecords(THighlighter& h, std::int64_t changed, std
             view_->repaintRecords(repaintFirst, repaintLast);
         repaintFirst = repaintLast = -1;
     };
+    auto markRepaint = [&](std::int64_t r) {
+        if (repaintFirst < 0 || r != repaintLast + 1) {
+            repaint();
+            repaintFirst = r;
+        }
+        repaintLast = r;
+    };
     // Completes every record that the scanned values cover; returns false
     // when the scan may stop.
     bool stopped = false;
@@ -298,13 +305,8 @@ std::int64_t TSyntaxMemo::scanRecords(THighlighter& h, std::int64_t changed, std
             m.endState = signature;
             m.resume = rec == resumeRec ? resumeAt : TResumePoints::kNone;
             m.flags = static_cast<std::uint16_t>((m.flags | kRecDecoration) & ~(kRecContentChanged | kRecForceHighlight));
-            if (!same) {
-                if (repaintFirst < 0 || rec != repaintLast + 1) {
-                    repaint();
-                    repaintFirst = rec;
-                }
-                repaintLast = rec;
-            }
+            if (!same)
+                markRepaint(rec);
             used += static_cast<std::size_t>(len);
             const bool last = !walk.next();
             // The scan may stop once it is back in step, unless the next
@@ -314,11 +316,31 @@ std::int64_t TSyntaxMemo::scanRecords(THighlighter& h, std::int64_t changed, std
             if (done && !last && h.exactResume()) {
                 // Equal signatures may have been taken at other places when
                 // a token ran over the record's end. With exact states the
-                // scan stops only where it stands at the record's end in
-                // the very state stored for the next record's start.
-                const std::uint32_t next = walk.meta().resume;
-                done = values.size() == used && next != TResumePoints::kNone && TResumePoints::columnOf(next) == 0
-                    && h.saveState(state) && resumeStates_.intern(state) == TResumePoints::stateOf(next);
+                // scan stops only where it stands, at its first token
+                // boundary in the next record, in the very state and at the
+                // very column stored there as the record's resume point:
+                // from there on the last scan went the same way. A token
+                // that runs over the record's end (a line break with the
+                // next line's indentation) puts that place past column 0.
+                const TRecordMeta& nm = walk.meta();
+                const std::uint32_t next = nm.resume;
+                const std::size_t have = values.size() - used;
+                const std::string_view kept = walk.tokens();
+                done = next != TResumePoints::kNone && TResumePoints::stateOf(next) < resumeStates_.size()
+                    && have == static_cast<std::size_t>(TResumePoints::columnOf(next))
+                    && have < static_cast<std::size_t>(nm.length) && kept.size() == static_cast<std::size_t>(nm.length)
+                    && h.saveState(state) && state == resumeStates_.state(TResumePoints::stateOf(next));
+                if (done && have > 0) {
+                    // The next record takes the scanned values up to its
+                    // resume point and keeps its own after it.
+                    const std::string_view head(values.data() + used, have);
+                    if (kept.substr(0, have) != head) {
+                        std::string merged(head);
+                        merged.append(kept.substr(have));
+                        walk.setTokens(merged);
+                        markRepaint(rec + 1);
+                    }
+                }
             }
             recStart += len;
             ++rec;

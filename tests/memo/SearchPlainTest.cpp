@@ -1,4 +1,5 @@
 #include "memo/CharBlocks.h"
+#include "memo/LineBlockStream.h"
 #include "memo/PlainSearch.h"
 
 #include <gtest/gtest.h>
@@ -149,5 +150,8 @@ TEST(SearchPlain, AgreesWithNaiveSearchOnRandomTexts)
             << ::testing::PrintToString(what) << " in " << ::testing::PrintToString(text) << " from " << from
             << " case " << options.matchCase << " word " << options.wholeWord << " up " << options.upward;
         ASSERT_EQ(search.find(blocks, what, from, options), expected);
+        // Short blocks (one per line) put matches across block borders.
+        TLineBlockStream lines(text);
+        ASSERT_EQ(search.find(lines, what, from, options), expected);
     }
 }

@@ -72,6 +72,31 @@ TEST(BoundedScan, TypingAtTheEndOfABigPlainTextScansLittle)
     EXPECT_EQ(allValues(m), fullValues(m, BuiltinLanguage::PlainText));
 }
 
+// Indented markup: the white space of a line break and the next line's
+// indentation is one token, so the scan's first token boundary in a record
+// lies past its start. Typing must still stop within a few lines.
+TEST(BoundedScan, TypingInIndentedMarkupScansLittle)
+{
+    for (const BuiltinLanguage language : {BuiltinLanguage::HTML, BuiltinLanguage::JavaScript,
+                                           BuiltinLanguage::VBScript}) {
+        auto p = builtinParser(language);
+        memo::TSyntaxMemo m;
+        std::string text;
+        while (text.size() < 400'000)
+            text += "<table>\r\t\t<tr>\r\t\t\t<td align=\"center\">cell &nbsp;</td>\r\t\t</tr>\r\t</table>\r\t";
+        load(m, *p, text);
+        std::mt19937 rng(7);
+        for (int i = 0; i < 40; ++i) {
+            const std::int64_t at = static_cast<std::int64_t>(rng() % static_cast<unsigned>(m.textLength()));
+            m.setSelStart(at);
+            const std::int64_t before = m.scannedCharacters();
+            m.typeChar(i % 3 == 0 ? ' ' : 'q');
+            EXPECT_LT(m.scannedCharacters() - before, 2000) << "typing at " << at;
+        }
+        EXPECT_EQ(allValues(m), fullValues(m, language));
+    }
+}
+
 TEST(BoundedScan, TypingInOneLongLineScansLittle)
 {
     for (const BuiltinLanguage language : {BuiltinLanguage::HTML, BuiltinLanguage::JavaScript}) {
