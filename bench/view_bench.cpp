@@ -44,16 +44,8 @@ TSyntaxMemoView& bigView()
         // Highlighted with the built-in HTML parser, in its styles.
         static tessaly::parser::TSyntaxMemoParser html;
         html.setParser(tessaly::parser::builtinParserForm(tessaly::parser::BuiltinLanguage::HTML));
-        for (int v = 0; v < 256; ++v) {
-            const tessaly::memo::TTokenStyle t = html.tokenStyle(static_cast<std::uint8_t>(v));
-            const std::uint32_t c = tessaly::memo::resolveColour(t.foreground);
-            tessaly::widgets::TTokenStyle style;
-            style.foreground = QColor(tessaly::memo::redOf(c), tessaly::memo::greenOf(c), tessaly::memo::blueOf(c));
-            style.bold = t.bold;
-            style.italic = t.italic;
-            style.underline = t.underline;
-            view->setTokenStyle(static_cast<std::uint8_t>(v), style);
-        }
+        for (int v = 0; v < 256; ++v)
+            view->setTokenStyle(static_cast<std::uint8_t>(v), html.tokenStyle(static_cast<std::uint8_t>(v)));
         view->memo().setParser(1, &html);
         view->memo().setActiveParser(1);
         std::ifstream in(tessaly::bench::bigCorpus(20), std::ios::binary);

@@ -14,16 +14,6 @@ namespace tessaly::app {
 
 namespace {
 
-const char* languageItem(int parser)
-{
-    switch (parser) {
-    case 1: return "High3";
-    case 2: return "High1";
-    case 3: return "High2";
-    default: return "High4";
-    }
-}
-
 QString languageText(int parser)
 {
     switch (parser) {
@@ -36,6 +26,17 @@ QString languageText(int parser)
 
 } // namespace
 
+QAction* TMainForm::languageItem(int parser) const
+{
+    // The Language items carry their language number; anything else is plain text.
+    if (parser < 1 || parser > 4)
+        parser = 4;
+    for (QAction* a : languageMenu_->actions())
+        if (a->isCheckable() && a->data().toInt() == parser)
+            return a;
+    return nullptr;
+}
+
 void TMainForm::codeChanged(TEditor& editor)
 {
     recovery_->documentChanged(editor);
@@ -44,22 +45,22 @@ void TMainForm::codeChanged(TEditor& editor)
     // longer counts: Save must not come back on once no document is open.
     if (!editors().contains(&editor))
         return;
-    item(QStringLiteral("SaveButton"))->setEnabled(true);
-    item(QStringLiteral("Save"))->setEnabled(true);
-    item(QStringLiteral("SaveAs"))->setEnabled(true);
+    saveButton_->setEnabled(true);
+    saveItem_->setEnabled(true);
+    saveAsItem_->setEnabled(true);
 }
 
 void TMainForm::editorActivated(TEditor& editor)
 {
-    item(QString::fromLatin1(languageItem(editor.activeParser())))->trigger();
-    item(QStringLiteral("SaveButton"))->setEnabled(editor.modified());
+    languageItem(editor.activeParser())->trigger();
+    saveButton_->setEnabled(editor.modified());
 }
 
 void TMainForm::languageClick(int parser)
 {
     if (parser < 1 || parser > 4)
         return;
-    item(QString::fromLatin1(languageItem(parser)))->setChecked(true);
+    languageItem(parser)->setChecked(true);
     if (TEditor* e = activeEditor()) {
         e->setActiveParser(parser);
         e->statusBar().setText(2, languageText(parser));
@@ -69,7 +70,7 @@ void TMainForm::languageClick(int parser)
 int TMainForm::currentLanguage() const
 {
     for (int parser = 1; parser <= 4; ++parser)
-        if (item(QString::fromLatin1(languageItem(parser)))->isChecked())
+        if (languageItem(parser)->isChecked())
             return parser;
     return 2;
 }
@@ -84,7 +85,7 @@ void TMainForm::editorClosed(TEditor& editor)
 
 void TMainForm::lastDocumentClosed()
 {
-    item(QStringLiteral("Save"))->setEnabled(false);
+    saveItem_->setEnabled(false);
     setDocumentButtonsEnabled(false);
     tabParent_->hide();
     refreshDocumentItems();

@@ -200,8 +200,8 @@ bool TMainForm::saveDocument(TEditor& editor)
         mdiTab_->setTabCaption(mdiTab_->indexOf(&editor), fileNameOnly(target));
         editor.setLoadFailed(false);
     }
-    item(QStringLiteral("SaveButton"))->setEnabled(false);
-    item(QStringLiteral("Save"))->setEnabled(false);
+    saveButton_->setEnabled(false);
+    saveItem_->setEnabled(false);
     return true;
 }
 
@@ -231,8 +231,8 @@ void TMainForm::saveAsClick()
             return;
         }
     }
-    item(QStringLiteral("SaveButton"))->setEnabled(false);
-    item(QStringLiteral("Save"))->setEnabled(false);
+    saveButton_->setEnabled(false);
+    saveItem_->setEnabled(false);
 }
 
 void TMainForm::saveSelectionClick()

@@ -51,9 +51,8 @@ TMainForm::TMainForm(std::unique_ptr<platform::TDialogs> dialogs, QWidget* paren
     createMenus();
     history_ = new TDocumentHistory(*this);
     recovery_ = new TRecoveryKeeper(*this);
-    history_->addMenu(fileMenu_, item(QStringLiteral("Save")));
+    history_->addMenu(fileMenu_, saveItem_);
     createToolbars();
-    createPreviewCommands();
     aboutBox_ = new TAboutBox(this);
     // The insertion commands and their dialogs, created once.
     insertCommands_ = new insert::TInsertCommands(
@@ -74,8 +73,8 @@ TMainForm::TMainForm(std::unique_ptr<platform::TDialogs> dialogs, QWidget* paren
 
     applySettings(platform::TIniFile(platform::settingsFile()));
 
-    item(QStringLiteral("SaveButton"))->setEnabled(false);
-    item(QStringLiteral("Save"))->setEnabled(false);
+    saveButton_->setEnabled(false);
+    saveItem_->setEnabled(false);
     setDocumentButtonsEnabled(false);
 
     connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* w) {
@@ -115,7 +114,7 @@ void TMainForm::createAreas()
     splitIt_->setChildrenCollapsible(false);
     scriptPanel_ = new TScriptPanel;
     connect(scriptPanel_, &TScriptPanel::closeClicked, this, [this] {
-        item(QStringLiteral("JavaScriptPanel1"))->setChecked(false);
+        scriptPanelItem_->setChecked(false);
         setScriptPanelShown(false);
     });
     splitIt_->addWidget(scriptPanel_);

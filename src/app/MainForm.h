@@ -1,7 +1,10 @@
 #pragma once
 
+#include "app/MainCommandTable.h"
 #include "platform/Dialogs.h"
 
+#include <QByteArray>
+#include <QHash>
 #include <QList>
 #include <QMainWindow>
 
@@ -47,9 +50,10 @@ class TStatusPanels;
 // bar and the status bar. Its commands act on the active document, looked
 // up when they run; with no document they do nothing.
 //
-// Menu items and toolbar buttons are QActions named after their component
-// (item("Save"), item("SaveButton")), so the commands of other parts can
-// find and connect them.
+// The menus and the Main Toolbar are made from tables of rows
+// (MainCommandTable.cpp), each naming its member handler. Menu items and
+// toolbar buttons are QActions named after their component, so tests and
+// the commands of other parts can find them (item("Save")).
 class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
@@ -94,6 +98,9 @@ public:
     QMenu* helpMenu() const { return helpMenu_; }
     // A menu item or toolbar button by its component name; null when none.
     QAction* item(const QString& name) const;
+    // The rows the main menu and the Main Toolbar are made from, in order.
+    static const std::vector<TMenuRow>& menuRows();
+    static const std::vector<TToolButtonRow>& toolButtonRows();
 
     // --- documents -------------------------------------------------------
     TEditor* activeEditor() const;
@@ -182,44 +189,43 @@ private:
     void createAreas();
     void createScriptLibrary();
     void createMenus();
-    void createFileMenu();
-    void createEditMenu();
-    void createViewMenu();
-    void createInsertionMenus();
-    void createWindowMenu();
-    void createHelpMenu();
     void createToolbars();
-    void createPreviewCommands();
-    void connectEditCommands();
-    void connectSearchCommands();
+    // Connects a menu item to the handler of its row.
+    void connectRow(QAction* item, const TMenuRow& row);
     int regExpFlag() const;
+    // The handlers of the menu rows that are not commands of their own above.
+    void new1Click();
+    void closeAll1Click();
+    void exit1Click();
+    void properties1Click();
     void find1Click();
     void replace1Click();
     void findNext1Click();
-    // A toolbar button that runs the handlers of a menu item.
-    QAction* addForwardButton(QToolBar* bar, const char* name, const QString& icon, const QString& hint,
-                              const char* menuItem);
-    QAction* addItem(QMenu* menu, const char* name, const QString& caption, const QString& hint = {},
-                     const QKeySequence& shortcut = {});
+    void setBookmarkClick(int n);
+    void findBookmarkClick(int n);
+    void upperCase1Click();
+    void lowerCase1Click();
+    void selectTag1Click();
+    void mainToolbarClick(bool shown);
+    void scriptToolbarClick(bool shown);
+    void htmlToolbarClick(bool shown);
     QAction* addButton(QToolBar* bar, const char* name, const QString& icon, const QString& hint);
-    void connectItem(const char* name, void (TMainForm::*handler)());
+    // The Language item of a language number.
+    QAction* languageItem(int parser) const;
 
-    // The menu-enabling rule, run as a menu drops down.
+    // The menu-enabling rule, run as a menu drops down: the rows of the
+    // menu (of every menu when null) that need a document.
+    void enableDocumentRows(const char* menu);
     void enableItems(const QStringList& names);
     void refreshDocumentItems();
-    void file1Click();
-    void edit1Click();
-    void view1Click();
     void forms1Click();
     void script1Click();
-    void window1Click();
-    void about1Click();
     void fillWindowList();
     void lastDocumentClosed();
     // Places a new document window wholly inside the document area.
     void fitNewWindow(TEditor* editor, int index);
 
-    void setToolbarShown(QToolBar* bar, const char* item, bool shown);
+    void setToolbarShown(QToolBar* bar, QAction* switchItem, bool shown);
     void setScriptPanelShown(bool shown);
     void syncToolbarChecks();
     void fileError(const std::exception& error);
@@ -260,6 +266,28 @@ private:
     QMenu* windowMenu_ = nullptr;
     QMenu* helpMenu_ = nullptr;
     QList<QAction*> windowListItems_;
+    // The items and the submenus' own actions of the menu rows by component
+    // name (a submenu may share its name with an item: "SetBookmark1"), and
+    // the actions other code reaches directly.
+    QHash<QByteArray, QAction*> rowActions_;
+    QHash<QByteArray, QAction*> menuActions_;
+    QList<QAction*> documentButtons_;
+    QAction* saveItem_ = nullptr;
+    QAction* saveAsItem_ = nullptr;
+    QAction* saveButton_ = nullptr;
+    QAction* regExpItem_ = nullptr;
+    QAction* livePreviewItem_ = nullptr;
+    QAction* mainToolbarItem_ = nullptr;
+    QAction* scriptToolbarItem_ = nullptr;
+    QAction* htmlToolbarItem_ = nullptr;
+    QAction* scriptPanelItem_ = nullptr;
+    // The settings keys of the View switches.
+    struct ViewSwitch {
+        const char* key;
+        QAction* TMainForm::*item;
+        void (TMainForm::*show)(bool);
+    };
+    static const ViewSwitch kViewSwitches[4];
     // The left and top edges came from the settings file.
     bool positionSaved_ = false;
     bool shownOnce_ = false;

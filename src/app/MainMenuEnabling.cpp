@@ -21,45 +21,31 @@ void TMainForm::enableItems(const QStringList& names)
             a->setEnabled(any);
 }
 
+void TMainForm::enableDocumentRows(const char* menu)
+{
+    const bool any = !editors().isEmpty();
+    const QString name = QString::fromLatin1(menu);
+    for (const TMenuRow& row : menuRows()) {
+        if (row.enable != TEnableRule::document || (menu && name != QLatin1String(row.menu)))
+            continue;
+        const auto& actions = row.kind == TMenuRow::Submenu ? menuActions_ : rowActions_;
+        if (QAction* a = actions.value(row.name))
+            a->setEnabled(any);
+    }
+}
+
 void TMainForm::refreshDocumentItems()
 {
     // Run as the first document opens and the last one closes, so that the
     // shortcuts of document items work (or rest) before a menu is next
     // opened. Save keeps its own rules.
-    const QAction* save = item(QStringLiteral("Save"));
-    const bool saveEnabled = save->isEnabled();
-    file1Click();
-    edit1Click();
+    const bool saveEnabled = saveItem_->isEnabled();
+    enableDocumentRows(nullptr);
     forms1Click();
     script1Click();
-    enableItems({QStringLiteral("ExternalPreview1"), QStringLiteral("SyntaxHighlighting1"), QStringLiteral("Tile1"),
-                 QStringLiteral("Cascade1"), QStringLiteral("ArrangeIcons1"), QStringLiteral("MinimizeAll1"),
-                 QStringLiteral("Next1"), QStringLiteral("Previous1"), QStringLiteral("UsefulLinks1")});
-    item(QStringLiteral("Save"))->setEnabled(saveEnabled);
+    saveItem_->setEnabled(saveEnabled);
     if (insertCommands_)
         insertCommands_->updateDocumentActions();
-}
-
-void TMainForm::file1Click()
-{
-    enableItems({QStringLiteral("Save"), QStringLiteral("SaveAs"), QStringLiteral("SaveSelection1"),
-                 QStringLiteral("SaveAll1"), QStringLiteral("Close1"), QStringLiteral("CloseAll1"),
-                 QStringLiteral("Print1"), QStringLiteral("PrinterSetup1")});
-}
-
-void TMainForm::edit1Click()
-{
-    enableItems({QStringLiteral("SelectAll1"), QStringLiteral("Properties1"), QStringLiteral("Find1"),
-                 QStringLiteral("FindNExt1"), QStringLiteral("Replace1"), QStringLiteral("Undo1"),
-                 QStringLiteral("Redo1"), QStringLiteral("Cut1"), QStringLiteral("Copy1"),
-                 QStringLiteral("Paste1"), QStringLiteral("Delete1"), QStringLiteral("SetBookmark1"),
-                 QStringLiteral("FindBookmark1"), QStringLiteral("PasteSpecial1"), QStringLiteral("Format1")});
-}
-
-void TMainForm::view1Click()
-{
-    enableItems({QStringLiteral("ExternalPreview1"), QStringLiteral("SyntaxHighlighting1")});
-    syncToolbarChecks();
 }
 
 void TMainForm::forms1Click()
@@ -80,35 +66,29 @@ void TMainForm::script1Click()
                  QStringLiteral("JavaScript1"), QStringLiteral("ASP1"), QStringLiteral("ScriptWizardMenu")});
 }
 
-void TMainForm::window1Click()
-{
-    enableItems({QStringLiteral("Tile1"), QStringLiteral("Cascade1"), QStringLiteral("ArrangeIcons1"),
-                 QStringLiteral("MinimizeAll1"), QStringLiteral("Next1"), QStringLiteral("Previous1")});
-    fillWindowList();
-}
-
-void TMainForm::about1Click()
-{
-    enableItems({QStringLiteral("UsefulLinks1")});
-}
-
 void TMainForm::syncToolbarChecks()
 {
     // A toolbar hidden by other means (its area's context menu) shows up unchecked.
-    item(QStringLiteral("MT"))->setChecked(!mainToolbar_->isHidden());
-    item(QStringLiteral("ST"))->setChecked(!scriptToolbar_->isHidden());
-    item(QStringLiteral("HT"))->setChecked(!htmlToolbar_->isHidden());
+    mainToolbarItem_->setChecked(!mainToolbar_->isHidden());
+    scriptToolbarItem_->setChecked(!scriptToolbar_->isHidden());
+    htmlToolbarItem_->setChecked(!htmlToolbar_->isHidden());
 }
 
-void TMainForm::setToolbarShown(QToolBar* bar, const char* switchItem, bool shown)
+void TMainForm::setToolbarShown(QToolBar* bar, QAction* switchItem, bool shown)
 {
-    item(QString::fromLatin1(switchItem))->setChecked(shown);
+    switchItem->setChecked(shown);
     bar->setVisible(shown);
 }
 
+void TMainForm::mainToolbarClick(bool shown) { setToolbarShown(mainToolbar_, mainToolbarItem_, shown); }
+
+void TMainForm::scriptToolbarClick(bool shown) { setToolbarShown(scriptToolbar_, scriptToolbarItem_, shown); }
+
+void TMainForm::htmlToolbarClick(bool shown) { setToolbarShown(htmlToolbar_, htmlToolbarItem_, shown); }
+
 void TMainForm::setScriptPanelShown(bool shown)
 {
-    item(QStringLiteral("JavaScriptPanel1"))->setChecked(shown);
+    scriptPanelItem_->setChecked(shown);
     scriptPanel_->setVisible(shown);
     splitIt_->handle(1)->setCursor(shown ? Qt::SplitHCursor : Qt::ArrowCursor);
 }

@@ -31,7 +31,7 @@ std::string asciiCase(std::string s, bool upper)
 
 int TMainForm::regExpFlag() const
 {
-    return item(QStringLiteral("UseRegularExpressions1"))->isChecked() ? memo::TSearchFlags::RegExp : 0;
+    return regExpItem_->isChecked() ? memo::TSearchFlags::RegExp : 0;
 }
 
 void TMainForm::find1Click()
@@ -72,37 +72,38 @@ void TMainForm::findNext1Click()
         dialogs().showMessage("\"" + rememberedText_ + "\" not found.", platform::TMsgKind::plain, platform::btnOk);
 }
 
-void TMainForm::connectSearchCommands()
+void TMainForm::setBookmarkClick(int n)
 {
-    connectItem("Find1", &TMainForm::find1Click);
-    connectItem("Replace1", &TMainForm::replace1Click);
-    connectItem("FindNExt1", &TMainForm::findNext1Click);
-    for (int n = 0; n <= 9; ++n) {
-        connect(item(QStringLiteral("SetBookmark%1").arg(n)), &QAction::triggered, this, [this, n] {
-            if (TEditor* e = activeEditor()) {
-                const memo::TCaretPos pos = e->memo().getCaretPos();
-                e->memo().setBookmark(n, pos.line, pos.column);
-                e->code().viewport()->update();
-            }
-        });
-        connect(item(QStringLiteral("FindBookmark%1").arg(n)), &QAction::triggered, this, [this, n] {
-            if (TEditor* e = activeEditor())
-                e->memo().gotoBookmark(n);
-        });
+    if (TEditor* e = activeEditor()) {
+        const memo::TCaretPos pos = e->memo().getCaretPos();
+        e->memo().setBookmark(n, pos.line, pos.column);
+        e->code().viewport()->update();
     }
-    for (const auto& [name, upper] : {std::pair{"ConvertSelectiontoUpperCase1", true},
-                                      std::pair{"ConvertSelectiontoLowerCase1", false}}) {
-        const bool toUpper = upper;
-        connect(item(QString::fromLatin1(name)), &QAction::triggered, this, [this, toUpper] {
-            if (TEditor* e = activeEditor())
-                e->memo().setSelText(asciiCase(e->memo().selText(), toUpper));
-        });
-    }
-    connect(item(QStringLiteral("SelectTag1")), &QAction::triggered, this, [this] {
-        TEditor* e = activeEditor();
-        if (e && e->memo().anchor() == e->memo().caret())
-            dialogs().showMessage("Cursor is not within a tag.", platform::TMsgKind::information, platform::btnOk);
-    });
+}
+
+void TMainForm::findBookmarkClick(int n)
+{
+    if (TEditor* e = activeEditor())
+        e->memo().gotoBookmark(n);
+}
+
+void TMainForm::upperCase1Click()
+{
+    if (TEditor* e = activeEditor())
+        e->memo().setSelText(asciiCase(e->memo().selText(), true));
+}
+
+void TMainForm::lowerCase1Click()
+{
+    if (TEditor* e = activeEditor())
+        e->memo().setSelText(asciiCase(e->memo().selText(), false));
+}
+
+void TMainForm::selectTag1Click()
+{
+    TEditor* e = activeEditor();
+    if (e && e->memo().anchor() == e->memo().caret())
+        dialogs().showMessage("Cursor is not within a tag.", platform::TMsgKind::information, platform::btnOk);
 }
 
 } // namespace tessaly::app

@@ -12,21 +12,12 @@
 
 namespace tessaly::app {
 
-namespace {
-
-struct ViewKey {
-    const char* key;
-    const char* switchItem;
+const TMainForm::ViewSwitch TMainForm::kViewSwitches[4] = {
+    {"Main Toolbar", &TMainForm::mainToolbarItem_, &TMainForm::mainToolbarClick},
+    {"JavaScript Toolbar", &TMainForm::scriptToolbarItem_, &TMainForm::scriptToolbarClick},
+    {"HTML Toolbar", &TMainForm::htmlToolbarItem_, &TMainForm::htmlToolbarClick},
+    {"Script Panel", &TMainForm::scriptPanelItem_, &TMainForm::setScriptPanelShown},
 };
-
-const ViewKey kViewKeys[] = {
-    {"Main Toolbar", "MT"},
-    {"JavaScript Toolbar", "ST"},
-    {"HTML Toolbar", "HT"},
-    {"Script Panel", "JavaScriptPanel1"},
-};
-
-} // namespace
 
 void TMainForm::applySettings(const platform::TIniFile& ini)
 {
@@ -45,20 +36,11 @@ void TMainForm::applySettings(const platform::TIniFile& ini)
     scriptPanel_->setDescriptionHeight(ini.readInteger("Form", "SP_Height", 129));
     history_->load(ini);
 
-    for (const ViewKey& k : kViewKeys) {
+    for (const ViewSwitch& k : kViewSwitches) {
         const std::string v = ini.readString("View", k.key, "true");
         if (v != "true" && v != "false")
             continue; // anything else leaves the control as it is
-        const bool shown = v == "true";
-        const QString name = QString::fromLatin1(k.switchItem);
-        if (name == QLatin1String("MT"))
-            setToolbarShown(mainToolbar_, k.switchItem, shown);
-        else if (name == QLatin1String("ST"))
-            setToolbarShown(scriptToolbar_, k.switchItem, shown);
-        else if (name == QLatin1String("HT"))
-            setToolbarShown(htmlToolbar_, k.switchItem, shown);
-        else
-            setScriptPanelShown(shown);
+        (this->*k.show)(v == "true");
     }
     // The live preview is off unless the last run left it on.
     if (ini.readString("View", "Live Preview", "false") == "true")
@@ -85,8 +67,8 @@ void TMainForm::writeSettings(platform::TIniFile& ini)
     ini.writeInteger("Form", "SP_Width", scriptPanel_->panelWidth());
     ini.writeInteger("Form", "SP_Height", scriptPanel_->descriptionHeight());
     syncToolbarChecks();
-    for (const ViewKey& k : kViewKeys)
-        ini.writeString("View", k.key, item(QString::fromLatin1(k.switchItem))->isChecked() ? "true" : "false");
+    for (const ViewSwitch& k : kViewSwitches)
+        ini.writeString("View", k.key, (this->*k.item)->isChecked() ? "true" : "false");
     ini.writeString("View", "Live Preview", livePreview_ ? "true" : "false");
     history_->save(ini);
     ini.endUpdate();

@@ -34,17 +34,6 @@ QAction* TMainForm::addButton(QToolBar* bar, const char* name, const QString& ic
     return a;
 }
 
-QAction* TMainForm::addForwardButton(QToolBar* bar, const char* name, const QString& icon, const QString& hint,
-                                     const char* menuItem)
-{
-    QAction* button = addButton(bar, name, icon, hint);
-    QAction* target = item(QString::fromLatin1(menuItem));
-    // Runs whatever is connected to the menu item, also while the item
-    // itself is disabled: the two have their own enabled states.
-    connect(button, &QAction::triggered, target, [target] { emit target->triggered(target->isChecked()); });
-    return button;
-}
-
 void TMainForm::createToolbars()
 {
     installIconTheme();
@@ -56,40 +45,25 @@ void TMainForm::createToolbars()
     addToolBar(Qt::TopToolBarArea, scriptToolbar_);
     addToolBar(Qt::BottomToolBarArea, htmlToolbar_);
 
-    QToolBar* b = mainToolbar_;
-    addForwardButton(b, "NewButton", QStringLiteral("document-new"), QStringLiteral("New (Ctrl+N)"), "New1");
-    addForwardButton(b, "OpenButton", QStringLiteral("document-open"), QStringLiteral("Open (Ctrl+O)"), "Open1");
-    addForwardButton(b, "SaveButton", QStringLiteral("document-save"), QStringLiteral("Save (Ctrl+S)"), "Save");
-    b->addSeparator();
-    addForwardButton(b, "PrintButton", QStringLiteral("document-print"), QStringLiteral("Print (Ctrl + P)"), "Print1");
-    b->addSeparator();
-    addForwardButton(b, "CutButton", QStringLiteral("edit-cut"), QStringLiteral("Cut (Ctrl+X)"), "Cut1");
-    addForwardButton(b, "CopyButton", QStringLiteral("edit-copy"), QStringLiteral("Copy (Ctrl+C)"), "Copy1");
-    addForwardButton(b, "PasteButton", QStringLiteral("edit-paste"), QStringLiteral("Paste (Ctrl+V)"), "Paste1");
-    b->addSeparator();
-    addForwardButton(b, "UndoButton", QStringLiteral("edit-undo"), QStringLiteral("Undo (Ctrl+Z)"), "Undo1");
-    addForwardButton(b, "RedoButton", QStringLiteral("edit-redo"), QStringLiteral("Redo (Shift+Ctrl+Z)"), "Redo1");
-    b->addSeparator();
-    addForwardButton(b, "FindButton", QStringLiteral("edit-find"), QStringLiteral("Find (Ctrl+F)"), "Find1");
-    // This button finds the next match; its hint names Replace all the same.
-    addForwardButton(b, "FindNextButton", QStringLiteral("edit-find-replace"), QStringLiteral("Replace (Ctrl+R)"),
-                     "FindNExt1");
-    b->addSeparator();
-    addForwardButton(b, "ToolbarButton9716", QStringLiteral("tessaly-preview"),
-                     QStringLiteral("Toggle Edit/Preview (F9)"), "ExternalPreview1");
-    addForwardButton(b, "HelpButton", QStringLiteral("help-contents"), QStringLiteral("Help Contents (F1)"),
-                     "HelpContents1");
-    connectEditCommands();
-    connectSearchCommands();
+    for (const TToolButtonRow& row : toolButtonRows()) {
+        if (row.separatorBefore)
+            mainToolbar_->addSeparator();
+        QAction* button = addButton(mainToolbar_, row.name, QString::fromLatin1(row.icon), QString::fromLatin1(row.hint));
+        QAction* target = rowActions_.value(row.item);
+        // Runs whatever is connected to the menu item, also while the item
+        // itself is disabled: the two have their own enabled states.
+        connect(button, &QAction::triggered, target, [target] { emit target->triggered(target->isChecked()); });
+        if (row.needsDocument)
+            documentButtons_ << button;
+        if (row.action)
+            this->*row.action = button;
+    }
 }
 
 void TMainForm::setDocumentButtonsEnabled(bool enabled)
 {
-    static const char* const mainButtons[] = {"SaveButton", "PrintButton", "CutButton", "CopyButton",
-                                              "PasteButton", "FindButton", "FindNextButton", "UndoButton",
-                                              "RedoButton", "ToolbarButton9716"};
-    for (const char* name : mainButtons)
-        item(QString::fromLatin1(name))->setEnabled(enabled);
+    for (QAction* a : std::as_const(documentButtons_))
+        a->setEnabled(enabled);
     for (QToolBar* bar : {scriptToolbar_, htmlToolbar_})
         for (QAction* a : bar->actions())
             if (!a->isSeparator())

@@ -17,21 +17,43 @@ int hexDigit(char c)
 
 bool isOctal(char c) { return c >= '0' && c <= '7'; }
 
+// The value of a letter escape of the set, or -1 when c is none.
+int letterValue(char c, TEscapeLetters letters)
+{
+    if (letters == TEscapeLetters::definition) {
+        switch (c) {
+        case 'b': return 8;
+        case 'e': return 27;
+        case 'n': return 13;
+        case 'r': return 10;
+        case 's': return ' ';
+        case 't': return '\t';
+        default: return -1;
+        }
+    }
+    switch (c) {
+    case 'n': case 'N': return 13;
+    case 'r': case 'R': return 10;
+    case 't': case 'T': return 9;
+    case 's': case 'S': return ' ';
+    case 'b': case 'B': return 8;
+    case 'f': case 'F': return 12;
+    default: return -1;
+    }
+}
+
 } // namespace
 
-TREEscape readEscape(std::string_view text, std::size_t at)
+TREEscape readEscape(std::string_view text, std::size_t at, TEscapeLetters letters)
 {
     TREEscape e;
     const char c = text[at];
     e.next = at + 1;
-    switch (c) {
-    case 'n': case 'N': e.value = 13; return e;
-    case 'r': case 'R': e.value = 10; return e;
-    case 't': case 'T': e.value = 9; return e;
-    case 's': case 'S': e.value = ' '; return e;
-    case 'b': case 'B': e.value = 8; return e;
-    case 'f': case 'F': e.value = 12; return e;
-    case 'x': case 'X': {
+    if (const int v = letterValue(c, letters); v >= 0) {
+        e.value = v;
+        return e;
+    }
+    if (c == 'x' || (c == 'X' && letters == TEscapeLetters::pattern)) {
         const int first = e.next < text.size() ? hexDigit(text[e.next]) : -1;
         if (first < 0) {
             e.value = static_cast<unsigned char>(c);
@@ -46,9 +68,6 @@ TREEscape readEscape(std::string_view text, std::size_t at)
             ++e.next;
         }
         return e;
-    }
-    default:
-        break;
     }
     if (isOctal(c)) {
         e.octal = true;

@@ -365,26 +365,17 @@ void TSyntaxMemo::setLineTextColor(std::int64_t line, std::int32_t color)
 
 void TSyntaxMemo::setMark(int mark, std::int64_t line)
 {
-    if (mark < 1 || mark > 16 || line < 1 || line > store_.recordCount())
-        return;
-    store_.meta(line - 1).marks |= static_cast<std::uint16_t>(1u << (mark - 1));
-    view_->repaintRecords(line - 1, line - 1);
+    if (bookmarks_.setMark(mark, line, true))
+        view_->repaintRecords(line - 1, line - 1);
 }
 
 void TSyntaxMemo::clearMark(int mark, std::int64_t line)
 {
-    if (mark < 1 || mark > 16 || line < 1 || line > store_.recordCount())
-        return;
-    store_.meta(line - 1).marks &= static_cast<std::uint16_t>(~(1u << (mark - 1)));
-    view_->repaintRecords(line - 1, line - 1);
+    if (bookmarks_.setMark(mark, line, false))
+        view_->repaintRecords(line - 1, line - 1);
 }
 
-bool TSyntaxMemo::hasMark(int mark, std::int64_t line) const
-{
-    if (mark < 1 || mark > 16 || line < 1 || line > store_.recordCount())
-        return false;
-    return (store_.meta(line - 1).marks & (1u << (mark - 1))) != 0;
-}
+bool TSyntaxMemo::hasMark(int mark, std::int64_t line) const { return bookmarks_.hasMark(mark, line); }
 
 void TSyntaxMemo::setTopLine(std::int64_t line)
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "memo/Bookmarks.h"
 #include "memo/CustomBookmarks.h"
 #include "memo/MemoErrors.h"
 #include "memo/Highlighter.h"
@@ -303,6 +304,8 @@ public:
     // Stored 1-based column of bookmark n, 0 when it was never set.
     int bookmarkColumn(int n) const;
     TCustomBookmarks& customBookmarks() { return customBookmarks_; }
+    // The numbered bookmarks and marks of the lines.
+    const TBookmarks& bookmarks() const { return bookmarks_; }
     std::function<void(TSyntaxMemo&, int index)> onBookmarkSet;
     std::function<void(TSyntaxMemo&, const std::string& name)> onCustomBookmarkFree;
 
@@ -418,12 +421,7 @@ private:
 
     // Bookmarks, marks and colours of a line, carried to another record when
     // an edit would otherwise leave them on the wrong line.
-    struct TLineMarks {
-        std::uint16_t bookmarks = 0; // without the continuation bit
-        std::uint16_t marks = 0;
-        std::int32_t backColor = -1;
-        std::int32_t textColor = -1;
-    };
+    using TLineMarks = TBookmarks::TLineMarks;
     TLineMarks lineMarksOf(std::int64_t rec) const;
     void putLineMarks(std::int64_t rec, const TLineMarks& lm);
     void carryLineMarks(std::int64_t from, std::int64_t to);
@@ -481,7 +479,7 @@ private:
     TSaveFormat saveFormat_ = TSaveFormat::sfTEXT;
     TSM_ClipFormats clipFormats_;
     std::string printTitle_;
-    std::array<std::uint16_t, 10> bookmarkColumns_{};
+    TBookmarks bookmarks_{store_};
     TCustomBookmarks customBookmarks_;
 
     std::unique_ptr<TTextFinder> finder_;

@@ -9,8 +9,6 @@ namespace tessaly::memo {
 
 namespace {
 
-constexpr std::uint16_t kBookmarkBits = 0x03FF;
-
 void checkIndex(int n)
 {
     if (n < 0 || n > 9)
@@ -22,37 +20,18 @@ void checkIndex(int n)
 std::int64_t TSyntaxMemo::bookmarkLine(int n) const
 {
     checkIndex(n);
-    if (bookmarkColumns_[static_cast<std::size_t>(n)] == 0)
-        return 0;
-    const std::uint16_t bit = static_cast<std::uint16_t>(1u << n);
-    for (std::int64_t r = 0; r < store_.recordCount(); ++r)
-        if (store_.meta(r).bookmarks & bit)
-            return r + 1;
-    return 0;
+    return bookmarks_.line(n);
 }
 
 int TSyntaxMemo::bookmarkColumn(int n) const
 {
     checkIndex(n);
-    return bookmarkColumns_[static_cast<std::size_t>(n)];
+    return bookmarks_.column(n);
 }
 
 void TSyntaxMemo::setBookmark(int n, std::int64_t line, int column)
 {
     checkIndex(n);
-    const std::uint16_t bit = static_cast<std::uint16_t>(1u << n);
-
-    // Take the bookmark off the record that carries it.
-    std::int64_t found = -1;
-    if (bookmarkColumns_[static_cast<std::size_t>(n)] != 0) {
-        found = bookmarkLine(n) - 1;
-        if (found >= 0) {
-            store_.meta(found).bookmarks &= static_cast<std::uint16_t>(~kBookmarkBits);
-            store_.meta(found).flags |= kRecDecoration;
-            view_->repaintRecords(found, found);
-        }
-    }
-
     std::int64_t target = 0;
     if (line == -1) {
         target = store_.recordOf(caret_);
@@ -68,12 +47,11 @@ void TSyntaxMemo::setBookmark(int n, std::int64_t line, int column)
         while (target > 0 && (store_.meta(target).bookmarks & kContinuationBit))
             --target;
 
-    if (found != target) {
-        TRecordMeta& m = store_.meta(target);
-        m.bookmarks = static_cast<std::uint16_t>((m.bookmarks & ~kBookmarkBits) | bit);
-        m.flags |= kRecDecoration;
-        view_->repaintRecords(target, target);
-        bookmarkColumns_[static_cast<std::size_t>(n)] = static_cast<std::uint16_t>(std::min(column, 0xFFFF));
+    const TBookmarks::TToggle t = bookmarks_.toggle(n, target, column);
+    if (t.removedFrom >= 0)
+        view_->repaintRecords(t.removedFrom, t.removedFrom);
+    if (t.placedOn >= 0) {
+        view_->repaintRecords(t.placedOn, t.placedOn);
         if (onBookmarkSet)
             onBookmarkSet(*this, n);
     }
@@ -87,33 +65,15 @@ void TSyntaxMemo::gotoBookmark(int n)
         return;
     const std::int64_t rec = line - 1;
     const std::int64_t len = static_cast<std::int64_t>(store_.recordText(rec).size());
-    const std::int64_t col = std::min<std::int64_t>(bookmarkColumns_[static_cast<std::size_t>(n)], len) - 1;
+    const std::int64_t col = std::min<std::int64_t>(bookmarks_.column(n), len) - 1;
     const std::int64_t at = store_.recordStart(rec) + std::max<std::int64_t>(0, col);
     setSelection(at, at);
 }
 
-TSyntaxMemo::TLineMarks TSyntaxMemo::lineMarksOf(std::int64_t rec) const
-{
-    const TRecordMeta& m = store_.meta(rec);
-    return {static_cast<std::uint16_t>(m.bookmarks & ~kContinuationBit), m.marks, m.backColor, m.textColor};
-}
+TSyntaxMemo::TLineMarks TSyntaxMemo::lineMarksOf(std::int64_t rec) const { return bookmarks_.lineMarksOf(rec); }
 
-void TSyntaxMemo::putLineMarks(std::int64_t rec, const TLineMarks& lm)
-{
-    TRecordMeta& m = store_.meta(rec);
-    m.bookmarks = static_cast<std::uint16_t>((m.bookmarks & kContinuationBit) | lm.bookmarks);
-    m.marks = lm.marks;
-    m.backColor = lm.backColor;
-    m.textColor = lm.textColor;
-    m.flags |= kRecDecoration;
-}
+void TSyntaxMemo::putLineMarks(std::int64_t rec, const TLineMarks& lm) { bookmarks_.putLineMarks(rec, lm); }
 
-void TSyntaxMemo::carryLineMarks(std::int64_t from, std::int64_t to)
-{
-    if (from == to)
-        return;
-    putLineMarks(to, lineMarksOf(from));
-    putLineMarks(from, TLineMarks{});
-}
+void TSyntaxMemo::carryLineMarks(std::int64_t from, std::int64_t to) { bookmarks_.carryLineMarks(from, to); }
 
 } // namespace tessaly::memo

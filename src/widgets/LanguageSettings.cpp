@@ -27,17 +27,8 @@ namespace {
 
 void applyStyles(TSyntaxMemoView& view, const parser::TSyntaxMemoParser& p)
 {
-    for (int v = 0; v < 256; ++v) {
-        const memo::TTokenStyle t = p.tokenStyle(static_cast<std::uint8_t>(v));
-        TTokenStyle style;
-        style.foreground = colourOf(t.foreground);
-        if (t.ownColours)
-            style.background = colourOf(t.background);
-        style.bold = t.bold;
-        style.italic = t.italic;
-        style.underline = t.underline;
-        view.setTokenStyle(static_cast<std::uint8_t>(v), style);
-    }
+    for (int v = 0; v < 256; ++v)
+        view.setTokenStyle(static_cast<std::uint8_t>(v), p.tokenStyle(static_cast<std::uint8_t>(v)));
     // The page takes the colours of the default style: its text colour
     // always, its background when the style brings its own.
     const memo::TTokenStyle page = p.defaultStyle();

@@ -90,9 +90,15 @@ void TSyntaxMemoView::measureFont()
     }
 }
 
-void TSyntaxMemoView::setTokenStyle(std::uint8_t value, const TTokenStyle& style)
+void TSyntaxMemoView::setTokenStyle(std::uint8_t value, const memo::TTokenStyle& style)
 {
+    const auto qcolour = [](std::uint32_t settingsColour) {
+        const std::uint32_t c = memo::resolveColour(settingsColour);
+        return QColor(memo::redOf(c), memo::greenOf(c), memo::blueOf(c));
+    };
     styles_[value] = style;
+    inks_[value].foreground = qcolour(style.foreground);
+    inks_[value].background = style.ownColours ? qcolour(style.background) : QColor();
     viewport()->update();
 }
 

@@ -4,6 +4,7 @@
 #include "memo/AutoReplace.h"
 #include "memo/CodeTemplates.h"
 #include "memo/SyntaxMemo.h"
+#include "memo/TokenStyle.h"
 #include "widgets/QtClipboard.h"
 #include "widgets/SearchProgress.h"
 
@@ -18,15 +19,6 @@ class QMimeData;
 namespace tessaly::widgets {
 
 class TTemplateList;
-
-// How text of one token value is drawn. Invalid colours leave the default.
-struct TTokenStyle {
-    QColor foreground;
-    QColor background;
-    bool bold = false;
-    bool italic = false;
-    bool underline = false;
-};
 
 // The editor on screen: shows one TSyntaxMemo, paints only the visible
 // records, and turns keys, mouse and drops into engine operations.
@@ -81,9 +73,11 @@ public:
     // x of the first text column (right of the gutter and the margin).
     int textLeft() const;
     // The style of a token value (0 is text outside any token); records
-    // without token values are drawn in the default style.
-    void setTokenStyle(std::uint8_t value, const TTokenStyle& style);
-    const TTokenStyle& tokenStyle(std::uint8_t value) const { return styles_[value]; }
+    // without token values are drawn in the default style. Until a value has
+    // a style its text takes the page's colours; the style's background is
+    // drawn only when it brings its own colours (ownColours).
+    void setTokenStyle(std::uint8_t value, const memo::TTokenStyle& style);
+    const memo::TTokenStyle& tokenStyle(std::uint8_t value) const { return styles_[value]; }
 
     // --- keyboard --------------------------------------------------------
     memo::TKeyMap& keyMap() { return keyMap_; }
@@ -174,7 +168,14 @@ private:
     int rightMargin_ = 80;
     QColor selTextColor_ = Qt::white;
     QColor selTextBack_ = QColor(0x00, 0x00, 0x80);
-    std::array<TTokenStyle, 256> styles_{};
+    std::array<memo::TTokenStyle, 256> styles_{};
+    // The colours of each token value as painted; invalid ones leave the
+    // page's text colour and background.
+    struct Ink {
+        QColor foreground;
+        QColor background;
+    };
+    std::array<Ink, 256> inks_{};
     std::array<QFont, 8> fonts_; // by bold | italic << 1 | underline << 2
     int wrapColumns_ = -1;
     int lineHeight_ = 16;

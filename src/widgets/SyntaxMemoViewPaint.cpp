@@ -167,8 +167,9 @@ void TSyntaxMemoView::paintRecord(QPainter& p, std::int64_t rec, int y, std::int
     // Sets pen and font for text of token value v; the selection and the
     // line's own text colour win over the token's colour.
     auto useStyle = [&](bool selected, std::uint8_t v) {
-        const TTokenStyle& st = styles_[v];
-        p.setPen(selected ? selTextColor_ : lineInk ? lineColor : st.foreground.isValid() ? st.foreground : ink);
+        const memo::TTokenStyle& st = styles_[v];
+        const QColor& own = inks_[v].foreground;
+        p.setPen(selected ? selTextColor_ : lineInk ? lineColor : own.isValid() ? own : ink);
         p.setFont(fonts_[static_cast<std::size_t>((st.bold ? 1 : 0) | (st.italic ? 2 : 0) | (st.underline ? 4 : 0))]);
     };
 
@@ -203,8 +204,8 @@ void TSyntaxMemoView::paintRecord(QPainter& p, std::int64_t rec, int y, std::int
             const int x = left + (dcol - firstCol) * cw;
             if (selected)
                 p.fillRect(x, y, (next - dcol) * cw, lh, selTextBack_);
-            else if (styles_[value].background.isValid() && meta.backColor < 0)
-                p.fillRect(x, y, (next - dcol) * cw, lh, styles_[value].background);
+            else if (inks_[value].background.isValid() && meta.backColor < 0)
+                p.fillRect(x, y, (next - dcol) * cw, lh, inks_[value].background);
             if (c == '\t' || c == '\r' || cluster || selected != runSelected || value != runValue)
                 flush();
             if (cluster) {

@@ -9,6 +9,7 @@
 #include "parser/SyntaxMemoParser.h"
 #include "platform/Registry.h"
 #include "widgets/OptionsDialog.h"
+#include "widgets/LanguageSettings.h"
 #include "widgets/OptionsHighlightPage.h"
 
 #include <QCheckBox>
@@ -157,7 +158,7 @@ private slots:
             for (int v = 0; v < 256; ++v) {
                 const int mapped = st.styleOf[static_cast<std::size_t>(v)];
                 if (mapped == styleNo || (mapped < 0 && styleNo == 0))
-                    previewColour = page->preview().tokenStyle(static_cast<std::uint8_t>(v)).foreground;
+                    previewColour = tessaly::widgets::colourOf(page->preview().tokenStyle(static_cast<std::uint8_t>(v)).foreground);
             }
             page->applyScheme(QStringLiteral("Dark"));
         });

@@ -179,6 +179,14 @@ private slots:
     {
         Shell s;
         s.start();
+        // The Set and Find Bookmark submenus share their names with the
+        // items of bookmark 1: reach the submenus through their menus.
+        const auto enabled = [&s](const char* name) {
+            for (const QMenu* m : s.form->editMenu()->findChildren<QMenu*>())
+                if (m->menuAction()->objectName() == QLatin1String(name))
+                    return m->menuAction()->isEnabled();
+            return s.item(name)->isEnabled();
+        };
         s.dropDown(s.form->editMenu());
         s.dropDown(s.form->fileMenu());
         s.dropDown(s.form->windowMenu());
@@ -186,7 +194,7 @@ private slots:
         s.dropDown(s.form->helpMenu());
         for (const char* name : {"Find1", "Undo1", "SetBookmark1", "FindBookmark1", "SaveAs", "Close1", "Print1",
                                  "Tile1", "Next1", "ExternalPreview1", "SyntaxHighlighting1", "UsefulLinks1"})
-            QVERIFY2(!s.item(name)->isEnabled(), name);
+            QVERIFY2(!enabled(name), name);
         for (const char* name : {"New1", "Open1", "Exit1", "HelpContents1", "AboutTessaly1", "MT"})
             QVERIFY2(s.item(name)->isEnabled(), name);
 

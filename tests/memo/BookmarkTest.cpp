@@ -1,6 +1,7 @@
 #include "MemoTestUtil.h"
 
 #include <algorithm>
+#include <array>
 #include <map>
 #include <random>
 #include <sstream>
@@ -259,6 +260,70 @@ TEST(Bookmark, LoadingDiscardsCustomBookmarks)
     m.customBookmarks().add("x", 4);
     load(m, "other text");
     EXPECT_EQ(m.customBookmarks().size(), 0u);
+}
+
+} // namespace
+} // namespace tessaly::memo::test
+
+namespace tessaly::memo::test {
+namespace {
+
+// Random toggles against a plain model (which line carries each bookmark,
+// its column), then random edits and marks with the part's invariant
+// checked after every step.
+TEST(Bookmark, TogglesFollowAPlainModelAndEditsKeepTheInvariant)
+{
+    std::mt19937 rng(18);
+    TSyntaxMemo m;
+    std::string text;
+    for (int i = 1; i <= 20; ++i)
+        text += "line " + std::to_string(i) + "\r\n";
+    m.setSelText(text);
+    std::array<std::int64_t, 10> carrier{};
+    std::array<int, 10> column{};
+    for (int step = 0; step < 400; ++step) {
+        const int n = static_cast<int>(rng() % 10);
+        const std::int64_t line = 1 + static_cast<std::int64_t>(rng() % 20);
+        const int col = 1 + static_cast<int>(rng() % 6);
+        m.setBookmark(n, line, col);
+        if (carrier[static_cast<std::size_t>(n)] == line) {
+            carrier[static_cast<std::size_t>(n)] = 0;
+        } else {
+            for (std::int64_t& c : carrier)
+                if (c == line)
+                    c = 0;
+            carrier[static_cast<std::size_t>(n)] = line;
+            column[static_cast<std::size_t>(n)] = col;
+        }
+        ASSERT_EQ(m.bookmarks().check(), "") << "step " << step;
+        for (int k = 0; k < 10; ++k) {
+            ASSERT_EQ(m.bookmarkLine(k), carrier[static_cast<std::size_t>(k)]) << "step " << step << " bookmark " << k;
+            if (carrier[static_cast<std::size_t>(k)]) {
+                ASSERT_EQ(m.bookmarkColumn(k), column[static_cast<std::size_t>(k)]);
+            }
+        }
+    }
+    for (int step = 0; step < 300; ++step) {
+        const std::int64_t len = m.textLength();
+        const std::int64_t a = len ? static_cast<std::int64_t>(rng() % static_cast<std::uint64_t>(len + 1)) : 0;
+        const std::int64_t b = std::min<std::int64_t>(len, a + static_cast<std::int64_t>(rng() % 12));
+        switch (rng() % 4) {
+        case 0:
+            m.setSelection(a, b);
+            m.setSelText(rng() % 2 ? "x\r\ny" : "");
+            break;
+        case 1:
+            m.setBookmark(static_cast<int>(rng() % 10), 1 + static_cast<std::int64_t>(rng() % 25), 1);
+            break;
+        case 2:
+            m.setMark(1 + static_cast<int>(rng() % 16), 1 + static_cast<std::int64_t>(rng() % 25));
+            break;
+        default:
+            m.undo();
+            break;
+        }
+        ASSERT_EQ(m.bookmarks().check(), "") << "step " << step;
+    }
 }
 
 } // namespace

@@ -1,0 +1,236 @@
+// The main menu and the Main Toolbar as data: every item with its menu,
+// component name, caption, hint, shortcut, handler and enable rule, in menu
+// order. TMainForm::createMenus and createToolbars make the widgets from
+// these rows; nothing else names the items.
+//
+// To add an item: add a row where it goes in its menu, with a member handler
+// of TMainForm (declared in MainForm.h), its hint, and `.enable =
+// TEnableRule::document` when it needs an open document. Give it `.action`
+// only when other code must reach the QAction itself.
+#include "app/MainForm.h"
+
+#include "memo/SyntaxMemo.h"
+
+namespace tessaly::app {
+
+using R = TMenuRow;
+constexpr TEnableRule doc = TEnableRule::document;
+
+const std::vector<TMenuRow>& TMainForm::menuRows()
+{
+    static const std::vector<TMenuRow> rows = {
+        // --- File -------------------------------------------------------------
+        {.kind = R::Submenu, .menu = "", .name = "File1", .caption = "&File", .submenu = &TMainForm::fileMenu_},
+        {.menu = "File1", .name = "New1", .caption = "&New...", .hint = "New File", .keys = "Ctrl+N",
+         .run = &TMainForm::new1Click},
+        {.menu = "File1", .name = "Open1", .caption = "&Open...", .hint = "Open an existing file", .keys = "Ctrl+O",
+         .run = &TMainForm::openClick},
+        {.menu = "File1", .name = "Save", .caption = "&Save", .hint = "Save active file", .keys = "Ctrl+S",
+         .run = &TMainForm::saveClick, .enable = doc, .action = &TMainForm::saveItem_},
+        {.menu = "File1", .name = "SaveAs", .caption = "Save &As...", .hint = "Save current file under a new name",
+         .run = &TMainForm::saveAsClick, .enable = doc, .action = &TMainForm::saveAsItem_},
+        {.menu = "File1", .name = "SaveSelection1", .caption = "Save S&election...",
+         .hint = "Saves current selection to a file", .run = &TMainForm::saveSelectionClick, .enable = doc},
+        {.menu = "File1", .name = "SaveAll1", .caption = "Save A&ll...", .enable = doc, .hidden = true},
+        {.kind = R::Separator, .menu = "File1"},
+        {.menu = "File1", .name = "Close1", .caption = "Close", .hint = "Closes the active window", .keys = "Ctrl+W",
+         .run = &TMainForm::close1Click, .enable = doc},
+        {.menu = "File1", .name = "CloseAll1", .caption = "Close &All", .hint = "Closes all open windows",
+         .run = &TMainForm::closeAll1Click, .enable = doc},
+        {.kind = R::Separator, .menu = "File1"},
+        {.menu = "File1", .name = "Print1", .caption = "&Print", .hint = "Prints the active document", .keys = "Ctrl+P",
+         .run = &TMainForm::printClick, .enable = doc},
+        {.menu = "File1", .name = "PrinterSetup1", .caption = "Printer Setup",
+         .hint = "Change printer and printing options", .run = &TMainForm::printerSetupClick, .enable = doc},
+        {.kind = R::Separator, .menu = "File1", .hidden = true},
+        {.menu = "File1", .name = "UpdateTessaly1", .caption = "&Update Tessaly", .hidden = true},
+        {.kind = R::Separator, .menu = "File1"},
+        {.menu = "File1", .name = "Exit1", .caption = "&Exit", .hint = "Exits the application",
+         .run = &TMainForm::exit1Click},
+
+        // --- Edit -------------------------------------------------------------
+        {.kind = R::Submenu, .menu = "", .name = "Edit1", .caption = "&Edit", .submenu = &TMainForm::editMenu_},
+        {.menu = "Edit1", .name = "Undo1", .caption = "Undo", .hint = "Undo the last action", .keys = "Ctrl+Z",
+         .code = &memo::TSyntaxMemo::undo, .enable = doc},
+        {.menu = "Edit1", .name = "Redo1", .caption = "Redo", .hint = "Redo the last action", .keys = "Shift+Ctrl+Z",
+         .code = &memo::TSyntaxMemo::redo, .enable = doc},
+        {.kind = R::Separator, .menu = "Edit1"},
+        {.menu = "Edit1", .name = "Cut1", .caption = "Cut", .hint = "Cuts selected text to clipboard", .keys = "Ctrl+X",
+         .code = &memo::TSyntaxMemo::cutToClipboard, .enable = doc},
+        {.menu = "Edit1", .name = "Copy1", .caption = "Copy", .hint = "Copies selected text to clipboard",
+         .keys = "Ctrl+C", .code = &memo::TSyntaxMemo::copyToClipboard, .enable = doc},
+        {.menu = "Edit1", .name = "Paste1", .caption = "Paste", .hint = "Paste clipboard contents into current document",
+         .keys = "Ctrl+V", .code = &memo::TSyntaxMemo::pasteFromClipboard, .enable = doc},
+        // The insertion commands add "Standard HTML Tags" here.
+        {.kind = R::Submenu, .menu = "Edit1", .name = "PasteSpecial1", .caption = "Paste Special", .enable = doc,
+         .submenu = &TMainForm::pasteSpecialMenu_},
+        {.menu = "Edit1", .name = "Delete1", .caption = "Delete", .hint = "Deletes selected text", .keys = "Shift+Del",
+         .code = &memo::TSyntaxMemo::clearSelection, .enable = doc},
+        {.kind = R::Separator, .menu = "Edit1"},
+        {.menu = "Edit1", .name = "SelectAll1", .caption = "Select All", .hint = "Selects the entire document ",
+         .keys = "Ctrl+A", .code = &memo::TSyntaxMemo::selectAll, .enable = doc},
+        {.kind = R::Separator, .menu = "Edit1"},
+        {.menu = "Edit1", .name = "Find1", .caption = "Find", .hint = "Finds a specific text string", .keys = "Ctrl+F",
+         .run = &TMainForm::find1Click, .enable = doc},
+        {.menu = "Edit1", .name = "FindNExt1", .caption = "Find Next", .hint = "Finds the next matching text string",
+         .keys = "F3", .run = &TMainForm::findNext1Click, .enable = doc},
+        {.menu = "Edit1", .name = "Replace1", .caption = "Replace", .hint = "Replaces specific text with different text",
+         .keys = "Ctrl+R", .run = &TMainForm::replace1Click, .enable = doc},
+        {.menu = "Edit1", .name = "UseRegularExpressions1", .caption = "Use Regular Expressions",
+         .hint = "Use Regular Expressions", .hidden = true, .checkable = true, .checked = true,
+         .action = &TMainForm::regExpItem_},
+        {.kind = R::Separator, .menu = "Edit1"},
+        {.kind = R::Submenu, .menu = "Edit1", .name = "SetBookmark1", .caption = "Set Bookmark",
+         .hint = "Set Bookmarks...", .enable = doc},
+        {.kind = R::Submenu, .menu = "Edit1", .name = "FindBookmark1", .caption = "Find Bookmark",
+         .hint = "Find Bookmarks...", .enable = doc},
+#define TESSALY_BOOKMARK_ROWS(n)                                                                                   \
+    {.menu = "SetBookmark1", .name = "SetBookmark" #n, .caption = "Boookmark &" #n,                               \
+     .runWith = &TMainForm::setBookmarkClick, .data = n},                                                         \
+        {.menu = "FindBookmark1", .name = "FindBookmark" #n, .caption = "Boookmark &" #n,                         \
+         .runWith = &TMainForm::findBookmarkClick, .data = n}
+        TESSALY_BOOKMARK_ROWS(0), TESSALY_BOOKMARK_ROWS(1), TESSALY_BOOKMARK_ROWS(2), TESSALY_BOOKMARK_ROWS(3),
+        TESSALY_BOOKMARK_ROWS(4), TESSALY_BOOKMARK_ROWS(5), TESSALY_BOOKMARK_ROWS(6), TESSALY_BOOKMARK_ROWS(7),
+        TESSALY_BOOKMARK_ROWS(8), TESSALY_BOOKMARK_ROWS(9),
+#undef TESSALY_BOOKMARK_ROWS
+        // The Format submenu stays hidden; its items still answer their shortcuts.
+        {.kind = R::Submenu, .menu = "Edit1", .name = "Format1", .caption = "Format", .enable = doc, .hidden = true},
+        {.menu = "Format1", .name = "ConvertSelectiontoUpperCase1", .caption = "Convert Selection to Upper Case",
+         .keys = "Shift+Ctrl+Alt+U", .run = &TMainForm::upperCase1Click},
+        {.menu = "Format1", .name = "ConvertSelectiontoLowerCase1", .caption = "Convert Selection to Lower Case",
+         .keys = "Shift+Ctrl+Alt+L", .run = &TMainForm::lowerCase1Click},
+        {.menu = "Format1", .name = "SelectTag1", .caption = "Select Tag", .run = &TMainForm::selectTag1Click},
+        {.menu = "Format1", .name = "Replace3", .caption = "Replace \"\\\" with \"/\""},
+        {.menu = "Format1", .name = "Replacewith1", .caption = "Replace \"/\" with \"\\\""},
+        {.kind = R::Separator, .menu = "Edit1"},
+        {.menu = "Edit1", .name = "Properties1", .caption = "Properties", .run = &TMainForm::properties1Click,
+         .enable = doc},
+
+        // --- View -------------------------------------------------------------
+        {.kind = R::Submenu, .menu = "", .name = "View1", .caption = "&View", .run = &TMainForm::syncToolbarChecks,
+         .submenu = &TMainForm::viewMenu_},
+        {.menu = "View1", .name = "ExternalPreview1", .caption = "Toggle Edit/Preview",
+         .hint = "Toggles between Edit and Preview mode", .keys = "F9", .run = &TMainForm::externalPreview1Click,
+         .enable = doc},
+        {.menu = "View1", .name = "LivePreview1", .caption = "&Live Preview",
+         .hint = "Shows the page beside the text while you type", .toggle = &TMainForm::livePreview1Click,
+         .checkable = true, .action = &TMainForm::livePreviewItem_},
+        {.kind = R::Submenu, .menu = "View1", .name = "SyntaxHighlighting1", .caption = "Language", .enable = doc,
+         .submenu = &TMainForm::languageMenu_},
+        {.menu = "SyntaxHighlighting1", .name = "High1", .caption = "JavaScript",
+         .hint = "Selects JavaScript as current language", .runWith = &TMainForm::languageClick, .data = 2,
+         .checkable = true, .checked = true, .exclusive = true},
+        {.menu = "SyntaxHighlighting1", .name = "High2", .caption = "VB Script",
+         .hint = "Selects VB as current language", .runWith = &TMainForm::languageClick, .data = 3, .checkable = true,
+         .exclusive = true},
+        {.menu = "SyntaxHighlighting1", .name = "High3", .caption = "HTML", .hint = "Selects HTML as current language",
+         .runWith = &TMainForm::languageClick, .data = 1, .checkable = true, .exclusive = true},
+        {.menu = "SyntaxHighlighting1", .name = "High4", .caption = "Plain Text",
+         .hint = "Selects Plain Text as current language", .runWith = &TMainForm::languageClick, .data = 4,
+         .checkable = true, .exclusive = true},
+        // The insertion commands add their hidden item "QAD" (a single quote) to Language.
+        {.kind = R::Separator, .menu = "View1"},
+        {.menu = "View1", .name = "MT", .caption = "Main Toolbar", .hint = "Shows or hides the Main Toolbar",
+         .toggle = &TMainForm::mainToolbarClick, .checkable = true, .checked = true,
+         .action = &TMainForm::mainToolbarItem_},
+        {.menu = "View1", .name = "ST", .caption = "Scripting Toolbar", .hint = "Shows or hides the Script Toolbar",
+         .toggle = &TMainForm::scriptToolbarClick, .checkable = true, .checked = true,
+         .action = &TMainForm::scriptToolbarItem_},
+        {.menu = "View1", .name = "HT", .caption = "HTML Toolbar", .hint = "Shows or hides the HTML Toolbar",
+         .toggle = &TMainForm::htmlToolbarClick, .checkable = true, .checked = true,
+         .action = &TMainForm::htmlToolbarItem_},
+        {.menu = "View1", .name = "JavaScriptPanel1", .caption = "Script Panel",
+         .hint = "Shows or hides the Script Panel", .toggle = &TMainForm::setScriptPanelShown, .checkable = true,
+         .checked = true, .action = &TMainForm::scriptPanelItem_},
+
+        // --- HTML and Script: filled by the insertion commands, which also
+        // bring the items' names and enable them.
+        {.kind = R::Submenu, .menu = "", .name = "Forms1", .caption = "&HTML", .run = &TMainForm::forms1Click,
+         .submenu = &TMainForm::htmlMenu_},
+        {.kind = R::Submenu, .menu = "", .name = "Script1", .caption = "&Script", .run = &TMainForm::script1Click,
+         .submenu = &TMainForm::scriptMenu_},
+
+        // --- Window -----------------------------------------------------------
+        {.kind = R::Submenu, .menu = "", .name = "Window1", .caption = "&Window", .run = &TMainForm::fillWindowList,
+         .submenu = &TMainForm::windowMenu_},
+        {.menu = "Window1", .name = "Tile1", .caption = "&Tile", .run = &TMainForm::tileClick, .enable = doc},
+        {.menu = "Window1", .name = "Cascade1", .caption = "&Cascade", .run = &TMainForm::cascadeClick, .enable = doc},
+        {.menu = "Window1", .name = "ArrangeIcons1", .caption = "&Arrange Icons", .run = &TMainForm::arrangeIconsClick,
+         .enable = doc},
+        {.menu = "Window1", .name = "MinimizeAll1", .caption = "&Minimize All                       ",
+         .keys = "Shift+Ctrl+M", .run = &TMainForm::minimizeAllClick, .enable = doc},
+        // Ctrl+Right and Ctrl+Left stay word moves while the text has the
+        // focus; the keys of tabbed editors reach the next and previous
+        // document from anywhere.
+        {.menu = "Window1", .name = "Next1", .caption = "&Next...", .keys = "Ctrl+Right; Ctrl+Tab; Ctrl+PgDown",
+         .run = &TMainForm::nextClick, .enable = doc},
+        {.menu = "Window1", .name = "Previous1", .caption = "&Previous...",
+         .keys = "Ctrl+Left; Ctrl+Shift+Backtab; Ctrl+Shift+Tab; Ctrl+PgUp", .run = &TMainForm::previousClick,
+         .enable = doc},
+        // A menu of tools that has no commands; kept hidden.
+        {.kind = R::Submenu, .menu = "", .name = "Toolnook1", .caption = "&Toolnook", .hidden = true},
+
+        // --- Help -------------------------------------------------------------
+        {.kind = R::Submenu, .menu = "", .name = "Help1", .caption = "&Help", .submenu = &TMainForm::helpMenu_},
+        {.menu = "Help1", .name = "HelpContents1", .caption = "Help Contents",
+         .hint = "Display the help contents screen", .keys = "F1", .run = &TMainForm::helpContentsClick},
+        {.kind = R::Submenu, .menu = "Help1", .name = "UsefulLinks1", .caption = "Internet Links", .enable = doc},
+        {.menu = "UsefulLinks1", .name = "OrvaneSoftware1", .caption = "Orvane Software", .link = "http://www.orvane.com/"},
+        {.kind = R::Separator, .menu = "UsefulLinks1"},
+        {.menu = "UsefulLinks1", .name = "NetscapesJavaScriptHandbook1", .caption = "Netscape JavaScript Handbook",
+         .hint = "Opens the Netscape JavaScript Handbook in default browser",
+         .link = "http://developer.netscape.com/docs/manuals/communicator/jsguide/"},
+        {.menu = "UsefulLinks1", .name = "MicrosoftScriptionTecnologies1", .caption = "Microsoft Scripting Technologies",
+         .hint = "Opens the Microsoft Scriptiong Tecnologies Web site in default browser",
+         .link = "http://msdn.microsoft.com/scripting/"},
+        {.kind = R::Separator, .menu = "UsefulLinks1"},
+        {.menu = "UsefulLinks1", .name = "Yahoo1", .caption = "Yahoo", .link = "http://www.yahoo.com/"},
+        {.menu = "UsefulLinks1", .name = "Altavista1", .caption = "Altavista", .link = "http://www.altavista.com/"},
+        {.menu = "UsefulLinks1", .name = "WebCrawler1", .caption = "Web Crawler", .link = "http://www.webcrawler.com/"},
+        {.kind = R::Separator, .menu = "UsefulLinks1"},
+        {.menu = "UsefulLinks1", .name = "LinkExchange1", .caption = "Link Exchange",
+         .link = "http://www.linkexchange.com/"},
+        {.kind = R::Separator, .menu = "UsefulLinks1"},
+        {.menu = "UsefulLinks1", .name = "SiteInspector1", .caption = "Site Inspector",
+         .link = "http://www.siteinspector.com/"},
+        {.menu = "UsefulLinks1", .name = "WebSiteGarage1", .caption = "Web Site Garage",
+         .link = "http://www.websitegarage.com/"},
+        {.kind = R::Separator, .menu = "UsefulLinks1"},
+        {.menu = "UsefulLinks1", .name = "InterNIC1", .caption = "InterNIC", .link = "http://www.internic.net/"},
+        {.kind = R::Separator, .menu = "Help1"},
+        {.menu = "Help1", .name = "Glossary1", .caption = "&Glossary", .hidden = true},
+        {.menu = "Help1", .name = "KeyboardMap1", .caption = "Keyboard Map", .hidden = true},
+        {.menu = "Help1", .name = "Year2000Compilance1", .caption = "Year 2000 Compilance", .hidden = true},
+        {.menu = "Help1", .name = "AboutTessaly1", .caption = "&About Tessaly", .hint = "Show program information",
+         .run = &TMainForm::aboutClick},
+    };
+    return rows;
+}
+
+const std::vector<TToolButtonRow>& TMainForm::toolButtonRows()
+{
+    static const std::vector<TToolButtonRow> rows = {
+        {.name = "NewButton", .icon = "document-new", .hint = "New (Ctrl+N)", .item = "New1", .needsDocument = false},
+        {.name = "OpenButton", .icon = "document-open", .hint = "Open (Ctrl+O)", .item = "Open1",
+         .needsDocument = false},
+        {.name = "SaveButton", .icon = "document-save", .hint = "Save (Ctrl+S)", .item = "Save",
+         .action = &TMainForm::saveButton_},
+        {.name = "PrintButton", .icon = "document-print", .hint = "Print (Ctrl + P)", .item = "Print1",
+         .separatorBefore = true},
+        {.name = "CutButton", .icon = "edit-cut", .hint = "Cut (Ctrl+X)", .item = "Cut1", .separatorBefore = true},
+        {.name = "CopyButton", .icon = "edit-copy", .hint = "Copy (Ctrl+C)", .item = "Copy1"},
+        {.name = "PasteButton", .icon = "edit-paste", .hint = "Paste (Ctrl+V)", .item = "Paste1"},
+        {.name = "UndoButton", .icon = "edit-undo", .hint = "Undo (Ctrl+Z)", .item = "Undo1", .separatorBefore = true},
+        {.name = "RedoButton", .icon = "edit-redo", .hint = "Redo (Shift+Ctrl+Z)", .item = "Redo1"},
+        {.name = "FindButton", .icon = "edit-find", .hint = "Find (Ctrl+F)", .item = "Find1", .separatorBefore = true},
+        // This button finds the next match; its hint names Replace all the same.
+        {.name = "FindNextButton", .icon = "edit-find-replace", .hint = "Replace (Ctrl+R)", .item = "FindNExt1"},
+        {.name = "ToolbarButton9716", .icon = "tessaly-preview", .hint = "Toggle Edit/Preview (F9)",
+         .item = "ExternalPreview1", .separatorBefore = true},
+        {.name = "HelpButton", .icon = "help-contents", .hint = "Help Contents (F1)", .item = "HelpContents1",
+         .needsDocument = false},
+    };
+    return rows;
+}
+
+} // namespace tessaly::app

@@ -1,0 +1,110 @@
+// The rows the main menu and the Main Toolbar are made from: every item a
+// user can reach runs something, names and shortcuts are unique, each row's
+// menu exists before it, and every toolbar button has a hint and runs an
+// existing item.
+#include "ShellTestSupport.h"
+
+#include <QHash>
+#include <QSet>
+
+using namespace shelltest;
+using tessaly::app::TMenuRow;
+using tessaly::app::TToolButtonRow;
+
+class MenuTableTest : public QObject {
+    Q_OBJECT
+private slots:
+    void everyReachableItemHasAHandler()
+    {
+        QHash<QByteArray, bool> hiddenMenus; // submenu -> hidden itself or by an ancestor
+        for (const TMenuRow& row : TMainForm::menuRows()) {
+            const bool parentHidden = *row.menu && hiddenMenus.value(row.menu);
+            if (row.kind == TMenuRow::Submenu)
+                hiddenMenus.insert(row.name, row.hidden || parentHidden);
+            if (row.kind != TMenuRow::Item || row.hidden || parentHidden)
+                continue;
+            const int handlers = (row.run ? 1 : 0) + (row.runWith ? 1 : 0) + (row.toggle ? 1 : 0)
+                + (row.code ? 1 : 0) + (row.link ? 1 : 0);
+            QVERIFY2(handlers == 1, row.name);
+            QVERIFY2(*row.caption, row.name);
+        }
+    }
+
+    // Items and submenus are named apart: the Set Bookmark submenu and the
+    // item of bookmark 1 are both "SetBookmark1".
+    void namesAreUniqueAndMenusComeFirst()
+    {
+        QSet<QByteArray> names;
+        QSet<QByteArray> menus;
+        for (const TMenuRow& row : TMainForm::menuRows()) {
+            QVERIFY2(!*row.menu || menus.contains(row.menu), row.menu);
+            if (row.kind == TMenuRow::Item) {
+                QVERIFY2(!names.contains(row.name), row.name);
+                names.insert(row.name);
+            } else if (row.kind == TMenuRow::Submenu) {
+                QVERIFY2(!menus.contains(row.name), row.name);
+                menus.insert(row.name);
+            }
+        }
+        for (const TToolButtonRow& b : TMainForm::toolButtonRows()) {
+            QVERIFY2(!names.contains(b.name), b.name);
+            names.insert(b.name);
+        }
+    }
+
+    void noTwoRowsShareAShortcut()
+    {
+        QHash<QKeySequence, QByteArray> owner;
+        for (const TMenuRow& row : TMainForm::menuRows()) {
+            if (!*row.keys)
+                continue;
+            const auto keys = QKeySequence::listFromString(QString::fromLatin1(row.keys), QKeySequence::PortableText);
+            QVERIFY2(!keys.isEmpty(), row.name);
+            for (const QKeySequence& k : keys) {
+                QVERIFY2(!k.isEmpty() && k.toString(QKeySequence::PortableText) != QLatin1String(""), row.name);
+                QVERIFY2(!owner.contains(k), qPrintable(QString::fromLatin1(row.name) + QLatin1String(" and ")
+                                                        + QString::fromLatin1(owner.value(k)) + QLatin1String(": ")
+                                                        + k.toString()));
+                owner.insert(k, row.name);
+            }
+        }
+    }
+
+    void toolbarButtonsHaveHintsAndRunItems()
+    {
+        QSet<QByteArray> items;
+        for (const TMenuRow& row : TMainForm::menuRows())
+            if (row.kind == TMenuRow::Item)
+                items.insert(row.name);
+        for (const TToolButtonRow& b : TMainForm::toolButtonRows()) {
+            QVERIFY2(*b.hint, b.name);
+            QVERIFY2(*b.icon, b.name);
+            QVERIFY2(items.contains(b.item), b.name);
+        }
+    }
+
+    // The rows come alive: every reachable item of a made window carries its
+    // row's shortcut, and a toolbar button runs its item.
+    void madeWindowFollowsTheRows()
+    {
+        Shell s;
+        s.start();
+        for (const TMenuRow& row : TMainForm::menuRows()) {
+            if (row.kind != TMenuRow::Item)
+                continue;
+            QAction* a = s.item(row.name);
+            QVERIFY2(a, row.name);
+            QCOMPARE(a->text(), QString::fromLatin1(row.caption));
+            const QList<QKeySequence> keys = *row.keys ? QKeySequence::listFromString(QString::fromLatin1(row.keys),
+                                                                                       QKeySequence::PortableText)
+                                                       : QList<QKeySequence>{};
+            QCOMPARE(a->shortcuts(), keys);
+        }
+        QVERIFY(s.form->editors().isEmpty());
+        s.item("NewButton")->trigger();
+        QCOMPARE(s.form->editors().size(), 1);
+    }
+};
+
+QTEST_MAIN(MenuTableTest)
+#include "MenuTableTest.moc"
