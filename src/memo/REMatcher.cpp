@@ -36,6 +36,12 @@ TREMatcher::TREMatcher(const std::vector<std::uint8_t>& program)
         if (rarity(static_cast<unsigned char>(pre_.required[i]))
             > rarity(static_cast<unsigned char>(pre_.required[requiredAnchor_])))
             requiredAnchor_ = i;
+    // A literal of one character that every match starts with rules out no
+    // start the skip to the first character has not ruled out already, and
+    // looking for it again would cost a scan at every start.
+    if (pre_.required.size() == 1 && !start_.anyPosition
+        && start_.single == static_cast<unsigned char>(pre_.required[0]))
+        pre_.required.clear();
     // Walk the nodes in storage order and turn every character list into a
     // lookup table of the characters it matches.
     std::size_t p = 1;
