@@ -144,13 +144,6 @@ std::string from1252(std::string_view body)
     return out;
 }
 
-// True for the bytes the editor cannot keep as they are: the controls
-// other than tab, LF and CR.
-bool isControl(unsigned char c)
-{
-    return c < 32 && c != '\t' && c != '\n' && c != '\r';
-}
-
 // The picture of a control byte (U+2401..U+241F) at byte i of t, or 0.
 unsigned char pictureAt(std::string_view t, std::size_t i)
 {
