@@ -2,6 +2,7 @@
 
 #include "app/DocumentHistory.h"
 #include "app/RecoveryKeeper.h"
+#include "app/TextFormatMenu.h"
 
 #include "insert/dialogs/InsertCommands.h"
 
@@ -52,6 +53,7 @@ TMainForm::TMainForm(std::unique_ptr<platform::TDialogs> dialogs, QWidget* paren
     history_ = new TDocumentHistory(*this);
     recovery_ = new TRecoveryKeeper(*this);
     history_->addMenu(fileMenu_, item(QStringLiteral("Save")));
+    (new TTextFormatMenu(*this))->addMenu(fileMenu_, item(QStringLiteral("Close1")));
     createToolbars();
     createPreviewCommands();
     aboutBox_ = new TAboutBox(this);
