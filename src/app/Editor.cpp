@@ -91,7 +91,7 @@ TEditor::TEditor(TMainForm& owner) : owner_(owner)
                                  {100, Qt::AlignHCenter},
                                  {120, Qt::AlignHCenter},
                                  {50, Qt::AlignLeft},
-                                 {150, Qt::AlignHCenter}},
+                                 {150, Qt::AlignLeft, true, true}},
                                 body);
     status_->setObjectName(QStringLiteral("StatusBar"));
     layout->addWidget(status_);
