@@ -90,7 +90,8 @@ TEditor::TEditor(TMainForm& owner) : owner_(owner)
     status_ = new TStatusPanels({{50, Qt::AlignLeft},
                                  {100, Qt::AlignHCenter},
                                  {120, Qt::AlignHCenter},
-                                 {50, Qt::AlignLeft}},
+                                 {50, Qt::AlignLeft},
+                                 {150, Qt::AlignLeft, true, true}},
                                 body);
     status_->setObjectName(QStringLiteral("StatusBar"));
     layout->addWidget(status_);
@@ -125,6 +126,7 @@ TEditor::TEditor(TMainForm& owner) : owner_(owner)
     memo().setMessages(messages_.get());
     createParsers();
     setActiveParser(2);
+    showTextFormat();
     connect(code_, &widgets::TSyntaxMemoView::changed, this, &TEditor::codeChange);
     connect(code_, &widgets::TSyntaxMemoView::highlightPassChanged, this, [this](bool running) {
         status_->setText(3, running ? QStringLiteral("Highlighting...") : QString());
@@ -170,7 +172,7 @@ std::filesystem::path TEditor::path() const
 
 bool TEditor::modified() const
 {
-    return memo().modified() || goneFromDisk_;
+    return memo().modified() || goneFromDisk_ || formatChanged_;
 }
 
 void TEditor::setActiveParser(int parser)
@@ -182,11 +184,13 @@ void TEditor::setActiveParser(int parser)
     memo().setActiveParser(parser);
 }
 
-void TEditor::loadFromFile(const std::filesystem::path& file)
+void TEditor::loadFromFile(const std::filesystem::path& file, std::optional<memo::TEncoding> forced)
 {
-    memo().loadFromFile(file);
+    memo().loadFromFile(file, forced);
     memo().setModified(false);
     goneFromDisk_ = false;
+    formatChanged_ = false;
+    showTextFormat();
     diskWatch_->remember(file);
     codeChange();
 }
@@ -195,6 +199,8 @@ void TEditor::saveToFile(const std::filesystem::path& file)
 {
     memo().saveToFile(file);
     goneFromDisk_ = false;
+    formatChanged_ = false;
+    showTextFormat();
     diskWatch_->remember(file);
     status_->setText(1, QString());
 }

@@ -2,9 +2,12 @@
 
 #include "app/MDIChild.h"
 
+#include "memo/TextFormat.h"
+
 #include <array>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 class QSplitter;
 class QTabWidget;
@@ -82,8 +85,9 @@ public:
     // document; changed settings are applied at once.
     void editProperties();
 
-    // Loads the file's lines; the document is then unmodified.
-    void loadFromFile(const std::filesystem::path& file);
+    // Loads the file's lines (in its own encoding, or the forced one); the
+    // document is then unmodified.
+    void loadFromFile(const std::filesystem::path& file, std::optional<memo::TEncoding> forced = std::nullopt);
     // Saves the lines; throws the engine's file error on failure, when the
     // document stays modified.
     void saveToFile(const std::filesystem::path& file);
@@ -92,6 +96,16 @@ public:
     // front, so that typing goes in at once.
     void focusText();
     void takeFocus() override { focusText(); }
+
+    // The encoding and line-break style the document is saved in, shown in
+    // the status bar (EditorTextFormat.cpp). A new line-break style is a
+    // change of the document: it counts as modified until saved.
+    const memo::TTextFormat& textFormat() const;
+    void setLineEnd(memo::TLineEnd lineEnd);
+    void setEncoding(memo::TEncoding encoding);
+    // Takes a whole format as it is (a restored document), not a change.
+    void setTextFormat(const memo::TTextFormat& format);
+    static constexpr int kFormatPanel = 4;
 
     // Watches the document's file for changes by other programs.
     TDiskWatch& diskWatch() { return *diskWatch_; }
@@ -121,6 +135,7 @@ private:
     void reloadKeepingPlace();
     void notebookChanged(int page);
     void fitCaretPanel(int column);
+    void showTextFormat();
 
     TMainForm& owner_;
     QSplitter* split_ = nullptr;
@@ -137,6 +152,8 @@ private:
     TDiskWatch* diskWatch_ = nullptr;
     // The file was deleted on disk: the document counts as modified until saved.
     bool goneFromDisk_ = false;
+    // The line-break style was changed and not yet saved.
+    bool formatChanged_ = false;
 };
 
 } // namespace tessaly::app

@@ -34,7 +34,7 @@ const std::vector<TMenuRow>& TMainForm::menuRows()
         {.menu = "File1", .name = "SaveAll1", .caption = "Save A&ll...", .enable = doc, .hidden = true},
         {.kind = R::Separator, .menu = "File1"},
         {.menu = "File1", .name = "Close1", .caption = "Close", .hint = "Closes the active window", .keys = "Ctrl+W",
-         .run = &TMainForm::close1Click, .enable = doc},
+         .run = &TMainForm::close1Click, .enable = doc, .action = &TMainForm::closeItem_},
         {.menu = "File1", .name = "CloseAll1", .caption = "Close &All", .hint = "Closes all open windows",
          .run = &TMainForm::closeAll1Click, .enable = doc},
         {.kind = R::Separator, .menu = "File1"},

@@ -2,6 +2,7 @@
 
 #include "app/DocumentHistory.h"
 #include "app/RecoveryKeeper.h"
+#include "app/TextFormatMenu.h"
 
 #include "insert/dialogs/InsertCommands.h"
 
@@ -52,6 +53,7 @@ TMainForm::TMainForm(std::unique_ptr<platform::TDialogs> dialogs, QWidget* paren
     history_ = new TDocumentHistory(*this);
     recovery_ = new TRecoveryKeeper(*this);
     history_->addMenu(fileMenu_, saveItem_);
+    (new TTextFormatMenu(*this))->addMenu(fileMenu_, closeItem_);
     createToolbars();
     aboutBox_ = new TAboutBox(this);
     // The insertion commands and their dialogs, created once.

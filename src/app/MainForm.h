@@ -273,6 +273,7 @@ private:
     QHash<QByteArray, QAction*> menuActions_;
     QList<QAction*> documentButtons_;
     QAction* saveItem_ = nullptr;
+    QAction* closeItem_ = nullptr;
     QAction* saveAsItem_ = nullptr;
     QAction* saveButton_ = nullptr;
     QAction* regExpItem_ = nullptr;

@@ -46,6 +46,10 @@ std::string encodeRecovery(const TRecoveryRecord& r)
         << "caret=" << r.caret << '\n'
         << "time=" << r.savedAt << '\n'
         << "pid=" << r.pid << '\n'
+        << "encoding=" << memo::encodingKey(r.format.encoding) << '\n'
+        << "lineend=" << memo::lineEndKey(r.format.lineEnd) << '\n'
+        << "mixed=" << (r.format.mixedLineEnds ? 1 : 0) << '\n'
+        << "controls=" << (r.format.controlPictures ? 1 : 0) << '\n'
         << "length=" << r.text.size() << "\n\n";
     std::string bytes = out.str();
     bytes += r.text;
@@ -83,6 +87,14 @@ std::optional<TRecoveryRecord> decodeRecovery(const std::string& bytes)
                 r.pid = std::stoll(value);
             else if (key == "length")
                 length = std::stoll(value);
+            else if (key == "encoding")
+                r.format.encoding = memo::encodingFromKey(value).value_or(memo::TEncoding::utf8);
+            else if (key == "lineend")
+                r.format.lineEnd = memo::lineEndFromKey(value).value_or(memo::TLineEnd::crlf);
+            else if (key == "mixed")
+                r.format.mixedLineEnds = value == "1";
+            else if (key == "controls")
+                r.format.controlPictures = value == "1";
         }
     } catch (const std::exception&) {
         return std::nullopt;

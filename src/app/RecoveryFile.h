@@ -1,5 +1,7 @@
 #pragma once
 
+#include "memo/TextFormat.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -11,7 +13,7 @@ namespace tessaly::app {
 // One modified document as a recovery file keeps it, so that a crash, a
 // killed process or a logout loses nothing: the text as the editor holds it
 // (a line break is one CR), the document's name (empty for an untitled
-// one), its language and caret, when it was written, and the process that
+// one), its language and caret, its encoding and line-break style, when it was written, and the process that
 // wrote it (a file of a process still running is not an orphan).
 struct TRecoveryRecord {
     std::string name;
@@ -20,6 +22,9 @@ struct TRecoveryRecord {
     std::int64_t savedAt = 0; // seconds since the epoch
     std::int64_t pid = 0;
     std::string text;
+    // How the document's file is written; files of older versions have none
+    // and restore as UTF-8 with CR LF.
+    memo::TTextFormat format;
     std::filesystem::path file; // where it was read from
 };
 

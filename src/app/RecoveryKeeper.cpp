@@ -82,6 +82,7 @@ TRecoveryRecord TRecoveryKeeper::snapshot(TEditor& editor) const
     r.savedAt = QDateTime::currentSecsSinceEpoch();
     r.pid = ::getpid();
     r.text = editor.memo().textRange(0, editor.memo().textLength());
+    r.format = editor.textFormat();
     return r;
 }
 
@@ -155,6 +156,7 @@ void TRecoveryKeeper::restore(const TRecoveryRecord& record)
     m.setSelText(record.text);
     const std::int64_t at = std::min<std::int64_t>(record.caret, m.textLength());
     m.setSelection(at, at);
+    e->setTextFormat(record.format);
     documentChanged(*e);
 }
 

@@ -44,6 +44,9 @@ public:
     // Offers the orphaned recovery files in a dialog and restores the chosen
     // documents as new, modified windows. Returns how many were restored.
     int offerRestore();
+    // Opens one record as a new, modified document window with its name,
+    // language, caret, encoding and line-break style.
+    void restore(const TRecoveryRecord& record);
 
 private:
     struct Entry {
@@ -54,7 +57,6 @@ private:
     TRecoveryRecord snapshot(TEditor& editor) const;
     void writeNow(TEditor& editor);
     void removeFile(const std::filesystem::path& file);
-    void restore(const TRecoveryRecord& record);
 
     TMainForm& form_;
     std::filesystem::path folder_;

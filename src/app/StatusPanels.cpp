@@ -11,11 +11,16 @@ TStatusPanels::TStatusPanels(std::initializer_list<Panel> panels, QWidget* paren
     const double scale = std::max(1.0, fontMetrics().averageCharWidth() / 5.0);
     for (const Panel& p : panels) {
         auto* label = new QLabel(this);
-        label->setFixedWidth(static_cast<int>(p.width * scale));
+        if (p.stretch) {
+            label->setMinimumWidth(static_cast<int>(p.width * scale / 2));
+            label->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        } else {
+            label->setFixedWidth(static_cast<int>(p.width * scale));
+        }
         label->setAlignment(p.alignment | Qt::AlignVCenter);
         label->setFrameStyle(p.bevel ? QFrame::Panel | QFrame::Sunken : QFrame::NoFrame);
         label->setTextFormat(Qt::PlainText);
-        addWidget(label);
+        addWidget(label, p.stretch ? 1 : 0);
         labels_.push_back(label);
     }
 }

@@ -17,6 +17,9 @@ public:
         int width;
         Qt::Alignment alignment = Qt::AlignLeft;
         bool bevel = true;
+        // Takes the room the others leave, down to half its width (the text
+        // is then cut at the right).
+        bool stretch = false;
     };
 
     TStatusPanels(std::initializer_list<Panel> panels, QWidget* parent = nullptr);

@@ -36,4 +36,18 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A file's bytes cannot be shown as text without losing some of them (NUL
+// bytes of a binary file, UTF-16 with an odd number of bytes). The text says why.
+class ETextDecode : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The text holds a character that the chosen encoding has no bytes for.
+// Nothing was written.
+class ETextEncode : public EFCreateError {
+public:
+    using EFCreateError::EFCreateError;
+};
+
 } // namespace tessaly::memo

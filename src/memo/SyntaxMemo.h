@@ -10,6 +10,7 @@
 #include "memo/ResumePoints.h"
 #include "memo/SyntaxMemoStrings.h"
 #include "memo/TabStops.h"
+#include "memo/TextFormat.h"
 #include "memo/TextStore.h"
 #include "memo/UndoStack.h"
 
@@ -154,12 +155,20 @@ public:
 
     // --- files -----------------------------------------------------------
     void loadFromStream(std::istream& in);
-    void loadFromFile(const std::filesystem::path& file);
+    // Reads the file in its own encoding and line-break style (or in the
+    // forced encoding) and remembers them as the text format; a file that
+    // cannot come back unchanged (binary data) is refused with EFOpenError
+    // and the text is left as it was.
+    void loadFromFile(const std::filesystem::path& file, std::optional<TEncoding> forced = std::nullopt);
     void saveToStream(std::ostream& out);
     void saveToFile(const std::filesystem::path& file);
     // The name remembered as the print title by the last load or save.
     const std::string& printTitle() const { return printTitle_; }
     void setPrintTitle(std::string title) { printTitle_ = std::move(title); }
+    // How plain-text saves write the text: encoding and line-break style.
+    // Set by loading a file; a new document has UTF-8 and CR LF.
+    const TTextFormat& textFormat() const { return textFormat_; }
+    void setTextFormat(const TTextFormat& f) { textFormat_ = f; }
     TSaveFormat saveFormat() const { return saveFormat_; }
     void setSaveFormat(TSaveFormat f) { saveFormat_ = f; }
     // Replace the built-in RTF writer of the clipboard and the writer of the
@@ -477,6 +486,7 @@ private:
     int wrapAtColumn_ = 0;
     std::string wrapOverride_;
     TSaveFormat saveFormat_ = TSaveFormat::sfTEXT;
+    TTextFormat textFormat_;
     TSM_ClipFormats clipFormats_;
     std::string printTitle_;
     TBookmarks bookmarks_{store_};

@@ -1,15 +1,18 @@
-// Loading and saving. Loading normalises line breaks to single CR; saving
-// writes CR LF (or LF for the Unix format). Both clear the undo history.
+// Loading and saving. Loading normalises line breaks to single CR; a file is
+// read in its own encoding and line-break style, and plain-text saves write
+// them again (the Unix format always LF). Both clear the undo history.
 #include "memo/SyntaxMemo.h"
 
 #include "memo/AtomicFile.h"
 #include "memo/Normalise.h"
 #include "memo/StyledExport.h"
+#include "memo/TextCodec.h"
 
 #include <ctime>
 
 #include <cstring>
 #include <fstream>
+#include <sstream>
 #include <istream>
 #include <new>
 #include <ostream>
@@ -28,6 +31,17 @@ std::string currentDateText()
     char buf[64];
     std::strftime(buf, sizeof buf, "%Y-%m-%d %H:%M:%S", &local);
     return buf;
+}
+
+std::string readAll(std::istream& in)
+{
+    std::string bytes;
+    std::string chunk(kLoadChunk, '\0');
+    while (in) {
+        in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
+        bytes.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
+    }
+    return bytes;
 }
 
 } // namespace
@@ -89,13 +103,28 @@ void TSyntaxMemo::loadFromStream(std::istream& in)
     view_->repaintAll();
 }
 
-void TSyntaxMemo::loadFromFile(const std::filesystem::path& file)
+void TSyntaxMemo::loadFromFile(const std::filesystem::path& file, std::optional<TEncoding> forced)
 {
     std::ifstream in(file, std::ios::binary);
     std::error_code ec;
     if (!in || std::filesystem::is_directory(file, ec))
         throw EFOpenError("File '" + file.string() + "' cannot be opened for reading");
-    loadFromStream(in);
+    // The whole file is decoded before the text is touched, so a refused
+    // file leaves the document as it was.
+    TDecodedText decoded;
+    try {
+        const std::string bytes = readAll(in);
+        if (in.bad())
+            throw EFOpenError("File '" + file.string() + "' cannot be opened for reading");
+        decoded = decodeText(bytes, forced);
+    } catch (const ETextDecode& why) {
+        throw EFOpenError("File '" + file.string() + "' cannot be opened as text: " + why.what());
+    } catch (const std::bad_alloc&) {
+        throw ESyntaxMemo("Not enough memory for operation");
+    }
+    std::istringstream text(std::move(decoded.text));
+    loadFromStream(text);
+    textFormat_ = decoded.format;
     undo_.clearUndo();
     if (hasOption(TSyntaxMemoOption::smoTitleAsFilename))
         printTitle_ = file.string();
@@ -149,7 +178,21 @@ void TSyntaxMemo::saveToStream(std::ostream& out)
 
 void TSyntaxMemo::saveToFile(const std::filesystem::path& file)
 {
-    writeFileAtomically(file, [this](std::ostream& out) { writeText(out); });
+    if (saveFormat_ == TSaveFormat::sfTEXT || saveFormat_ == TSaveFormat::sfUNIX) {
+        // Encoded in full first: a character the encoding cannot hold stops
+        // the save before the file is touched.
+        TTextFormat format = textFormat_;
+        if (saveFormat_ == TSaveFormat::sfUNIX)
+            format.lineEnd = TLineEnd::lf;
+        const std::string bytes = encodeText(textRange(0, store_.length()), format);
+        writeFileAtomically(file, [&bytes](std::ostream& out) {
+            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        });
+        // The file now has one kind of line break.
+        textFormat_.mixedLineEnds = false;
+    } else {
+        writeFileAtomically(file, [this](std::ostream& out) { writeText(out); });
+    }
     undo_.clearUndo();
     if (hasOption(TSyntaxMemoOption::smoTitleAsFilename))
         printTitle_ = file.string();

@@ -200,5 +200,116 @@ TEST_F(FileTest, EveryByteValueAndLineBreaksAcrossReadChunks)
     EXPECT_EQ(out.str(), toCrLf(normalise(bytes)));
 }
 
+// Files in every encoding and line-break style the editor reads: open and
+// save without an edit gives the same bytes; an edit changes only its bytes.
+TEST_F(FileTest, OpenAndSaveKeepsEveryFileByteForByte)
+{
+    // Each file, and the same file with "X" typed at the start of its second line.
+    const std::vector<std::pair<std::string, std::string>> files{
+        {"<p>\nline two\n</p>\n", "<p>\nXline two\n</p>\n"},
+        {"<p>\r\nline two\r\n</p>", "<p>\r\nXline two\r\n</p>"},
+        {"<p>\rline two\r</p>\r", "<p>\rXline two\r</p>\r"},
+        {"\xEF\xBB\xBF<p>\ncaf\xC3\xA9</p>\n", "\xEF\xBB\xBF<p>\nXcaf\xC3\xA9</p>\n"},
+        {"<p>\r\ncaf\xC3\xA9</p>\r\n", "<p>\r\nXcaf\xC3\xA9</p>\r\n"},
+        {"<p>\ncaf\xE9 \x93q\x94 \xA9</p>\n", "<p>\nXcaf\xE9 \x93q\x94 \xA9</p>\n"}, // Windows-1252
+        {std::string("\xFF\xFE<\0\r\0\n\0\xAC\x20", 10), std::string("\xFF\xFE<\0\r\0\n\0X\0\xAC\x20", 12)},
+        {std::string("\xFE\xFF\0<\0\n\x20\xAC", 8), std::string("\xFE\xFF\0<\0\n\0X\x20\xAC", 10)},
+        {"form\x0C" "feed\nend", "form\x0C" "feed\nXend"},
+    };
+    int n = 0;
+    for (const auto& [bytes, edited] : files) {
+        const fs::path f = dir_ / ("file" + std::to_string(++n) + ".html");
+        write(f, bytes);
+        TSyntaxMemo m;
+        m.loadFromFile(f);
+        m.saveToFile(f);
+        EXPECT_EQ(read(f), bytes) << "file " << n;
+
+        TSyntaxMemo e;
+        e.loadFromFile(f);
+        e.setSelStart(e.store().recordStart(1));
+        e.setSelText("X");
+        e.saveToFile(f);
+        EXPECT_EQ(read(f), edited) << "edited file " << n;
+    }
+}
+
+TEST_F(FileTest, MixedLineBreaksAreSavedInTheMostFrequentStyle)
+{
+    const fs::path f = dir_ / "mixed.html";
+    write(f, "a\r\nb\nc\nd\re");
+    TSyntaxMemo m;
+    m.loadFromFile(f);
+    EXPECT_TRUE(m.textFormat().mixedLineEnds);
+    EXPECT_EQ(m.textFormat().lineEnd, TLineEnd::lf);
+    m.saveToFile(f);
+    EXPECT_EQ(read(f), "a\nb\nc\nd\ne");
+}
+
+TEST_F(FileTest, BinaryFileIsRefusedAndTheTextKept)
+{
+    const fs::path f = dir_ / "image.png";
+    write(f, std::string("\x89PNG\r\n\x1A\n\0\0\0\rIHDR", 17));
+    TSyntaxMemo m;
+    m.setSelText("keep");
+    try {
+        m.loadFromFile(f);
+        ADD_FAILURE();
+    } catch (const EFOpenError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "File '" + f.string() + "' cannot be opened as text: it holds NUL bytes (binary data)");
+    }
+    EXPECT_EQ(storeText(m), "keep");
+}
+
+TEST_F(FileTest, Latin1DocumentTakesTypedCharactersInItsOwnBytes)
+{
+    const fs::path f = dir_ / "latin.html";
+    write(f, "d\xE9j\xE0\n");
+    TSyntaxMemo m;
+    m.loadFromFile(f);
+    EXPECT_EQ(m.textFormat().encoding, TEncoding::windows1252);
+    EXPECT_EQ(m.textFormat().lineEnd, TLineEnd::lf);
+    m.setSelStart(m.textLength());
+    m.setSelText("\xC3\xBC"); // typed as UTF-8 by the view
+    m.saveToFile(f);
+    EXPECT_EQ(read(f), "d\xE9j\xE0\n\xFC");
+
+    // A character Windows-1252 has no byte for stops the save; the file stays.
+    m.setSelText("\xE4\xB8\xAD");
+    EXPECT_THROW(m.saveToFile(f), ETextEncode);
+    EXPECT_EQ(read(f), "d\xE9j\xE0\n\xFC");
+    EXPECT_TRUE(m.modified());
+    TTextFormat utf8 = m.textFormat();
+    utf8.encoding = TEncoding::utf8;
+    m.setTextFormat(utf8);
+    m.saveToFile(f);
+    EXPECT_EQ(read(f), "d\xC3\xA9j\xC3\xA0\n\xC3\xBC\xE4\xB8\xAD");
+}
+
+TEST_F(FileTest, ForcedEncodingReadsTheBytesAnew)
+{
+    const fs::path f = dir_ / "page.html";
+    write(f, "caf\xC3\xA9\n");
+    TSyntaxMemo m;
+    m.loadFromFile(f, TEncoding::windows1252);
+    EXPECT_EQ(storeText(m), "caf\xC3\x83\xC2\xA9\r");
+    EXPECT_EQ(m.textFormat().encoding, TEncoding::windows1252);
+    m.saveToFile(f);
+    EXPECT_EQ(read(f), "caf\xC3\xA9\n");
+}
+
+TEST_F(FileTest, NewDocumentSavesCrLfAndUnixFormatSavesLf)
+{
+    TSyntaxMemo m;
+    m.setSelText("a\nb");
+    const fs::path f = dir_ / "new.html";
+    m.saveToFile(f);
+    EXPECT_EQ(read(f), "a\r\nb");
+    m.setSaveFormat(TSaveFormat::sfUNIX);
+    m.saveToFile(f);
+    EXPECT_EQ(read(f), "a\nb");
+}
+
 } // namespace
 } // namespace tessaly::memo::test
