@@ -100,6 +100,28 @@ gui_wait_window() {
     return 1
 }
 
+# Opens Edit > Properties (the last item of the Edit menu) and gives the
+# "Editor Options" dialog the X focus; its window id is left in GUI_DLG.
+gui_open_editor_options() {
+    gui_key alt+e
+    gui_key Up
+    gui_key Return
+    GUI_DLG=$(gui_wait_window "Editor Options" 10) || gui_fail "Edit > Properties did not open Editor Options"
+    xdotool windowfocus --sync "$GUI_DLG" 2>/dev/null || xdotool windowfocus "$GUI_DLG"
+    sleep 0.5
+}
+
+# Waits up to 3 s for no visible window to be named PATTERN; fails with
+# MESSAGE when one still is.
+gui_wait_closed() {
+    local pattern=$1 message=$2 i
+    for ((i = 0; i < 30; i++)); do
+        xdotool search --onlyvisible --name "$pattern" >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    gui_fail "$message"
+}
+
 # Gives the main window the X input focus again, as a window manager would:
 # the main window gets a new X window when the web engine first shows a
 # page, and without a window manager the focus stays on the root window.

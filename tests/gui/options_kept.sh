@@ -11,15 +11,10 @@ gui_begin "$page"
 gui_leave_preview "</HTML>"
 
 # Edit menu, up to its last item (Properties), Return.
-gui_key alt+e
-gui_key Up
-gui_key Return
-dlg=$(gui_wait_window "Editor Options" 10) || gui_fail "Edit > Properties did not open Editor Options"
-xdotool windowfocus --sync "$dlg" 2>/dev/null || xdotool windowfocus "$dlg"
-sleep 0.5
+gui_open_editor_options
 # A click on the fifth tab, "Auto correct" (the dialog opens at a fixed
 # size, so its tabs sit at fixed places).
-gui_click "$dlg" 455 24
+gui_click "$GUI_DLG" 455 24
 gui_shot auto_correct_page
 # &Add puts a new row in the list and starts editing its word.
 gui_key alt+a

@@ -12,21 +12,12 @@ gui_begin "$page"
 gui_leave_preview "w001"
 
 # Edit > Properties, the second switch of the Options page is Word wrap.
-gui_key alt+e
-gui_key Up
-gui_key Return
-dlg=$(gui_wait_window "Editor Options" 10) || gui_fail "Edit > Properties did not open Editor Options"
-xdotool windowfocus --sync "$dlg" 2>/dev/null || xdotool windowfocus "$dlg"
-sleep 0.5
+gui_open_editor_options
 gui_key Tab
 gui_key space
 gui_shot word_wrap_on
 gui_key Return
-for i in $(seq 1 30); do
-    xdotool search --onlyvisible --name "Editor Options" >/dev/null 2>&1 || break
-    sleep 0.1
-done
-xdotool search --onlyvisible --name "Editor Options" >/dev/null 2>&1 && gui_fail "OK did not close the dialog"
+gui_wait_closed "Editor Options" "OK did not close the dialog"
 xdotool windowfocus --sync "$GUI_WID" 2>/dev/null || xdotool windowfocus "$GUI_WID"
 sleep 0.3
 
