@@ -43,6 +43,9 @@ private:
 class TableReader {
 public:
     explicit TableReader(std::string_view data) : data_(data) {}
+    // The reader keeps a view of its data: a temporary string would be gone
+    // before the first read.
+    explicit TableReader(std::string&&) = delete;
 
     std::uint8_t byte(const char* what);
     bool flag(const char* what) { return byte(what) != 0; }

@@ -140,7 +140,8 @@ TEST(AutoReplaceList, StreamFormAndDefaults)
     EXPECT_EQ(readAutoReplace(r), a);
 
     // A trigger text naming a key the editor does not know is bad data.
-    TableReader bad(str("\\{Nowhere}") + le32(0));
+    const std::string badData = str("\\{Nowhere}") + le32(0); // the reader keeps a view of it
+    TableReader bad(badData);
     EXPECT_THROW(readAutoReplace(bad), ETableStream);
 }
 
