@@ -8,6 +8,7 @@
 #include "memo/MemoProgress.h"
 #include "memo/Options.h"
 #include "memo/ResumePoints.h"
+#include "memo/SearchSession.h"
 #include "memo/SyntaxMemoStrings.h"
 #include "memo/TabStops.h"
 #include "memo/TextFormat.h"
@@ -29,7 +30,6 @@
 
 namespace tessaly::memo {
 
-class TTextFinder;
 class TREParser;
 
 enum class TSaveFormat { sfTEXT, sfRTF, sfHTML, sfUNIX };
@@ -269,12 +269,14 @@ public:
     // direction; a match of length 0 counts as not found.
     bool findFromDialog(int flags, std::string_view text);
     // A dialog opened: no match is the last one any more.
-    void forgetLastMatch() { lastMatchStart_ = -1; }
-    std::int64_t lastMatchStart() const { return lastMatchStart_; }
+    void forgetLastMatch() { search_.forgetLastMatch(); }
+    std::int64_t lastMatchStart() const { return search_.lastMatch(); }
     // Sets the text and flags that findNext repeats.
-    void setLastSearch(int flags, std::string_view text) { rememberSearch(flags, text); }
-    const std::string& lastSearchText() const { return lastSearchText_; }
-    int lastSearchFlags() const { return lastSearchFlags_; }
+    void setLastSearch(int flags, std::string_view text) { search_.remember(flags, text); }
+    const std::string& lastSearchText() const { return search_.text(); }
+    int lastSearchFlags() const { return search_.flags(); }
+    // The finder and the last search's text, flags and match.
+    const TSearchSession& searchSession() const { return search_; }
     // Replaces the not-found message when set.
     std::function<void(TSyntaxMemo&, const std::string&)> onSearchFail;
     // The regular-expression engine of the searches: its recorded positions
@@ -421,11 +423,9 @@ private:
     // Starts a background pass when the document is big enough.
     bool startPass();
     void setPassFrom(std::int64_t offset);
-    TTextFinder& finder();
-    void rememberSearch(int flags, std::string_view text);
     void searchFailed(std::string_view text);
     bool patternFailed();
-    std::optional<std::pair<std::int64_t, std::int64_t>> findFrom(std::int64_t from, int flags, std::string_view text);
+    std::optional<TTextMatch> findFrom(std::int64_t from, int flags);
     void activeParserChanged();
 
     // Bookmarks, marks and colours of a line, carried to another record when
@@ -492,10 +492,7 @@ private:
     TBookmarks bookmarks_{store_};
     TCustomBookmarks customBookmarks_;
 
-    std::unique_ptr<TTextFinder> finder_;
-    std::string lastSearchText_;
-    int lastSearchFlags_ = 0;
-    std::int64_t lastMatchStart_ = -1;
+    TSearchSession search_;
 
     std::array<THighlighter*, kParserSlots> parsers_{};
     int activeParser_ = 0;
