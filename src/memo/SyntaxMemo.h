@@ -14,6 +14,7 @@
 #include "memo/TextFormat.h"
 #include "memo/TextStore.h"
 #include "memo/UndoStack.h"
+#include "memo/WordWrap.h"
 
 #include <array>
 #include <chrono>
@@ -238,10 +239,10 @@ public:
     const TTabStops& tabStops() const { return tabs_; }
     int indentStep() const { return indentStep_; }
     void setIndentStep(int step);
-    int wrapAtColumn() const { return wrapAtColumn_; }
+    int wrapAtColumn() const { return wrap_.atColumn(); }
     // Word wrap (SyntaxMemoWrap.cpp): setting these reflows when smoWordWrap is on.
     void setWrapAtColumn(int column);
-    const std::string& wrapOverride() const { return wrapOverride_; }
+    const std::string& wrapOverride() const { return wrap_.overrideChars(); }
     void setWrapOverride(std::string chars);
     // Cuts every line again: at the wrap width with smoWordWrap, else only
     // overlong lines. The view calls it when its width in columns changes.
@@ -249,6 +250,9 @@ public:
     // The column at which word wrap cuts lines: WrapAtColumn, or the visible
     // columns when that is 0.
     int wrapWidth() const;
+    // The wrap column and override characters, and how lines are cut now.
+    const TWordWrap& wordWrap() const { return wrap_; }
+    TWordWrap::TRule wrapRule() const;
     std::string version() const { return kVersion; }
 
     // --- search -----------------------------------------------------------
@@ -441,8 +445,6 @@ private:
     void finishCommand(std::uint32_t kinds);
     unsigned char charAt(std::int64_t offset) const;
     void reflowRange(std::int64_t from, std::int64_t to);
-    std::int64_t reflowLine(std::int64_t firstRec);
-    std::vector<std::size_t> wrapPieces(std::string_view line) const;
 
     TTextStore store_;
     TUndoStack undo_;
@@ -483,8 +485,7 @@ private:
     TSyntaxMemoOptions options_{TSyntaxMemoOption::smoSyntaxHighlight, TSyntaxMemoOption::smoColumnTrack};
     TTabStops tabs_;
     int indentStep_ = 2;
-    int wrapAtColumn_ = 0;
-    std::string wrapOverride_;
+    TWordWrap wrap_{store_, tabs_};
     TSaveFormat saveFormat_ = TSaveFormat::sfTEXT;
     TTextFormat textFormat_;
     TSM_ClipFormats clipFormats_;
