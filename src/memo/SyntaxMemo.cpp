@@ -286,12 +286,6 @@ void TSyntaxMemo::setOptions(TSyntaxMemoOptions o)
     view_->repaintAll();
 }
 
-void TSyntaxMemo::setIndentStep(int step)
-{
-    if (step >= 1 && step <= 19)
-        indentStep_ = step;
-}
-
 // --- caret position, colours, marks, scrolling -------------------------------
 
 int TSyntaxMemo::displayColumn(std::int64_t rec, int col) const

@@ -13,6 +13,7 @@
 #include "memo/TabStops.h"
 #include "memo/TextFormat.h"
 #include "memo/TextStore.h"
+#include "memo/Typing.h"
 #include "memo/UndoStack.h"
 #include "memo/WordWrap.h"
 
@@ -211,8 +212,10 @@ public:
     void typeCharacter(std::string_view bytes);
     // Inserts the fill from display column a to b like typed text.
     void insertFill(int from, int to);
-    bool insertMode() const { return insertMode_; }
-    void setInsertMode(bool on) { insertMode_ = on; }
+    bool insertMode() const { return typing_.insertMode(); }
+    void setInsertMode(bool on) { typing_.setInsertMode(on); }
+    // Overwrite mode, the keys that type, auto-indent and smart tab.
+    const TTyping& typing() const { return typing_; }
     // Selects the word at offset with the word classes; returns false when there is none.
     bool selectWordAt(std::int64_t offset);
     bool charIsInWord(unsigned char c) const;
@@ -223,10 +226,10 @@ public:
     // --- properties --------------------------------------------------------
     bool readOnly() const { return readOnly_; }
     void setReadOnly(bool v) { readOnly_ = v; }
-    bool wantTab() const { return wantTab_; }
-    void setWantTab(bool v) { wantTab_ = v; }
-    bool wantReturns() const { return wantReturns_; }
-    void setWantReturns(bool v) { wantReturns_ = v; }
+    bool wantTab() const { return typing_.wantTab(); }
+    void setWantTab(bool v) { typing_.setWantTab(v); }
+    bool wantReturns() const { return typing_.wantReturns(); }
+    void setWantReturns(bool v) { typing_.setWantReturns(v); }
     bool hideSelection() const { return hideSelection_; }
     void setHideSelection(bool v) { hideSelection_ = v; }
     TSyntaxMemoOptions options() const { return options_; }
@@ -237,8 +240,8 @@ public:
     std::string tabColumns() const { return tabs_.tabColumns(); }
     void setTabColumns(std::string_view text) { tabs_.setTabColumns(text); }
     const TTabStops& tabStops() const { return tabs_; }
-    int indentStep() const { return indentStep_; }
-    void setIndentStep(int step);
+    int indentStep() const { return typing_.indentStep(); }
+    void setIndentStep(int step) { typing_.setIndentStep(step); }
     int wrapAtColumn() const { return wrap_.atColumn(); }
     // Word wrap (SyntaxMemoWrap.cpp): setting these reflows when smoWordWrap is on.
     void setWrapAtColumn(int column);
@@ -412,9 +415,9 @@ private:
     void replayFailed();
     void beginReplay(bool& wasRedraw);
     void finishReplay(bool wasRedraw);
-    void autoIndentAfterEnter(int indent, bool walkUp, std::int64_t enterRec);
     void smartTab();
-    int leadingIndent(std::int64_t rec, int upToCol, bool& hasTextAtZero) const;
+    // Ends a typed edit: one notification, the caret in view.
+    void finishTyping();
     void loadNormalised(std::istream& in);
     void writeText(std::ostream& out);
     void rehighlight();
@@ -476,16 +479,13 @@ private:
     int paintLock_ = 0;
     bool loading_ = false;
     bool replaying_ = false;
-    bool insertMode_ = true;
     bool readOnly_ = false;
-    bool wantTab_ = true;
-    bool wantReturns_ = true;
     bool hideSelection_ = true;
     // Highlighting and column tracking are on until the options say otherwise.
     TSyntaxMemoOptions options_{TSyntaxMemoOption::smoSyntaxHighlight, TSyntaxMemoOption::smoColumnTrack};
     TTabStops tabs_;
-    int indentStep_ = 2;
     TWordWrap wrap_{store_, tabs_};
+    TTyping typing_{store_, tabs_};
     TSaveFormat saveFormat_ = TSaveFormat::sfTEXT;
     TTextFormat textFormat_;
     TSM_ClipFormats clipFormats_;
