@@ -29,9 +29,9 @@ std::string asciiCase(std::string s, bool upper)
 
 } // namespace
 
-int TMainForm::regExpFlag() const
+memo::TSearchFlags TMainForm::regExpFlag() const
 {
-    return regExpItem_->isChecked() ? memo::TSearchFlags::RegExp : 0;
+    return regExpItem_->isChecked() ? memo::TSearchFlags::RegExp : memo::TSearchFlags();
 }
 
 void TMainForm::find1Click()

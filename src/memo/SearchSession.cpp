@@ -23,12 +23,12 @@ bool equalsIgnoringCase(std::string_view a, std::string_view b)
 TSearchSession::TSearchSession() = default;
 TSearchSession::~TSearchSession() = default;
 
-std::size_t TSearchSession::textLimit(int flags)
+std::size_t TSearchSession::textLimit(TSearchFlags flags)
 {
-    return (flags & TSearchFlags::RegExp) ? 254 : 79;
+    return flags.has(TSearchFlags::RegExp) ? 254 : 79;
 }
 
-void TSearchSession::remember(int flags, std::string_view text)
+void TSearchSession::remember(TSearchFlags flags, std::string_view text)
 {
     text_.assign(text.substr(0, textLimit(flags)));
     flags_ = flags;
@@ -53,9 +53,9 @@ TTextFinder& TSearchSession::finder()
     return *finder_;
 }
 
-std::optional<TTextMatch> TSearchSession::find(TCharStream& stream, std::int64_t from, int flags)
+std::optional<TTextMatch> TSearchSession::find(TCharStream& stream, std::int64_t from, TSearchFlags flags)
 {
-    const bool upward = (flags & TSearchFlags::Upward) != 0;
+    const bool upward = flags.has(TSearchFlags::Upward);
     const std::int64_t len = stream.size();
     if (len == 0 || text_.empty() || (upward && from < 0) || (!upward && from >= len))
         return std::nullopt;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "memo/CharStream.h"
+#include "memo/SearchFlags.h"
 #include "memo/TextFinder.h"
 
 #include <cstdint>
@@ -24,12 +25,12 @@ public:
 
     // The longest text a search keeps, in bytes: patterns may be longer than
     // plain texts.
-    static std::size_t textLimit(int flags);
+    static std::size_t textLimit(TSearchFlags flags);
 
     // Remembers the flags and the text, cut to textLimit(flags).
-    void remember(int flags, std::string_view text);
+    void remember(TSearchFlags flags, std::string_view text);
     const std::string& text() const { return text_; }
-    int flags() const { return flags_; }
+    TSearchFlags flags() const { return flags_; }
 
     // Start of the last match found or replaced, -1 when none is.
     std::int64_t lastMatch() const { return lastMatch_; }
@@ -47,7 +48,7 @@ public:
     // The next match of the remembered text in stream from `from` with
     // flags; none when the text is empty or `from` lies outside the text in
     // the search direction.
-    std::optional<TTextMatch> find(TCharStream& stream, std::int64_t from, int flags);
+    std::optional<TTextMatch> find(TCharStream& stream, std::int64_t from, TSearchFlags flags);
 
     // After a failed search with a pattern: nothing when the pattern was
     // fine, an empty text when the user stopped the search (nothing to
@@ -64,7 +65,7 @@ public:
 private:
     std::unique_ptr<TTextFinder> finder_;
     std::string text_;
-    int flags_ = 0;
+    TSearchFlags flags_;
     std::int64_t lastMatch_ = -1;
 };
 

@@ -259,29 +259,28 @@ public:
     std::string version() const { return kVersion; }
 
     // --- search -----------------------------------------------------------
-    // Searches from the selection with the search flags (8 at once, 16 match
-    // case, 32 regular expression, 64 whole words, 128 upwards); a match is
+    // Searches from the selection with the search flags; a match is
     // selected and its start returned, -1 when there is none.
-    std::int64_t findText(int flags, std::string_view text);
+    std::int64_t findText(TSearchFlags flags, std::string_view text);
     // Repeats the last search: 1 found, 0 not found or nothing searched yet.
     int findNext();
     // Replaces the next match (after confirm, when given, says yes).
-    bool replaceNext(int flags, std::string_view text, std::string_view replacement,
+    bool replaceNext(TSearchFlags flags, std::string_view text, std::string_view replacement,
                      const std::function<bool(const std::string& found, const std::string& with)>& confirm = {});
     // Replaces every match from the selection to the end as one undo step;
     // returns the number replaced.
-    int replaceAll(int flags, std::string_view text, std::string_view replacement);
+    int replaceAll(TSearchFlags flags, std::string_view text, std::string_view replacement);
     // A search from the Find or Replace dialog: when the selection starts at
     // the last match, the search starts one character further in its
     // direction; a match of length 0 counts as not found.
-    bool findFromDialog(int flags, std::string_view text);
+    bool findFromDialog(TSearchFlags flags, std::string_view text);
     // A dialog opened: no match is the last one any more.
     void forgetLastMatch() { search_.forgetLastMatch(); }
     std::int64_t lastMatchStart() const { return search_.lastMatch(); }
     // Sets the text and flags that findNext repeats.
-    void setLastSearch(int flags, std::string_view text) { search_.remember(flags, text); }
+    void setLastSearch(TSearchFlags flags, std::string_view text) { search_.remember(flags, text); }
     const std::string& lastSearchText() const { return search_.text(); }
-    int lastSearchFlags() const { return search_.flags(); }
+    TSearchFlags lastSearchFlags() const { return search_.flags(); }
     // The finder and the last search's text, flags and match.
     const TSearchSession& searchSession() const { return search_; }
     // Replaces the not-found message when set.
@@ -432,7 +431,7 @@ private:
     void setPassFrom(std::int64_t offset);
     void searchFailed(std::string_view text);
     bool patternFailed();
-    std::optional<TTextMatch> findFrom(std::int64_t from, int flags);
+    std::optional<TTextMatch> findFrom(std::int64_t from, TSearchFlags flags);
     void activeParserChanged();
 
     // Bookmarks, marks and colours of a line, carried to another record when

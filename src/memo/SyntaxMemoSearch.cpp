@@ -62,30 +62,30 @@ bool TSyntaxMemo::patternFailed()
     return true;
 }
 
-std::optional<TTextMatch> TSyntaxMemo::findFrom(std::int64_t from, int flags)
+std::optional<TTextMatch> TSyntaxMemo::findFrom(std::int64_t from, TSearchFlags flags)
 {
     TEdStream stream(store_);
     return search_.find(stream, from, flags);
 }
 
-std::int64_t TSyntaxMemo::findText(int flags, std::string_view text)
+std::int64_t TSyntaxMemo::findText(TSearchFlags flags, std::string_view text)
 {
     search_.remember(flags, text);
     const StoppableSearch stoppable(*progress_, search_.finder());
-    if ((flags & TSearchFlags::RegExp) && !search_.finder().regex().compile(search_.text())) {
+    if (flags.has(TSearchFlags::RegExp) && !search_.finder().regex().compile(search_.text())) {
         patternFailed();
         return -1;
     }
     const std::int64_t a = selStart();
     const std::int64_t b = std::max(anchor_, caret_);
-    const bool upward = (flags & TSearchFlags::Upward) != 0;
+    const bool upward = flags.has(TSearchFlags::Upward);
     std::optional<TTextMatch> found;
     if (!((upward && a == 0) || (!upward && b >= store_.length()))) {
-        const std::int64_t from = (flags & TSearchFlags::RegExp) && !upward ? b : a;
+        const std::int64_t from = flags.has(TSearchFlags::RegExp) && !upward ? b : a;
         found = findFrom(from, flags);
     }
     if (!found) {
-        if (!((flags & TSearchFlags::RegExp) && patternFailed()))
+        if (!(flags.has(TSearchFlags::RegExp) && patternFailed()))
             searchFailed(search_.text());
         return -1;
     }
@@ -94,19 +94,19 @@ std::int64_t TSyntaxMemo::findText(int flags, std::string_view text)
     return found->start;
 }
 
-bool TSyntaxMemo::findFromDialog(int flags, std::string_view text)
+bool TSyntaxMemo::findFromDialog(TSearchFlags flags, std::string_view text)
 {
     search_.remember(flags, text);
     const StoppableSearch stoppable(*progress_, search_.finder());
-    if ((flags & TSearchFlags::RegExp) && !search_.finder().regex().compile(search_.text())) {
+    if (flags.has(TSearchFlags::RegExp) && !search_.finder().regex().compile(search_.text())) {
         patternFailed();
         return false;
     }
-    const bool upward = (flags & TSearchFlags::Upward) != 0;
+    const bool upward = flags.has(TSearchFlags::Upward);
     const std::int64_t from = search_.startFrom(selStart(), upward);
     auto found = findFrom(from, flags);
     if (!found || found->start == found->end) {
-        if (!((flags & TSearchFlags::RegExp) && patternFailed()))
+        if (!(flags.has(TSearchFlags::RegExp) && patternFailed()))
             searchFailed(search_.text());
         return false;
     }
@@ -125,7 +125,7 @@ int TSyntaxMemo::findNext()
     const std::int64_t oldCaret = caret_;
     if (search_.onLastMatch(selText(), selStart())) {
         const std::int64_t start = selStart();
-        if (search_.flags() & TSearchFlags::Upward) {
+        if (search_.flags().has(TSearchFlags::Upward)) {
             if (start == 0) {
                 searchFailed(search_.text());
                 return 0;
@@ -144,21 +144,21 @@ int TSyntaxMemo::findNext()
     return 0;
 }
 
-bool TSyntaxMemo::replaceNext(int flags, std::string_view text, std::string_view replacement,
+bool TSyntaxMemo::replaceNext(TSearchFlags flags, std::string_view text, std::string_view replacement,
                               const std::function<bool(const std::string&, const std::string&)>& confirm)
 {
     search_.remember(flags, text);
     const StoppableSearch stoppable(*progress_, search_.finder());
-    const bool upward = (flags & TSearchFlags::Upward) != 0;
+    const bool upward = flags.has(TSearchFlags::Upward);
     const std::int64_t from = search_.startFrom(selStart(), upward);
     auto found = findFrom(from, flags);
     if (!found || found->start == found->end) {
-        if (!((flags & TSearchFlags::RegExp) && patternFailed()))
+        if (!(flags.has(TSearchFlags::RegExp) && patternFailed()))
             searchFailed(search_.text());
         return false;
     }
     std::string with(replacement);
-    if (flags & TSearchFlags::RegExp) {
+    if (flags.has(TSearchFlags::RegExp)) {
         TEdStream stream(store_);
         with = expandReplacement(replacement, search_.finder().regex().positions(), stream);
     }
@@ -172,19 +172,20 @@ bool TSyntaxMemo::replaceNext(int flags, std::string_view text, std::string_view
     return true;
 }
 
-int TSyntaxMemo::replaceAll(int flags, std::string_view text, std::string_view replacement)
+int TSyntaxMemo::replaceAll(TSearchFlags flags, std::string_view text, std::string_view replacement)
 {
     search_.remember(flags, text);
     const StoppableSearch stoppable(*progress_, search_.finder());
     std::vector<TTextReplacement> all;
     {
         TEdStream stream(store_);
-        all = search_.finder().collectAll(stream, search_.text(), replacement, flags & ~TSearchFlags::Upward, selStart());
+        all = search_.finder().collectAll(stream, search_.text(), replacement, flags.without(TSearchFlags::Upward),
+                                          selStart());
     }
     if (search_.finder().stopped())
         return 0; // stopped before anything was replaced
     if (all.empty()) {
-        if (!((flags & TSearchFlags::RegExp) && patternFailed()))
+        if (!(flags.has(TSearchFlags::RegExp) && patternFailed()))
             searchFailed(search_.text());
         return 0;
     }

@@ -56,7 +56,7 @@ TEST(SearchSession, FindFollowsAPlainModelInBothDirections)
             c = alphabet[rng() % 3];
         const bool matchCase = rng() % 2;
         const bool upward = rng() % 2;
-        const int flags = (matchCase ? TSearchFlags::MatchCase : 0) | (upward ? TSearchFlags::Upward : 0);
+        const TSearchFlags flags = (matchCase ? TSearchFlags::MatchCase : TSearchFlags()) | (upward ? TSearchFlags::Upward : TSearchFlags());
         const auto from = static_cast<std::int64_t>(rng() % (text.size() + 3)) - 1;
         session.remember(flags, what);
         TStringStream stream(text);
@@ -89,7 +89,7 @@ TEST(SearchSession, RemembersTextsCutToTheirLimitAndStepsOffTheLastMatch)
     session.forgetLastMatch();
     EXPECT_EQ(session.startFrom(5, false), 5);
 
-    session.remember(0, "Abc");
+    session.remember({}, "Abc");
     EXPECT_TRUE(session.onLastMatch("aBC", 9)) << "the remembered text in any case";
     EXPECT_FALSE(session.onLastMatch("ab", 9));
     session.setLastMatch(9);
@@ -127,8 +127,13 @@ TEST(SearchSession, StaysWholeThroughTheEditorsSearches)
     std::string remembered;
     for (int step = 0; step < 400; ++step) {
         const std::string text = texts[rng() % 6];
-        const int flags = (text.find_first_of("[(") != std::string::npos ? TSearchFlags::RegExp : 0)
-            | (rng() % 2 ? TSearchFlags::Upward : 0) | (rng() % 2 ? TSearchFlags::MatchCase : 0);
+        TSearchFlags flags;
+        if (text.find_first_of("[(") != std::string::npos)
+            flags |= TSearchFlags::RegExp;
+        if (rng() % 2)
+            flags |= TSearchFlags::Upward;
+        if (rng() % 2)
+            flags |= TSearchFlags::MatchCase;
         const auto at = static_cast<std::int64_t>(rng() % static_cast<unsigned>(m.textLength() + 1));
         switch (rng() % 5) {
         case 0: m.findText(flags, text); remembered = text; break;
