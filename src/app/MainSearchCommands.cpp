@@ -76,7 +76,7 @@ void TMainForm::setBookmarkClick(int n)
 {
     if (TEditor* e = activeEditor()) {
         const memo::TCaretPos pos = e->memo().getCaretPos();
-        e->memo().setBookmark(n, pos.line, pos.column);
+        e->memo().setBookmark(n, pos.line.value(), pos.columnNumber());
         e->code().viewport()->update();
     }
 }

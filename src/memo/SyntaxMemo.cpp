@@ -308,7 +308,7 @@ int TSyntaxMemo::preferredColumn() const
 TCaretPos TSyntaxMemo::getCaretPos() const
 {
     const std::int64_t rec = caretRecord();
-    return {displayColumn(rec, caretColumn()) + 1, rec + 1};
+    return {TDisplayColumn(displayColumn(rec, caretColumn())), lineOf(TRecordIndex(rec))};
 }
 
 void TSyntaxMemo::setLineBackColor(std::int64_t line, std::int32_t color)

@@ -15,6 +15,7 @@
 #include "memo/TextStore.h"
 #include "memo/Typing.h"
 #include "memo/UndoStack.h"
+#include "memo/Units.h"
 #include "memo/WordWrap.h"
 
 #include <array>
@@ -60,9 +61,12 @@ enum TDropSource : std::uint32_t {
     dsHtmlFirstTag = 8, // drop what stands before the first tag
 };
 
+// Where the caret is shown: the line of its record and its display column.
 struct TCaretPos {
-    int column = 1; // display column, 1-based
-    std::int64_t line = 1; // record index, 1-based
+    TDisplayColumn column;
+    TLineNumber line{1};
+    // The column as the status bar counts it, from 1.
+    int columnNumber() const { return column.value() + 1; }
 };
 
 // What OnTokenSeen is told about.
