@@ -1,6 +1,6 @@
 #include "memo/SearchSession.h"
 
-#include "memo/REError.h"
+#include "memo/regex/REError.h"
 #include "memo/SearchFlags.h"
 
 #include <algorithm>

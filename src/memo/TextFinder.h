@@ -2,8 +2,8 @@
 
 #include "memo/CharStream.h"
 #include "memo/PlainSearch.h"
-#include "memo/REParser.h"
 #include "memo/SearchFlags.h"
+#include "memo/regex/REParser.h"
 
 #include <cstdint>
 #include <functional>
