@@ -141,7 +141,7 @@ void BM_RegexTagsLines(benchmark::State& state) { regexCount<TLineBlockStream>(s
 
 // Through the editor's own store, counted as the command-line find counts:
 // every match taken after the one before by the editor's finder.
-void storeCount(benchmark::State& state, const char* pattern, int flags)
+void storeCount(benchmark::State& state, const char* pattern, TSearchFlags flags)
 {
     if (!haveCorpus(state))
         return;
@@ -167,9 +167,9 @@ void storeCount(benchmark::State& state, const char* pattern, int flags)
     state.counters["matches"] = static_cast<double>(count);
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) * memo.textLength());
 }
-void BM_StoreRareWord(benchmark::State& state) { storeCount(state, "Quetzalcoatl", 0); }
+void BM_StoreRareWord(benchmark::State& state) { storeCount(state, "Quetzalcoatl", {}); }
 void BM_StoreRareWordCase(benchmark::State& state) { storeCount(state, "Quetzalcoatl", TSearchFlags::MatchCase); }
-void BM_StoreCountDiv(benchmark::State& state) { storeCount(state, "div", 0); }
+void BM_StoreCountDiv(benchmark::State& state) { storeCount(state, "div", {}); }
 void BM_StoreRegexTags(benchmark::State& state) { storeCount(state, "<[a-z]+", TSearchFlags::RegExp); }
 
 } // namespace

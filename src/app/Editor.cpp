@@ -212,8 +212,8 @@ void TEditor::codeChange()
                                       : QString());
     owner_.codeChanged(*this);
     const memo::TCaretPos pos = memo().getCaretPos();
-    status_->setText(0, QString::asprintf("%4lld:%4d", static_cast<long long>(pos.line), pos.column));
-    fitCaretPanel(pos.column);
+    status_->setText(0, QString::asprintf("%4lld:%4d", static_cast<long long>(pos.line.value()), pos.columnNumber()));
+    fitCaretPanel(pos.columnNumber());
 }
 
 void TEditor::fitCaretPanel(int column)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainCommandTable.h"
+#include "memo/SearchFlags.h"
 #include "platform/Dialogs.h"
 
 #include <QByteArray>
@@ -182,7 +183,7 @@ protected:
 private:
     // The search memory of Find and Find Next.
     std::string rememberedText_;
-    int rememberedFlags_ = 0;
+    memo::TSearchFlags rememberedFlags_;
     insert::TInsertCommands* insertCommands_ = nullptr;
     TDocumentHistory* history_ = nullptr;
     TRecoveryKeeper* recovery_ = nullptr;
@@ -192,7 +193,7 @@ private:
     void createToolbars();
     // Connects a menu item to the handler of its row.
     void connectRow(QAction* item, const TMenuRow& row);
-    int regExpFlag() const;
+    memo::TSearchFlags regExpFlag() const;
     // The handlers of the menu rows that are not commands of their own above.
     void new1Click();
     void closeAll1Click();

@@ -29,9 +29,9 @@ std::string asciiCase(std::string s, bool upper)
 
 } // namespace
 
-int TMainForm::regExpFlag() const
+memo::TSearchFlags TMainForm::regExpFlag() const
 {
-    return regExpItem_->isChecked() ? memo::TSearchFlags::RegExp : 0;
+    return regExpItem_->isChecked() ? memo::TSearchFlags::RegExp : memo::TSearchFlags();
 }
 
 void TMainForm::find1Click()
@@ -76,7 +76,7 @@ void TMainForm::setBookmarkClick(int n)
 {
     if (TEditor* e = activeEditor()) {
         const memo::TCaretPos pos = e->memo().getCaretPos();
-        e->memo().setBookmark(n, pos.line, pos.column);
+        e->memo().setBookmark(n, pos.line.value(), pos.columnNumber());
         e->code().viewport()->update();
     }
 }

@@ -1,6 +1,7 @@
 #include "memo/SyntaxMemo.h"
 
 #include "memo/CharWidth.h"
+#include "memo/DisplayColumns.h"
 
 #include "memo/Normalise.h"
 #include "memo/TextFinder.h"
@@ -285,49 +286,16 @@ void TSyntaxMemo::setOptions(TSyntaxMemoOptions o)
     view_->repaintAll();
 }
 
-void TSyntaxMemo::setIndentStep(int step)
-{
-    if (step >= 1 && step <= 19)
-        indentStep_ = step;
-}
-
 // --- caret position, colours, marks, scrolling -------------------------------
 
 int TSyntaxMemo::displayColumn(std::int64_t rec, int col) const
 {
-    // Tabs expand to the next stop; a valid UTF-8 sequence takes the cells of
-    // its character (two for wide ones, none for combining marks).
-    const std::string_view t = store_.recordText(rec);
-    const int n = std::min<int>(col, static_cast<int>(t.size()));
-    const bool tabs = (store_.meta(rec).flags & kRecHasTab) != 0;
-    if (!tabs && std::all_of(t.begin(), t.begin() + n, [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
-        return col;
-    int d = 0;
-    int i = 0;
-    while (i < n) {
-        const char c = t[static_cast<std::size_t>(i)];
-        d = c == '\t' ? tabs_.nextStop(d) : d + cellsAt(t, static_cast<std::size_t>(i));
-        i += static_cast<unsigned char>(c) < 0x80 ? 1 : utf8Length(t, static_cast<std::size_t>(i));
-    }
-    return d + std::max(0, col - i);
+    return displayColumnIn(store_.recordText(rec), col, (store_.meta(rec).flags & kRecHasTab) != 0, tabs_);
 }
 
 int TSyntaxMemo::columnAtDisplay(std::int64_t rec, int dcol) const
 {
-    const std::string_view t = store_.recordText(rec);
-    int end = static_cast<int>(t.size());
-    if (end > 0 && t.back() == kCR)
-        --end;
-    int d = 0;
-    for (int i = 0; i < end;) {
-        const char c = t[static_cast<std::size_t>(i)];
-        const int next = c == '\t' ? tabs_.nextStop(d) : d + cellsAt(t, static_cast<std::size_t>(i));
-        if (next > dcol)
-            return i;
-        d = next;
-        i += static_cast<unsigned char>(c) < 0x80 ? 1 : utf8Length(t, static_cast<std::size_t>(i));
-    }
-    return end;
+    return columnAtDisplayIn(store_.recordText(rec), dcol, tabs_);
 }
 
 int TSyntaxMemo::preferredColumn() const
@@ -340,7 +308,7 @@ int TSyntaxMemo::preferredColumn() const
 TCaretPos TSyntaxMemo::getCaretPos() const
 {
     const std::int64_t rec = caretRecord();
-    return {displayColumn(rec, caretColumn()) + 1, rec + 1};
+    return {TDisplayColumn(displayColumn(rec, caretColumn())), lineOf(TRecordIndex(rec))};
 }
 
 void TSyntaxMemo::setLineBackColor(std::int64_t line, std::int32_t color)

@@ -8,11 +8,15 @@
 #include "memo/MemoProgress.h"
 #include "memo/Options.h"
 #include "memo/ResumePoints.h"
+#include "memo/SearchSession.h"
 #include "memo/SyntaxMemoStrings.h"
 #include "memo/TabStops.h"
 #include "memo/TextFormat.h"
 #include "memo/TextStore.h"
+#include "memo/Typing.h"
 #include "memo/UndoStack.h"
+#include "memo/Units.h"
+#include "memo/WordWrap.h"
 
 #include <array>
 #include <chrono>
@@ -29,7 +33,6 @@
 
 namespace tessaly::memo {
 
-class TTextFinder;
 class TREParser;
 
 enum class TSaveFormat { sfTEXT, sfRTF, sfHTML, sfUNIX };
@@ -58,9 +61,12 @@ enum TDropSource : std::uint32_t {
     dsHtmlFirstTag = 8, // drop what stands before the first tag
 };
 
+// Where the caret is shown: the line of its record and its display column.
 struct TCaretPos {
-    int column = 1; // display column, 1-based
-    std::int64_t line = 1; // record index, 1-based
+    TDisplayColumn column;
+    TLineNumber line{1};
+    // The column as the status bar counts it, from 1.
+    int columnNumber() const { return column.value() + 1; }
 };
 
 // What OnTokenSeen is told about.
@@ -210,8 +216,10 @@ public:
     void typeCharacter(std::string_view bytes);
     // Inserts the fill from display column a to b like typed text.
     void insertFill(int from, int to);
-    bool insertMode() const { return insertMode_; }
-    void setInsertMode(bool on) { insertMode_ = on; }
+    bool insertMode() const { return typing_.insertMode(); }
+    void setInsertMode(bool on) { typing_.setInsertMode(on); }
+    // Overwrite mode, the keys that type, auto-indent and smart tab.
+    const TTyping& typing() const { return typing_; }
     // Selects the word at offset with the word classes; returns false when there is none.
     bool selectWordAt(std::int64_t offset);
     bool charIsInWord(unsigned char c) const;
@@ -222,10 +230,10 @@ public:
     // --- properties --------------------------------------------------------
     bool readOnly() const { return readOnly_; }
     void setReadOnly(bool v) { readOnly_ = v; }
-    bool wantTab() const { return wantTab_; }
-    void setWantTab(bool v) { wantTab_ = v; }
-    bool wantReturns() const { return wantReturns_; }
-    void setWantReturns(bool v) { wantReturns_ = v; }
+    bool wantTab() const { return typing_.wantTab(); }
+    void setWantTab(bool v) { typing_.setWantTab(v); }
+    bool wantReturns() const { return typing_.wantReturns(); }
+    void setWantReturns(bool v) { typing_.setWantReturns(v); }
     bool hideSelection() const { return hideSelection_; }
     void setHideSelection(bool v) { hideSelection_ = v; }
     TSyntaxMemoOptions options() const { return options_; }
@@ -236,12 +244,12 @@ public:
     std::string tabColumns() const { return tabs_.tabColumns(); }
     void setTabColumns(std::string_view text) { tabs_.setTabColumns(text); }
     const TTabStops& tabStops() const { return tabs_; }
-    int indentStep() const { return indentStep_; }
-    void setIndentStep(int step);
-    int wrapAtColumn() const { return wrapAtColumn_; }
+    int indentStep() const { return typing_.indentStep(); }
+    void setIndentStep(int step) { typing_.setIndentStep(step); }
+    int wrapAtColumn() const { return wrap_.atColumn(); }
     // Word wrap (SyntaxMemoWrap.cpp): setting these reflows when smoWordWrap is on.
     void setWrapAtColumn(int column);
-    const std::string& wrapOverride() const { return wrapOverride_; }
+    const std::string& wrapOverride() const { return wrap_.overrideChars(); }
     void setWrapOverride(std::string chars);
     // Cuts every line again: at the wrap width with smoWordWrap, else only
     // overlong lines. The view calls it when its width in columns changes.
@@ -249,32 +257,36 @@ public:
     // The column at which word wrap cuts lines: WrapAtColumn, or the visible
     // columns when that is 0.
     int wrapWidth() const;
+    // The wrap column and override characters, and how lines are cut now.
+    const TWordWrap& wordWrap() const { return wrap_; }
+    TWordWrap::TRule wrapRule() const;
     std::string version() const { return kVersion; }
 
     // --- search -----------------------------------------------------------
-    // Searches from the selection with the search flags (8 at once, 16 match
-    // case, 32 regular expression, 64 whole words, 128 upwards); a match is
+    // Searches from the selection with the search flags; a match is
     // selected and its start returned, -1 when there is none.
-    std::int64_t findText(int flags, std::string_view text);
+    std::int64_t findText(TSearchFlags flags, std::string_view text);
     // Repeats the last search: 1 found, 0 not found or nothing searched yet.
     int findNext();
     // Replaces the next match (after confirm, when given, says yes).
-    bool replaceNext(int flags, std::string_view text, std::string_view replacement,
+    bool replaceNext(TSearchFlags flags, std::string_view text, std::string_view replacement,
                      const std::function<bool(const std::string& found, const std::string& with)>& confirm = {});
     // Replaces every match from the selection to the end as one undo step;
     // returns the number replaced.
-    int replaceAll(int flags, std::string_view text, std::string_view replacement);
+    int replaceAll(TSearchFlags flags, std::string_view text, std::string_view replacement);
     // A search from the Find or Replace dialog: when the selection starts at
     // the last match, the search starts one character further in its
     // direction; a match of length 0 counts as not found.
-    bool findFromDialog(int flags, std::string_view text);
+    bool findFromDialog(TSearchFlags flags, std::string_view text);
     // A dialog opened: no match is the last one any more.
-    void forgetLastMatch() { lastMatchStart_ = -1; }
-    std::int64_t lastMatchStart() const { return lastMatchStart_; }
+    void forgetLastMatch() { search_.forgetLastMatch(); }
+    std::int64_t lastMatchStart() const { return search_.lastMatch(); }
     // Sets the text and flags that findNext repeats.
-    void setLastSearch(int flags, std::string_view text) { rememberSearch(flags, text); }
-    const std::string& lastSearchText() const { return lastSearchText_; }
-    int lastSearchFlags() const { return lastSearchFlags_; }
+    void setLastSearch(TSearchFlags flags, std::string_view text) { search_.remember(flags, text); }
+    const std::string& lastSearchText() const { return search_.text(); }
+    TSearchFlags lastSearchFlags() const { return search_.flags(); }
+    // The finder and the last search's text, flags and match.
+    const TSearchSession& searchSession() const { return search_; }
     // Replaces the not-found message when set.
     std::function<void(TSyntaxMemo&, const std::string&)> onSearchFail;
     // The regular-expression engine of the searches: its recorded positions
@@ -406,9 +418,9 @@ private:
     void replayFailed();
     void beginReplay(bool& wasRedraw);
     void finishReplay(bool wasRedraw);
-    void autoIndentAfterEnter(int indent, bool walkUp, std::int64_t enterRec);
     void smartTab();
-    int leadingIndent(std::int64_t rec, int upToCol, bool& hasTextAtZero) const;
+    // Ends a typed edit: one notification, the caret in view.
+    void finishTyping();
     void loadNormalised(std::istream& in);
     void writeText(std::ostream& out);
     void rehighlight();
@@ -421,11 +433,9 @@ private:
     // Starts a background pass when the document is big enough.
     bool startPass();
     void setPassFrom(std::int64_t offset);
-    TTextFinder& finder();
-    void rememberSearch(int flags, std::string_view text);
     void searchFailed(std::string_view text);
     bool patternFailed();
-    std::optional<std::pair<std::int64_t, std::int64_t>> findFrom(std::int64_t from, int flags, std::string_view text);
+    std::optional<TTextMatch> findFrom(std::int64_t from, TSearchFlags flags);
     void activeParserChanged();
 
     // Bookmarks, marks and colours of a line, carried to another record when
@@ -441,8 +451,6 @@ private:
     void finishCommand(std::uint32_t kinds);
     unsigned char charAt(std::int64_t offset) const;
     void reflowRange(std::int64_t from, std::int64_t to);
-    std::int64_t reflowLine(std::int64_t firstRec);
-    std::vector<std::size_t> wrapPieces(std::string_view line) const;
 
     TTextStore store_;
     TUndoStack undo_;
@@ -474,17 +482,13 @@ private:
     int paintLock_ = 0;
     bool loading_ = false;
     bool replaying_ = false;
-    bool insertMode_ = true;
     bool readOnly_ = false;
-    bool wantTab_ = true;
-    bool wantReturns_ = true;
     bool hideSelection_ = true;
     // Highlighting and column tracking are on until the options say otherwise.
     TSyntaxMemoOptions options_{TSyntaxMemoOption::smoSyntaxHighlight, TSyntaxMemoOption::smoColumnTrack};
     TTabStops tabs_;
-    int indentStep_ = 2;
-    int wrapAtColumn_ = 0;
-    std::string wrapOverride_;
+    TWordWrap wrap_{store_, tabs_};
+    TTyping typing_{store_, tabs_};
     TSaveFormat saveFormat_ = TSaveFormat::sfTEXT;
     TTextFormat textFormat_;
     TSM_ClipFormats clipFormats_;
@@ -492,10 +496,7 @@ private:
     TBookmarks bookmarks_{store_};
     TCustomBookmarks customBookmarks_;
 
-    std::unique_ptr<TTextFinder> finder_;
-    std::string lastSearchText_;
-    int lastSearchFlags_ = 0;
-    std::int64_t lastMatchStart_ = -1;
+    TSearchSession search_;
 
     std::array<THighlighter*, kParserSlots> parsers_{};
     int activeParser_ = 0;

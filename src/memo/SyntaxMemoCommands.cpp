@@ -181,13 +181,13 @@ void TSyntaxMemo::indentBlock(bool unindent)
         const std::int64_t ls = store_.recordStart(r);
         if (!unindent) {
             setSelection(ls, ls, true);
-            replaceSelection(std::string(static_cast<std::size_t>(indentStep_), ' '));
-            edits.emplace_back(ls, indentStep_);
+            replaceSelection(std::string(static_cast<std::size_t>(typing_.indentStep()), ' '));
+            edits.emplace_back(ls, typing_.indentStep());
             continue;
         }
         const std::string_view t = store_.recordText(r);
         std::size_t n = 0;
-        while (n < t.size() && n < static_cast<std::size_t>(indentStep_)
+        while (n < t.size() && n < static_cast<std::size_t>(typing_.indentStep())
                && (t[n] == ' ' || t[n] == '\t' || static_cast<unsigned char>(t[n]) == 160))
             ++n;
         if (n == 0)
@@ -276,7 +276,7 @@ void TSyntaxMemo::executeCommand(int code, bool extend)
         indentBlock(code == kcUnindentBlock);
         break;
     case kcToggleInsert:
-        insertMode_ = !insertMode_;
+        typing_.setInsertMode(!typing_.insertMode());
         finishCommand(ckOptions);
         break;
     case kcDeleteLine:

@@ -10,19 +10,10 @@
 #include "memo/TextFinder.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace tessaly::memo {
 
 namespace {
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size()
-        && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::toupper(static_cast<unsigned char>(x)) == std::toupper(static_cast<unsigned char>(y));
-           });
-}
 
 // Brackets a search the user may stop: the progress sink hears when it
 // starts and ends, and the finder asks it while matching.
@@ -48,23 +39,9 @@ private:
 
 } // namespace
 
-TTextFinder& TSyntaxMemo::finder()
-{
-    if (!finder_)
-        finder_ = std::make_unique<TTextFinder>();
-    return *finder_;
-}
-
 TREParser& TSyntaxMemo::searchRegex()
 {
-    return finder().regex();
-}
-
-void TSyntaxMemo::rememberSearch(int flags, std::string_view text)
-{
-    const std::size_t limit = (flags & TSearchFlags::RegExp) ? 254 : 79;
-    lastSearchText_.assign(text.substr(0, limit));
-    lastSearchFlags_ = flags;
+    return search_.finder().regex();
 }
 
 void TSyntaxMemo::searchFailed(std::string_view text)
@@ -77,100 +54,80 @@ void TSyntaxMemo::searchFailed(std::string_view text)
 
 bool TSyntaxMemo::patternFailed()
 {
-    const TREParser& re = finder().regex();
-    if (re.errorId() == TREError::NoError)
+    const std::optional<std::string> error = search_.patternError();
+    if (!error)
         return false;
-    // The user stopped the search: nothing to tell.
-    if (re.errorId() == TREError::Stopped)
-        return true;
-    // The message, the pattern, and a caret under the place of the error.
-    // The position counts bytes; the line under the pattern needs one space
-    // per character before it (a fixed-width font shows them aligned).
-    const auto at = static_cast<std::size_t>(std::max(1, re.errorPosition()) - 1);
-    const std::string_view before = std::string_view(lastSearchText_).substr(0, at);
-    const auto chars = std::count_if(before.begin(), before.end(),
-                                     [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; });
-    messages_->error(re.errorText() + "\n" + lastSearchText_ + "\n" + std::string(static_cast<std::size_t>(chars), ' ')
-                     + "^");
+    if (!error->empty())
+        messages_->error(*error);
     return true;
 }
 
-std::optional<std::pair<std::int64_t, std::int64_t>> TSyntaxMemo::findFrom(std::int64_t from, int flags,
-                                                                           std::string_view text)
+std::optional<TTextMatch> TSyntaxMemo::findFrom(std::int64_t from, TSearchFlags flags)
 {
-    const bool upward = (flags & TSearchFlags::Upward) != 0;
-    const std::int64_t len = store_.length();
-    if (len == 0 || text.empty() || (upward && from < 0) || (!upward && from >= len))
-        return std::nullopt;
     TEdStream stream(store_);
-    const auto match = finder().find(stream, text, flags, std::clamp<std::int64_t>(from, 0, len));
-    if (!match)
-        return std::nullopt;
-    return std::make_pair(match->start, match->end);
+    return search_.find(stream, from, flags);
 }
 
-std::int64_t TSyntaxMemo::findText(int flags, std::string_view text)
+std::int64_t TSyntaxMemo::findText(TSearchFlags flags, std::string_view text)
 {
-    rememberSearch(flags, text);
-    const StoppableSearch stoppable(*progress_, finder());
-    if ((flags & TSearchFlags::RegExp) && !finder().regex().compile(lastSearchText_)) {
+    search_.remember(flags, text);
+    const StoppableSearch stoppable(*progress_, search_.finder());
+    if (flags.has(TSearchFlags::RegExp) && !search_.finder().regex().compile(search_.text())) {
         patternFailed();
         return -1;
     }
     const std::int64_t a = selStart();
     const std::int64_t b = std::max(anchor_, caret_);
-    const bool upward = (flags & TSearchFlags::Upward) != 0;
-    std::optional<std::pair<std::int64_t, std::int64_t>> found;
+    const bool upward = flags.has(TSearchFlags::Upward);
+    std::optional<TTextMatch> found;
     if (!((upward && a == 0) || (!upward && b >= store_.length()))) {
-        const std::int64_t from = (flags & TSearchFlags::RegExp) && !upward ? b : a;
-        found = findFrom(from, flags, lastSearchText_);
+        const std::int64_t from = flags.has(TSearchFlags::RegExp) && !upward ? b : a;
+        found = findFrom(from, flags);
     }
     if (!found) {
-        if (!((flags & TSearchFlags::RegExp) && patternFailed()))
-            searchFailed(lastSearchText_);
+        if (!(flags.has(TSearchFlags::RegExp) && patternFailed()))
+            searchFailed(search_.text());
         return -1;
     }
-    lastMatchStart_ = found->first;
-    setSelection(found->first, found->second);
-    return found->first;
+    search_.setLastMatch(found->start);
+    setSelection(found->start, found->end);
+    return found->start;
 }
 
-bool TSyntaxMemo::findFromDialog(int flags, std::string_view text)
+bool TSyntaxMemo::findFromDialog(TSearchFlags flags, std::string_view text)
 {
-    rememberSearch(flags, text);
-    const StoppableSearch stoppable(*progress_, finder());
-    if ((flags & TSearchFlags::RegExp) && !finder().regex().compile(lastSearchText_)) {
+    search_.remember(flags, text);
+    const StoppableSearch stoppable(*progress_, search_.finder());
+    if (flags.has(TSearchFlags::RegExp) && !search_.finder().regex().compile(search_.text())) {
         patternFailed();
         return false;
     }
-    const bool upward = (flags & TSearchFlags::Upward) != 0;
-    std::int64_t from = selStart();
-    if (lastMatchStart_ >= 0 && lastMatchStart_ == from)
-        from += upward ? -1 : 1;
-    auto found = findFrom(from, flags, lastSearchText_);
-    if (!found || found->first == found->second) {
-        if (!((flags & TSearchFlags::RegExp) && patternFailed()))
-            searchFailed(lastSearchText_);
+    const bool upward = flags.has(TSearchFlags::Upward);
+    const std::int64_t from = search_.startFrom(selStart(), upward);
+    auto found = findFrom(from, flags);
+    if (!found || found->start == found->end) {
+        if (!(flags.has(TSearchFlags::RegExp) && patternFailed()))
+            searchFailed(search_.text());
         return false;
     }
-    lastMatchStart_ = found->first;
-    setSelection(found->first, found->second);
+    search_.setLastMatch(found->start);
+    setSelection(found->start, found->end);
     return true;
 }
 
 int TSyntaxMemo::findNext()
 {
-    if (lastSearchText_.empty())
+    if (search_.text().empty())
         return 0;
     // Step off the match that is selected, in the search direction, so the
     // same match is not found again.
     const std::int64_t oldAnchor = anchor_;
     const std::int64_t oldCaret = caret_;
-    if (equalsIgnoringCase(selText(), lastSearchText_) || selStart() == lastMatchStart_) {
+    if (search_.onLastMatch(selText(), selStart())) {
         const std::int64_t start = selStart();
-        if (lastSearchFlags_ & TSearchFlags::Upward) {
+        if (search_.flags().has(TSearchFlags::Upward)) {
             if (start == 0) {
-                searchFailed(lastSearchText_);
+                searchFailed(search_.text());
                 return 0;
             }
             setSelection(start - 1, start - 1, true);
@@ -178,57 +135,58 @@ int TSyntaxMemo::findNext()
             setSelection(start + 1, start + 1, true);
         }
     }
-    if (findText(lastSearchFlags_ | TSearchFlags::AtOnce, lastSearchText_) >= 0)
+    // findText remembers what it is given: pass a copy of the text.
+    const std::string text = search_.text();
+    if (findText(search_.flags() | TSearchFlags::AtOnce, text) >= 0)
         return 1;
     // Nothing found: the selection stays as it was.
     setSelection(oldAnchor, oldCaret, true);
     return 0;
 }
 
-bool TSyntaxMemo::replaceNext(int flags, std::string_view text, std::string_view replacement,
+bool TSyntaxMemo::replaceNext(TSearchFlags flags, std::string_view text, std::string_view replacement,
                               const std::function<bool(const std::string&, const std::string&)>& confirm)
 {
-    rememberSearch(flags, text);
-    const StoppableSearch stoppable(*progress_, finder());
-    const bool upward = (flags & TSearchFlags::Upward) != 0;
-    std::int64_t from = upward ? selStart() : selStart();
-    if (lastMatchStart_ >= 0 && lastMatchStart_ == selStart())
-        from += upward ? -1 : 1;
-    auto found = findFrom(from, flags, lastSearchText_);
-    if (!found || found->first == found->second) {
-        if (!((flags & TSearchFlags::RegExp) && patternFailed()))
-            searchFailed(lastSearchText_);
+    search_.remember(flags, text);
+    const StoppableSearch stoppable(*progress_, search_.finder());
+    const bool upward = flags.has(TSearchFlags::Upward);
+    const std::int64_t from = search_.startFrom(selStart(), upward);
+    auto found = findFrom(from, flags);
+    if (!found || found->start == found->end) {
+        if (!(flags.has(TSearchFlags::RegExp) && patternFailed()))
+            searchFailed(search_.text());
         return false;
     }
     std::string with(replacement);
-    if (flags & TSearchFlags::RegExp) {
+    if (flags.has(TSearchFlags::RegExp)) {
         TEdStream stream(store_);
-        with = expandReplacement(replacement, finder().regex().positions(), stream);
+        with = expandReplacement(replacement, search_.finder().regex().positions(), stream);
     }
-    setSelection(found->first, found->second);
-    if (confirm && !confirm(lastSearchText_, with)) {
-        lastMatchStart_ = found->first;
+    setSelection(found->start, found->end);
+    if (confirm && !confirm(search_.text(), with)) {
+        search_.setLastMatch(found->start);
         return false;
     }
     setSelText(with);
-    lastMatchStart_ = caret_;
+    search_.setLastMatch(caret_);
     return true;
 }
 
-int TSyntaxMemo::replaceAll(int flags, std::string_view text, std::string_view replacement)
+int TSyntaxMemo::replaceAll(TSearchFlags flags, std::string_view text, std::string_view replacement)
 {
-    rememberSearch(flags, text);
-    const StoppableSearch stoppable(*progress_, finder());
+    search_.remember(flags, text);
+    const StoppableSearch stoppable(*progress_, search_.finder());
     std::vector<TTextReplacement> all;
     {
         TEdStream stream(store_);
-        all = finder().collectAll(stream, lastSearchText_, replacement, flags & ~TSearchFlags::Upward, selStart());
+        all = search_.finder().collectAll(stream, search_.text(), replacement, flags.without(TSearchFlags::Upward),
+                                          selStart());
     }
-    if (finder().stopped())
+    if (search_.finder().stopped())
         return 0; // stopped before anything was replaced
     if (all.empty()) {
-        if (!((flags & TSearchFlags::RegExp) && patternFailed()))
-            searchFailed(lastSearchText_);
+        if (!(flags.has(TSearchFlags::RegExp) && patternFailed()))
+            searchFailed(search_.text());
         return 0;
     }
     const bool wasRedraw = redraw_;

@@ -2,9 +2,6 @@
 // an input method).
 #include "memo/SyntaxMemo.h"
 
-#include "memo/Normalise.h"
-#include "memo/Utf8.h"
-
 namespace tessaly::memo {
 
 void TSyntaxMemo::typeCharacter(std::string_view bytes)
@@ -12,14 +9,7 @@ void TSyntaxMemo::typeCharacter(std::string_view bytes)
     if (bytes.empty() || readOnly_)
         return;
     // Overwrite mode replaces the character at the caret, all its bytes.
-    std::int64_t widen = 0;
-    if (!insertMode_ && anchor_ == caret_ && caret_ < store_.length()) {
-        const std::int64_t rec = store_.recordOf(caret_);
-        const std::string_view t = store_.recordText(rec);
-        const std::size_t col = static_cast<std::size_t>(caret_ - store_.recordStart(rec));
-        if (col < t.size() && t[col] != kCR)
-            widen = utf8Length(t, col);
-    }
+    const std::int64_t widen = anchor_ == caret_ ? typing_.overwriteLength(caret_) : 0;
     if (bytes.size() == 1 && (widen <= 1 || static_cast<unsigned char>(bytes[0]) < 32)) {
         typeChar(static_cast<unsigned char>(bytes[0]));
         return;
@@ -32,10 +22,7 @@ void TSyntaxMemo::typeCharacter(std::string_view bytes)
     else
         replaceSelection(bytes);
     undo_.closeGroup(ugTyping, anchor_, caret_);
-    changeKinds_ |= ckText | ckSelection;
-    scrollCaret();
-    notify();
-    view_->caretMoved();
+    finishTyping();
 }
 
 } // namespace tessaly::memo

@@ -11,12 +11,12 @@ void TTextFinder::setInterrupt(std::function<bool()> keepGoing)
     regex_.setInterrupt(keepGoing_);
 }
 
-std::optional<TTextMatch> TTextFinder::find(TCharStream& stream, std::string_view text, int flags,
+std::optional<TTextMatch> TTextFinder::find(TCharStream& stream, std::string_view text, TSearchFlags flags,
                                             std::int64_t from)
 {
-    const bool upward = (flags & TSearchFlags::Upward) != 0;
+    const bool upward = flags.has(TSearchFlags::Upward);
     stopped_ = false;
-    if (flags & TSearchFlags::RegExp) {
+    if (flags.has(TSearchFlags::RegExp)) {
         if (!regex_.compile(text))
             return std::nullopt;
         stream.setPosition(from);
@@ -26,7 +26,7 @@ std::optional<TTextMatch> TTextFinder::find(TCharStream& stream, std::string_vie
         }
         return TTextMatch{regex_.matchStart(), regex_.matchEnd()};
     }
-    const TSearchOptions options{(flags & TSearchFlags::MatchCase) != 0, (flags & TSearchFlags::WholeWord) != 0,
+    const TSearchOptions options{flags.has(TSearchFlags::MatchCase), flags.has(TSearchFlags::WholeWord),
                                  upward};
     const std::int64_t start = plain_.find(stream, text, from, options);
     if (start < 0)
@@ -35,12 +35,12 @@ std::optional<TTextMatch> TTextFinder::find(TCharStream& stream, std::string_vie
 }
 
 std::vector<TTextReplacement> TTextFinder::collectAll(TCharStream& stream, std::string_view text,
-                                                      std::string_view replacement, int flags, std::int64_t from)
+                                                      std::string_view replacement, TSearchFlags flags, std::int64_t from)
 {
     std::vector<TTextReplacement> found;
     stopped_ = false;
-    const int downward = flags & ~TSearchFlags::Upward;
-    const bool regExp = (flags & TSearchFlags::RegExp) != 0;
+    const TSearchFlags downward = flags.without(TSearchFlags::Upward);
+    const bool regExp = flags.has(TSearchFlags::RegExp);
     std::int64_t at = from;
     while (at <= stream.size()) {
         if (keepGoing_ && !keepGoing_()) {

@@ -2,6 +2,7 @@
 
 #include "memo/CharStream.h"
 #include "memo/PlainSearch.h"
+#include "memo/SearchFlags.h"
 #include "memo/regex/REParser.h"
 
 #include <cstdint>
@@ -35,13 +36,13 @@ public:
     // that starts at or before it. With TSearchFlags::RegExp the text is a
     // pattern: a pattern that does not compile gives no match, and regex()
     // tells the error and its position.
-    std::optional<TTextMatch> find(TCharStream& stream, std::string_view text, int flags, std::int64_t from);
+    std::optional<TTextMatch> find(TCharStream& stream, std::string_view text, TSearchFlags flags, std::int64_t from);
 
     // Every match from `from` to the end of the text, in order and without
     // overlaps, with its replacement (expanded for a regular expression).
     // Empty matches are left out, as a replace of nothing would only insert.
     std::vector<TTextReplacement> collectAll(TCharStream& stream, std::string_view text,
-                                             std::string_view replacement, int flags, std::int64_t from);
+                                             std::string_view replacement, TSearchFlags flags, std::int64_t from);
 
     TPlainSearch& plain() { return plain_; }
     TREParser& regex() { return regex_; }

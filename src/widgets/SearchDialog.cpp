@@ -22,11 +22,11 @@ namespace tessaly::widgets {
 
 using memo::TSearchFlags;
 
-TSearchDialog::TSearchDialog(memo::TSyntaxMemo& memo, Mode mode, int flags, QWidget* parent)
+TSearchDialog::TSearchDialog(memo::TSyntaxMemo& memo, Mode mode, TSearchFlags flags, QWidget* parent)
     : QDialog(parent)
     , memo_(memo)
     , mode_(mode)
-    , regExp_((flags & TSearchFlags::RegExp) != 0)
+    , regExp_(flags.has(TSearchFlags::RegExp))
 {
     setWindowTitle(mode == Mode::find ? tr("Find") : tr("Replace"));
     setModal(false);
@@ -42,7 +42,7 @@ TSearchDialog::TSearchDialog(memo::TSyntaxMemo& memo, Mode mode, int flags, QWid
         form->addRow(tr("Re&place with:"), replace_);
     }
     matchCase_ = new QCheckBox(tr("Match &case"));
-    matchCase_->setChecked((flags & TSearchFlags::MatchCase) != 0);
+    matchCase_->setChecked(flags.has(TSearchFlags::MatchCase));
     wholeWord_ = new QCheckBox(tr("Match &whole word only"));
     auto* options = new QVBoxLayout;
     options->addWidget(wholeWord_);
@@ -136,9 +136,9 @@ QPoint TSearchDialog::besideMatch(const QSize& box, const QRect& match, const QR
     return {x, clampY(below >= above ? match.bottom() + 1 : match.top() - box.height())};
 }
 
-int TSearchDialog::flags() const
+TSearchFlags TSearchDialog::flags() const
 {
-    int f = TSearchFlags::AtOnce;
+    TSearchFlags f = TSearchFlags::AtOnce;
     if (matchCase_->isChecked())
         f |= TSearchFlags::MatchCase;
     if (wholeWord_->isChecked())

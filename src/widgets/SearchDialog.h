@@ -23,11 +23,11 @@ class TSearchDialog : public QDialog {
 public:
     enum class Mode { find, replace };
 
-    TSearchDialog(memo::TSyntaxMemo& memo, Mode mode, int flags, QWidget* parent = nullptr);
+    TSearchDialog(memo::TSyntaxMemo& memo, Mode mode, memo::TSearchFlags flags, QWidget* parent = nullptr);
 
     Mode mode() const { return mode_; }
     // The search flags that the dialog's options give.
-    int flags() const;
+    memo::TSearchFlags flags() const;
 
     // The buttons' commands (public for tests and for the keyboard).
     bool findNext();

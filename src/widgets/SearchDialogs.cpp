@@ -4,7 +4,7 @@
 
 namespace tessaly::widgets {
 
-TSearchDialog* openSearchDialog(TSyntaxMemoView& view, TSearchDialog::Mode mode, int flags)
+TSearchDialog* openSearchDialog(TSyntaxMemoView& view, TSearchDialog::Mode mode, memo::TSearchFlags flags)
 {
     TSearchDialog* dialog = nullptr;
     for (TSearchDialog* d : view.findChildren<TSearchDialog*>(Qt::FindDirectChildrenOnly)) {

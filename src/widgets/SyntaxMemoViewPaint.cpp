@@ -3,6 +3,7 @@
 #include "widgets/SyntaxMemoView.h"
 
 #include "memo/CharWidth.h"
+#include "memo/TokenStyle.h"
 #include "memo/Utf8.h"
 #include "widgets/GutterGlyphs.h"
 
@@ -13,9 +14,12 @@ namespace tessaly::widgets {
 
 namespace {
 
-QColor colorOf(std::int32_t rgb)
+// A line's own colour, in the byte order of every colour of the engine
+// (red in the low byte, as token styles and the settings have them).
+QColor colorOf(std::int32_t colour)
 {
-    return QColor(QRgb(static_cast<unsigned>(rgb)));
+    const auto c = static_cast<std::uint32_t>(colour);
+    return QColor(memo::redOf(c), memo::greenOf(c), memo::blueOf(c));
 }
 
 int highestBit(unsigned word)

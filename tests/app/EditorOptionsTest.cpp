@@ -113,7 +113,7 @@ private slots:
         // Tab width 8 reaches typing: a tab at the line start goes to column 9.
         e->memo().setSelection(0, 0);
         QTest::keyClick(&e->code(), Qt::Key_Tab);
-        QCOMPARE(e->memo().getCaretPos().column, 9);
+        QCOMPARE(e->memo().getCaretPos().columnNumber(), 9);
     }
 
     void cancelChangesNothing()

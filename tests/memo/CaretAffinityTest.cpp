@@ -61,8 +61,8 @@ TEST(CaretAffinity, EndAndHomeLandOnThePieceTheUserSees)
         const std::int64_t end = start + screen.width(row);
         EXPECT_EQ(m.caret(), end);
         EXPECT_EQ(shown(m), std::make_pair(static_cast<std::int64_t>(row), screen.width(row)));
-        EXPECT_EQ(m.getCaretPos().line, static_cast<std::int64_t>(row) + 1);
-        EXPECT_EQ(m.getCaretPos().column, screen.width(row) + 1);
+        EXPECT_EQ(m.getCaretPos().line.value(), static_cast<std::int64_t>(row) + 1);
+        EXPECT_EQ(m.getCaretPos().columnNumber(), screen.width(row) + 1);
         // End again stays; Home goes to the start of the same piece.
         m.executeCommand(kcLineEnd);
         EXPECT_EQ(shown(m).first, static_cast<std::int64_t>(row));

@@ -34,7 +34,7 @@ TEST(Command, CharacterMovesStepOverUtf8SequencesAndLineBreaks)
     EXPECT_EQ(m.caret(), 0);
     // The status column counts display cells: the emoji takes two.
     m.setSelStart(10);
-    EXPECT_EQ(m.getCaretPos().column, 6);
+    EXPECT_EQ(m.getCaretPos().columnNumber(), 6);
     EXPECT_EQ(m.columnAtDisplay(0, 3), 6);
 }
 

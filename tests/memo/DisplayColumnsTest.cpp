@@ -52,7 +52,7 @@ TEST(DisplayColumns, CaretColumnCountsCells)
     };
     for (const auto& [offset, column] : expected) {
         m.setSelection(offset, offset);
-        EXPECT_EQ(m.getCaretPos().column, column) << "offset " << offset;
+        EXPECT_EQ(m.getCaretPos().columnNumber(), column) << "offset " << offset;
         EXPECT_EQ(m.displayColumn(0, static_cast<int>(offset)), column - 1) << "offset " << offset;
     }
 }
@@ -81,7 +81,7 @@ TEST(DisplayColumns, VerticalMovesKeepTheDisplayColumn)
     m.executeCommand(kcLineDown);
     // Column 5 on the second line is after both wide characters.
     EXPECT_EQ(m.caret(), 7 + 6);
-    EXPECT_EQ(m.getCaretPos().column, 5);
+    EXPECT_EQ(m.getCaretPos().columnNumber(), 5);
 }
 
 TEST(DisplayColumns, WordWrapMeasuresCells)

@@ -187,10 +187,10 @@ TEST(Editing, CaretPositionExpandsTabs)
 {
     TSyntaxMemo m;
     m.setSelText("ab\r\n\tx");
-    EXPECT_EQ(m.getCaretPos().line, 2);
-    EXPECT_EQ(m.getCaretPos().column, 10);
+    EXPECT_EQ(m.getCaretPos().line.value(), 2);
+    EXPECT_EQ(m.getCaretPos().columnNumber(), 10);
     m.setTabColumns("5");
-    EXPECT_EQ(m.getCaretPos().column, 6);
+    EXPECT_EQ(m.getCaretPos().columnNumber(), 6);
 }
 
 TEST(Editing, MarksAndLineColours)

@@ -11,7 +11,7 @@
 namespace tessaly::memo::test {
 namespace {
 
-std::vector<std::int64_t> allStarts(TCharStream& s, std::string_view text, int flags)
+std::vector<std::int64_t> allStarts(TCharStream& s, std::string_view text, TSearchFlags flags)
 {
     TTextFinder f;
     std::vector<std::int64_t> out;
@@ -35,8 +35,8 @@ TEST(SearchEditor, EditorStreamAgreesWithThePlainText)
     text += std::string(5000, 'y') + "<div>";
     m.setSelText(text);
     const std::string stored = storeText(m);
-    for (const auto& [pattern, flags] : std::vector<std::pair<std::string, int>>{
-             {"<div>", 0}, {"div", 0}, {"DIV", 0}, {"<[a-z]+>", TSearchFlags::RegExp}, {"c\r", 0}}) {
+    for (const auto& [pattern, flags] : std::vector<std::pair<std::string, TSearchFlags>>{
+             {"<div>", {}}, {"div", {}}, {"DIV", {}}, {"<[a-z]+>", TSearchFlags::RegExp}, {"c\r", {}}}) {
         TEdStream es(m);
         TStringStream ss(stored);
         EXPECT_EQ(allStarts(es, pattern, flags), allStarts(ss, pattern, flags)) << pattern;

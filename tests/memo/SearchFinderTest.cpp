@@ -34,6 +34,28 @@ std::string naiveReplaceAll(std::string text, const std::string& what, const std
 
 } // namespace
 
+TEST(SearchFinder, FlagsAreASetOfTheKnownBits)
+{
+    const TSearchFlags all[] = {TSearchFlags::AtOnce, TSearchFlags::MatchCase, TSearchFlags::RegExp,
+                                TSearchFlags::WholeWord, TSearchFlags::Upward};
+    for (int bits = 0; bits < 512; ++bits) {
+        const TSearchFlags f = TSearchFlags::fromBits(bits);
+        EXPECT_EQ(f.bits(), bits & 0xF8) << "only the known bits are kept";
+        EXPECT_EQ(TSearchFlags::fromBits(f.bits()), f);
+        TSearchFlags rebuilt;
+        for (TSearchFlags one : all) {
+            EXPECT_EQ(f.has(one), (bits & one.bits()) != 0);
+            EXPECT_NE(f.has(one), (~f).has(one));
+            EXPECT_FALSE(f.without(one).has(one));
+            if (f.has(one))
+                rebuilt |= one;
+        }
+        EXPECT_EQ(rebuilt, f);
+        EXPECT_EQ(static_cast<bool>(f), f.bits() != 0);
+    }
+    EXPECT_FALSE(TSearchFlags().has(TSearchFlags())) << "the empty set is not a flag";
+}
+
 TEST(SearchFinder, PlainAndRegularExpressionFlags)
 {
     TTextFinder finder;
@@ -69,7 +91,7 @@ TEST(SearchFinder, ReplaceAllWithGroupsAndEscapes)
     // Empty matches are skipped; matches do not overlap.
     TStringStream aaaa("aaaa");
     EXPECT_EQ(applyAll("aaaa", finder.collectAll(aaaa, "x*", "-", TSearchFlags::RegExp, 0)), "aaaa");
-    EXPECT_EQ(finder.collectAll(aaaa, "aa", "b", 0, 0).size(), 2u);
+    EXPECT_EQ(finder.collectAll(aaaa, "aa", "b", {}, 0).size(), 2u);
     EXPECT_EQ(finder.collectAll(aaaa, "a+", "b", TSearchFlags::RegExp, 1).size(), 1u);
 }
 

@@ -14,7 +14,7 @@ public:
     std::vector<std::string> errors;
 };
 
-constexpr int kAtOnce = TSearchFlags::AtOnce;
+constexpr TSearchFlags kAtOnce = TSearchFlags::AtOnce;
 
 TEST(SearchMemo, FindAndFindNextWalkTheMatchesBothWays)
 {
@@ -102,7 +102,7 @@ TEST(SearchMemo, ReplaceAllIsOneUndoStep)
     m.setSelText("a.b.c.d.e.f");
     m.clearUndo();
     m.setSelStart(2);
-    EXPECT_EQ(m.replaceAll(0, ".", "::"), 4);
+    EXPECT_EQ(m.replaceAll({}, ".", "::"), 4);
     EXPECT_EQ(storeText(m), "a.b::c::d::e::f");
     m.undo();
     EXPECT_EQ(storeText(m), "a.b.c.d.e.f");
@@ -123,12 +123,12 @@ TEST(SearchMemo, ReplaceAsksBeforeEachReplacement)
         asked.push_back(f + ">" + w);
         return false;
     };
-    EXPECT_FALSE(m.replaceNext(0, "x", "y", no));
+    EXPECT_FALSE(m.replaceNext({}, "x", "y", no));
     EXPECT_EQ(storeText(m), "x1 x2 x3");
     EXPECT_EQ(asked, std::vector<std::string>{"x>y"});
-    EXPECT_TRUE(m.replaceNext(0, "x", "y", [](const std::string&, const std::string&) { return true; }));
+    EXPECT_TRUE(m.replaceNext({}, "x", "y", [](const std::string&, const std::string&) { return true; }));
     EXPECT_EQ(storeText(m), "x1 y2 x3") << "the refused match is passed over";
-    EXPECT_TRUE(m.replaceNext(0, "x", "y"));
+    EXPECT_TRUE(m.replaceNext({}, "x", "y"));
     EXPECT_EQ(storeText(m), "x1 y2 y3");
 }
 

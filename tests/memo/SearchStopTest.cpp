@@ -47,7 +47,7 @@ TEST(SearchStop, ReplaceAllStoppedAnywhereLeavesTheTextAsItWas)
     TSyntaxMemo full;
     full.setSelText(original);
     full.setSelStart(0);
-    ASSERT_EQ(full.replaceAll(0, "a", "bb"), 600);
+    ASSERT_EQ(full.replaceAll({}, "a", "bb"), 600);
     const std::string replaced = storeText(full);
 
     // Stopped while collecting the matches, or after some replacements: in
@@ -61,7 +61,7 @@ TEST(SearchStop, ReplaceAllStoppedAnywhereLeavesTheTextAsItWas)
         m.setSelection(0, 4);
         StopAfter progress(stopAt);
         m.setProgress(&progress);
-        EXPECT_EQ(m.replaceAll(0, "a", "bb"), 0) << stopAt;
+        EXPECT_EQ(m.replaceAll({}, "a", "bb"), 0) << stopAt;
         EXPECT_EQ(storeText(m), original) << stopAt;
         EXPECT_FALSE(m.canUndo()) << stopAt;
         EXPECT_EQ(m.selStart(), 0) << stopAt;
@@ -77,7 +77,7 @@ TEST(SearchStop, ReplaceAllStoppedAnywhereLeavesTheTextAsItWas)
     m.setSelStart(0);
     StopAfter never(1 << 30);
     m.setProgress(&never);
-    EXPECT_EQ(m.replaceAll(0, "a", "bb"), 600);
+    EXPECT_EQ(m.replaceAll({}, "a", "bb"), 600);
     EXPECT_EQ(storeText(m), replaced);
     EXPECT_GE(never.calls, 1200);
 }

@@ -60,7 +60,7 @@ TEST(Typing, SmartTabLinesUpUnderTheLineAbove)
     m.setSelText("if (a)\r\n");
     m.typeChar('\t');
     EXPECT_EQ(storeText(m), "if (a)\r   ");
-    EXPECT_EQ(m.getCaretPos().column, 4);
+    EXPECT_EQ(m.getCaretPos().columnNumber(), 4);
     m.typeChar('\t');
     EXPECT_EQ(storeText(m), "if (a)\r      ") << "past the end of the line above: its last column";
     m.typeChar('\t');

@@ -147,15 +147,69 @@ TEST(WordWrap, RandomEditsKeepTheRecordRules)
             ASSERT_EQ(storeText(m), model) << "round " << round << " step " << step;
             ASSERT_TRUE(storeConsistent(m));
             ASSERT_TRUE(piecesFit(m, width)) << "round " << round << " step " << step;
+            ASSERT_EQ(m.wordWrap().check(m.wrapRule()), "") << "round " << round << " step " << step;
         }
         const auto before = lengths(m);
         m.reflow();
         ASSERT_EQ(lengths(m), before) << "reflowing again changes nothing";
-        while (m.canUndo())
+        while (m.canUndo()) {
             m.undo();
+            ASSERT_EQ(m.wordWrap().check(m.wrapRule()), "") << "round " << round << " after an undo";
+        }
         ASSERT_EQ(storeText(m), "");
         ASSERT_TRUE(storeConsistent(m));
     }
+}
+
+// Greedy wrapping of one line of single-column characters without tabs: a
+// piece takes at most width characters, and when the line goes on it ends
+// after the last blank among them, if any; the last piece takes the CR.
+std::vector<std::size_t> modelPieces(const std::string& line, std::size_t width)
+{
+    const std::size_t body = !line.empty() && line.back() == '\r' ? line.size() - 1 : line.size();
+    std::vector<std::size_t> out;
+    std::size_t p = 0;
+    while (p < body) {
+        std::size_t take = std::min(width, body - p);
+        if (p + take < body) {
+            const std::size_t blank = line.substr(p, take).find_last_of(' ');
+            if (blank != std::string::npos)
+                take = blank + 1;
+        }
+        p += take;
+        out.push_back(p < body ? take : take + (line.size() - body));
+    }
+    if (out.empty())
+        out.push_back(line.size());
+    return out;
+}
+
+TEST(WordWrap, PiecesFollowAGreedyModel)
+{
+    TTextStore store;
+    TTabStops tabs;
+    TWordWrap wrap(store, tabs);
+    std::mt19937 rng(3);
+    for (int round = 0; round < 4000; ++round) {
+        std::string line(rng() % 30, ' ');
+        for (char& c : line)
+            c = "ab  x"[rng() % 5];
+        if (rng() % 2)
+            line += '\r';
+        const auto width = static_cast<int>(1 + rng() % 9);
+        const TWordWrap::TRule rule{true, false, width};
+        ASSERT_EQ(wrap.pieces(line, rule), modelPieces(line, static_cast<std::size_t>(width)))
+            << '"' << line << "\" at " << width;
+        // Without word wrap a line that fits a record stays whole.
+        ASSERT_EQ(wrap.pieces(line, TWordWrap::TRule{false, false, width}), std::vector<std::size_t>{line.size()});
+    }
+    wrap.setOverrideChars(">");
+    EXPECT_EQ(wrap.pieces(">a b c d", {true, true, 2}), std::vector<std::size_t>{8}) << "an override line stays whole";
+    EXPECT_EQ(wrap.pieces(">a b c d", {true, false, 2}), modelPieces(">a b c d", 2));
+    EXPECT_EQ(wrap.width(80), 80);
+    EXPECT_TRUE(wrap.setAtColumn(-3) == false && wrap.atColumn() == 0) << "a negative column counts as 0";
+    EXPECT_TRUE(wrap.setAtColumn(5000));
+    EXPECT_EQ(wrap.width(80), kMaxRecordLength);
 }
 
 TEST(WordWrap, OverlongLinesAreCutWithoutWrap)

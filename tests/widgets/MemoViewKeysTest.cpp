@@ -188,7 +188,7 @@ private slots:
     {
         typeText(view.get(), QStringLiteral("a\u00E9\u20AC"));
         QCOMPARE(view->memo().textLength(), std::int64_t{6});
-        QCOMPARE(view->memo().getCaretPos().column, 4); // the status column counts characters
+        QCOMPARE(view->memo().getCaretPos().columnNumber(), 4); // the status column counts characters
         QTest::keyClick(view.get(), Qt::Key_Left);
         QCOMPARE(view->memo().caret(), std::int64_t{3});
         QTest::keyClick(view.get(), Qt::Key_Backspace);

@@ -60,7 +60,7 @@ private slots:
         QCOMPARE(clickAt(5.2), std::int64_t{3}); // before the euro sign
         QCOMPARE(clickAt(5.8), std::int64_t{6}); // after it, never inside
         QCOMPARE(clickAt(40), std::int64_t{11}); // past the end of the line
-        QCOMPARE(view->memo().getCaretPos().column, 12);
+        QCOMPARE(view->memo().getCaretPos().columnNumber(), 12);
 
         QTest::mousePress(view->viewport(), Qt::LeftButton, {}, QPoint(xAt(0.1), yOf(1)));
         QTest::mouseMove(view->viewport(), QPoint(xAt(5.9), yOf(1)));

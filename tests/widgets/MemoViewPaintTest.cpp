@@ -73,6 +73,25 @@ private slots:
         QCOMPARE(after.copy(0, 0, after.width(), 2 * lh), before.copy(0, lh, before.width(), 2 * lh));
     }
 
+    void aLinesOwnColourHasRedInTheLowByte()
+    {
+        TSyntaxMemoView view;
+        view.resize(400, 200);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.memo().setSelText("one\r\ntwo\r\nthree");
+        view.memo().setSelStart(0);
+        // The same byte order as token styles: 0x0000FF is red, 0xFF0000 blue.
+        view.memo().setLineBackColor(2, 0x0000FF);
+        view.memo().setLineBackColor(3, 0xFF0000);
+        QApplication::processEvents();
+        const QImage shot = view.viewport()->grab().toImage();
+        const int lh = view.lineHeight();
+        const int x = view.viewport()->width() - 4; // past the text, inside the line
+        QCOMPARE(QColor(shot.pixel(x, lh + lh / 2)), QColor(Qt::red));
+        QCOMPARE(QColor(shot.pixel(x, 2 * lh + lh / 2)), QColor(Qt::blue));
+    }
+
     void gutterAndMarginsFollowTheOptions()
     {
         TSyntaxMemoView view;

@@ -76,8 +76,8 @@ private slots:
         // The status bar's position follows the row the caret is drawn on.
         view->memo().setSelStart(2);
         QTest::keyClick(view.get(), Qt::Key_End);
-        QCOMPARE(view->memo().getCaretPos().line, std::int64_t{1});
-        QCOMPARE(view->memo().getCaretPos().column, int(r[0].size()) + 1);
+        QCOMPARE(view->memo().getCaretPos().line.value(), std::int64_t{1});
+        QCOMPARE(view->memo().getCaretPos().columnNumber(), int(r[0].size()) + 1);
     }
 
     void clickPastAPieceEndThenType()

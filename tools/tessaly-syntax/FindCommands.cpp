@@ -20,7 +20,7 @@ using Clock = std::chrono::steady_clock;
 using memo::TSearchFlags;
 
 struct Options {
-    int flags = TSearchFlags::AtOnce;
+    TSearchFlags flags = TSearchFlags::AtOnce;
     std::int64_t from = -1; // -1: the start, or the end when searching upward
     bool count = false;
     bool stats = false;
@@ -96,7 +96,7 @@ std::int64_t countMatches(memo::TSyntaxMemo& m, const Options& o)
 {
     memo::TTextFinder finder;
     memo::TEdStream stream(m.store());
-    const int flags = o.flags & ~TSearchFlags::Upward;
+    const TSearchFlags flags = o.flags.without(TSearchFlags::Upward);
     std::int64_t n = 0;
     for (std::int64_t at = 0; at <= m.textLength();) {
         const auto match = finder.find(stream, o.pattern, flags, at);
@@ -142,12 +142,12 @@ int runFind(const std::vector<std::string>& args)
         return 1;
     }
     const Clock::time_point t1 = Clock::now();
-    const bool upward = (o.flags & TSearchFlags::Upward) != 0;
+    const bool upward = o.flags.has(TSearchFlags::Upward);
     const std::int64_t from = std::min(o.from >= 0 ? o.from : (upward ? m.textLength() : 0), m.textLength());
     m.setSelection(from, from);
 
     int status = 0;
-    if ((o.flags & TSearchFlags::RegExp) && !m.searchRegex().compile(o.pattern)) {
+    if (o.flags.has(TSearchFlags::RegExp) && !m.searchRegex().compile(o.pattern)) {
         // The engine's message, with the pattern and a caret under the error.
         m.findText(o.flags, o.pattern);
         std::cerr << messages.last << '\n';
@@ -163,7 +163,7 @@ int runFind(const std::vector<std::string>& args)
             std::cout << "not found\n";
         } else {
             std::cout << start << ' ' << std::max(m.anchor(), m.caret()) << '\n';
-            if (o.flags & TSearchFlags::RegExp)
+            if (o.flags.has(TSearchFlags::RegExp))
                 std::cout << recordedPositions(m) << '\n';
         }
     }
