@@ -134,12 +134,18 @@ std::string from1252(std::string_view body)
 {
     std::string out;
     out.reserve(body.size() + body.size() / 8);
-    for (const char ch : body) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x80)
-            out += ch;
-        else
-            appendUtf8(out, c < 0xA0 ? kHigh1252[c - 0x80] : c);
+    const char* p = body.data();
+    const char* const end = p + body.size();
+    while (p < end) {
+        // Runs of ASCII go over in one append.
+        const char* const run = p;
+        while (p < end && static_cast<unsigned char>(*p) < 0x80)
+            ++p;
+        out.append(run, static_cast<std::size_t>(p - run));
+        if (p == end)
+            break;
+        const auto c = static_cast<unsigned char>(*p++);
+        appendUtf8(out, c < 0xA0 ? kHigh1252[c - 0x80] : c);
     }
     return out;
 }
