@@ -1,7 +1,7 @@
 // Compiling a definition script of realistic size, and reading its stored
 // form back (what every parser does at program start).
 #include "parser/ParserForm.h"
-#include "parser/ScriptCompiler.h"
+#include "parser/compiler/ScriptCompiler.h"
 #include "parser/TableStream.h"
 
 #include <benchmark/benchmark.h>

@@ -10,7 +10,7 @@
 #include "app/RecoveryFile.h"
 #include "memo/SyntaxMemo.h"
 #include "parser/BuiltinDefinitions.h"
-#include "parser/SyntaxMemoParser.h"
+#include "parser/runtime/SyntaxMemoParser.h"
 
 #include <benchmark/benchmark.h>
 

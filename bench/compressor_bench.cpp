@@ -5,7 +5,7 @@
 //
 // Input: /tmp/corpus-2mb.html when present (make-big.sh 2 /tmp/corpus-2mb.html),
 // else the corpus pages concatenated up to 2 MiB. Skips when neither exists.
-#include "parser/Compressor.h"
+#include "parser/compress/Compressor.h"
 
 #include <benchmark/benchmark.h>
 

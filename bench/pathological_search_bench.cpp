@@ -2,7 +2,7 @@
 // match or with "Expression too complex", in well under a second. The
 // counters tell how it ended (found, tooComplex) and how many steps it took.
 #include "memo/CharBlocks.h"
-#include "memo/REParser.h"
+#include "memo/regex/REParser.h"
 
 #include <benchmark/benchmark.h>
 

@@ -6,7 +6,7 @@
 #include "memo/EdStream.h"
 #include "memo/LineBlockStream.h"
 #include "memo/PlainSearch.h"
-#include "memo/REParser.h"
+#include "memo/regex/REParser.h"
 #include "memo/SearchFlags.h"
 #include "memo/SyntaxMemo.h"
 #include "memo/TextFinder.h"

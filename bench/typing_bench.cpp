@@ -6,7 +6,7 @@
 
 #include "memo/SyntaxMemo.h"
 #include "parser/BuiltinDefinitions.h"
-#include "parser/SyntaxMemoParser.h"
+#include "parser/runtime/SyntaxMemoParser.h"
 
 #include <benchmark/benchmark.h>
 

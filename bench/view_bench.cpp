@@ -4,7 +4,7 @@
 #include "BenchCorpus.h"
 #include "memo/KeyCommands.h"
 #include "parser/BuiltinDefinitions.h"
-#include "parser/SyntaxMemoParser.h"
+#include "parser/runtime/SyntaxMemoParser.h"
 #include "widgets/SyntaxMemoView.h"
 
 #include <QApplication>

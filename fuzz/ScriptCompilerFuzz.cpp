@@ -4,7 +4,7 @@
 // in a small folder made at start: files that define macros, include each
 // other or themselves, an empty file and a folder.
 #include "parser/ParserForm.h"
-#include "parser/ScriptCompiler.h"
+#include "parser/compiler/ScriptCompiler.h"
 #include "parser/TableStream.h"
 
 #include <cstdint>

@@ -1,8 +1,8 @@
 // Fuzzes the block decoder, one block body and whole containers. Whatever
 // decodes must re-encode to a block that decodes to the same bytes.
-#include "parser/BlockCodec.h"
-#include "parser/Compressor.h"
-#include "parser/CompressorException.h"
+#include "parser/compress/BlockCodec.h"
+#include "parser/compress/Compressor.h"
+#include "parser/compress/CompressorException.h"
 
 #include <cstdint>
 #include <cstdlib>

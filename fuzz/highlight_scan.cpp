@@ -7,7 +7,7 @@
 #include "../tests/parser/ReferenceScanner.h"
 #include "memo/SyntaxMemo.h"
 #include "parser/BuiltinDefinitions.h"
-#include "parser/SyntaxMemoParser.h"
+#include "parser/runtime/SyntaxMemoParser.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,7 +1,7 @@
 // Fuzzes the LZHUF decoder: the first four bytes are the stated length, the
 // rest the bit stream (outputs above 64 KiB are skipped). Whatever decodes must round-trip through the encoder.
-#include "parser/CompressorException.h"
-#include "parser/Lzhuf.h"
+#include "parser/compress/CompressorException.h"
+#include "parser/compress/Lzhuf.h"
 
 #include <cstdint>
 #include <cstdlib>

@@ -7,9 +7,9 @@
 // search's shortcuts agree with trying every start position.
 #include "memo/CharBlocks.h"
 #include "memo/PlainSearch.h"
-#include "memo/REParser.h"
-#include "memo/REProgramCheck.h"
-#include "memo/REReplace.h"
+#include "memo/regex/REParser.h"
+#include "memo/regex/REProgramCheck.h"
+#include "memo/regex/REReplace.h"
 
 #include <algorithm>
 #include <cstdint>

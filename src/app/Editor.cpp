@@ -1,6 +1,6 @@
 #include "app/Editor.h"
 
-#include "parser/SyntaxMemoParser.h"
+#include "parser/runtime/SyntaxMemoParser.h"
 #include "app/DiskWatch.h"
 #include "app/EditorMessages.h"
 

@@ -8,7 +8,7 @@
 #include "app/MainForm.h"
 #include "memo/SyntaxMemo.h"
 #include "parser/BuiltinDefinitions.h"
-#include "parser/SyntaxMemoParser.h"
+#include "parser/runtime/SyntaxMemoParser.h"
 #include "platform/Registry.h"
 #include "widgets/LanguageSettings.h"
 #include "widgets/OptionsDialog.h"

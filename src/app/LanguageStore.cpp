@@ -2,7 +2,7 @@
 
 #include "app/MainForm.h"
 #include "parser/StyleString.h"
-#include "parser/SyntaxMemoParser.h"
+#include "parser/runtime/SyntaxMemoParser.h"
 #include "platform/Dialogs.h"
 
 #include <algorithm>

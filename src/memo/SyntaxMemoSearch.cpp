@@ -3,8 +3,8 @@
 #include "memo/SyntaxMemo.h"
 
 #include "memo/EdStream.h"
-#include "memo/REError.h"
-#include "memo/REReplace.h"
+#include "memo/regex/REError.h"
+#include "memo/regex/REReplace.h"
 #include "memo/SearchFlags.h"
 #include "memo/Normalise.h"
 #include "memo/TextFinder.h"

@@ -1,6 +1,6 @@
 #include "memo/TextFinder.h"
 
-#include "memo/REReplace.h"
+#include "memo/regex/REReplace.h"
 #include "memo/SearchFlags.h"
 
 namespace tessaly::memo {

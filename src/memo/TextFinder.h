@@ -2,7 +2,7 @@
 
 #include "memo/CharStream.h"
 #include "memo/PlainSearch.h"
-#include "memo/REParser.h"
+#include "memo/regex/REParser.h"
 
 #include <cstdint>
 #include <functional>

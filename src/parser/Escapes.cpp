@@ -1,6 +1,6 @@
 #include "parser/Escapes.h"
 
-#include "memo/REEscape.h"
+#include "memo/regex/REEscape.h"
 
 namespace tessaly::parser {
 

@@ -1,7 +1,7 @@
 #include "parser/ParserForm.h"
 
-#include "parser/Compressor.h"
-#include "parser/CompressorException.h"
+#include "parser/compress/Compressor.h"
+#include "parser/compress/CompressorException.h"
 #include "parser/ParserFormat.h"
 #include "parser/StreamIO.h"
 #include "parser/TableStream.h"

@@ -2,7 +2,7 @@
 
 #include "memo/MemoErrors.h"
 #include "memo/TokenStyle.h"
-#include "parser/SyntaxMemoParser.h"
+#include "parser/runtime/SyntaxMemoParser.h"
 #include "widgets/SyntaxMemoView.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "widgets/OptionsDialog.h"
 
-#include "parser/SyntaxMemoParser.h"
+#include "parser/runtime/SyntaxMemoParser.h"
 #include "widgets/OptionsAutoCorrectPage.h"
 #include "widgets/OptionsEditorPage.h"
 #include "widgets/OptionsHighlightPage.h"

@@ -1,7 +1,7 @@
 #include "widgets/OptionsHighlightPage.h"
 
 #include "parser/ColourSchemes.h"
-#include "parser/SyntaxMemoParser.h"
+#include "parser/runtime/SyntaxMemoParser.h"
 #include "widgets/ColourButton.h"
 #include "widgets/LanguageSettings.h"
 #include "widgets/SyntaxMemoView.h"

@@ -3,7 +3,7 @@
 #include "ShellTestSupport.h"
 
 #include "memo/KeyMap.h"
-#include "parser/SyntaxMemoParser.h"
+#include "parser/runtime/SyntaxMemoParser.h"
 
 using namespace shelltest;
 

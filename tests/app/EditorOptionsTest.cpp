@@ -6,7 +6,7 @@
 #include "app/LanguageStore.h"
 #include "memo/KeyMap.h"
 #include "parser/StyleString.h"
-#include "parser/SyntaxMemoParser.h"
+#include "parser/runtime/SyntaxMemoParser.h"
 #include "platform/Registry.h"
 #include "widgets/OptionsDialog.h"
 #include "widgets/LanguageSettings.h"

@@ -2,7 +2,7 @@
 // search, and the shortcuts a search takes before running the matcher give
 // the same answers as trying every start position.
 #include "memo/CharBlocks.h"
-#include "memo/REParser.h"
+#include "memo/regex/REParser.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "memo/CharBlocks.h"
-#include "memo/REParser.h"
-#include "memo/REProgram.h"
-#include "memo/REProgramCheck.h"
+#include "memo/regex/REParser.h"
+#include "memo/regex/REProgram.h"
+#include "memo/regex/REProgramCheck.h"
 
 #include <gtest/gtest.h>
 

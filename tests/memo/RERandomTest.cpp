@@ -2,8 +2,8 @@
 // independent backtracking matcher with the same leftmost-first, greedy
 // rules, on random patterns of the common syntax and random texts with line
 // breaks.
-#include "memo/REParser.h"
-#include "memo/REProgramCheck.h"
+#include "memo/regex/REParser.h"
+#include "memo/regex/REProgramCheck.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "memo/REParser.h"
-#include "memo/REReplace.h"
+#include "memo/regex/REParser.h"
+#include "memo/regex/REReplace.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Runs the classic regular-expression test lines (converted to this
 // engine's grammar) through TREParser: verdict, whole match and group texts.
-#include "memo/REParser.h"
+#include "memo/regex/REParser.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "memo/CharBlocks.h"
 #include "memo/LineBlockStream.h"
 #include "memo/PlainSearch.h"
-#include "memo/REParser.h"
+#include "memo/regex/REParser.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "parser/BlockCodec.h"
-#include "parser/CompressorException.h"
+#include "parser/compress/BlockCodec.h"
+#include "parser/compress/CompressorException.h"
 
 #include "CompressorTestData.h"
 

@@ -3,7 +3,7 @@
 #include "memo/CharStream.h"
 #include "memo/SyntaxMemo.h"
 #include "parser/BuiltinDefinitions.h"
-#include "parser/SyntaxMemoParser.h"
+#include "parser/runtime/SyntaxMemoParser.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // Corrupted and truncated containers must give an ECompressorException or a
 // result of exactly the stated length, never a crash (run under a sanitizer
 // build to catch reads outside the buffers).
-#include "parser/Compressor.h"
-#include "parser/CompressorException.h"
+#include "parser/compress/Compressor.h"
+#include "parser/compress/CompressorException.h"
 
 #include "CompressorTestData.h"
 

@@ -1,5 +1,5 @@
-#include "parser/Compressor.h"
-#include "parser/CompressorException.h"
+#include "parser/compress/Compressor.h"
+#include "parser/compress/CompressorException.h"
 
 #include "CompressorTestData.h"
 

@@ -3,7 +3,7 @@
 // settings written to the registry.
 #include "memo/SyntaxMemo.h"
 #include "parser/RegistryRecord.h"
-#include "parser/SyntaxMemoParser.h"
+#include "parser/runtime/SyntaxMemoParser.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "memo/REEscape.h"
+#include "memo/regex/REEscape.h"
 #include "parser/Escapes.h"
 
 #include <gtest/gtest.h>

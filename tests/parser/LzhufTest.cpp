@@ -1,7 +1,7 @@
-#include "parser/CompressorException.h"
-#include "parser/Lzhuf.h"
-#include "parser/LzhufPosition.h"
-#include "parser/LzhufTree.h"
+#include "parser/compress/CompressorException.h"
+#include "parser/compress/Lzhuf.h"
+#include "parser/compress/LzhufPosition.h"
+#include "parser/compress/LzhufTree.h"
 
 #include "CompressorTestData.h"
 

@@ -7,7 +7,7 @@
 // every character the value this scanner gives it.
 #include "memo/CharStream.h"
 #include "parser/ParserTables.h"
-#include "parser/StandardHandlers.h"
+#include "parser/runtime/StandardHandlers.h"
 
 #include <cstdint>
 #include <string>

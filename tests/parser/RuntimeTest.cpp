@@ -1,8 +1,8 @@
 // The parser runtime on small definitions: keywords, rules, states, handlers,
 // and an editor highlighted incrementally against a full re-highlight.
 #include "memo/SyntaxMemo.h"
-#include "parser/StandardHandlers.h"
-#include "parser/SyntaxMemoParser.h"
+#include "parser/runtime/StandardHandlers.h"
+#include "parser/runtime/SyntaxMemoParser.h"
 
 #include <gtest/gtest.h>
 

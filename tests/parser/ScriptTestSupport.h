@@ -1,8 +1,8 @@
 #pragma once
 
 #include "parser/CompilerMessages.h"
-#include "parser/ScriptCompiler.h"
-#include "parser/SymbolReader.h"
+#include "parser/compiler/ScriptCompiler.h"
+#include "parser/compiler/SymbolReader.h"
 
 #include <unistd.h>
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 #include "memo/SyntaxMemo.h"
 #include "parser/BuiltinDefinitions.h"
 #include "parser/ColourSchemes.h"
-#include "parser/SyntaxMemoParser.h"
+#include "parser/runtime/SyntaxMemoParser.h"
 
 #include <gtest/gtest.h>
 

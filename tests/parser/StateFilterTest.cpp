@@ -1,6 +1,6 @@
 // The state filter's answers against the plain set test, packed (few states)
 // and unpacked (states spread over all 256).
-#include "parser/StateFilter.h"
+#include "parser/runtime/StateFilter.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "parser/CompilerMessages.h"
 #include "parser/ParserForm.h"
-#include "parser/ScriptCompiler.h"
+#include "parser/compiler/ScriptCompiler.h"
 #include "parser/TableDump.h"
 
 #include <filesystem>

@@ -1,7 +1,7 @@
 #include "CompressCommands.h"
 
-#include "parser/Compressor.h"
-#include "parser/CompressorException.h"
+#include "parser/compress/Compressor.h"
+#include "parser/compress/CompressorException.h"
 
 #include <exception>
 #include <iostream>

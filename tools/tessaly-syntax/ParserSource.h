@@ -1,6 +1,6 @@
 #pragma once
 
-#include "parser/SyntaxMemoParser.h"
+#include "parser/runtime/SyntaxMemoParser.h"
 
 #include <string>
 
