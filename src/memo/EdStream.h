@@ -75,6 +75,31 @@ public:
         }
     }
 
+    // The same, stopping at limit at the latest: a scanner that works to a
+    // record's end reads no further.
+    template <class F>
+    void advanceWhileBefore(std::int64_t limit, F accept)
+    {
+        if (limit > size_)
+            limit = size_;
+        while (pos_ < limit) {
+            const char* const first = text_.data();
+            const std::int64_t blockEnd = start_ + static_cast<std::int64_t>(text_.size());
+            const char* const end = first + ((limit < blockEnd ? limit : blockEnd) - start_);
+            const char* p = first + (pos_ - start_);
+            while (p < end && accept(static_cast<unsigned char>(*p)))
+                ++p;
+            pos_ = start_ + (p - first);
+            if (p < end)
+                return;
+            if (pos_ == blockEnd) {
+                // Stand in the block that holds the position.
+                --pos_;
+                advanceSlow();
+            }
+        }
+    }
+
     // The stored block of records around offset, for scanners that read
     // plain memory.
     TCharBlock blockAt(std::int64_t offset) const override;

@@ -422,6 +422,9 @@ private:
     // Ends a typed edit: one notification, the caret in view.
     void finishTyping();
     void loadNormalised(std::istream& in);
+    // Replaces the text with what fill puts into the store, then resets the
+    // view, the undo history and the highlight.
+    void loadWith(const std::function<void()>& fill);
     void writeText(std::ostream& out);
     void rehighlight();
     // Scans from the nearest resume point before record changed until the

@@ -14,6 +14,7 @@
 #include <fstream>
 #include <sstream>
 #include <istream>
+#include <limits>
 #include <new>
 #include <ostream>
 
@@ -22,6 +23,9 @@ namespace tessaly::memo {
 namespace {
 
 constexpr std::size_t kLoadChunk = 1 << 16;
+// Text handed to the store at once: big enough for few calls, small enough
+// that the store's per-call record list stays small.
+constexpr std::size_t kStoreChunk = 1 << 20;
 
 std::string currentDateText()
 {
@@ -33,9 +37,19 @@ std::string currentDateText()
     return buf;
 }
 
-std::string readAll(std::istream& in)
+// Reads the stream to its end; size is what it is expected to hold (0:
+// unknown), read in one go straight into the result.
+std::string readAll(std::istream& in, std::uintmax_t size = 0)
 {
     std::string bytes;
+    if (size > 0 && size < std::numeric_limits<std::size_t>::max() / 2) {
+        bytes.resize(static_cast<std::size_t>(size));
+        in.read(bytes.data(), static_cast<std::streamsize>(size));
+        bytes.resize(static_cast<std::size_t>(in.gcount()));
+        if (!in)
+            return bytes;
+        // The file grew since its size was taken: read on.
+    }
     std::string chunk(kLoadChunk, '\0');
     while (in) {
         in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
@@ -65,12 +79,17 @@ void TSyntaxMemo::loadNormalised(std::istream& in)
 
 void TSyntaxMemo::loadFromStream(std::istream& in)
 {
+    loadWith([&] { loadNormalised(in); });
+}
+
+void TSyntaxMemo::loadWith(const std::function<void()>& fill)
+{
     undo_.clearUndo();
     const bool wasRedraw = redraw_;
     redraw_ = false;
     const std::int64_t oldLength = store_.length();
     try {
-        loadNormalised(in);
+        fill();
     } catch (const std::bad_alloc&) {
         store_.clear();
         anchor_ = caret_ = 0;
@@ -113,7 +132,9 @@ void TSyntaxMemo::loadFromFile(const std::filesystem::path& file, std::optional<
     // file leaves the document as it was.
     TDecodedText decoded;
     try {
-        const std::string bytes = readAll(in);
+        std::error_code sizeError;
+        const std::uintmax_t size = std::filesystem::file_size(file, sizeError);
+        const std::string bytes = readAll(in, sizeError ? 0 : size);
         if (in.bad())
             throw EFOpenError("File '" + file.string() + "' cannot be opened for reading");
         decoded = decodeText(bytes, forced);
@@ -122,8 +143,16 @@ void TSyntaxMemo::loadFromFile(const std::filesystem::path& file, std::optional<
     } catch (const std::bad_alloc&) {
         throw ESyntaxMemo("Not enough memory for operation");
     }
-    std::istringstream text(std::move(decoded.text));
-    loadFromStream(text);
+    // The decoded text is already in the store's form (every line break one
+    // CR, every control but the tab a picture): it goes in as it is, a piece
+    // at a time, with no further copy of the whole.
+    loadWith([&] {
+        store_.clear();
+        const std::string_view text = decoded.text;
+        for (std::size_t at = 0; at < text.size(); at += kStoreChunk)
+            store_.append(text.substr(at, kStoreChunk));
+        decoded.text = {};
+    });
     textFormat_ = decoded.format;
     undo_.clearUndo();
     if (hasOption(TSyntaxMemoOption::smoTitleAsFilename))

@@ -313,20 +313,25 @@ std::int64_t TSyntaxMemo::scanRecords(THighlighter& h, std::int64_t changed, std
             // record still waits for values of its own.
             bool done = rec > changed && same && !forced && (last || !walk.tokens().empty())
                 && !h.lookaheadPending();
-            if (done && !last && h.exactResume()) {
+            if (!last && h.exactResume()) {
                 // Equal signatures may have been taken at other places when
                 // a token ran over the record's end. With exact states the
                 // scan stops only where it stands, at its first token
-                // boundary in the next record, in the very state and at the
-                // very column stored there as the record's resume point:
-                // from there on the last scan went the same way. A token
-                // that runs over the record's end (a line break with the
-                // next line's indentation) puts that place past column 0.
+                // boundary in the next record (or inside a long token cut at
+                // the record's end), in the very state and at the very
+                // column stored there as the record's resume point: from
+                // there on the last scan went the same way, whatever values
+                // the records scanned now got. So the scan may stop right
+                // after the changed record, unless the next one changed too.
+                // A token that runs over the record's end (a line break with
+                // the next line's indentation) puts that place past column 0.
                 const TRecordMeta& nm = walk.meta();
+                done = rec >= changed && !forced && !walk.tokens().empty() && !h.lookaheadPending()
+                    && !(nm.flags & (kRecContentChanged | kRecForceHighlight));
                 const std::uint32_t next = nm.resume;
                 const std::size_t have = values.size() - used;
                 const std::string_view kept = walk.tokens();
-                done = next != TResumePoints::kNone && TResumePoints::stateOf(next) < resumeStates_.size()
+                done = done && next != TResumePoints::kNone && TResumePoints::stateOf(next) < resumeStates_.size()
                     && have == static_cast<std::size_t>(TResumePoints::columnOf(next))
                     && have < static_cast<std::size_t>(nm.length) && kept.size() == static_cast<std::size_t>(nm.length)
                     && h.saveState(state) && state == resumeStates_.state(TResumePoints::stateOf(next));

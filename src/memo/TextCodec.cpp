@@ -134,12 +134,18 @@ std::string from1252(std::string_view body)
 {
     std::string out;
     out.reserve(body.size() + body.size() / 8);
-    for (const char ch : body) {
-        const auto c = static_cast<unsigned char>(ch);
-        if (c < 0x80)
-            out += ch;
-        else
-            appendUtf8(out, c < 0xA0 ? kHigh1252[c - 0x80] : c);
+    const char* p = body.data();
+    const char* const end = p + body.size();
+    while (p < end) {
+        // Runs of ASCII go over in one append.
+        const char* const run = p;
+        while (p < end && static_cast<unsigned char>(*p) < 0x80)
+            ++p;
+        out.append(run, static_cast<std::size_t>(p - run));
+        if (p == end)
+            break;
+        const auto c = static_cast<unsigned char>(*p++);
+        appendUtf8(out, c < 0xA0 ? kHigh1252[c - 0x80] : c);
     }
     return out;
 }
@@ -159,17 +165,33 @@ TTextFormat foldBreaks(std::string_view u, std::string& out)
 {
     std::size_t crlf = 0, lf = 0, cr = 0;
     bool controls = false, pictures = false;
-    out.reserve(u.size());
-    for (std::size_t i = 0; i < u.size(); ++i) {
-        const auto c = static_cast<unsigned char>(u[i]);
-        if (c >= 32 || c == '\t') {
-            if (c == 0xE2 && pictureAt(u, i))
+    out.reserve(out.size() + u.size());
+    const char* const first = u.data();
+    const char* const end = first + u.size();
+    const char* p = first;
+    while (p < end) {
+        // Ordinary characters go over in runs: most of a file is one.
+        const char* const run = p;
+        while (p < end) {
+            const auto c = static_cast<unsigned char>(*p);
+            if ((c < 32 && c != '\t') || c == 0xE2)
+                break;
+            ++p;
+        }
+        out.append(run, static_cast<std::size_t>(p - run));
+        if (p == end)
+            break;
+        const auto c = static_cast<unsigned char>(*p);
+        const std::size_t i = static_cast<std::size_t>(p - first);
+        ++p;
+        if (c == 0xE2) {
+            if (pictureAt(u, i))
                 pictures = true;
             out += static_cast<char>(c);
         } else if (c == '\r') {
-            if (i + 1 < u.size() && u[i + 1] == '\n') {
+            if (p < end && *p == '\n') {
                 ++crlf;
-                ++i;
+                ++p;
             } else {
                 ++cr;
             }

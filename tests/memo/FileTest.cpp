@@ -181,6 +181,28 @@ TEST_F(FileTest, HugeLineWithoutBreaksLoadsIntoContinuationRecords)
     EXPECT_EQ(storeText(m), big);
 }
 
+// A file goes into the store in pieces of its decoded text: lines and long
+// lines that run over the pieces' borders come out as a stream load makes them.
+TEST_F(FileTest, BigFileLoadsIntoTheRecordsOfAStreamLoad)
+{
+    std::string bytes;
+    for (int i = 0; bytes.size() < 3'500'000; ++i) {
+        bytes += i % 7 == 0 ? std::string(3000 + i % 1500, 'L') : "line\t" + std::to_string(i);
+        bytes += i % 3 == 0 ? "\r\n" : i % 3 == 1 ? "\n" : "\r";
+    }
+    const fs::path f = dir_ / "big.txt";
+    write(f, bytes);
+    TSyntaxMemo fromFile, fromStream;
+    fromFile.loadFromFile(f);
+    std::istringstream in(bytes);
+    fromStream.loadFromStream(in);
+    EXPECT_EQ(storeText(fromFile), storeText(fromStream));
+    ASSERT_EQ(fromFile.store().recordCount(), fromStream.store().recordCount());
+    for (std::int64_t r = 0; r < fromFile.store().recordCount(); ++r)
+        ASSERT_EQ(fromFile.store().meta(r).length, fromStream.store().meta(r).length) << r;
+    EXPECT_TRUE(storeConsistent(fromFile));
+}
+
 TEST_F(FileTest, EveryByteValueAndLineBreaksAcrossReadChunks)
 {
     std::string bytes;

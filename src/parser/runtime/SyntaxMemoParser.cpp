@@ -187,28 +187,37 @@ void TSyntaxMemoParser::resumeAt(std::uint8_t tokenBefore)
         states_ = tables_.defaultContext;
     pending_ = false;
     lookaheadEnd_ = 0;
+    cut_ = Cut::none;
     stack_.clear();
     statesChanged();
 }
 
 // Between two tokens with no lookahead pending the scanner's state is the
 // current state set and the stack: everything else derives from them.
+// Inside a cut token two more bytes follow: the kind of its rule and the
+// rule's key.
 bool TSyntaxMemoParser::saveState(std::string& out) const
 {
     if (pending_)
         return false;
     const std::size_t set = states_.bits.size();
-    out.resize(set * (1 + stack_.size()));
+    const bool cut = cut_ != Cut::none;
+    out.resize(set * (1 + stack_.size()) + (cut ? 2 : 0));
     std::memcpy(out.data(), states_.bits.data(), set);
     for (std::size_t i = 0; i < stack_.size(); ++i)
         std::memcpy(out.data() + set * (i + 1), stack_[i].bits.data(), set);
+    if (cut) {
+        out[out.size() - 2] = static_cast<char>(cut_);
+        out.back() = static_cast<char>(cutKey_);
+    }
     return true;
 }
 
 void TSyntaxMemoParser::restoreState(std::string_view state)
 {
     const std::size_t set = states_.bits.size();
-    if (state.size() < set || state.size() % set != 0) {
+    const std::size_t rest = state.size() % set;
+    if (state.size() < set || (rest != 0 && rest != 2)) {
         resumeAt(0);
         return;
     }
@@ -219,6 +228,40 @@ void TSyntaxMemoParser::restoreState(std::string_view state)
     pending_ = false;
     lookaheadEnd_ = 0;
     statesChanged();
+    cut_ = Cut::none;
+    if (rest == 2) {
+        cut_ = static_cast<Cut>(state[state.size() - 2]);
+        cutKey_ = static_cast<std::uint8_t>(state.back());
+        const TSM_RulePart* body = nullptr;
+        const TSM_EndPart* end = nullptr;
+        std::uint8_t token = 0;
+        // A state from other tables: start over rather than guess.
+        if (!cutRule(body, end, token) || !mayCut(*body, *end, token))
+            resumeAt(0);
+    }
+}
+
+bool TSyntaxMemoParser::cutRule(const TSM_RulePart*& body, const TSM_EndPart*& end, std::uint8_t& token) const
+{
+    if (cut_ == Cut::startRule) {
+        const TSM_StartRule* rule = context_->rule[cutKey_];
+        if (!rule)
+            return false;
+        body = &rule->body;
+        end = &rule->end;
+        token = rule->token;
+        return true;
+    }
+    if (cut_ == Cut::continuation) {
+        const auto& cont = tables_.continuation[cutKey_];
+        if (!cont)
+            return false;
+        body = &cont->body;
+        end = &cont->end;
+        token = cutKey_;
+        return true;
+    }
+    return false;
 }
 
 std::uint32_t TSyntaxMemoParser::stateSignature() const
@@ -228,7 +271,8 @@ std::uint32_t TSyntaxMemoParser::stateSignature() const
     // set of states met again after its context was dropped gets a new one,
     // which only makes the editor scan on a little further). The stack, when
     // there is one, is hashed eight bytes at a time.
-    std::uint64_t h = (context_->serial * 0x9E3779B97F4A7C15ull) ^ (stack_.size() << 1) ^ (pending_ ? 1u : 0u);
+    std::uint64_t h = (context_->serial * 0x9E3779B97F4A7C15ull) ^ (stack_.size() << 1) ^ (pending_ ? 1u : 0u)
+        ^ (static_cast<std::uint64_t>(cut_) << 48) ^ (std::uint64_t{cutKey_} << 40);
     for (const TStateSet& s : stack_)
         for (std::size_t i = 0; i < s.bits.size(); i += 8) {
             std::uint64_t w;
@@ -293,6 +337,18 @@ void advanceWhile(S& s, F accept)
         s.advanceWhile(accept);
     } else {
         while (!s.atEnd() && accept(s.current()))
+            s.advance();
+    }
+}
+
+// The same, stopping at limit at the latest.
+template <class S, class F>
+void advanceWhileBefore(S& s, std::int64_t limit, F accept)
+{
+    if constexpr (requires { s.advanceWhileBefore(limit, accept); }) {
+        s.advanceWhileBefore(limit, accept);
+    } else {
+        while (s.position() < limit && !s.atEnd() && accept(s.current()))
             s.advance();
     }
 }
@@ -372,39 +428,75 @@ template <class S>
     return matched;
 }
 
+bool TSyntaxMemoParser::mayCut(const TSM_RulePart& body, const TSM_EndPart& end, std::uint8_t token) const
+{
+    // What follows a cut must not depend on what came before it: no
+    // handlers, no lookahead, a token the states accept (a rejected one is
+    // replaced by a single character), and a body that takes every
+    // character that cannot end the token (else the token may be given up
+    // far beyond the cut).
+    if (body.byHandler || end.byHandler || end.count == 0 || pending_ || tokenInfo_[token].lookahead
+        || context_->rejected.contains(token))
+        return false;
+    TStateSet left = TStateSet::all();
+    left -= acceptsOf(body.group);
+    if (end.count == 1)
+        left -= acceptsOf(end.groups[0]);
+    return left.empty();
+}
+
+template <class S>
+[[gnu::always_inline]] inline bool TSyntaxMemoParser::bodyLoop(const TSM_RulePart& body, const TSM_EndPart& end, S& s,
+                                                              std::uint8_t& token, std::int64_t limit, bool& cut)
+{
+    const TStateSet& inBody = acceptsOf(body.group);
+    const TStateSet& endStart = acceptsOf(end.groups[0]);
+    // The characters the body takes where the end cannot start.
+    TStateSet run = inBody;
+    run -= endStart;
+    const bool endIsOneChar = end.count == 1 && !end.include;
+    for (;;) {
+        // Between characters of the body the token may be cut: it goes on
+        // from here the same whatever came before.
+        if (s.position() >= limit) [[unlikely]] {
+            if (!s.atEnd() && mayCut(body, end, token)) {
+                cut = true;
+                return true;
+            }
+            limit = INT64_MAX;
+        }
+        advanceWhileBefore(s, limit, [&run](unsigned char c) { return run.contains(c); });
+        if (s.atEnd())
+            return true;
+        if (s.position() >= limit)
+            continue;
+        if (endIsOneChar ? endStart.contains(s.current()) : testEnd(end, s, token))
+            return true;
+        if (!inBody.contains(s.current()))
+            return false;
+        s.advance();
+    }
+}
+
 // Extends a token by its body and end. Returns false when the token must be
 // given up.
 template <class S>
 [[gnu::always_inline]] inline bool TSyntaxMemoParser::applyRule(const TSM_RulePart& body, const TSM_EndPart& end,
-                                                               bool checkEndFirst, S& s, std::uint8_t& token)
+                                                               bool checkEndFirst, S& s, std::uint8_t& token,
+                                                               std::int64_t limit, bool& cut)
 {
     const bool hasEnd = end.byHandler || end.count > 0;
     if (!body.byHandler && !end.byHandler && end.count > 0) {
         // A body of one group and an end of groups: between the places where
         // the end's first group matches, the body runs in one tight loop.
-        const TStateSet& inBody = acceptsOf(body.group);
-        const TStateSet& endStart = acceptsOf(end.groups[0]);
         if (!checkEndFirst) {
             if (s.atEnd())
                 return true;
-            if (!inBody.contains(s.current()))
+            if (!acceptsOf(body.group).contains(s.current()))
                 return false;
             s.advance();
         }
-        // The characters the body takes where the end cannot start.
-        TStateSet run = inBody;
-        run -= endStart;
-        const bool endIsOneChar = end.count == 1 && !end.include;
-        for (;;) {
-            advanceWhile(s, [&run](unsigned char c) { return run.contains(c); });
-            if (s.atEnd())
-                return true;
-            if (endIsOneChar ? endStart.contains(s.current()) : testEnd(end, s, token))
-                return true;
-            if (!inBody.contains(s.current()))
-                return false;
-            s.advance();
-        }
+        return bodyLoop(body, end, s, token, limit, cut);
     }
     bool first = true;
     while (!s.atEnd()) {
@@ -446,6 +538,28 @@ template <class S>
 [[gnu::always_inline]] inline std::uint8_t TSyntaxMemoParser::scan(S& s, std::int64_t& length)
 {
     const std::int64_t p0 = s.position();
+    if (cut_ != Cut::none) [[unlikely]] {
+        // The rest of a cut token, up to its end or the next cut.
+        const TSM_RulePart* body = nullptr;
+        const TSM_EndPart* end = nullptr;
+        std::uint8_t token = 0;
+        cutRule(body, end, token);
+        const Cut kind = cut_;
+        cut_ = Cut::none;
+        bool cut = false;
+        bodyLoop(*body, *end, s, token, cutAt_, cut);
+        if (cut) {
+            cut_ = kind;
+            length = s.position() - p0;
+            return token;
+        }
+        applyEffect(token);
+        if (s.position() > p0) {
+            length = s.position() - p0;
+            return token;
+        }
+        // The token ended at the cut: the next one starts here.
+    }
     const unsigned char c0 = s.current();
     auto giveUp = [&]() -> std::uint8_t {
         s.setPosition(p0 + 1);
@@ -459,8 +573,17 @@ template <class S>
         t = userKeyword(s);
     if (t != 0) {
         if (const auto& cont = tables_.continuation[t]) {
-            if (!applyRule(cont->body, cont->end, cont->body.flag, s, t))
+            bool cut = false;
+            const std::uint8_t keywordToken = t;
+            if (!applyRule(cont->body, cont->end, cont->body.flag, s, t, cutAt_, cut)) {
                 t = giveUp();
+            } else if (cut) {
+                // Left inside the token: its effect comes at its end.
+                cut_ = Cut::continuation;
+                cutKey_ = keywordToken;
+                length = s.position() - p0;
+                return t;
+            }
         }
     } else if (p0 < s.size()) {
         // 3. Start rule selected by the first character.
@@ -470,7 +593,15 @@ template <class S>
                 t = runHandler(rule->head.custom, rule->head.handler, s, token) ? token : giveUp();
             } else {
                 s.advance();
-                t = applyRule(rule->body, rule->end, rule->body.flag, s, token) ? token : giveUp();
+                bool cut = false;
+                t = applyRule(rule->body, rule->end, rule->body.flag, s, token, cutAt_, cut) ? token : giveUp();
+                if (cut) {
+                    // Left inside the token: its effect comes at its end.
+                    cut_ = Cut::startRule;
+                    cutKey_ = c0;
+                    length = s.position() - p0;
+                    return t;
+                }
             }
         } else {
             s.advance();
@@ -489,7 +620,29 @@ template <class S>
     const TokenInfo& info = tokenInfo_[t];
     if (!pending_ && info.lookahead)
         saved_ = states_;
-    if (t != 0 && info.changesStates) {
+    applyEffect(t);
+
+    // 7. Lookahead.
+    const std::int64_t pos = s.position();
+    const bool hasLookahead = t != 0 && info.lookahead;
+    if (pending_) {
+        if (pos >= lookaheadEnd_ || s.atEnd()) {
+            states_ = saved_;
+            statesChanged();
+            pending_ = false;
+        }
+    } else if (hasLookahead) {
+        lookaheadEnd_ = pos;
+        pending_ = true;
+    }
+
+    length = s.position() - p0;
+    return t;
+}
+
+void TSyntaxMemoParser::applyEffect(std::uint8_t t)
+{
+    if (t != 0 && tokenInfo_[t].changesStates) {
         const auto& eff = tables_.effects[t];
         if ((eff->stack & kPopBefore) && !stack_.empty()) {
             states_ = stack_.back();
@@ -524,23 +677,6 @@ template <class S>
             statesChanged();
         }
     }
-
-    // 7. Lookahead.
-    const std::int64_t pos = s.position();
-    const bool hasLookahead = t != 0 && info.lookahead;
-    if (pending_) {
-        if (pos >= lookaheadEnd_ || s.atEnd()) {
-            states_ = saved_;
-            statesChanged();
-            pending_ = false;
-        }
-    } else if (hasLookahead) {
-        lookaheadEnd_ = pos;
-        pending_ = true;
-    }
-
-    length = s.position() - p0;
-    return t;
 }
 
 // After the scanner, so that the loop compiles with the scanner inlined.
@@ -548,6 +684,13 @@ std::int64_t TSyntaxMemoParser::scanTo(memo::TSyntaxMemo& editor, TCharStream& s
                                       std::string& values)
 {
     attach(editor);
+    // A token running past until is cut there: the editor stores values a
+    // record at a time and may resume inside the token.
+    cutAt_ = until;
+    struct Uncut {
+        std::int64_t& at;
+        ~Uncut() { at = INT64_MAX; }
+    } uncut{cutAt_};
     auto run = [&](auto& s) {
         return memo::scanTokensTo(
             s, until, values, [this](auto& st, std::int64_t& length) { return this->scan(st, length); },

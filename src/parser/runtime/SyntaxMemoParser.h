@@ -104,8 +104,20 @@ private:
     std::uint8_t scan(S& s, std::int64_t& length);
     template <class S>
     std::uint8_t keyword(S& s) const;
+    // cut is set when the token was left unfinished at limit (see cut_).
     template <class S>
-    bool applyRule(const TSM_RulePart& body, const TSM_EndPart& end, bool checkEndFirst, S& s, std::uint8_t& token);
+    bool applyRule(const TSM_RulePart& body, const TSM_EndPart& end, bool checkEndFirst, S& s, std::uint8_t& token,
+                   std::int64_t limit, bool& cut);
+    // The inner loop of a token whose body is one group and whose end is a
+    // sequence of groups, from a place inside the body.
+    template <class S>
+    bool bodyLoop(const TSM_RulePart& body, const TSM_EndPart& end, S& s, std::uint8_t& token, std::int64_t limit,
+                  bool& cut);
+    // Whether a token of this rule may be left unfinished and taken up
+    // again later with the same outcome.
+    bool mayCut(const TSM_RulePart& body, const TSM_EndPart& end, std::uint8_t token) const;
+    // A token's effect on the current states (and stack).
+    void applyEffect(std::uint8_t t);
     template <class S>
     bool testEnd(const TSM_EndPart& end, S& s, std::uint8_t& token);
     template <class S>
@@ -137,6 +149,20 @@ private:
     TScanContext* context_ = nullptr;
     bool pending_ = false;
     std::int64_t lookaheadEnd_ = 0;
+    // A long token may be cut where a scan of records must stop (cutAt_,
+    // set by scanTo): the scanner then stands inside the token and the next
+    // call goes on with it. Only tokens that can neither be given up nor change
+    // with what came before the cut are cut, so the values come out as
+    // those of an uncut scan.
+    std::int64_t cutAt_ = INT64_MAX;
+    enum class Cut : std::uint8_t { none, startRule, continuation };
+    Cut cut_ = Cut::none;
+    // The first character of a start rule's token, or a keyword's token
+    // value whose continuation rule runs.
+    std::uint8_t cutKey_ = 0;
+    // The body and end of the cut token's rule and its value; false when
+    // the current tables have no such rule.
+    bool cutRule(const TSM_RulePart*& body, const TSM_EndPart*& end, std::uint8_t& token) const;
     // Per character group, the 256 characters it accepts (the "any" group
     // and negation already applied), so a test is one bit.
     std::vector<TStateSet> accepts_;
