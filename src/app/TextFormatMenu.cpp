@@ -39,10 +39,11 @@ constexpr LineEndItem kLineEndItems[] = {
     {TLineEnd::cr, "CR (classic &Mac)"},
 };
 
-QAction* addNamed(QMenu* menu, QObject* owner, const QString& name, const char* caption)
+QAction* addNamed(QMenu* menu, QObject* owner, const QString& name, const char* caption, const QString& hint)
 {
     auto* a = new QAction(QString::fromLatin1(caption), owner);
     a->setObjectName(name);
+    a->setStatusTip(hint);
     menu->addAction(a);
     return a;
 }
@@ -71,16 +72,21 @@ void TTextFormatMenu::addMenu(QMenu* fileMenu, QAction* before)
     QObject* owner = &form_;
     for (const EncodingItem& e : kEncodingItems) {
         const QString key = QString::fromLatin1(memo::encodingKey(e.encoding));
-        connect(addNamed(reopen_, owner, QStringLiteral("ReopenEncoding_") + key, e.caption), &QAction::triggered,
-                this, [this, enc = e.encoding] { reopenWithEncoding(enc); });
-        QAction* s = addNamed(save_, owner, QStringLiteral("SaveEncoding_") + key, e.caption);
+        const QString name = QString::fromLatin1(memo::encodingName(e.encoding));
+        connect(addNamed(reopen_, owner, QStringLiteral("ReopenEncoding_") + key, e.caption,
+                         QStringLiteral("Reads the file again as ") + name),
+                &QAction::triggered, this, [this, enc = e.encoding] { reopenWithEncoding(enc); });
+        QAction* s = addNamed(save_, owner, QStringLiteral("SaveEncoding_") + key, e.caption,
+                              QStringLiteral("Saves the document as ") + name);
         s->setCheckable(true);
         connect(s, &QAction::triggered, this, [this, enc = e.encoding] { saveWithEncoding(enc); });
     }
     auto* group = new QActionGroup(lineBreaks_);
     for (const LineEndItem& l : kLineEndItems) {
         QAction* a = addNamed(lineBreaks_, owner, QStringLiteral("LineBreaks_") + QString::fromLatin1(memo::lineEndKey(l.lineEnd)),
-                              l.caption);
+                              l.caption,
+                              QStringLiteral("Saves the document with %1 line breaks")
+                                  .arg(QString::fromLatin1(memo::lineEndName(l.lineEnd))));
         a->setCheckable(true);
         group->addAction(a);
         connect(a, &QAction::triggered, this, [this, le = l.lineEnd] { setLineBreaks(le); });
