@@ -10,22 +10,33 @@
 #include "app/MainForm.h"
 
 #include "memo/SyntaxMemo.h"
+#include "memo/TextFormat.h"
 
 namespace tessaly::app {
 
 using R = TMenuRow;
 constexpr TEnableRule doc = TEnableRule::document;
 
+namespace {
+constexpr int encoding(memo::TEncoding e) { return static_cast<int>(e); }
+constexpr int lineEnd(memo::TLineEnd e) { return static_cast<int>(e); }
+} // namespace
+
 const std::vector<TMenuRow>& TMainForm::menuRows()
 {
     static const std::vector<TMenuRow> rows = {
         // --- File -------------------------------------------------------------
+        // Dropping the File menu down also sets the encoding and line-break
+        // items by the active document.
         {.kind = R::Submenu, .menu = "", .name = "File1", .caption = "&File",
-         .hint = "Opens, saves, prints and closes files", .submenu = &TMainForm::fileMenu_},
+         .hint = "Opens, saves, prints and closes files", .run = &TMainForm::refreshTextFormatItems,
+         .submenu = &TMainForm::fileMenu_},
         {.menu = "File1", .name = "New1", .caption = "&New...", .hint = "New File", .keys = "Ctrl+N",
          .run = &TMainForm::new1Click},
         {.menu = "File1", .name = "Open1", .caption = "&Open...", .hint = "Open an existing file", .keys = "Ctrl+O",
          .run = &TMainForm::openClick},
+        {.kind = R::Submenu, .menu = "File1", .name = "Reopen1", .caption = "&Reopen",
+         .hint = "Opens a recently used file", .fill = &TMainForm::fillReopenMenu},
         {.menu = "File1", .name = "Save", .caption = "&Save", .hint = "Save active file", .keys = "Ctrl+S",
          .run = &TMainForm::saveClick, .enable = doc, .action = &TMainForm::saveItem_},
         {.menu = "File1", .name = "SaveAs", .caption = "Save &As...", .hint = "Save current file under a new name",
@@ -34,6 +45,55 @@ const std::vector<TMenuRow>& TMainForm::menuRows()
          .hint = "Saves current selection to a file", .run = &TMainForm::saveSelectionClick, .enable = doc},
         {.menu = "File1", .name = "SaveAll1", .caption = "Save A&ll...", .hint = "Saves all open files", .enable = doc,
          .hidden = true},
+        {.kind = R::Separator, .menu = "File1"},
+        // How the active document's file is read and written; enabled by
+        // refreshTextFormatItems. Item names end in the keys of
+        // memo::encodingKey and memo::lineEndKey.
+        {.kind = R::Submenu, .menu = "File1", .name = "ReopenWithEncoding1", .caption = "Reopen with Enco&ding",
+         .hint = "Reads the file again in another encoding"},
+        {.menu = "ReopenWithEncoding1", .name = "ReopenEncoding_utf-8", .caption = "UTF-&8",
+         .hint = "Reads the file again as UTF-8", .runWith = &TMainForm::reopenWithEncodingClick,
+         .data = encoding(memo::TEncoding::utf8)},
+        {.menu = "ReopenWithEncoding1", .name = "ReopenEncoding_utf-8-bom", .caption = "UTF-8 with &BOM",
+         .hint = "Reads the file again as UTF-8 with BOM", .runWith = &TMainForm::reopenWithEncodingClick,
+         .data = encoding(memo::TEncoding::utf8Bom)},
+        {.menu = "ReopenWithEncoding1", .name = "ReopenEncoding_utf-16le", .caption = "UTF-16 &LE",
+         .hint = "Reads the file again as UTF-16 LE", .runWith = &TMainForm::reopenWithEncodingClick,
+         .data = encoding(memo::TEncoding::utf16LE)},
+        {.menu = "ReopenWithEncoding1", .name = "ReopenEncoding_utf-16be", .caption = "UTF-16 B&E",
+         .hint = "Reads the file again as UTF-16 BE", .runWith = &TMainForm::reopenWithEncodingClick,
+         .data = encoding(memo::TEncoding::utf16BE)},
+        {.menu = "ReopenWithEncoding1", .name = "ReopenEncoding_windows-1252", .caption = "&Windows-1252 / Latin-1",
+         .hint = "Reads the file again as Windows-1252", .runWith = &TMainForm::reopenWithEncodingClick,
+         .data = encoding(memo::TEncoding::windows1252)},
+        {.kind = R::Submenu, .menu = "File1", .name = "SaveWithEncoding1", .caption = "Save &with Encoding",
+         .hint = "Saves the document in another encoding"},
+        {.menu = "SaveWithEncoding1", .name = "SaveEncoding_utf-8", .caption = "UTF-&8",
+         .hint = "Saves the document as UTF-8", .runWith = &TMainForm::saveWithEncodingClick,
+         .data = encoding(memo::TEncoding::utf8), .checkable = true},
+        {.menu = "SaveWithEncoding1", .name = "SaveEncoding_utf-8-bom", .caption = "UTF-8 with &BOM",
+         .hint = "Saves the document as UTF-8 with BOM", .runWith = &TMainForm::saveWithEncodingClick,
+         .data = encoding(memo::TEncoding::utf8Bom), .checkable = true},
+        {.menu = "SaveWithEncoding1", .name = "SaveEncoding_utf-16le", .caption = "UTF-16 &LE",
+         .hint = "Saves the document as UTF-16 LE", .runWith = &TMainForm::saveWithEncodingClick,
+         .data = encoding(memo::TEncoding::utf16LE), .checkable = true},
+        {.menu = "SaveWithEncoding1", .name = "SaveEncoding_utf-16be", .caption = "UTF-16 B&E",
+         .hint = "Saves the document as UTF-16 BE", .runWith = &TMainForm::saveWithEncodingClick,
+         .data = encoding(memo::TEncoding::utf16BE), .checkable = true},
+        {.menu = "SaveWithEncoding1", .name = "SaveEncoding_windows-1252", .caption = "&Windows-1252 / Latin-1",
+         .hint = "Saves the document as Windows-1252", .runWith = &TMainForm::saveWithEncodingClick,
+         .data = encoding(memo::TEncoding::windows1252), .checkable = true},
+        {.kind = R::Submenu, .menu = "File1", .name = "LineBreaks1", .caption = "Line &Breaks",
+         .hint = "The line breaks the document is saved with"},
+        {.menu = "LineBreaks1", .name = "LineBreaks_crlf", .caption = "CR LF (&Windows)",
+         .hint = "Saves the document with CR LF line breaks", .runWith = &TMainForm::lineBreaksClick,
+         .data = lineEnd(memo::TLineEnd::crlf), .checkable = true, .exclusive = true},
+        {.menu = "LineBreaks1", .name = "LineBreaks_lf", .caption = "LF (&Unix)",
+         .hint = "Saves the document with LF line breaks", .runWith = &TMainForm::lineBreaksClick,
+         .data = lineEnd(memo::TLineEnd::lf), .checkable = true, .exclusive = true},
+        {.menu = "LineBreaks1", .name = "LineBreaks_cr", .caption = "CR (classic &Mac)",
+         .hint = "Saves the document with CR line breaks", .runWith = &TMainForm::lineBreaksClick,
+         .data = lineEnd(memo::TLineEnd::cr), .checkable = true, .exclusive = true},
         {.kind = R::Separator, .menu = "File1"},
         {.menu = "File1", .name = "Close1", .caption = "Close", .hint = "Closes the active window", .keys = "Ctrl+W",
          .run = &TMainForm::close1Click, .enable = doc, .action = &TMainForm::closeItem_},

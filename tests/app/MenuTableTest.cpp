@@ -72,6 +72,36 @@ private slots:
         QVERIFY(seen > 100);
     }
 
+    // The tables are the one source of the menu bar: every shown, named item
+    // is a row of the main menu or an insertion command, or lies in a
+    // submenu whose items a `fill` handler makes.
+    void everyShownItemComesFromARow()
+    {
+        QSet<QString> rows;
+        QSet<QString> filled;
+        for (const TMenuRow& row : TMainForm::menuRows()) {
+            rows.insert(QString::fromLatin1(row.name));
+            if (row.fill)
+                filled.insert(QString::fromLatin1(row.name));
+        }
+        for (const tessaly::insert::TInsertCommand& c : tessaly::insert::insertCommands())
+            rows.insert(QString::fromLatin1(c.name.data(), static_cast<qsizetype>(c.name.size())));
+        for (const tessaly::insert::TSubmenu& sub : tessaly::insert::insertSubmenus())
+            rows.insert(QString::fromLatin1(sub.name.data(), static_cast<qsizetype>(sub.name.size())));
+        Shell s;
+        s.start();
+        std::function<void(const QList<QAction*>&)> walk = [&](const QList<QAction*>& actions) {
+            for (QAction* a : actions) {
+                if (a->isSeparator() || !a->isVisible())
+                    continue;
+                QVERIFY2(rows.contains(a->objectName()), qPrintable(a->objectName()));
+                if (a->menu() && !filled.contains(a->objectName()))
+                    walk(a->menu()->actions());
+            }
+        };
+        walk(s.form->menuBar()->actions());
+    }
+
     // Items and submenus are named apart: the Set Bookmark submenu and the
     // item of bookmark 1 are both "SetBookmark1".
     void namesAreUniqueAndMenusComeFirst()
