@@ -16,18 +16,9 @@ TDocumentHistory::TDocumentHistory(TMainForm& form)
 {
 }
 
-void TDocumentHistory::addMenu(QMenu* fileMenu, QAction* before)
+void TDocumentHistory::fillMenu(QMenu* menu)
 {
-    reopenMenu_ = new QMenu(QStringLiteral("&Reopen"), fileMenu);
-    reopenMenu_->menuAction()->setObjectName(QStringLiteral("Reopen1"));
-    reopenMenu_->menuAction()->setStatusTip(QStringLiteral("Opens a recently used file"));
-    fileMenu->insertMenu(before, reopenMenu_);
-    connect(reopenMenu_, &QMenu::aboutToShow, this, &TDocumentHistory::fillMenu);
-    fillMenu();
-}
-
-void TDocumentHistory::fillMenu()
-{
+    reopenMenu_ = menu;
     reopenMenu_->clear();
     int n = 0;
     for (const std::string& file : recent_.files()) {

@@ -28,8 +28,9 @@ public:
 
     explicit TDocumentHistory(TMainForm& form);
 
-    // Adds the "Reopen" submenu to the File menu, before the given item.
-    void addMenu(QMenu* fileMenu, QAction* before);
+    // Makes the items of the "Reopen" submenu: the recent files, then the
+    // session switch. Run as the menu is made and each time it drops down.
+    void fillMenu(QMenu* menu);
     QMenu* reopenMenu() const { return reopenMenu_; }
 
     // A file was opened or saved under this name.
@@ -51,8 +52,6 @@ public:
     void save(platform::TIniFile& ini) const;
 
 private:
-    void fillMenu();
-
     TMainForm& form_;
     TRecentFiles recent_;
     TSession session_;

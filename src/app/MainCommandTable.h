@@ -26,8 +26,10 @@ enum class TEnableRule {
 // A row runs one handler when triggered: `run`; `runWith` called with
 // `data`; `toggle` called with the checked state; `code`, an operation of the
 // active document's editor; or `link`, an address shown in the active
-// document's Browser page. A submenu row's `run` is called as it drops down,
-// after its document rows are enabled.
+// document's Browser page. A top-level menu's `run` is called as it drops
+// down, after its document rows are enabled. A submenu row with `fill` is a
+// list the main window keeps (the recent files): `fill` makes its items as
+// the menu is made and again each time it drops down.
 struct TMenuRow {
     enum Kind { Item, Separator, Submenu };
     Kind kind = Item;
@@ -40,6 +42,7 @@ struct TMenuRow {
     void (TMainForm::*runWith)(int) = nullptr;
     void (TMainForm::*toggle)(bool) = nullptr;
     void (memo::TSyntaxMemo::*code)() = nullptr;
+    void (TMainForm::*fill)(QMenu*) = nullptr;
     const char* link = nullptr;
     int data = 0;
     TEnableRule enable = TEnableRule::fixed;

@@ -2,7 +2,7 @@
 
 #include "app/DocumentHistory.h"
 #include "app/RecoveryKeeper.h"
-#include "app/TextFormatMenu.h"
+#include "app/TextFormatCommands.h"
 
 #include "insert/dialogs/InsertCommands.h"
 
@@ -49,11 +49,12 @@ TMainForm::TMainForm(std::unique_ptr<platform::TDialogs> dialogs, QWidget* paren
 
     programFolder_ = platform::programFolder();
     createAreas();
-    createMenus();
+    // The menus ask the history for the recent files as they are made.
     history_ = new TDocumentHistory(*this);
+    textFormat_ = new TTextFormatCommands(*this);
+    createMenus();
+    textFormat_->refresh();
     recovery_ = new TRecoveryKeeper(*this);
-    history_->addMenu(fileMenu_, saveItem_);
-    (new TTextFormatMenu(*this))->addMenu(fileMenu_, closeItem_);
     createToolbars();
     aboutBox_ = new TAboutBox(this);
     // The insertion commands and their dialogs, created once.

@@ -40,6 +40,7 @@ namespace tessaly::app {
 class TAboutBox;
 class TDocumentHistory;
 class TRecoveryKeeper;
+class TTextFormatCommands;
 class TEditor;
 class TLanguageStore;
 class TMDITab;
@@ -187,6 +188,7 @@ private:
     insert::TInsertCommands* insertCommands_ = nullptr;
     TDocumentHistory* history_ = nullptr;
     TRecoveryKeeper* recovery_ = nullptr;
+    TTextFormatCommands* textFormat_ = nullptr;
     void createAreas();
     void createScriptLibrary();
     void createMenus();
@@ -207,6 +209,11 @@ private:
     void upperCase1Click();
     void lowerCase1Click();
     void selectTag1Click();
+    void reopenWithEncodingClick(int encoding);
+    void saveWithEncodingClick(int encoding);
+    void lineBreaksClick(int lineEnd);
+    void refreshTextFormatItems();
+    void fillReopenMenu(QMenu* menu);
     void mainToolbarClick(bool shown);
     void scriptToolbarClick(bool shown);
     void htmlToolbarClick(bool shown);

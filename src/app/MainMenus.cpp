@@ -3,7 +3,9 @@
 // use them.
 #include "app/MainForm.h"
 
+#include "app/DocumentHistory.h"
 #include "app/Editor.h"
+#include "app/TextFormatCommands.h"
 #include "widgets/SyntaxMemoView.h"
 
 #include <QActionGroup>
@@ -73,6 +75,10 @@ void TMainForm::createMenus()
                     if (run)
                         (this->*run)();
                 });
+            if (row.fill) {
+                (this->*row.fill)(m);
+                connect(m, &QMenu::aboutToShow, this, [this, m, fill = row.fill] { (this->*fill)(m); });
+            }
             break;
         }
         case TMenuRow::Item: {
@@ -116,5 +122,21 @@ void TMainForm::properties1Click()
     if (TEditor* e = activeEditor())
         e->editProperties();
 }
+
+void TMainForm::reopenWithEncodingClick(int encoding)
+{
+    textFormat_->reopenWithEncoding(static_cast<memo::TEncoding>(encoding));
+}
+
+void TMainForm::saveWithEncodingClick(int encoding)
+{
+    textFormat_->saveWithEncoding(static_cast<memo::TEncoding>(encoding));
+}
+
+void TMainForm::lineBreaksClick(int lineEnd) { textFormat_->setLineBreaks(static_cast<memo::TLineEnd>(lineEnd)); }
+
+void TMainForm::refreshTextFormatItems() { textFormat_->refresh(); }
+
+void TMainForm::fillReopenMenu(QMenu* menu) { history_->fillMenu(menu); }
 
 } // namespace tessaly::app

@@ -40,7 +40,7 @@ struct TInsertCommand {
     std::string_view caption;
     std::string_view shortcut;
     TCommandToolbar toolbar;
-    std::string_view hint; // the toolbar button's hint
+    std::string_view hint; // the status-bar hint, and the toolbar button's tooltip
     TCommandAction action;
     std::string_view before = {};
     std::string_view after = {};
@@ -56,6 +56,7 @@ struct TSubmenu {
     std::string_view name;
     TCommandMenu menu;
     std::string_view caption;
+    std::string_view hint;
 };
 const std::vector<TSubmenu>& insertSubmenus();
 

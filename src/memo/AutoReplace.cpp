@@ -9,14 +9,6 @@ namespace tessaly::memo {
 
 namespace {
 
-std::string lower(std::string_view s)
-{
-    std::string out(s);
-    for (char& c : out)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
-
 // Named keys that type no character: accepted in a trigger text, but they
 // can never follow a typed word, so they add no trigger.
 bool isSilentKeyName(const std::string& name)
@@ -45,15 +37,7 @@ TAutoReplace::TAutoReplace()
     setTriggerText(kDefaultTrigger);
 }
 
-void TAutoReplace::add(const TAutoReplaceItem& entry)
-{
-    for (auto& e : items)
-        if (e.item == entry.item) {
-            e = entry;
-            return;
-        }
-    items.push_back(entry);
-}
+void TAutoReplace::add(const TAutoReplaceItem& entry) { addOrReplace(items, entry, &TAutoReplaceItem::item); }
 
 void TAutoReplace::setTriggerText(std::string_view text)
 {
@@ -74,7 +58,7 @@ void TAutoReplace::setTriggerText(std::string_view text)
             const std::size_t close = text.find('}', i);
             if (close == std::string_view::npos)
                 throw ESyntaxMemo("Bad key specifier");
-            const std::string name = lower(text.substr(i + 1, close - i - 1));
+            const std::string name = asciiLower(text.substr(i + 1, close - i - 1));
             if (name == "return")
                 keys += '\r';
             else if (name == "tab")

@@ -2,21 +2,7 @@
 
 #include "memo/SyntaxMemo.h"
 
-#include <cctype>
-
 namespace tessaly::memo {
-
-namespace {
-
-std::string lower(std::string_view s)
-{
-    std::string out(s);
-    for (char& c : out)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
-
-} // namespace
 
 TCodeTemplates::TCodeTemplates()
 {
@@ -26,15 +12,7 @@ TCodeTemplates::TCodeTemplates()
     showList = true;
 }
 
-void TCodeTemplates::add(const TCodeTemplate& t)
-{
-    for (auto& e : items)
-        if (e.name == t.name) {
-            e = t;
-            return;
-        }
-    items.push_back(t);
-}
+void TCodeTemplates::add(const TCodeTemplate& t) { addOrReplace(items, t, &TCodeTemplate::name); }
 
 TCodeTemplates::Outcome TCodeTemplates::hotKeyPressed(TSyntaxMemo& memo) const
 {
@@ -71,9 +49,9 @@ void TCodeTemplates::expand(TSyntaxMemo& memo, std::size_t index, std::size_t re
 
 int TCodeTemplates::firstContaining(std::string_view fragment) const
 {
-    const std::string f = lower(fragment);
+    const std::string f = asciiLower(fragment);
     for (std::size_t i = 0; i < items.size(); ++i)
-        if (lower(items[i].name).find(f) != std::string::npos)
+        if (asciiLower(items[i].name).find(f) != std::string::npos)
             return static_cast<int>(i);
     return -1;
 }

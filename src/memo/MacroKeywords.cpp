@@ -2,7 +2,17 @@
 
 #include "memo/SyntaxMemo.h"
 
+#include <cctype>
+
 namespace tessaly::memo {
+
+std::string TMacroKeywords::asciiLower(std::string_view s)
+{
+    std::string out(s);
+    for (char& c : out)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
 
 int TMacroKeywords::longestEndingAt(const TSyntaxMemo& memo, std::int64_t offset,
                                     const std::vector<std::string_view>& names)

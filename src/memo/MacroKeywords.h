@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,6 +24,21 @@ public:
     bool showList = false;    // offer a list of names when none matches
 
 protected:
+    // The text with ASCII letters in lower case; names match without case.
+    static std::string asciiLower(std::string_view s);
+
+    // Puts entry in place of the one with the same name, or at the end.
+    template <class Entry>
+    static void addOrReplace(std::vector<Entry>& items, const Entry& entry, std::string Entry::*name)
+    {
+        for (Entry& e : items)
+            if (e.*name == entry.*name) {
+                e = entry;
+                return;
+            }
+        items.push_back(entry);
+    }
+
     bool sameSwitches(const TMacroKeywords& o) const
     {
         return swallow == o.swallow && indent == o.indent && caretMarker == o.caretMarker && showList == o.showList;

@@ -2,17 +2,60 @@
 
 #include "memo/MemoErrors.h"
 
+#include <array>
+
 namespace tessaly::parser {
+
+namespace {
+
+// Both lists are a count, then per entry three long strings: the fields of
+// an entry, each with the name a read error gives it.
+template <class Entry>
+struct TStringTriples {
+    const char* list;
+    std::array<std::string Entry::*, 3> fields;
+    std::array<const char*, 3> names;
+};
+
+constexpr TStringTriples<memo::TAutoReplaceItem> kAutoReplaceItems{
+    "auto-replace items",
+    {&memo::TAutoReplaceItem::item, &memo::TAutoReplaceItem::replacement, &memo::TAutoReplaceItem::description},
+    {"auto-replace item", "auto-replace replacement", "auto-replace description"}};
+
+constexpr TStringTriples<memo::TCodeTemplate> kCodeTemplates{
+    "code templates",
+    {&memo::TCodeTemplate::name, &memo::TCodeTemplate::description, &memo::TCodeTemplate::body},
+    {"template name", "template description", "template body"}};
+
+template <class Entry>
+void writeTriples(TableWriter& w, const TStringTriples<Entry>& form, const std::vector<Entry>& items)
+{
+    w.integer(static_cast<std::int32_t>(items.size()));
+    for (const Entry& e : items)
+        for (std::string Entry::*field : form.fields)
+            w.longString(e.*field);
+}
+
+template <class Entry>
+std::vector<Entry> readTriples(TableReader& r, const TStringTriples<Entry>& form)
+{
+    std::vector<Entry> items;
+    const std::size_t n = r.count(form.list, 1 << 20, 12);
+    for (std::size_t i = 0; i < n; ++i) {
+        Entry e;
+        for (std::size_t f = 0; f < form.fields.size(); ++f)
+            e.*form.fields[f] = r.longString(form.names[f]);
+        items.push_back(std::move(e));
+    }
+    return items;
+}
+
+} // namespace
 
 void writeAutoReplace(TableWriter& w, const memo::TAutoReplace& a)
 {
     w.longString(a.triggerText());
-    w.integer(static_cast<std::int32_t>(a.items.size()));
-    for (const auto& e : a.items) {
-        w.longString(e.item);
-        w.longString(e.replacement);
-        w.longString(e.description);
-    }
+    writeTriples(w, kAutoReplaceItems, a.items);
 }
 
 memo::TAutoReplace readAutoReplace(TableReader& r)
@@ -24,26 +67,14 @@ memo::TAutoReplace readAutoReplace(TableReader& r)
     } catch (const memo::ESyntaxMemo& e) {
         r.fail("auto-replace trigger text: " + std::string(e.what()));
     }
-    const std::size_t n = r.count("auto-replace items", 1 << 20, 12);
-    for (std::size_t i = 0; i < n; ++i) {
-        memo::TAutoReplaceItem e;
-        e.item = r.longString("auto-replace item");
-        e.replacement = r.longString("auto-replace replacement");
-        e.description = r.longString("auto-replace description");
-        a.items.push_back(std::move(e));
-    }
+    a.items = readTriples(r, kAutoReplaceItems);
     return a;
 }
 
 void writeCodeTemplates(TableWriter& w, const memo::TCodeTemplates& t)
 {
     w.integer(t.hotKey);
-    w.integer(static_cast<std::int32_t>(t.items.size()));
-    for (const auto& e : t.items) {
-        w.longString(e.name);
-        w.longString(e.description);
-        w.longString(e.body);
-    }
+    writeTriples(w, kCodeTemplates, t.items);
 }
 
 memo::TCodeTemplates readCodeTemplates(TableReader& r)
@@ -53,14 +84,7 @@ memo::TCodeTemplates readCodeTemplates(TableReader& r)
     if (key < 0 || key > 0xFFFF)
         r.fail("template hot key out of range");
     t.hotKey = static_cast<std::uint16_t>(key);
-    const std::size_t n = r.count("code templates", 1 << 20, 12);
-    for (std::size_t i = 0; i < n; ++i) {
-        memo::TCodeTemplate e;
-        e.name = r.longString("template name");
-        e.description = r.longString("template description");
-        e.body = r.longString("template body");
-        t.items.push_back(std::move(e));
-    }
+    t.items = readTriples(r, kCodeTemplates);
     return t;
 }
 

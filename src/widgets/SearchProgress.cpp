@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QEvent>
-#include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
 

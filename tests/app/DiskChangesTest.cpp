@@ -27,6 +27,20 @@ std::string text(TEditor& e)
     return e.memo().textRange(0, e.memo().textLength());
 }
 
+struct Opened {
+    TEditor* editor;
+    QString file;
+};
+
+// Starts the shell and opens a.html holding these bytes.
+Opened startWithFile(Shell& shell, const std::string& bytes)
+{
+    shell.start();
+    const QString file = shell.path(QStringLiteral("a.html"));
+    writeFile(file, bytes);
+    return {shell.form->openFile(file.toStdString()), file};
+}
+
 } // namespace
 
 class DiskChangesTest : public QObject {
@@ -43,10 +57,7 @@ private slots:
 void DiskChangesTest::anUnmodifiedDocumentFollowsItsFileKeepingTheCaret()
 {
     Shell shell;
-    shell.start();
-    const QString file = shell.path(QStringLiteral("a.html"));
-    writeFile(file, "line one\r\nline two\r\n");
-    TEditor* e = shell.form->openFile(file.toStdString());
+    const auto [e, file] = startWithFile(shell, "line one\r\nline two\r\n");
     e->memo().setSelection(12, 12);
     writeAsAnotherProgram(file, "line one\r\nline two changed\r\nthree\r\n");
     QTRY_COMPARE(text(*e), std::string("line one\rline two changed\rthree\r"));
@@ -58,10 +69,7 @@ void DiskChangesTest::anUnmodifiedDocumentFollowsItsFileKeepingTheCaret()
 void DiskChangesTest::aModifiedDocumentAsksAndNoKeepsTheText()
 {
     Shell shell;
-    shell.start();
-    const QString file = shell.path(QStringLiteral("a.html"));
-    writeFile(file, "mine\r\n");
-    TEditor* e = shell.form->openFile(file.toStdString());
+    const auto [e, file] = startWithFile(shell, "mine\r\n");
     e->memo().setSelText("edited ");
     shell.dialogs->answers.push_back(TMsgAnswer::no);
     writeAsAnotherProgram(file, "theirs, longer\r\n");
@@ -75,10 +83,7 @@ void DiskChangesTest::aModifiedDocumentAsksAndNoKeepsTheText()
 void DiskChangesTest::aModifiedDocumentReloadsOnYes()
 {
     Shell shell;
-    shell.start();
-    const QString file = shell.path(QStringLiteral("a.html"));
-    writeFile(file, "mine\r\n");
-    TEditor* e = shell.form->openFile(file.toStdString());
+    const auto [e, file] = startWithFile(shell, "mine\r\n");
     e->memo().setSelText("edited ");
     shell.dialogs->answers.push_back(TMsgAnswer::yes);
     writeAsAnotherProgram(file, "theirs, longer\r\n");
@@ -89,10 +94,7 @@ void DiskChangesTest::aModifiedDocumentReloadsOnYes()
 void DiskChangesTest::ourOwnSaveAsksNothing()
 {
     Shell shell;
-    shell.start();
-    const QString file = shell.path(QStringLiteral("a.html"));
-    writeFile(file, "x\r\n");
-    TEditor* e = shell.form->openFile(file.toStdString());
+    const auto [e, file] = startWithFile(shell, "x\r\n");
     for (int i = 0; i < 3; ++i) {
         e->memo().setSelText("more ");
         QVERIFY(shell.form->saveDocument(*e));
@@ -109,10 +111,7 @@ void DiskChangesTest::ourOwnSaveAsksNothing()
 void DiskChangesTest::aDeletedFileLeavesTheDocumentModified()
 {
     Shell shell;
-    shell.start();
-    const QString file = shell.path(QStringLiteral("a.html"));
-    writeFile(file, "kept in the editor\r\n");
-    TEditor* e = shell.form->openFile(file.toStdString());
+    const auto [e, file] = startWithFile(shell, "kept in the editor\r\n");
     std::filesystem::remove(file.toStdString());
     QTRY_VERIFY(e->modified());
     QCOMPARE(e->statusBar().text(1), QString::fromLatin1(TEditor::kDeletedOnDiskText));
@@ -126,10 +125,7 @@ void DiskChangesTest::aDeletedFileLeavesTheDocumentModified()
 void DiskChangesTest::aRenameOverTheFileIsSeenAndWatchedAgain()
 {
     Shell shell;
-    shell.start();
-    const QString file = shell.path(QStringLiteral("a.html"));
-    writeFile(file, "one\r\n");
-    TEditor* e = shell.form->openFile(file.toStdString());
+    const auto [e, file] = startWithFile(shell, "one\r\n");
     for (const char* next : {"two, by rename\r\n", "three, by rename again\r\n"}) {
         const QString temp = shell.path(QStringLiteral("a.html.tmp"));
         writeAsAnotherProgram(temp, next);

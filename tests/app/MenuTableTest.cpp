@@ -1,11 +1,16 @@
 // The rows the main menu and the Main Toolbar are made from: every item a
-// user can reach runs something, names and shortcuts are unique, each row's
-// menu exists before it, and every toolbar button has a hint and runs an
-// existing item.
+// user can reach runs something, every row has a status-bar hint, names and
+// shortcuts are unique, each row's menu exists before it, and every toolbar
+// button has a hint and runs an existing item.
 #include "ShellTestSupport.h"
 
+#include "insert/CommandTable.h"
+
 #include <QHash>
+#include <QMenuBar>
 #include <QSet>
+
+#include <functional>
 
 using namespace shelltest;
 using tessaly::app::TMenuRow;
@@ -28,6 +33,73 @@ private slots:
             QVERIFY2(handlers == 1, row.name);
             QVERIFY2(*row.caption, row.name);
         }
+    }
+
+    // The rows of the main menu and of the insertion commands.
+    void everyRowHasAHint()
+    {
+        for (const TMenuRow& row : TMainForm::menuRows())
+            if (row.kind != TMenuRow::Separator)
+                QVERIFY2(*row.hint, row.name);
+        for (const tessaly::insert::TInsertCommand& c : tessaly::insert::insertCommands())
+            QVERIFY2(!c.hint.empty(), std::string(c.name).c_str());
+        for (const tessaly::insert::TSubmenu& sub : tessaly::insert::insertSubmenus())
+            QVERIFY2(!sub.hint.empty(), std::string(sub.name).c_str());
+    }
+
+    // The made window agrees, items made outside the tables included: every
+    // shown, named item of the menu bar has a status-bar hint. (Unnamed
+    // entries are the recent files, whose caption is the whole path.)
+    void everyShownItemHasAHint()
+    {
+        Shell s;
+        s.start();
+        s.form->newClick();
+        int seen = 0;
+        std::function<void(const QList<QAction*>&)> walk = [&](const QList<QAction*>& actions) {
+            for (QAction* a : actions) {
+                if (a->isSeparator() || !a->isVisible())
+                    continue;
+                if (!a->objectName().isEmpty()) {
+                    ++seen;
+                    QVERIFY2(!a->statusTip().isEmpty(), qPrintable(a->objectName()));
+                }
+                if (a->menu())
+                    walk(a->menu()->actions());
+            }
+        };
+        walk(s.form->menuBar()->actions());
+        QVERIFY(seen > 100);
+    }
+
+    // The tables are the one source of the menu bar: every shown, named item
+    // is a row of the main menu or an insertion command, or lies in a
+    // submenu whose items a `fill` handler makes.
+    void everyShownItemComesFromARow()
+    {
+        QSet<QString> rows;
+        QSet<QString> filled;
+        for (const TMenuRow& row : TMainForm::menuRows()) {
+            rows.insert(QString::fromLatin1(row.name));
+            if (row.fill)
+                filled.insert(QString::fromLatin1(row.name));
+        }
+        for (const tessaly::insert::TInsertCommand& c : tessaly::insert::insertCommands())
+            rows.insert(QString::fromLatin1(c.name.data(), static_cast<qsizetype>(c.name.size())));
+        for (const tessaly::insert::TSubmenu& sub : tessaly::insert::insertSubmenus())
+            rows.insert(QString::fromLatin1(sub.name.data(), static_cast<qsizetype>(sub.name.size())));
+        Shell s;
+        s.start();
+        std::function<void(const QList<QAction*>&)> walk = [&](const QList<QAction*>& actions) {
+            for (QAction* a : actions) {
+                if (a->isSeparator() || !a->isVisible())
+                    continue;
+                QVERIFY2(rows.contains(a->objectName()), qPrintable(a->objectName()));
+                if (a->menu() && !filled.contains(a->objectName()))
+                    walk(a->menu()->actions());
+            }
+        };
+        walk(s.form->menuBar()->actions());
     }
 
     // Items and submenus are named apart: the Set Bookmark submenu and the

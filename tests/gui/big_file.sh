@@ -9,9 +9,7 @@ yes "$line" | head -n 400000 | sed 's/$/\r/' >"$page"
 gui_begin "$page"
 gui_leave_preview ""
 
-read -r x y w h <<<"$(gui_geometry "$GUI_WID")"
-gui_click "$GUI_WID" $((w * 2 / 3)) $((h / 2))
-gui_key ctrl+Home
+gui_click_text
 gui_type "typed"
 gui_key ctrl+s
 gui_wait_file "$page" "typed<TR>" 30 || gui_fail "the typed text is not in the saved file: $(head -c 120 "$page")"

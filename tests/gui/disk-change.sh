@@ -9,9 +9,7 @@ gui_begin "$page"
 gui_leave_preview "old contents"
 printf 'new contents from elsewhere\r\n' >"$page.tmp" && mv "$page.tmp" "$page"
 sleep 1.5
-read -r _ _ w h <<<"$(gui_geometry "$GUI_WID")"
-gui_click "$GUI_WID" $((w * 2 / 3)) $((h / 2))
-gui_key ctrl+Home
+gui_click_text
 gui_type "typed "
 gui_key ctrl+s
 gui_wait_file "$page" "typed new contents from elsewhere" 10 \

@@ -8,9 +8,7 @@ printf '<HTML>\r\n</HTML>\r\n' >"$page"
 gui_begin "$page"
 gui_leave_preview ""
 
-read -r x y w h <<<"$(gui_geometry "$GUI_WID")"
-gui_click "$GUI_WID" $((w * 2 / 3)) $((h / 2))
-gui_key ctrl+Home
+gui_click_text
 # Before: the new line takes the indent of the line above.
 gui_type "  a"
 gui_key Return

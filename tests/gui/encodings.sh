@@ -11,9 +11,7 @@ printf '<p>unix one</p>\n<p>unix two</p>\n' >"$unix"
 printf '<p>latin d\xe9j\xe0</p>\n<p>caf\xe9</p>\r\n<p>end</p>\n' >"$latin"
 
 type_and_save() { # click into the text, type at its start, save
-    read -r _ _ w h <<<"$(gui_geometry "$GUI_WID")"
-    gui_click "$GUI_WID" $((w * 2 / 3)) $((h / 2))
-    gui_key ctrl+Home
+    gui_click_text
     gui_type "$1"
     if [ -n "${2:-}" ]; then gui_key "$2"; fi
     gui_key ctrl+s
@@ -24,21 +22,13 @@ expect_bytes() { # expect_bytes FILE EXPECTED-FILE WHAT
     gui_fail "$3 was not kept: $(od -c "$1" | head -8)"
 }
 
-exit_by_menu() { # File > Exit through the menu's keys: Up wraps to its last item
-    gui_key alt+f
-    gui_key Up
-    gui_key Return
-    for _ in $(seq 50); do kill -0 "$GUI_APP_PID" 2>/dev/null || return 0; sleep 0.1; done
-    return 1
-}
-
 gui_begin "$latin"
 gui_leave_preview "end"
 type_and_save "Voil" eacute
 printf 'Voil\xe9<p>latin d\xe9j\xe0</p>\n<p>caf\xe9</p>\n<p>end</p>\n' >"$GUI_TMP/latin.expected"
 expect_bytes "$latin" "$GUI_TMP/latin.expected" "the Latin-1 page"
 gui_shot latin-saved
-exit_by_menu || gui_fail "File > Exit did not end the program"
+gui_exit_by_menu || gui_fail "File > Exit did not end the program"
 
 # A second run with only the LF page (no session to bring the first back).
 rm -f "$TESSALY_CONFIG_DIR/Tessaly.ini" "$TESSALY_PROGRAM_DIR/~preview.html"

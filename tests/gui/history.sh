@@ -8,25 +8,15 @@ page="$GUI_TMP/kept.html"
 printf '<HTML>\r\n</HTML>\r\n' >"$page"
 
 type_and_save() { # click into the text, type at its start, save
-    read -r _ _ w h <<<"$(gui_geometry "$GUI_WID")"
-    gui_click "$GUI_WID" $((w * 2 / 3)) $((h / 2))
-    gui_key ctrl+Home
+    gui_click_text
     gui_type "$1"
     gui_key ctrl+s
     gui_wait_file "$page" "$1" 10
 }
 
-exit_by_menu() { # File > Exit through the menu's keys: Up wraps to its last item
-    gui_key alt+f
-    gui_key Up
-    gui_key Return
-    for _ in $(seq 50); do kill -0 "$GUI_APP_PID" 2>/dev/null || return 0; sleep 0.1; done
-    return 1
-}
-
 gui_begin "$page"
 gui_leave_preview "</HTML>"
-exit_by_menu || gui_fail "File > Exit did not end the program"
+gui_exit_by_menu || gui_fail "File > Exit did not end the program"
 grep -q "$page" "$TESSALY_CONFIG_DIR/Tessaly.ini" || gui_fail "the session was not written"
 
 # Second run, no file named: the session brings the document back.

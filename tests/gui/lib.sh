@@ -147,6 +147,29 @@ gui_leave_preview() {
     gui_key F9
 }
 
+# A click into the main window's text (away from its edges), then Ctrl+Home:
+# the caret at the start of the active document, as most scenarios begin.
+gui_click_text() {
+    local w h
+    read -r _ _ w h <<<"$(gui_geometry "$GUI_WID")"
+    gui_click "$GUI_WID" $((w * 2 / 3)) $((h / 2))
+    gui_key ctrl+Home
+}
+
+# File > Exit through the menu's keys (Up wraps to its last item); waits up
+# to 5 s for the program to end and returns 1 when it does not.
+gui_exit_by_menu() {
+    local i
+    gui_key alt+f
+    gui_key Up
+    gui_key Return
+    for ((i = 0; i < 50; i++)); do
+        kill -0 "$GUI_APP_PID" 2>/dev/null || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 # Real key presses to whatever window has the X focus, as a user types them.
 gui_key() { xdotool key --delay 80 "$@"; sleep 0.3; }
 gui_type() { xdotool type --delay 40 -- "$1"; sleep 0.3; }

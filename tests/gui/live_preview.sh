@@ -7,14 +7,6 @@ source "$(dirname "$0")/lib.sh"
 
 ini="$GUI_TMP/config/Tessaly.ini"
 
-exit_by_menu() { # File > Exit through the menu's keys: Up wraps to its last item
-    gui_key alt+f
-    gui_key Up
-    gui_key Return
-    for _ in $(seq 50); do kill -0 "$GUI_APP_PID" 2>/dev/null || return 0; sleep 0.1; done
-    return 1
-}
-
 right_half() { # right_half SHOT OUT: the right half of the main window in SHOT
     read -r x y w h <<<"$(gui_geometry "$GUI_WID")"
     convert "$GUI_ARTIFACTS/$1.png" -crop "$((w / 2))x$((h / 2))+$((x + w / 2))+$((y + h / 4))" +repage "$GUI_ARTIFACTS/$2.png"
@@ -23,7 +15,7 @@ right_half() { # right_half SHOT OUT: the right half of the main window in SHOT
 gui_begin
 gui_key alt+v
 gui_key l
-exit_by_menu || gui_fail "File > Exit did not end the program"
+gui_exit_by_menu || gui_fail "File > Exit did not end the program"
 grep -q "^Live Preview=true" "$ini" || gui_fail "the live preview was not kept: $(grep -A6 '^\[View\]' "$ini")"
 
 # Second run: the switch is on, and a new document shows the pane.
@@ -40,6 +32,6 @@ right_half live-pane-after-restart with-pane
 right_half live-pane-off without-pane
 changed=$(compare -metric AE "$GUI_ARTIFACTS/with-pane.png" "$GUI_ARTIFACTS/without-pane.png" null: 2>&1 | awk '{printf "%d", $1}')
 [ "${changed:-0}" -gt 1000 ] 2>/dev/null || gui_fail "switching the live preview off changed nothing beside the text ($changed pixels)"
-exit_by_menu || gui_fail "File > Exit did not end the program"
+gui_exit_by_menu || gui_fail "File > Exit did not end the program"
 grep -q "^Live Preview=false" "$ini" || gui_fail "switching it off was not kept"
 gui_pass

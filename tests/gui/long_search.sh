@@ -23,9 +23,7 @@ gui_click "$GUI_WID" 239 121
 sleep 0.5
 gui_shot editor_page
 
-read -r x y w h <<<"$(gui_geometry "$GUI_WID")"
-gui_click "$GUI_WID" $((w * 2 / 3)) $((h / 2))
-gui_key ctrl+Home
+gui_click_text
 gui_key ctrl+r
 dialog=$(gui_wait_window "^Replace$" 10) || gui_fail "the Replace dialog did not open"
 xdotool windowfocus --sync "$dialog" 2>/dev/null

@@ -46,9 +46,7 @@ kill -0 "$GUI_APP_PID" 2>/dev/null && gui_fail "File > Exit did not end the prog
 rm -f "$TESSALY_PROGRAM_DIR/~preview.html"
 gui_start_app
 gui_leave_preview "</HTML>"
-read -r _ _ w h <<<"$(gui_geometry "$GUI_WID")"
-gui_click "$GUI_WID" $((w * 2 / 3)) $((h / 2))
-gui_key ctrl+Home
+gui_click_text
 gui_type "teh "
 gui_key ctrl+s
 gui_wait_file "$page" "the <HTML>" 10 \

@@ -8,9 +8,7 @@ page="$GUI_TMP/work.html"
 printf '<HTML>\r\n</HTML>\r\n' >"$page"
 gui_begin "$page"
 gui_leave_preview "</HTML>"
-read -r _ _ w h <<<"$(gui_geometry "$GUI_WID")"
-gui_click "$GUI_WID" $((w * 2 / 3)) $((h / 2))
-gui_key ctrl+Home
+gui_click_text
 gui_type "unsaved "
 sleep 2.5
 kill -9 "$GUI_APP_PID"

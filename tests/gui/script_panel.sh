@@ -28,9 +28,7 @@ gui_shot opened
 # The opened script comes up on its Browser page; F9 returns to its text.
 gui_leave_preview "<SCRIPT>"
 # Type into the new document window and save it: the text lands in the script.
-read -r x y w h <<<"$(gui_geometry "$GUI_WID")"
-gui_click "$GUI_WID" $((w * 2 / 3)) $((h / 2))
-gui_key ctrl+Home
+gui_click_text
 gui_type "opened"
 gui_key ctrl+s
 gui_wait_file "$script" "opened<SCRIPT>" 10 ||

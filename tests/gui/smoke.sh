@@ -12,9 +12,7 @@ sleep 2
 gui_refocus
 gui_key F9
 
-read -r x y w h <<<"$(gui_geometry "$GUI_WID")"
-gui_click "$GUI_WID" $((w * 2 / 3)) $((h / 2))
-gui_key ctrl+Home
+gui_click_text
 gui_type "smoke"
 gui_key ctrl+s
 gui_wait_file "$page" "smoke<HTML>" 10 || gui_fail "Ctrl+S did not write the typed text: $(head -c 200 "$page")"

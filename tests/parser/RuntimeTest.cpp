@@ -4,6 +4,8 @@
 #include "parser/runtime/StandardHandlers.h"
 #include "parser/runtime/SyntaxMemoParser.h"
 
+#include "ScanTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -47,20 +49,7 @@ const char* kMini = R"(
   11 = [1] + [0] - [1]
 )";
 
-// Token values of every character of text, scanned from the start.
-std::string scan(TSyntaxMemoParser& p, const std::string& text)
-{
-    memo::TStringStream s(text);
-    p.resumeAt(0);
-    std::string out;
-    while (!s.atEnd()) {
-        std::int64_t len = 0;
-        const std::uint8_t t = p.nextToken(s, len);
-        EXPECT_GT(len, 0);
-        out.append(static_cast<std::size_t>(len), static_cast<char>('0' + t));
-    }
-    return out;
-}
+std::string scan(TSyntaxMemoParser& p, const std::string& text) { return test::scanValues(p, text); }
 
 TEST(Runtime, KeywordsFollowGroupsAndCase)
 {

@@ -6,6 +6,8 @@
 #include "parser/ColourSchemes.h"
 #include "parser/runtime/SyntaxMemoParser.h"
 
+#include "ScanTestSupport.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -37,19 +39,7 @@ const char* kTables = R"(
   forstate [0] endswith '[^a-z]' ( 8 is 'alpha', 'alphabet', 9 is 'beta' )
 )";
 
-std::string scan(TSyntaxMemoParser& p, const std::string& text)
-{
-    memo::TStringStream s(text);
-    p.resumeAt(0);
-    std::string out;
-    while (!s.atEnd()) {
-        std::int64_t len = 0;
-        const std::uint8_t t = p.nextToken(s, len);
-        EXPECT_GT(len, 0);
-        out.append(static_cast<std::size_t>(len), static_cast<char>('0' + t));
-    }
-    return out;
-}
+std::string scan(TSyntaxMemoParser& p, const std::string& text) { return test::scanValues(p, text); }
 
 TEST(SettingsKeywordTables, WordsAreFoundWhereTheMainTableHasNone)
 {

@@ -89,10 +89,10 @@ void TInsertCommands::createActions()
         auto* a = new QAction(qs(command.caption), this);
         a->setObjectName(qs(command.name));
         a->setShortcuts(shortcutsOf(command.shortcut));
-        if (!command.hint.empty()) {
+        a->setStatusTip(qs(command.hint));
+        // Menu-only commands keep their caption as the tooltip.
+        if (command.toolbar != TCommandToolbar::None)
             a->setToolTip(qs(command.hint));
-            a->setStatusTip(qs(command.hint));
-        }
         connect(a, &QAction::triggered, this, [this, &command] { run(command); });
         actions_.insert(a->objectName(), a);
         documentActions_ << a;
@@ -107,6 +107,7 @@ void TInsertCommands::createActions()
     addItems(headings_, TCommandMenu::Headings);
     auto* heading = new QAction(QStringLiteral("Heading"), this);
     heading->setObjectName(QStringLiteral("Heading"));
+    heading->setStatusTip(QStringLiteral("Heading"));
     heading->setMenu(headings_);
     actions_.insert(heading->objectName(), heading);
     documentActions_ << heading;
@@ -132,6 +133,7 @@ QMenu* TInsertCommands::addSubmenu(QMenu* menu, TCommandMenu which, QAction* bef
         auto* child = new QMenu(qs(sub.caption), menu);
         child->setObjectName(qs(sub.name));
         child->menuAction()->setObjectName(qs(sub.name));
+        child->menuAction()->setStatusTip(qs(sub.hint));
         addItems(child, which);
         menu->insertMenu(before, child);
         documentActions_ << child->menuAction();
