@@ -319,6 +319,10 @@ std::string encodeText(std::string_view text, const TTextFormat& format)
             out.append(text.substr(i, static_cast<std::size_t>(n)));
         } else if (wide) {
             if (const char32_t s = loneSurrogateAt(text, i)) {
+                // A lone high surrogate written just before a lone low one
+                // would read back as the pair's one character.
+                if (s < 0xDC00 && loneSurrogateAt(text, i + 3) >= 0xDC00)
+                    cannotEncode(e, line, s);
                 put(s);
                 i += 3;
                 continue;

@@ -128,6 +128,33 @@ TEST(TextCodecTest, LoneSurrogatesOfUtf16ComeBack)
     EXPECT_EQ(encodeText(d.text, d.format), bytes);
 }
 
+// A UTF-8 file may hold a high and a low surrogate as two separate
+// three-byte sequences. Written as UTF-16 they would become one pair and read
+// back as a different character, so that save is refused; UTF-8 keeps them.
+TEST(TextCodecTest, SeparateSurrogatesThatWouldPairStopAUtf16Save)
+{
+    const std::string bytes = "\xED\x9B\xBF\xED\xA0\xBF\xED\xB9\xB7";
+    const TDecodedText d = decodeText(bytes, TEncoding::utf8);
+    TTextFormat f = d.format;
+    for (const TEncoding e : {TEncoding::utf16LE, TEncoding::utf16BE}) {
+        f.encoding = e;
+        try {
+            encodeText(d.text, f);
+            ADD_FAILURE();
+        } catch (const ETextEncode& why) {
+            EXPECT_NE(std::string(why.what()).find("U+D83F"), std::string::npos) << why.what();
+        }
+    }
+    f.encoding = TEncoding::utf8;
+    EXPECT_EQ(encodeText(d.text, f), bytes);
+    // Reversed, or apart, they cannot pair and go out as they are.
+    f.encoding = TEncoding::utf16LE;
+    for (const std::string apart : {"\xED\xB9\xB7\xED\xA0\xBF", "\xED\xA0\xBFx\xED\xB9\xB7"}) {
+        const std::string written = encodeText(decodeText(apart, TEncoding::utf8).text, f);
+        EXPECT_EQ(decodeText(written, TEncoding::utf16LE).text, apart);
+    }
+}
+
 TEST(TextCodecTest, CharactersAnEncodingCannotHoldStopTheSave)
 {
     TTextFormat f;
