@@ -32,8 +32,13 @@ TBrowserPage::TBrowserPage(TEditor& editor, TMainForm& owner, QWidget* parent)
 
     toolbar3_ = new TBrowserNav(*brows_, owner_, 184, this);
     toolbar3_->setObjectName(QStringLiteral("Toolbar3"));
-    // A page being loaded comes to the front.
-    toolbar3_->onBusy = [this](bool) { editor_.showBrowser(); };
+    // A page that starts loading comes to the front. The end of a load
+    // leaves the pages alone: a user who went back to the Editor page
+    // meanwhile keeps typing there.
+    toolbar3_->onBusy = [this](bool busy) {
+        if (busy)
+            editor_.showBrowser();
+    };
     layout->addWidget(toolbar3_);
     layout->addWidget(holder_, 1);
 
