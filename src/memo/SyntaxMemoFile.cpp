@@ -7,6 +7,7 @@
 #include "memo/Normalise.h"
 #include "memo/StyledExport.h"
 #include "memo/TextCodec.h"
+#include "memo/TextDecoder.h"
 
 #include <ctime>
 
@@ -23,9 +24,9 @@ namespace tessaly::memo {
 namespace {
 
 constexpr std::size_t kLoadChunk = 1 << 16;
-// Text handed to the store at once: big enough for few calls, small enough
-// that the store's per-call record list stays small.
-constexpr std::size_t kStoreChunk = 1 << 20;
+// A file is read and stored this much at a time: big enough for few calls,
+// small enough that the pieces stay warm in the cache.
+constexpr std::size_t kFileChunk = 1 << 20;
 
 std::string currentDateText()
 {
@@ -35,27 +36,6 @@ std::string currentDateText()
     char buf[64];
     std::strftime(buf, sizeof buf, "%Y-%m-%d %H:%M:%S", &local);
     return buf;
-}
-
-// Reads the stream to its end; size is what it is expected to hold (0:
-// unknown), read in one go straight into the result.
-std::string readAll(std::istream& in, std::uintmax_t size = 0)
-{
-    std::string bytes;
-    if (size > 0 && size < std::numeric_limits<std::size_t>::max() / 2) {
-        bytes.resize(static_cast<std::size_t>(size));
-        in.read(bytes.data(), static_cast<std::streamsize>(size));
-        bytes.resize(static_cast<std::size_t>(in.gcount()));
-        if (!in)
-            return bytes;
-        // The file grew since its size was taken: read on.
-    }
-    std::string chunk(kLoadChunk, '\0');
-    while (in) {
-        in.read(chunk.data(), static_cast<std::streamsize>(chunk.size()));
-        bytes.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
-    }
-    return bytes;
 }
 
 } // namespace
@@ -128,32 +108,53 @@ void TSyntaxMemo::loadFromFile(const std::filesystem::path& file, std::optional<
     std::error_code ec;
     if (!in || std::filesystem::is_directory(file, ec))
         throw EFOpenError("File '" + file.string() + "' cannot be opened for reading");
-    // The whole file is decoded before the text is touched, so a refused
-    // file leaves the document as it was.
-    TDecodedText decoded;
+    // The file is read, decoded and cut into records a piece at a time into
+    // a store of its own, which replaces the document's only when the whole
+    // file is in: a refused file leaves the document as it was, and no copy
+    // of the whole file is ever made beside the store.
+    TTextStore fresh;
+    TTextFormat format;
     try {
-        std::error_code sizeError;
-        const std::uintmax_t size = std::filesystem::file_size(file, sizeError);
-        const std::string bytes = readAll(in, sizeError ? 0 : size);
-        if (in.bad())
-            throw EFOpenError("File '" + file.string() + "' cannot be opened for reading");
-        decoded = decodeText(bytes, forced);
+        TTextDecoder decoder(forced);
+        // A piece's last bytes that the decoder could not use yet (part of
+        // a character or a line break) lead the next piece.
+        std::string bytes(kFileChunk + 8, '\0');
+        std::string text;
+        std::size_t held = 0;
+        while (true) {
+            in.read(bytes.data() + held, static_cast<std::streamsize>(kFileChunk));
+            const std::size_t got = static_cast<std::size_t>(in.gcount());
+            if (in.bad())
+                throw EFOpenError("File '" + file.string() + "' cannot be opened for reading");
+            const bool last = !in;
+            const std::size_t have = held + got;
+            const std::size_t used = decoder.feed(std::string_view(bytes.data(), have), last, text);
+            if (decoder.startAgain()) {
+                // The encoding was guessed wrong: read again from the start.
+                in.clear();
+                in.seekg(0);
+                if (!in)
+                    throw EFOpenError("File '" + file.string() + "' cannot be opened for reading");
+                fresh.clear();
+                text.clear();
+                held = 0;
+                continue;
+            }
+            held = have - used;
+            std::memmove(bytes.data(), bytes.data() + used, held);
+            fresh.append(text);
+            text.clear();
+            if (last)
+                break;
+        }
+        format = decoder.format();
     } catch (const ETextDecode& why) {
         throw EFOpenError("File '" + file.string() + "' cannot be opened as text: " + why.what());
     } catch (const std::bad_alloc&) {
         throw ESyntaxMemo("Not enough memory for operation");
     }
-    // The decoded text is already in the store's form (every line break one
-    // CR, every control but the tab a picture): it goes in as it is, a piece
-    // at a time, with no further copy of the whole.
-    loadWith([&] {
-        store_.clear();
-        const std::string_view text = decoded.text;
-        for (std::size_t at = 0; at < text.size(); at += kStoreChunk)
-            store_.append(text.substr(at, kStoreChunk));
-        decoded.text = {};
-    });
-    textFormat_ = decoded.format;
+    loadWith([&] { store_ = std::move(fresh); });
+    textFormat_ = format;
     undo_.clearUndo();
     if (hasOption(TSyntaxMemoOption::smoTitleAsFilename))
         printTitle_ = file.string();

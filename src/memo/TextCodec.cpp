@@ -1,5 +1,6 @@
 #include "memo/TextCodec.h"
 
+#include "memo/Cp1252.h"
 #include "memo/MemoErrors.h"
 #include "memo/Utf8.h"
 
@@ -9,14 +10,6 @@
 namespace tessaly::memo {
 
 namespace {
-
-// Windows-1252 from 0x80 to 0x9F. The five bytes the code page leaves
-// undefined map to the C1 controls of the same value, so every byte has a
-// character and every such character its byte.
-constexpr std::array<char16_t, 32> kHigh1252{
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 constexpr char32_t kPictureBase = 0x2400; // U+2401..U+241F stand for the bytes 1..31
 
@@ -28,27 +21,6 @@ std::optional<unsigned char> byteOf1252(char32_t cp)
         if (kHigh1252[i] == cp)
             return static_cast<unsigned char>(0x80 + i);
     return std::nullopt;
-}
-
-void appendUtf8(std::string& out, char32_t cp)
-{
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        // Also a lone surrogate: its three bytes are not valid UTF-8, so the
-        // editor keeps them as three bytes, and the UTF-16 writer knows them.
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
 }
 
 bool validUtf8(std::string_view t)
@@ -145,7 +117,7 @@ std::string from1252(std::string_view body)
         if (p == end)
             break;
         const auto c = static_cast<unsigned char>(*p++);
-        appendUtf8(out, c < 0xA0 ? kHigh1252[c - 0x80] : c);
+        appendUtf8(out, charOf1252(c));
     }
     return out;
 }

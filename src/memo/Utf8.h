@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace tessaly::memo {
@@ -86,6 +87,28 @@ inline char32_t utf8Decode(std::string_view t, std::size_t i)
     for (int k = 1; k < n; ++k)
         cp = (cp << 6) | (b(i + static_cast<std::size_t>(k)) & 0x3Fu);
     return cp;
+}
+
+// Appends the UTF-8 bytes of cp.
+inline void appendUtf8(std::string& out, char32_t cp)
+{
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        // Also a lone surrogate: its three bytes are not valid UTF-8, so the
+        // editor keeps them as three bytes, and the UTF-16 writer knows them.
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
 }
 
 } // namespace tessaly::memo

@@ -1,0 +1,336 @@
+#include "memo/TextDecoder.h"
+
+#include "memo/Cp1252.h"
+#include "memo/MemoErrors.h"
+#include "memo/Utf8.h"
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace tessaly::memo {
+
+namespace {
+
+using Byte = unsigned char;
+
+constexpr char32_t kPictureBase = 0x2400; // U+2401..U+241F stand for the bytes 1..31
+
+constexpr std::string_view kBomUtf8{"\xEF\xBB\xBF", 3};
+constexpr std::string_view kBomLE{"\xFF\xFE", 2};
+constexpr std::string_view kBomBE{"\xFE\xFF", 2};
+
+std::string_view markOf(TEncoding e)
+{
+    switch (e) {
+    case TEncoding::utf8Bom:
+        return kBomUtf8;
+    case TEncoding::utf16LE:
+        return kBomLE;
+    case TEncoding::utf16BE:
+        return kBomBE;
+    default:
+        return {};
+    }
+}
+
+// The first byte from p on that needs a look: a control other than the tab,
+// or a byte of 0x80 and above. Most of a file is such plain runs.
+const Byte* skipPlain(const Byte* p, const Byte* end)
+{
+#if defined(__SSE2__)
+    // As signed bytes, both the controls and the bytes from 0x80 on are
+    // below 0x20.
+    const __m128i space = _mm_set1_epi8(0x20);
+    const __m128i tab = _mm_set1_epi8('\t');
+    while (end - p >= 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const __m128i odd = _mm_andnot_si128(_mm_cmpeq_epi8(v, tab), _mm_cmplt_epi8(v, space));
+        if (const int mask = _mm_movemask_epi8(odd))
+            return p + __builtin_ctz(static_cast<unsigned>(mask));
+        p += 16;
+    }
+#endif
+    while (p < end && ((*p >= 0x20 && *p < 0x80) || *p == '\t'))
+        ++p;
+    return p;
+}
+
+bool isPicture(const Byte* p, const Byte* end)
+{
+    return end - p >= 3 && p[0] == 0xE2 && p[1] == 0x90 && p[2] >= 0x81 && p[2] <= 0x9F;
+}
+
+} // namespace
+
+TTextDecoder::TTextDecoder(std::optional<TEncoding> forced) : forced_(forced) {}
+
+bool TTextDecoder::startAgain()
+{
+    const bool again = again_;
+    again_ = false;
+    return again;
+}
+
+void TTextDecoder::restartAs(TEncoding e)
+{
+    encoding_ = e;
+    mode_ = e == TEncoding::windows1252 ? Mode::cp1252 : Mode::utf8;
+    again_ = true;
+    oddUtf16_ = nul_ = controls_ = pictures_ = false;
+    crlf_ = lf_ = cr_ = 0;
+}
+
+void TTextDecoder::decide(std::string_view bytes)
+{
+    if (forced_) {
+        encoding_ = *forced_;
+    } else if (bytes.starts_with(kBomUtf8)) {
+        encoding_ = TEncoding::utf8Bom;
+    } else if (bytes.starts_with(kBomLE)) {
+        // Taken for UTF-16 until an odd last byte says otherwise.
+        encoding_ = TEncoding::utf16LE;
+    } else if (bytes.starts_with(kBomBE)) {
+        encoding_ = TEncoding::utf16BE;
+    } else {
+        // UTF-8 until a byte is not.
+        encoding_ = TEncoding::utf8;
+        mode_ = Mode::utf8Checked;
+        return;
+    }
+    switch (encoding_) {
+    case TEncoding::utf16LE:
+        mode_ = Mode::utf16LE;
+        break;
+    case TEncoding::utf16BE:
+        mode_ = Mode::utf16BE;
+        break;
+    case TEncoding::windows1252:
+        mode_ = Mode::cp1252;
+        break;
+    default:
+        mode_ = Mode::utf8;
+    }
+}
+
+std::size_t TTextDecoder::feed(std::string_view bytes, bool last, std::string& out)
+{
+    std::size_t used = 0;
+    if (mode_ == Mode::undecided) {
+        // The longest mark has three bytes.
+        if (bytes.size() < 3 && !last)
+            return 0;
+        decide(bytes);
+        if (const std::string_view mark = markOf(encoding_); !mark.empty() && bytes.starts_with(mark)) {
+            used = mark.size();
+            bytes.remove_prefix(used);
+        }
+    }
+    switch (mode_) {
+    case Mode::utf8:
+    case Mode::utf8Checked:
+        return used + feedUtf8(bytes, last, mode_ == Mode::utf8Checked, out);
+    case Mode::cp1252:
+        return used + feedCp1252(bytes, last, out);
+    case Mode::utf16LE:
+    case Mode::utf16BE:
+        return used + feedUtf16(bytes, last, mode_ == Mode::utf16BE, out);
+    case Mode::undecided:
+        break;
+    }
+    return used;
+}
+
+void TTextDecoder::control(unsigned char c, std::string& out)
+{
+    if (c == '\n') {
+        ++lf_;
+        out += '\r';
+    } else if (c == 0) {
+        // UTF-16 tells an odd byte count first, so its NUL waits for the end.
+        if (mode_ != Mode::utf16LE && mode_ != Mode::utf16BE)
+            throw ETextDecode("it holds NUL bytes (binary data)");
+        nul_ = true;
+    } else {
+        controls_ = true;
+        appendUtf8(out, kPictureBase + c);
+    }
+}
+
+std::size_t TTextDecoder::feedUtf8(std::string_view bytes, bool last, bool checked, std::string& out)
+{
+    const Byte* const first = reinterpret_cast<const Byte*>(bytes.data());
+    const Byte* const end = first + bytes.size();
+    const Byte* p = first;
+    out.reserve(out.size() + bytes.size());
+    while (p < end) {
+        const Byte* const run = p;
+        p = skipPlain(p, end);
+        out.append(reinterpret_cast<const char*>(run), static_cast<std::size_t>(p - run));
+        if (p == end)
+            break;
+        const Byte c = *p;
+        if (c == '\r') {
+            if (p + 1 == end && !last)
+                break;
+            ++p;
+            if (p < end && *p == '\n') {
+                ++crlf_;
+                ++p;
+            } else {
+                ++cr_;
+            }
+            out += '\r';
+        } else if (c < 0x20) {
+            ++p;
+            control(c, out);
+        } else if (checked) {
+            const int whole = c < 0xC2 || c > 0xF4 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
+            if (end - p < whole && !last)
+                break;
+            const std::size_t at = static_cast<std::size_t>(p - first);
+            const int n = utf8Length(bytes, at);
+            if (n == 1) {
+                restartAs(TEncoding::windows1252);
+                return bytes.size();
+            }
+            if (c == 0xE2 && isPicture(p, end))
+                pictures_ = true;
+            out.append(reinterpret_cast<const char*>(p), static_cast<std::size_t>(n));
+            p += n;
+        } else if (c == 0xE2) {
+            if (end - p < 3 && !last)
+                break;
+            if (isPicture(p, end))
+                pictures_ = true;
+            out += static_cast<char>(c);
+            ++p;
+        } else {
+            out += static_cast<char>(c);
+            ++p;
+        }
+    }
+    return static_cast<std::size_t>(p - first);
+}
+
+std::size_t TTextDecoder::feedCp1252(std::string_view bytes, bool last, std::string& out)
+{
+    const Byte* const first = reinterpret_cast<const Byte*>(bytes.data());
+    const Byte* const end = first + bytes.size();
+    const Byte* p = first;
+    out.reserve(out.size() + bytes.size() + bytes.size() / 8);
+    while (p < end) {
+        const Byte* const run = p;
+        p = skipPlain(p, end);
+        out.append(reinterpret_cast<const char*>(run), static_cast<std::size_t>(p - run));
+        if (p == end)
+            break;
+        const Byte c = *p;
+        if (c == '\r') {
+            if (p + 1 == end && !last)
+                break;
+            ++p;
+            if (p < end && *p == '\n') {
+                ++crlf_;
+                ++p;
+            } else {
+                ++cr_;
+            }
+            out += '\r';
+        } else if (c < 0x20) {
+            ++p;
+            control(c, out);
+        } else {
+            // No Windows-1252 character is a control picture.
+            appendUtf8(out, charOf1252(c));
+            ++p;
+        }
+    }
+    return static_cast<std::size_t>(p - first);
+}
+
+std::size_t TTextDecoder::feedUtf16(std::string_view bytes, bool last, bool bigEndian, std::string& out)
+{
+    const Byte* const first = reinterpret_cast<const Byte*>(bytes.data());
+    const Byte* const end = first + bytes.size();
+    const Byte* p = first;
+    const auto unit = [bigEndian](const Byte* q) {
+        return static_cast<char32_t>(bigEndian ? (q[0] << 8) | q[1] : (q[1] << 8) | q[0]);
+    };
+    out.reserve(out.size() + bytes.size() / 2);
+    while (end - p >= 2) {
+        const char32_t u = unit(p);
+        if (u < 0x80) {
+            if (u >= 0x20 || u == '\t') {
+                out += static_cast<char>(u);
+                p += 2;
+            } else if (u == '\r') {
+                if (end - p < 4 && !last)
+                    break;
+                p += 2;
+                if (end - p >= 2 && unit(p) == '\n') {
+                    ++crlf_;
+                    p += 2;
+                } else {
+                    ++cr_;
+                }
+                out += '\r';
+            } else {
+                p += 2;
+                control(static_cast<unsigned char>(u), out);
+            }
+            continue;
+        }
+        if (u >= 0xD800 && u <= 0xDBFF) {
+            if (end - p < 4 && !last)
+                break;
+            if (end - p >= 4) {
+                const char32_t low = unit(p + 2);
+                if (low >= 0xDC00 && low <= 0xDFFF) {
+                    appendUtf8(out, 0x10000 + ((u - 0xD800) << 10) + (low - 0xDC00));
+                    p += 4;
+                    continue;
+                }
+            }
+        }
+        if (u > kPictureBase && u <= kPictureBase + 0x1F)
+            pictures_ = true;
+        appendUtf8(out, u);
+        p += 2;
+    }
+    if (last && p < end) {
+        // One byte over: a forced UTF-16 is refused at the end; a guessed
+        // one was not UTF-16 after all, and the byte tests then say
+        // Windows-1252 (neither mark is valid UTF-8).
+        if (forced_) {
+            oddUtf16_ = true;
+            p = end;
+        } else {
+            restartAs(TEncoding::windows1252);
+            return bytes.size();
+        }
+    }
+    return static_cast<std::size_t>(p - first);
+}
+
+TTextFormat TTextDecoder::format() const
+{
+    if (oddUtf16_)
+        throw ETextDecode("it is not UTF-16: it has an odd number of bytes");
+    if (nul_)
+        throw ETextDecode("it holds NUL bytes (binary data)");
+    if (controls_ && pictures_)
+        throw ETextDecode("it holds control characters and their pictures, which could not be told apart again");
+    TTextFormat f;
+    f.encoding = encoding_;
+    f.controlPictures = controls_;
+    f.lineEnd = TLineEnd::crlf;
+    if (lf_ > crlf_ && lf_ >= cr_)
+        f.lineEnd = TLineEnd::lf;
+    else if (cr_ > crlf_ && cr_ > lf_)
+        f.lineEnd = TLineEnd::cr;
+    f.mixedLineEnds = (crlf_ > 0) + (lf_ > 0) + (cr_ > 0) > 1;
+    return f;
+}
+
+} // namespace tessaly::memo
