@@ -42,6 +42,8 @@ void TSyntaxMemoParser::tablesChanged()
     }
     contexts_.reset(tables_, keywordIndex_.filter());
     statesChanged();
+    coverKey_ = UINT32_MAX;
+    runKey_ = UINT32_MAX;
 
     userTables_.clear();
     for (const TSM_KeywordTable& k : tables_.settings.keywordTables) {
@@ -438,11 +440,18 @@ bool TSyntaxMemoParser::mayCut(const TSM_RulePart& body, const TSM_EndPart& end,
     if (body.byHandler || end.byHandler || end.count == 0 || pending_ || tokenInfo_[token].lookahead
         || context_->rejected.contains(token))
         return false;
-    TStateSet left = TStateSet::all();
-    left -= acceptsOf(body.group);
-    if (end.count == 1)
-        left -= acceptsOf(end.groups[0]);
-    return left.empty();
+    // The same rule (text, a comment) is asked about at the end of every
+    // record it spans: its groups' answer is kept.
+    const std::uint32_t key = body.group | (std::uint32_t{end.count == 1 ? end.groups[0] : 0xFFFFu} << 16);
+    if (key != coverKey_) {
+        TStateSet left = TStateSet::all();
+        left -= acceptsOf(body.group);
+        if (end.count == 1)
+            left -= acceptsOf(end.groups[0]);
+        coverKey_ = key;
+        covers_ = left.empty();
+    }
+    return covers_;
 }
 
 template <class S>
@@ -451,9 +460,15 @@ template <class S>
 {
     const TStateSet& inBody = acceptsOf(body.group);
     const TStateSet& endStart = acceptsOf(end.groups[0]);
-    // The characters the body takes where the end cannot start.
-    TStateSet run = inBody;
-    run -= endStart;
+    // The characters the body takes where the end cannot start, kept for
+    // the rule met last: most tokens in a row are of few rules.
+    const std::uint32_t key = body.group | (std::uint32_t{end.groups[0]} << 16);
+    if (key != runKey_) {
+        run_ = inBody;
+        run_ -= endStart;
+        runKey_ = key;
+    }
+    const TStateSet run = run_;
     const bool endIsOneChar = end.count == 1 && !end.include;
     for (;;) {
         // Between characters of the body the token may be cut: it goes on
@@ -640,7 +655,7 @@ template <class S>
     return t;
 }
 
-void TSyntaxMemoParser::applyEffect(std::uint8_t t)
+[[gnu::always_inline]] inline void TSyntaxMemoParser::applyEffect(std::uint8_t t)
 {
     if (t != 0 && tokenInfo_[t].changesStates) {
         const auto& eff = tables_.effects[t];

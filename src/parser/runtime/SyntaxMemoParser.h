@@ -116,6 +116,13 @@ private:
     // Whether a token of this rule may be left unfinished and taken up
     // again later with the same outcome.
     bool mayCut(const TSM_RulePart& body, const TSM_EndPart& end, std::uint8_t token) const;
+    // The groups of the rule mayCut judged last and whether they take every
+    // character between them.
+    mutable std::uint32_t coverKey_ = UINT32_MAX;
+    mutable bool covers_ = false;
+    // The run set of the rule bodyLoop met last (body group, end's first group).
+    std::uint32_t runKey_ = UINT32_MAX;
+    TStateSet run_;
     // A token's effect on the current states (and stack).
     void applyEffect(std::uint8_t t);
     template <class S>
