@@ -15,6 +15,10 @@ constexpr std::size_t kBlockMaxRecords = 64;
 constexpr std::size_t kBlockMaxBytes = 8192;
 constexpr std::size_t kBlockTargetRecords = 48;
 constexpr std::size_t kBlockTargetBytes = 4096;
+// Room left in a block's text and values when they are made: a character
+// typed into a block then goes in place instead of moving the whole block
+// to fresh memory, which costs more than the rest of a keystroke.
+constexpr std::size_t kBlockSlack = 64;
 
 std::uint16_t contentFlags(std::string_view text)
 {
@@ -175,8 +179,10 @@ void TTextStore::setRecordTokens(std::int64_t rec, std::string_view values)
     const Cache& c = cached(rec);
     Block& b = blocks_[c.loc.block];
     TRecordMeta& m = b.recs[c.loc.index];
-    if (b.tokens.size() != b.text.size())
+    if (b.tokens.size() != b.text.size()) {
+        b.tokens.reserve(b.text.size() + kBlockSlack);
         b.tokens.assign(b.text.size(), '\0');
+    }
     const std::size_t off = c.inBlock;
     const std::size_t n = std::min<std::size_t>(values.size(), m.length);
     std::memcpy(b.tokens.data() + off, values.data(), n);
@@ -197,8 +203,10 @@ void TTextStore::RecordWalker::setTokens(std::string_view values)
 {
     Block& b = writable_.blocks_[loc_.block];
     TRecordMeta& m = b.recs[loc_.index];
-    if (b.tokens.size() != b.text.size())
+    if (b.tokens.size() != b.text.size()) {
+        b.tokens.reserve(b.text.size() + kBlockSlack);
         b.tokens.assign(b.text.size(), '\0');
+    }
     const std::size_t n = std::min<std::size_t>(values.size(), m.length);
     std::memcpy(b.tokens.data() + inBlock_, values.data(), n);
     if (n < m.length)
@@ -512,7 +520,7 @@ void TTextStore::append(std::string_view text)
             continue;
         }
         if (cur->text.empty())
-            cur->text.reserve(bytes);
+            cur->text.reserve(bytes + kBlockSlack);
         cur->text.append(joined, off, bytes);
         if (!cur->tokens.empty())
             cur->tokens.resize(cur->text.size(), '\0');
