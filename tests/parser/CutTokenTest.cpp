@@ -20,6 +20,16 @@ std::string oneLine(std::size_t size, const char* opening)
     return s;
 }
 
+// The same without quotes: a string or a line comment opened at the start
+// runs to the end of the text, over runs of "-" that do not close it.
+std::string quoteless(std::size_t size, const char* opening)
+{
+    std::string s = opening;
+    while (s.size() < size)
+        s += "var a=b+1;if(a<2){f(x);} -- b --- c -> <b>x</b> http://x.org/ rem x ";
+    return s;
+}
+
 // Scans text in pieces ending at random places; between pieces the state
 // goes through saveState into a fresh parser, as the editor resumes a scan.
 std::string scanInPieces(BuiltinLanguage language, const std::string& text, unsigned seed, int& pieces)
@@ -68,6 +78,27 @@ TEST(CutToken, ScansInPiecesEqualAStraightScan)
     }
 }
 
+// Strings and line comments read by the scanner's own handlers are cut and
+// taken up again as well.
+TEST(CutToken, HandlerTokensScannedInPiecesEqualAStraightScan)
+{
+    for (const BuiltinLanguage language : {BuiltinLanguage::HTML, BuiltinLanguage::JavaScript,
+                                           BuiltinLanguage::VBScript}) {
+        for (const char* opening : {"<p title=\"", "<p title='", "<script>x // ", "<script>s = \"", "<script>s = '",
+                                    "x // ", "s = \"", "s = '", "<script>x //--", "x // -"}) {
+            const std::string text = quoteless(30'000, opening);
+            auto straight = builtinParser(language);
+            const TScan whole = scanText(*straight, text);
+            for (unsigned seed : {3u, 4u}) {
+                int pieces = 0;
+                const std::string values = scanInPieces(language, text, seed, pieces);
+                ASSERT_EQ(values, std::string(whole.values.begin(), whole.values.end()))
+                    << "language " << static_cast<int>(language) << " opening \"" << opening << "\" seed " << seed;
+            }
+        }
+    }
+}
+
 // A comment that runs from near the start of one long line to its end:
 // every key typed inside it re-scans a record or two, and the values stay
 // those of a straight scan, also after keys that end the comment.
@@ -104,6 +135,35 @@ TEST(BoundedScan, TypingInsideACommentOverALongLineScansLittle)
             kept += r;
         const TScan after = scanText(*straight, m.textRange(0, m.textLength()));
         EXPECT_EQ(kept, std::string(after.values.begin(), after.values.end())) << opening;
+    }
+}
+
+// A string or a script's line comment over a long line of a page: keys
+// typed inside re-scan a record or two, and the values stay those of a
+// straight scan.
+TEST(BoundedScan, TypingInsideAStringOverALongLineScansLittle)
+{
+    for (const char* opening : {"<p title=\"", "<p title='", "<script>x // ", "<script>s = '"}) {
+        auto p = builtinParser(BuiltinLanguage::HTML);
+        memo::TSyntaxMemo m;
+        m.setParser(1, p.get());
+        m.setActiveParser(1);
+        std::istringstream in(quoteless(400'000, opening));
+        m.loadFromStream(in);
+        std::mt19937 rng(6);
+        for (int i = 0; i < 20; ++i) {
+            const std::int64_t at = 20 + static_cast<std::int64_t>(rng() % static_cast<unsigned>(m.textLength() - 20));
+            m.setSelStart(at);
+            const std::int64_t before = m.scannedCharacters();
+            m.typeChar(i % 2 ? 'q' : '-');
+            EXPECT_LT(m.scannedCharacters() - before, 3 * memo::kMaxRecordLength) << opening << "typing at " << at;
+        }
+        auto straight = builtinParser(BuiltinLanguage::HTML);
+        std::string kept;
+        for (const auto& r : editorValues(m))
+            kept += r;
+        const TScan whole = scanText(*straight, m.textRange(0, m.textLength()));
+        ASSERT_EQ(kept, std::string(whole.values.begin(), whole.values.end())) << opening;
     }
 }
 

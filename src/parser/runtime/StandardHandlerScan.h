@@ -60,25 +60,117 @@ bool scanNumber(S& s)
     return true;
 }
 
-// A quoted string closed by `quote`, a backslash taking the next character
-// with it; stops before a line end.
-template <class S>
-bool cString(S& s, unsigned char quote)
+// The handlers whose token may be left unfinished between two of its
+// characters and taken up again there with the same outcome: the quoted
+// strings and the line comment.
+inline bool mayCutHandler(int number)
 {
-    if (s.atEnd())
-        return false;
-    s.advance(); // the opening character
-    while (!s.atEnd()) {
-        const unsigned char c = s.current();
-        if (isLineEnd(c))
-            return true;
-        s.advance();
-        if (c == quote)
-            return true;
-        if (c == '\\' && !s.atEnd() && !isLineEnd(s.current()))
+    return number == 12 || number == 13 || number == 14 || number == 18 || number == 19 || number == 20;
+}
+
+// The rest of such a handler's token from a place between its characters.
+// At limit, when the token goes on, it stops there and sets cut (a line
+// comment reads a run of "-" as a whole, and stops after it instead); a
+// later call from that place continues as if it had not stopped.
+template <class S>
+void handlerRest(int number, S& s, std::int64_t limit, bool& cut)
+{
+    const auto stopHere = [&] {
+        if (s.position() < limit || (number == 19 && s.current() == '-')) [[likely]]
+            return false;
+        cut = true;
+        return true;
+    };
+    switch (number) {
+    case 12: // a quoted string in which a doubled quote is one quote
+        while (!s.atEnd() && !isLineEnd(s.current())) {
+            if (stopHere())
+                return;
+            const unsigned char c = s.current();
             s.advance();
+            if (c == '\'') {
+                if (s.current() != '\'')
+                    return;
+                s.advance();
+            }
+        }
+        return;
+    case 13: // C strings: a backslash takes the next character with it;
+    case 14: // stops before a line end
+    case 20: {
+        const unsigned char quote = number == 13 ? '"' : '\'';
+        while (!s.atEnd()) {
+            if (stopHere())
+                return;
+            const unsigned char c = s.current();
+            if (isLineEnd(c))
+                return;
+            s.advance();
+            if (c == quote)
+                return;
+            if (c == '\\' && !s.atEnd() && !isLineEnd(s.current()))
+                s.advance();
+        }
+        return;
     }
-    return true;
+    case 18: // HTML string: up to the next double quote or line end, included
+        while (!s.atEnd()) {
+            if (stopHere())
+                return;
+            const unsigned char c = s.current();
+            s.advance();
+            if (c == '"' || isLineEnd(c))
+                return;
+        }
+        return;
+    case 19: // line comment that stops before "-->"-like endings
+        while (!s.atEnd() && !isLineEnd(s.current())) {
+            if (stopHere())
+                return;
+            if (s.current() == '-' && peek(s, 1) == '-') {
+                const std::int64_t here = s.position();
+                while (s.current() == '-')
+                    s.advance();
+                const bool closes = s.current() == '>';
+                s.setPosition(here);
+                if (closes)
+                    return;
+                while (s.current() == '-')
+                    s.advance();
+                continue;
+            }
+            s.advance();
+        }
+        return;
+    default:
+        return;
+    }
+}
+
+// A token of such a handler from its start, cut at limit as handlerRest
+// does; false when none starts here.
+template <class S>
+bool handlerToken(int number, S& s, std::int64_t limit, bool& cut)
+{
+    switch (number) {
+    case 12:
+        if (s.current() != '\'')
+            return false;
+        break;
+    case 13:
+    case 14:
+    case 20:
+    case 18:
+        if (s.atEnd())
+            return false;
+        break;
+    default:
+        break;
+    }
+    if (number != 19)
+        s.advance(); // the opening quote
+    handlerRest(number, s, limit, cut);
+    return true; // an empty rest of the line is a line comment too
 }
 
 template <class S>
@@ -133,27 +225,13 @@ bool handler(int number, S& s)
         return true;
     case 11: // number or floating point
         return scanNumber(s);
-    case 12: { // a quoted string in which a doubled quote is one quote
-        if (s.current() != '\'')
-            return false;
-        s.advance();
-        while (!s.atEnd() && !isLineEnd(s.current())) {
-            const unsigned char c = s.current();
-            s.advance();
-            if (c == '\'') {
-                if (s.current() == '\'')
-                    s.advance();
-                else
-                    return true;
-            }
-        }
-        return true;
+    case 12:
+    case 13:
+    case 14:
+    case 20: {
+        bool cut = false;
+        return handlerToken(number, s, INT64_MAX, cut);
     }
-    case 13: // C string up to the next double quote
-        return cString(s, '"');
-    case 14: // C character constant
-    case 20: // C string in single quotes
-        return cString(s, '\'');
     case 15: { // signed number
         if (s.current() == '+' || s.current() == '-') {
             if (!isDigit(peek(s, 1)))
@@ -186,35 +264,10 @@ bool handler(int number, S& s)
         s.setPosition(lastGood);
         return lastGood > p0;
     }
-    case 18: { // HTML string: up to the next double quote or line end, included
-        if (s.atEnd())
-            return false;
-        s.advance();
-        while (!s.atEnd()) {
-            const unsigned char c = s.current();
-            s.advance();
-            if (c == '"' || isLineEnd(c))
-                return true;
-        }
-        return true;
-    }
-    case 19: { // line comment that stops before "-->"-like endings
-        while (!s.atEnd() && !isLineEnd(s.current())) {
-            if (s.current() == '-' && peek(s, 1) == '-') {
-                const std::int64_t here = s.position();
-                while (s.current() == '-')
-                    s.advance();
-                const bool closes = s.current() == '>';
-                s.setPosition(here);
-                if (closes)
-                    break;
-                while (s.current() == '-')
-                    s.advance();
-                continue;
-            }
-            s.advance();
-        }
-        return true; // an empty rest of the line is a match too
+    case 18:
+    case 19: {
+        bool cut = false;
+        return handlerToken(number, s, INT64_MAX, cut);
     }
     default:
         return false;

@@ -238,8 +238,13 @@ void TSyntaxMemoParser::restoreState(std::string_view state)
         const TSM_EndPart* end = nullptr;
         std::uint8_t token = 0;
         // A state from other tables: start over rather than guess.
-        if (!cutRule(body, end, token) || !mayCut(*body, *end, token))
+        int number = 0;
+        if (cut_ == Cut::handler || cut_ == Cut::handlerContinuation) {
+            if (!cutHandler(number, token))
+                resumeAt(0);
+        } else if (!cutRule(body, end, token) || !mayCut(*body, *end, token)) {
             resumeAt(0);
+        }
     }
 }
 
@@ -264,6 +269,31 @@ bool TSyntaxMemoParser::cutRule(const TSM_RulePart*& body, const TSM_EndPart*& e
         return true;
     }
     return false;
+}
+
+bool TSyntaxMemoParser::mayCutContinuation(std::uint8_t keyword) const
+{
+    const auto& cont = tables_.continuation[keyword];
+    return cont && cont->body.byHandler && !cont->body.custom && detail::mayCutHandler(cont->body.handler)
+        && cont->end.count == 0 && !cont->end.byHandler && mayCutToken(keyword);
+}
+
+bool TSyntaxMemoParser::cutHandler(int& number, std::uint8_t& token) const
+{
+    if (cut_ == Cut::handlerContinuation) {
+        if (!mayCutContinuation(cutKey_))
+            return false;
+        number = tables_.continuation[cutKey_]->body.handler;
+        token = cutKey_;
+        return true;
+    }
+    const TSM_StartRule* rule = cut_ == Cut::handler ? context_->rule[cutKey_] : nullptr;
+    if (!rule || !rule->head.byHandler || rule->head.custom || !detail::mayCutHandler(rule->head.handler)
+        || !mayCutToken(rule->token))
+        return false;
+    number = rule->head.handler;
+    token = rule->token;
+    return true;
 }
 
 std::uint32_t TSyntaxMemoParser::stateSignature() const
@@ -553,7 +583,28 @@ template <class S>
 [[gnu::always_inline]] inline std::uint8_t TSyntaxMemoParser::scan(S& s, std::int64_t& length)
 {
     const std::int64_t p0 = s.position();
-    if (cut_ != Cut::none) [[unlikely]] {
+    int number = 0;
+    std::uint8_t cutToken = 0;
+    if ((cut_ == Cut::handler || cut_ == Cut::handlerContinuation) && cutHandler(number, cutToken)) [[unlikely]] {
+        // The rest of a cut handler token, up to its end or the next cut.
+        const Cut kind = cut_;
+        cut_ = Cut::none;
+        bool cut = false;
+        detail::handlerRest(number, s, cutAt_, cut);
+        if (cut) {
+            cut_ = kind;
+            length = s.position() - p0;
+            return cutToken;
+        }
+        applyEffect(cutToken);
+        if (s.position() > p0) {
+            length = s.position() - p0;
+            return cutToken;
+        }
+        // The token ended at the cut: the next one starts here.
+    } else if (cut_ == Cut::handler || cut_ == Cut::handlerContinuation) [[unlikely]] {
+        cut_ = Cut::none;
+    } else if (cut_ != Cut::none) [[unlikely]] {
         // The rest of a cut token, up to its end or the next cut.
         const TSM_RulePart* body = nullptr;
         const TSM_EndPart* end = nullptr;
@@ -590,7 +641,18 @@ template <class S>
         if (const auto& cont = tables_.continuation[t]) {
             bool cut = false;
             const std::uint8_t keywordToken = t;
-            if (!applyRule(cont->body, cont->end, cont->body.flag, s, t, cutAt_, cut)) {
+            if (cutAt_ != INT64_MAX && !s.atEnd() && mayCutContinuation(t)) {
+                // A line comment after its keyword may be cut where the
+                // scan must stop, and taken up there later.
+                if (!detail::handlerToken(cont->body.handler, s, cutAt_, cut)) {
+                    t = giveUp();
+                } else if (cut) {
+                    cut_ = Cut::handlerContinuation;
+                    cutKey_ = keywordToken;
+                    length = s.position() - p0;
+                    return t;
+                }
+            } else if (!applyRule(cont->body, cont->end, cont->body.flag, s, t, cutAt_, cut)) {
                 t = giveUp();
             } else if (cut) {
                 // Left inside the token: its effect comes at its end.
@@ -605,7 +667,21 @@ template <class S>
         if (const TSM_StartRule* rule = context_->rule[c0]) {
             std::uint8_t token = rule->token;
             if (rule->head.byHandler) {
-                t = runHandler(rule->head.custom, rule->head.handler, s, token) ? token : giveUp();
+                bool cut = false;
+                if (cutAt_ != INT64_MAX && !rule->head.custom && detail::mayCutHandler(rule->head.handler)
+                    && mayCutToken(token)) {
+                    // A string or line comment may be cut where the scan
+                    // must stop, and taken up there later.
+                    t = detail::handlerToken(rule->head.handler, s, cutAt_, cut) ? token : giveUp();
+                    if (cut) {
+                        cut_ = Cut::handler;
+                        cutKey_ = c0;
+                        length = s.position() - p0;
+                        return t;
+                    }
+                } else {
+                    t = runHandler(rule->head.custom, rule->head.handler, s, token) ? token : giveUp();
+                }
             } else {
                 s.advance();
                 bool cut = false;

@@ -162,7 +162,10 @@ private:
     // with what came before the cut are cut, so the values come out as
     // those of an uncut scan.
     std::int64_t cutAt_ = INT64_MAX;
-    enum class Cut : std::uint8_t { none, startRule, continuation };
+    // startRule and continuation: a rule's body; handler and
+    // handlerContinuation: a start rule's head or a keyword's continuation
+    // that is a standard handler that may be cut.
+    enum class Cut : std::uint8_t { none, startRule, continuation, handler, handlerContinuation };
     Cut cut_ = Cut::none;
     // The first character of a start rule's token, or a keyword's token
     // value whose continuation rule runs.
@@ -170,6 +173,17 @@ private:
     // The body and end of the cut token's rule and its value; false when
     // the current tables have no such rule.
     bool cutRule(const TSM_RulePart*& body, const TSM_EndPart*& end, std::uint8_t& token) const;
+    // The handler and token value of a cut handler token; false when the
+    // current tables have no such rule.
+    bool cutHandler(int& number, std::uint8_t& token) const;
+    // Whether a keyword's continuation is one standard handler that may be cut.
+    bool mayCutContinuation(std::uint8_t keyword) const;
+    // Whether a token of this value may be left unfinished: nothing that
+    // depends on what comes after it (lookahead, a rejected value).
+    bool mayCutToken(std::uint8_t token) const
+    {
+        return !pending_ && !tokenInfo_[token].lookahead && !context_->rejected.contains(token);
+    }
     // Per character group, the 256 characters it accepts (the "any" group
     // and negation already applied), so a test is one bit.
     std::vector<TStateSet> accepts_;
