@@ -28,6 +28,14 @@ public:
     // Consumes one token from the stream and returns its value; length is
     // set to the number of characters consumed.
     virtual std::uint8_t nextToken(TSyntaxMemo& editor, TCharStream& stream, std::int64_t& length) = 0;
+    // The same for a scan that stops once it has passed until: a parser that
+    // cuts long tokens may leave the token unfinished at until, and the next
+    // call goes on with it.
+    virtual std::uint8_t nextTokenUntil(TSyntaxMemo& editor, TCharStream& stream, std::int64_t /*until*/,
+                                        std::int64_t& length)
+    {
+        return nextToken(editor, stream, length);
+    }
     // Scans tokens from the stream's position until the scan has passed
     // until (or the text ends), appending each token's value once per
     // character to values; returns the position reached. The default calls

@@ -355,7 +355,8 @@ public:
     std::function<void(std::int64_t records)> onHighlightProgress;
     // Told the begin and end of each highlighting pass (start, length and
     // value 0) and every token as its value is assigned (its start offset,
-    // length and value). Unset, the scan pays nothing for it.
+    // length and value; a long token cut at a record's end is told in its
+    // pieces). Unset, the scan pays nothing for it.
     std::function<void(TSyntaxMemo&, TTokenSeen what, std::int64_t start, std::int64_t length,
                        std::uint8_t value)>
         onTokenSeen;

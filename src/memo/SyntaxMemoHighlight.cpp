@@ -380,7 +380,7 @@ std::int64_t TSyntaxMemo::scanRecords(THighlighter& h, std::int64_t changed, std
             [&](TEdStream& st, std::int64_t& length) {
                 const std::int64_t start = st.position();
                 const bool wasPending = h.lookaheadPending();
-                const std::uint8_t value = h.nextToken(*this, st, length);
+                const std::uint8_t value = h.nextTokenUntil(*this, st, recEnd, length);
                 // A token that starts a lookahead is scanned again: report it then.
                 if (length > 0 && (wasPending || !h.lookaheadPending()))
                     onTokenSeen(*this, TTokenSeen::token, start, length, value);

@@ -139,13 +139,24 @@ TEST(BoundedScan, TypingInsideACommentOverALongLineScansLittle)
 }
 
 // A string or a script's line comment over a long line of a page: keys
-// typed inside re-scan a record or two, and the values stay those of a
-// straight scan.
+// typed inside re-scan a record or two, also while every token is told to
+// a listener, and the values stay those of a straight scan.
 TEST(BoundedScan, TypingInsideAStringOverALongLineScansLittle)
 {
-    for (const char* opening : {"<p title=\"", "<p title='", "<script>x // ", "<script>s = '"}) {
+    struct Case {
+        const char* opening;
+        bool listening;
+    };
+    for (const auto& [opening, listening] : {Case{"<p title=\"", false}, Case{"<p title='", false},
+                                             Case{"<script>x // ", false}, Case{"<script>s = '", false},
+                                             Case{"<script>x // ", true}, Case{"<p title=\"", true}}) {
         auto p = builtinParser(BuiltinLanguage::HTML);
         memo::TSyntaxMemo m;
+        int told = 0;
+        if (listening)
+            m.onTokenSeen = [&told](memo::TSyntaxMemo&, memo::TTokenSeen, std::int64_t, std::int64_t, std::uint8_t) {
+                ++told;
+            };
         m.setParser(1, p.get());
         m.setActiveParser(1);
         std::istringstream in(quoteless(400'000, opening));
@@ -164,6 +175,7 @@ TEST(BoundedScan, TypingInsideAStringOverALongLineScansLittle)
             kept += r;
         const TScan whole = scanText(*straight, m.textRange(0, m.textLength()));
         ASSERT_EQ(kept, std::string(whole.values.begin(), whole.values.end())) << opening;
+        EXPECT_EQ(told > 0, listening);
     }
 }
 

@@ -571,6 +571,18 @@ std::uint8_t TSyntaxMemoParser::nextToken(memo::TSyntaxMemo& editor, TCharStream
     return nextToken(stream, length);
 }
 
+std::uint8_t TSyntaxMemoParser::nextTokenUntil(memo::TSyntaxMemo& editor, TCharStream& stream, std::int64_t until,
+                                               std::int64_t& length)
+{
+    attach(editor);
+    cutAt_ = until;
+    struct Uncut {
+        std::int64_t& at;
+        ~Uncut() { at = INT64_MAX; }
+    } uncut{cutAt_};
+    return nextToken(stream, length);
+}
+
 std::uint8_t TSyntaxMemoParser::nextToken(TCharStream& s, std::int64_t& length)
 {
     // The editor's stream is final: its exact type is a cheap test.

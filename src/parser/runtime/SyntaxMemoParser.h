@@ -60,6 +60,8 @@ public:
     void detach(memo::TSyntaxMemo& editor) override;
     void resumeAt(std::uint8_t tokenBefore) override;
     std::uint8_t nextToken(memo::TSyntaxMemo& editor, memo::TCharStream& stream, std::int64_t& length) override;
+    std::uint8_t nextTokenUntil(memo::TSyntaxMemo& editor, memo::TCharStream& stream, std::int64_t until,
+                                std::int64_t& length) override;
     std::int64_t scanTo(memo::TSyntaxMemo& editor, memo::TCharStream& stream, std::int64_t until,
                         std::string& values) override;
     bool lookaheadPending() const override { return pending_; }
