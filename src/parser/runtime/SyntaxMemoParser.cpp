@@ -119,10 +119,10 @@ std::string TSyntaxMemoParser::parser() const
     return writeParserForm(tables_);
 }
 
-void TSyntaxMemoParser::setParser(std::string_view form)
+void TSyntaxMemoParser::refillTables(const std::function<void(TSM_ParserTables&)>& fill)
 {
     try {
-        readParserForm(form, tables_);
+        fill(tables_);
     } catch (...) {
         tablesChanged();
         resumeAt(0);
@@ -130,26 +130,21 @@ void TSyntaxMemoParser::setParser(std::string_view form)
     }
     tablesChanged();
     resumeAt(0);
+}
+
+void TSyntaxMemoParser::setParser(std::string_view form)
+{
+    refillTables([form](TSM_ParserTables& t) { readParserForm(form, t); });
 }
 
 void TSyntaxMemoParser::compile(const std::string& script, const std::filesystem::path& folder)
 {
-    try {
-        compileScript(script, folder, tables_);
-    } catch (...) {
-        tablesChanged();
-        resumeAt(0);
-        throw;
-    }
-    tablesChanged();
-    resumeAt(0);
+    refillTables([&](TSM_ParserTables& t) { compileScript(script, folder, t); });
 }
 
 void TSyntaxMemoParser::assign(const TSyntaxMemoParser& other)
 {
-    assignTables(other.tables_, tables_);
-    tablesChanged();
-    resumeAt(0);
+    refillTables([&other](TSM_ParserTables& t) { assignTables(other.tables_, t); });
 }
 
 void TSyntaxMemoParser::attach(memo::TSyntaxMemo& editor)
