@@ -44,6 +44,7 @@ TMainForm::TMainForm(std::unique_ptr<platform::TDialogs> dialogs, QWidget* paren
     if (!dialogs_)
         dialogs_ = std::make_unique<TQtDialogs>(this, printer_.get());
     modalRunner = [](QDialog& dialog) { return dialog.exec(); };
+    search_ = std::make_unique<TSearchCommands>(static_cast<TSearchCommands::Host&>(*this), *dialogs_);
     resize(660, 486);
     setAcceptDrops(true);
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/MainCommandTable.h"
-#include "memo/SearchFlags.h"
+#include "app/SearchCommands.h"
 #include "platform/Dialogs.h"
 
 #include <QByteArray>
@@ -56,7 +56,7 @@ class TStatusPanels;
 // (MainCommandTable.cpp), each naming its member handler. Menu items and
 // toolbar buttons are QActions named after their component, so tests and
 // the commands of other parts can find them (item("Save")).
-class TMainForm : public QMainWindow {
+class TMainForm : public QMainWindow, private TSearchCommands::Host {
     Q_OBJECT
 public:
     // dialogs: where every dialog goes; the desktop's own when null.
@@ -173,6 +173,9 @@ public:
     // Enables or disables every toolbar button that needs a document.
     void setDocumentButtonsEnabled(bool enabled);
 
+    // The parts that own the state of their commands.
+    TSearchCommands& searchCommands() { return *search_; }
+
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -182,9 +185,6 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    // The search memory of Find and Find Next.
-    std::string rememberedText_;
-    memo::TSearchFlags rememberedFlags_;
     insert::TInsertCommands* insertCommands_ = nullptr;
     TDocumentHistory* history_ = nullptr;
     TRecoveryKeeper* recovery_ = nullptr;
@@ -195,7 +195,6 @@ private:
     void createToolbars();
     // Connects a menu item to the handler of its row.
     void connectRow(QAction* item, const TMenuRow& row);
-    memo::TSearchFlags regExpFlag() const;
     // The handlers of the menu rows that are not commands of their own above.
     void new1Click();
     void closeAll1Click();
@@ -249,6 +248,10 @@ private:
     void printTo(TEditor& editor, QPrinter& printer);
 
     std::unique_ptr<platform::TDialogs> dialogs_;
+    std::unique_ptr<TSearchCommands> search_;
+    // TSearchCommands::Host
+    widgets::TSyntaxMemoView* searchView() override;
+    bool regExpChecked() const override;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<TLanguageStore> languageStore_;
     std::string programFolder_;
