@@ -54,6 +54,7 @@ TMainForm::TMainForm(std::unique_ptr<platform::TDialogs> dialogs, QWidget* paren
     history_ = new TDocumentHistory(*this);
     textFormat_ = new TTextFormatCommands(*this);
     createMenus();
+    windows_ = new TWindowCommands(*this, *mdiArea_, *windowMenu_, this);
     textFormat_->refresh();
     recovery_ = new TRecoveryKeeper(*this);
     createToolbars();

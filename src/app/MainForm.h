@@ -2,6 +2,7 @@
 
 #include "app/MainCommandTable.h"
 #include "app/SearchCommands.h"
+#include "app/WindowCommands.h"
 #include "platform/Dialogs.h"
 
 #include <QByteArray>
@@ -56,7 +57,8 @@ class TStatusPanels;
 // (MainCommandTable.cpp), each naming its member handler. Menu items and
 // toolbar buttons are QActions named after their component, so tests and
 // the commands of other parts can find them (item("Save")).
-class TMainForm : public QMainWindow, private TSearchCommands::Host {
+class TMainForm : public QMainWindow, private TSearchCommands::Host,
+                  private TWindowCommands::Host {
     Q_OBJECT
 public:
     // dialogs: where every dialog goes; the desktop's own when null.
@@ -175,6 +177,7 @@ public:
 
     // The parts that own the state of their commands.
     TSearchCommands& searchCommands() { return *search_; }
+    TWindowCommands& windowCommands() { return *windows_; }
 
 protected:
     bool event(QEvent* event) override;
@@ -252,6 +255,10 @@ private:
     // TSearchCommands::Host
     widgets::TSyntaxMemoView* searchView() override;
     bool regExpChecked() const override;
+    TWindowCommands* windows_ = nullptr;
+    // TWindowCommands::Host
+    QList<QMdiSubWindow*> documentWindows() const override;
+    QMdiSubWindow* activeDocumentWindow() const override;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<TLanguageStore> languageStore_;
     std::string programFolder_;
@@ -276,7 +283,6 @@ private:
     QMenu* scriptMenu_ = nullptr;
     QMenu* windowMenu_ = nullptr;
     QMenu* helpMenu_ = nullptr;
-    QList<QAction*> windowListItems_;
     // The items and the submenus' own actions of the menu rows by component
     // name (a submenu may share its name with an item: "SetBookmark1"), and
     // the actions other code reaches directly.
