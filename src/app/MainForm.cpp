@@ -55,6 +55,7 @@ TMainForm::TMainForm(std::unique_ptr<platform::TDialogs> dialogs, QWidget* paren
     textFormat_ = new TTextFormatCommands(*this);
     createMenus();
     windows_ = new TWindowCommands(*this, *mdiArea_, *windowMenu_, this);
+    preview_ = std::make_unique<TPreviewCommands>(static_cast<TPreviewCommands::Host&>(*this), *livePreviewItem_);
     textFormat_->refresh();
     recovery_ = new TRecoveryKeeper(*this);
     createToolbars();

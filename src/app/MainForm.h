@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainCommandTable.h"
+#include "app/PreviewCommands.h"
 #include "app/SearchCommands.h"
 #include "app/WindowCommands.h"
 #include "platform/Dialogs.h"
@@ -58,7 +59,8 @@ class TStatusPanels;
 // toolbar buttons are QActions named after their component, so tests and
 // the commands of other parts can find them (item("Save")).
 class TMainForm : public QMainWindow, private TSearchCommands::Host,
-                  private TWindowCommands::Host {
+                  private TWindowCommands::Host,
+                  private TPreviewCommands::Host {
     Q_OBJECT
 public:
     // dialogs: where every dialog goes; the desktop's own when null.
@@ -145,7 +147,7 @@ public:
     void internetLinkClick(const QString& address);
     // View > Live Preview: the page beside the text in every document window.
     void livePreview1Click(bool on);
-    bool livePreviewOn() const { return livePreview_; }
+    bool livePreviewOn() const { return preview_->livePreviewOn(); }
     // The help file: help/index.html in the program folder, else beside the
     // program's installed data.
     std::filesystem::path helpFile() const;
@@ -178,6 +180,7 @@ public:
     // The parts that own the state of their commands.
     TSearchCommands& searchCommands() { return *search_; }
     TWindowCommands& windowCommands() { return *windows_; }
+    TPreviewCommands& previewCommands() { return *preview_; }
 
 protected:
     bool event(QEvent* event) override;
@@ -259,6 +262,10 @@ private:
     // TWindowCommands::Host
     QList<QMdiSubWindow*> documentWindows() const override;
     QMdiSubWindow* activeDocumentWindow() const override;
+    std::unique_ptr<TPreviewCommands> preview_;
+    // TPreviewCommands::Host
+    TPreviewDocument* activePreviewDocument() const override;
+    QList<TPreviewDocument*> previewDocuments() const override;
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<TLanguageStore> languageStore_;
     std::string programFolder_;
@@ -309,7 +316,6 @@ private:
     // The left and top edges came from the settings file.
     bool positionSaved_ = false;
     bool shownOnce_ = false;
-    bool livePreview_ = false;
 };
 
 } // namespace tessaly::app
