@@ -36,13 +36,15 @@
 namespace tessaly::app {
 
 TMainForm::TMainForm(std::unique_ptr<platform::TDialogs> dialogs, QWidget* parent)
-    : QMainWindow(parent), dialogs_(std::move(dialogs)), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    : QMainWindow(parent)
+    , dialogs_(std::move(dialogs))
+    , print_(std::make_unique<TPrintCommands>(static_cast<TPrintCommands::Host&>(*this)))
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral(" Tessaly"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/tessaly.svg")));
     if (!dialogs_)
-        dialogs_ = std::make_unique<TQtDialogs>(this, printer_.get());
+        dialogs_ = std::make_unique<TQtDialogs>(this, &print_->printer());
     modalRunner = [](QDialog& dialog) { return dialog.exec(); };
     search_ = std::make_unique<TSearchCommands>(static_cast<TSearchCommands::Host&>(*this), *dialogs_);
     resize(660, 486);

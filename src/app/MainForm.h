@@ -2,6 +2,7 @@
 
 #include "app/MainCommandTable.h"
 #include "app/PreviewCommands.h"
+#include "app/PrintCommands.h"
 #include "app/SearchCommands.h"
 #include "app/WindowCommands.h"
 #include "platform/Dialogs.h"
@@ -60,7 +61,8 @@ class TStatusPanels;
 // the commands of other parts can find them (item("Save")).
 class TMainForm : public QMainWindow, private TSearchCommands::Host,
                   private TWindowCommands::Host,
-                  private TPreviewCommands::Host {
+                  private TPreviewCommands::Host,
+                  private TPrintCommands::Host {
     Q_OBJECT
 public:
     // dialogs: where every dialog goes; the desktop's own when null.
@@ -80,7 +82,7 @@ public:
     TMDITab* mdiTab() const { return mdiTab_; }
     QMdiArea* mdiArea() const { return mdiArea_; }
     TStatusPanels* panels() const { return statusBar_; }
-    QPrinter& printer() { return *printer_; }
+    QPrinter& printer() { return print_->printer(); }
     platform::TDialogs& dialogs() { return *dialogs_; }
     TAboutBox& aboutBox() { return *aboutBox_; }
     // Where the languages' settings are kept between runs.
@@ -181,6 +183,7 @@ public:
     TSearchCommands& searchCommands() { return *search_; }
     TWindowCommands& windowCommands() { return *windows_; }
     TPreviewCommands& previewCommands() { return *preview_; }
+    TPrintCommands& printCommands() { return *print_; }
 
 protected:
     bool event(QEvent* event) override;
@@ -251,7 +254,6 @@ private:
     // Remembers the folder of a file chosen in a file dialog.
     void rememberFolder(const std::optional<std::filesystem::path>& chosen);
     std::filesystem::path lastFolder_;
-    void printTo(TEditor& editor, QPrinter& printer);
 
     std::unique_ptr<platform::TDialogs> dialogs_;
     std::unique_ptr<TSearchCommands> search_;
@@ -266,7 +268,12 @@ private:
     // TPreviewCommands::Host
     TPreviewDocument* activePreviewDocument() const override;
     QList<TPreviewDocument*> previewDocuments() const override;
-    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<TPrintCommands> print_;
+    // TPrintCommands::Host
+    std::optional<TPrintCommands::TSource> printSource() override;
+    platform::TDialogs& printDialogs() override { return *dialogs_; }
+    std::filesystem::path fileDialogFolder() const override { return dialogFolder(); }
+    void rememberFileDialogFolder(const std::optional<std::filesystem::path>& chosen) override { rememberFolder(chosen); }
     std::unique_ptr<TLanguageStore> languageStore_;
     std::string programFolder_;
     QToolBar* mainToolbar_ = nullptr;
