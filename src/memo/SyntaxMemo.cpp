@@ -210,12 +210,7 @@ void TSyntaxMemo::repaintChanged()
 void TSyntaxMemo::textChanged(std::int64_t start, std::int64_t extent)
 {
     changeKinds_ |= ckText;
-    // The background pass stands where it did in the text: edits in front
-    // of it move it.
-    if (passFrom_ >= 0 && extent == 0)
-        setPassFrom(-1);
-    else if (passFrom_ >= 0 && start < passFrom_)
-        passFrom_ = extent > 0 ? passFrom_ + extent : std::max(start, passFrom_ + extent);
+    highlight_.textChanged(start, extent);
     // Custom bookmarks travel with their offsets; (0, 0) says the text was emptied.
     if (extent > 0)
         customBookmarks_.inserted(extent, start);

@@ -3,11 +3,11 @@
 #include "memo/Bookmarks.h"
 #include "memo/CustomBookmarks.h"
 #include "memo/MemoErrors.h"
+#include "memo/HighlightDriver.h"
 #include "memo/Highlighter.h"
 #include "memo/MemoHost.h"
 #include "memo/MemoProgress.h"
 #include "memo/Options.h"
-#include "memo/ResumePoints.h"
 #include "memo/SearchSession.h"
 #include "memo/SyntaxMemoStrings.h"
 #include "memo/TabStops.h"
@@ -366,13 +366,13 @@ public:
     // once, the rest through highlightSlice, called from the event loop.
     // Edits during the pass are highlighted as usual up to where the pass
     // stands; the pass does the rest.
-    void setBackgroundHighlight(std::int64_t bytes) { backgroundFrom_ = bytes; }
-    std::int64_t backgroundHighlight() const { return backgroundFrom_; }
+    void setBackgroundHighlight(std::int64_t bytes) { highlight_.setBackgroundFrom(bytes); }
+    std::int64_t backgroundHighlight() const { return highlight_.backgroundFrom(); }
     // True while a pass has records left.
-    bool highlightPending() const { return passFrom_ >= 0; }
+    bool highlightPending() const { return highlight_.pending(); }
     // The offset up to which the pass has stored values (the text length
     // when no pass runs).
-    std::int64_t highlightedTo() const { return passFrom_ >= 0 ? passFrom_ : store_.length(); }
+    std::int64_t highlightedTo() const { return highlight_.highlightedTo(); }
     // Goes on with the pass for about budget; true while records are left.
     bool highlightSlice(std::chrono::nanoseconds budget);
     // Ends the pass: exports, printing and styled copies need every value.
@@ -380,7 +380,9 @@ public:
     // Called when a pass begins and when it ends.
     std::function<void(TSyntaxMemo&, bool running)> onHighlightPass;
     // Characters given to the parser so far (a test hook for the cost of edits).
-    std::int64_t scannedCharacters() const { return scanned_; }
+    std::int64_t scannedCharacters() const { return highlight_.scanned(); }
+    // The resume points, the background pass and the scan count.
+    const THighlightDriver& highlightDriver() const { return highlight_; }
     // Redraw switch: off suppresses painting and notification; on repaints and notifies.
     bool redraw() const { return redraw_; }
     void setRedraw(bool on);
@@ -427,15 +429,8 @@ private:
     void loadWith(const std::function<void()>& fill);
     void writeText(std::ostream& out);
     void rehighlight();
-    // Scans from the nearest resume point before record changed until the
-    // values are back in step, record stopAt is reached (-1: none) or the
-    // clock passes deadline; returns the first record left without final
-    // values, -1 when none is.
-    std::int64_t scanRecords(THighlighter& h, std::int64_t changed, std::int64_t stopAt,
-                             std::chrono::steady_clock::time_point deadline);
     // Starts a background pass when the document is big enough.
     bool startPass();
-    void setPassFrom(std::int64_t offset);
     void searchFailed(std::string_view text);
     bool patternFailed();
     std::optional<TTextMatch> findFrom(std::int64_t from, TSearchFlags flags);
@@ -474,13 +469,8 @@ private:
     std::int64_t dirtyLast_ = -1;
     bool recordsMoved_ = false;
     std::int64_t paintedRecordCount_ = 1;
-    // The scanner states of the records' resume points.
-    TResumePoints resumeStates_;
-    // Start of the first record the background pass has not reached, -1
-    // when no pass runs.
-    std::int64_t passFrom_ = -1;
-    std::int64_t backgroundFrom_ = 0;
-    std::int64_t scanned_ = 0;
+    // Resume points, the background pass and the scan count.
+    THighlightDriver highlight_{*this, store_};
     bool redraw_ = true;
     int paintLock_ = 0;
     bool loading_ = false;

@@ -108,8 +108,7 @@ void TSyntaxMemo::loadWith(const std::function<void()>& fill)
     leftColumn_ = 0;
     // A big document shows its first page highlighted at once and gets the
     // rest in a background pass; any other is highlighted in full.
-    resumeStates_.clear();
-    setPassFrom(-1);
+    highlight_.reset();
     if (!startPass()) {
         store_.meta(0).flags |= kRecForceHighlight;
         markChanged(0);

@@ -1,10 +1,6 @@
-// Re-highlighting: after an edit the text is scanned again from the nearest
-// place where the parser can restart, and the scan stops as soon as a record
-// comes out with the token values it already had.
+// The parser slots and the editor's side of re-highlighting: when to scan
+// is decided here, the scanning itself is THighlightDriver's.
 #include "memo/SyntaxMemo.h"
-
-#include "memo/EdStream.h"
-#include "memo/HighlightRun.h"
 
 namespace tessaly::memo {
 
@@ -45,8 +41,7 @@ void TSyntaxMemo::activeParserChanged()
         h->attach(*this);
     // Every stored value belongs to the old parser: scan everything again.
     store_.dropAllTokens();
-    resumeStates_.clear();
-    setPassFrom(-1);
+    highlight_.reset();
     if (!startPass()) {
         store_.meta(0).flags |= kRecForceHighlight;
         markChanged(0);
@@ -72,47 +67,25 @@ bool TSyntaxMemo::editProperties()
 
 void TSyntaxMemo::highlightAll()
 {
-    setPassFrom(-1);
+    highlight_.setPassFrom(-1);
     store_.meta(0).flags |= kRecForceHighlight;
     markChanged(0);
     rehighlight();
 }
 
-void TSyntaxMemo::setPassFrom(std::int64_t offset)
-{
-    const bool was = passFrom_ >= 0;
-    passFrom_ = offset;
-    if (was != (offset >= 0) && onHighlightPass)
-        onHighlightPass(*this, offset >= 0);
-}
-
 bool TSyntaxMemo::startPass()
 {
     THighlighter* h = highlighter();
-    if (backgroundFrom_ <= 0 || store_.length() < backgroundFrom_ || !h || !h->usable())
+    if (!highlight_.passWanted(h))
         return false;
     firstChanged_ = -1;
-    store_.meta(0).flags &= static_cast<std::uint16_t>(~kRecForceHighlight);
-    setPassFrom(0);
-    // What the window shows first, the rest from the event loop.
-    const std::int64_t stop = scanRecords(*h, 0, topLine_ + view_->visibleLines() + 1, {});
-    setPassFrom(stop < 0 ? -1 : store_.recordStart(stop));
+    highlight_.startPass(*h, *view_, topLine_ + view_->visibleLines() + 1);
     return true;
 }
 
 bool TSyntaxMemo::highlightSlice(std::chrono::nanoseconds budget)
 {
-    if (passFrom_ < 0)
-        return false;
-    THighlighter* h = highlighter();
-    if (!h || !h->usable()) {
-        setPassFrom(-1);
-        return false;
-    }
-    const std::int64_t from = store_.recordOf(passFrom_);
-    const std::int64_t stop = scanRecords(*h, from, -1, std::chrono::steady_clock::now() + budget);
-    setPassFrom(stop < 0 ? -1 : store_.recordStart(stop));
-    return passFrom_ >= 0;
+    return highlight_.slice(highlighter(), *view_, budget);
 }
 
 void TSyntaxMemo::finishHighlight()
@@ -132,275 +105,7 @@ void TSyntaxMemo::rehighlight()
         return;
     if (!(store_.meta(changed).flags & (kRecContentChanged | kRecForceHighlight)))
         return;
-    if (onTokenSeen)
-        onTokenSeen(*this, TTokenSeen::passBegin, 0, 0, 0);
-    // Told once the pass ends, by whatever return.
-    struct PassEnd {
-        TSyntaxMemo& memo;
-        ~PassEnd()
-        {
-            if (memo.onTokenSeen)
-                memo.onTokenSeen(memo, TTokenSeen::passEnd, 0, 0, 0);
-        }
-    } passEnd{*this};
-    if (passFrom_ < 0) {
-        scanRecords(*h, changed, -1, {});
-        return;
-    }
-    // Beyond the pass there is nothing to keep in step: the pass gets there.
-    const std::int64_t frontier = store_.recordOf(passFrom_);
-    if (changed >= frontier)
-        return;
-    const std::int64_t stop = scanRecords(*h, changed, frontier, {});
-    if (stop >= 0 && store_.recordStart(stop) > passFrom_)
-        setPassFrom(store_.recordStart(stop));
-}
-
-std::int64_t TSyntaxMemo::scanRecords(THighlighter& h, std::int64_t changed, std::int64_t stopAt,
-                                      std::chrono::steady_clock::time_point deadline)
-{
-    using Clock = std::chrono::steady_clock;
-    const bool timed = deadline != Clock::time_point{};
-    std::int64_t startRec = 0;
-    int startCol = 0;
-    std::uint8_t before = 0;
-    // The resume point the scan starts from, kept by its record.
-    std::uint32_t startResume = TResumePoints::kNone;
-    if (h.exactResume()) {
-        // The nearest record before the change that holds values and a
-        // resume point: the scan picks up the very state a scan from the
-        // top had there. Records of one long token have none; any other
-        // record usually has, so the walk is short.
-        for (std::int64_t r = changed - 1; r >= 0; --r) {
-            const TRecordMeta& m = store_.meta(r);
-            if (!(m.flags & kRecHasTokens) || m.resume == TResumePoints::kNone)
-                continue;
-            const std::uint32_t id = TResumePoints::stateOf(m.resume);
-            const int col = TResumePoints::columnOf(m.resume);
-            if (id >= resumeStates_.size() || col >= m.length)
-                continue;
-            startRec = r;
-            startCol = col;
-            startResume = m.resume;
-            break;
-        }
-        if (startResume == TResumePoints::kNone) {
-            h.resumeAt(0);
-            std::string top;
-            if (h.saveState(top)) {
-                const std::uint32_t id = resumeStates_.intern(top);
-                if (id != TResumePoints::kNone)
-                    startResume = TResumePoints::pack(id, 0);
-            }
-        } else
-            h.restoreState(resumeStates_.state(TResumePoints::stateOf(startResume)));
-    } else {
-        // Restart point: walk back from the end of the record before the
-        // change to the nearest character whose value is an anchor, then to
-        // the start of that run of equal values.
-        startRec = changed;
-        for (std::int64_t r = changed - 1; r >= 0; --r) {
-            const std::string_view vals = store_.recordTokens(r);
-            if (vals.empty()) {
-                startRec = r;
-                startCol = 0;
-                before = 0;
-                continue;
-            }
-            int i = static_cast<int>(vals.size()) - 1;
-            while (i >= 0 && !h.isAnchor(static_cast<std::uint8_t>(vals[static_cast<std::size_t>(i)])))
-                --i;
-            if (i < 0) {
-                startRec = r;
-                startCol = 0;
-                before = 0;
-                continue;
-            }
-            const char run = vals[static_cast<std::size_t>(i)];
-            while (i > 0 && vals[static_cast<std::size_t>(i) - 1] == run)
-                --i;
-            startRec = r;
-            startCol = i;
-            before = static_cast<std::uint8_t>(run);
-            if (i > 0 || r == 0)
-                break;
-            // The run reaches the start of the record: it may go on in the one before.
-            bool continues = false;
-            if (r > 0) {
-                const std::string_view prev = store_.recordTokens(r - 1);
-                continues = !prev.empty() && prev.back() == run;
-            }
-            if (!continues)
-                break;
-        }
-        if (startRec == 0 && startCol == 0)
-            before = 0;
-        h.resumeAt(before);
-    }
-
-    TEdStream stream(store_, store_.recordStart(startRec) + startCol);
-    std::int64_t rec = startRec;
-    std::int64_t recStart = store_.recordStart(rec);
-    std::string values(store_.recordTokens(rec).substr(0, static_cast<std::size_t>(startCol)));
-    if (values.size() < static_cast<std::size_t>(startCol))
-        values.resize(static_cast<std::size_t>(startCol), '\0');
-    const std::int64_t total = store_.length();
-    std::int64_t pos = recStart + startCol;
-    // The end of the record being filled: until the scan passes it there is
-    // nothing to store.
-    std::int64_t recEnd = recStart + store_.meta(rec).length;
-
-    TTextStore::RecordWalker walk(store_, rec);
-    const std::int64_t count = store_.recordCount();
-
-    // The resume point of the record being filled: where the scan stood
-    // inside it at a token boundary, found when the record before was
-    // stored.
-    std::int64_t resumeRec = startRec;
-    std::uint32_t resumeAt = startResume;
-    std::string state;
-
-    // Records whose values changed and that are not yet repainted.
-    std::int64_t repaintFirst = -1, repaintLast = -1;
-    auto repaint = [&] {
-        if (repaintFirst >= 0)
-            view_->repaintRecords(repaintFirst, repaintLast);
-        repaintFirst = repaintLast = -1;
-    };
-    auto markRepaint = [&](std::int64_t r) {
-        if (repaintFirst < 0 || r != repaintLast + 1) {
-            repaint();
-            repaintFirst = r;
-        }
-        repaintLast = r;
-    };
-    // Completes every record that the scanned values cover; returns false
-    // when the scan may stop.
-    bool stopped = false;
-    auto flush = [&]() -> bool {
-        std::size_t used = 0;
-        bool more = false;
-        while (rec < count) {
-            if (rec >= stopAt && stopAt >= 0 && rec > changed) {
-                stopped = true;
-                break;
-            }
-            TRecordMeta& m = walk.meta();
-            const std::int64_t len = m.length;
-            const std::int64_t have = static_cast<std::int64_t>(values.size() - used);
-            if (have < len && recStart + len <= total) {
-                more = true;
-                break;
-            }
-            if (have < len)
-                values.resize(used + static_cast<std::size_t>(len), '\0');
-            const std::string_view fresh(values.data() + used, static_cast<std::size_t>(len));
-            const bool forced = (m.flags & kRecForceHighlight) != 0;
-            const std::string_view old = walk.tokens();
-            const std::uint32_t signature = h.stateSignature();
-            // Equal values alone do not prove the scanner is back in step:
-            // its state at the record's end must be the one stored too.
-            const bool same = !old.empty() && old == fresh && m.endState == signature;
-            walk.setTokens(fresh);
-            m.endState = signature;
-            m.resume = rec == resumeRec ? resumeAt : TResumePoints::kNone;
-            m.flags = static_cast<std::uint16_t>((m.flags | kRecDecoration) & ~(kRecContentChanged | kRecForceHighlight));
-            if (!same)
-                markRepaint(rec);
-            used += static_cast<std::size_t>(len);
-            const bool last = !walk.next();
-            // The scan may stop once it is back in step, unless the next
-            // record still waits for values of its own.
-            bool done = rec > changed && same && !forced && (last || !walk.tokens().empty())
-                && !h.lookaheadPending();
-            if (!last && h.exactResume()) {
-                // Equal signatures may have been taken at other places when
-                // a token ran over the record's end. With exact states the
-                // scan stops only where it stands, at its first token
-                // boundary in the next record (or inside a long token cut at
-                // the record's end), in the very state and at the very
-                // column stored there as the record's resume point: from
-                // there on the last scan went the same way, whatever values
-                // the records scanned now got. So the scan may stop right
-                // after the changed record, unless the next one changed too.
-                // A token that runs over the record's end (a line break with
-                // the next line's indentation) puts that place past column 0.
-                const TRecordMeta& nm = walk.meta();
-                done = rec >= changed && !forced && !walk.tokens().empty() && !h.lookaheadPending()
-                    && !(nm.flags & (kRecContentChanged | kRecForceHighlight));
-                const std::uint32_t next = nm.resume;
-                const std::size_t have = values.size() - used;
-                const std::string_view kept = walk.tokens();
-                done = done && next != TResumePoints::kNone && TResumePoints::stateOf(next) < resumeStates_.size()
-                    && have == static_cast<std::size_t>(TResumePoints::columnOf(next))
-                    && have < static_cast<std::size_t>(nm.length) && kept.size() == static_cast<std::size_t>(nm.length)
-                    && h.saveState(state) && state == resumeStates_.state(TResumePoints::stateOf(next));
-                if (done && have > 0) {
-                    // The next record takes the scanned values up to its
-                    // resume point and keeps its own after it.
-                    const std::string_view head(values.data() + used, have);
-                    if (kept.substr(0, have) != head) {
-                        std::string merged(head);
-                        merged.append(kept.substr(have));
-                        walk.setTokens(merged);
-                        markRepaint(rec + 1);
-                    }
-                }
-            }
-            recStart += len;
-            ++rec;
-            if (onHighlightProgress && (done || last || rec % 2048 == 0))
-                onHighlightProgress(rec);
-            if (done || last)
-                break;
-            recEnd = recStart + walk.meta().length;
-        }
-        values.erase(0, used);
-        if (more && rec != resumeRec) {
-            // The scan stands at a token boundary inside the record now
-            // being filled: a place to resume at later.
-            resumeRec = rec;
-            resumeAt = TResumePoints::kNone;
-            if (pos - recStart < walk.meta().length && h.saveState(state)) {
-                const std::uint32_t id = resumeStates_.intern(state);
-                if (id != TResumePoints::kNone)
-                    resumeAt = TResumePoints::pack(id, static_cast<int>(pos - recStart));
-            }
-        }
-        if (!more || stopped)
-            repaint();
-        return more && !stopped;
-    };
-
-    // Reporting every token takes a scan one token at a time; without a
-    // listener the parser runs its own loop.
-    auto scanReporting = [&]() {
-        return scanTokensTo(
-            stream, recEnd, values,
-            [&](TEdStream& st, std::int64_t& length) {
-                const std::int64_t start = st.position();
-                const bool wasPending = h.lookaheadPending();
-                const std::uint8_t value = h.nextToken(*this, st, length);
-                // A token that starts a lookahead is scanned again: report it then.
-                if (length > 0 && (wasPending || !h.lookaheadPending()))
-                    onTokenSeen(*this, TTokenSeen::token, start, length, value);
-                return value;
-            },
-            [&h] { return h.lookaheadPending(); });
-    };
-    while (pos < total) {
-        const std::int64_t from = pos;
-        pos = onTokenSeen ? scanReporting() : h.scanTo(*this, stream, recEnd, values);
-        scanned_ += pos - from;
-        if (!flush())
-            return stopped ? rec : -1;
-        if (timed && Clock::now() >= deadline) {
-            repaint();
-            return rec;
-        }
-    }
-    flush();
-    return stopped ? rec : -1;
+    highlight_.rehighlight(*h, *view_, changed);
 }
 
 } // namespace tessaly::memo

@@ -98,6 +98,7 @@ TEST(Highlight, IncrementalMatchesAFullRescan)
             }
             ASSERT_EQ(got, want) << "step " << step;
         }
+        ASSERT_EQ(m.highlightDriver().check(), "") << "step " << step;
     }
 }
 
@@ -181,6 +182,53 @@ TEST(Highlight, SwitchingParsersRescansEverything)
     m.setActiveParser(2);
     m.notify();
     EXPECT_EQ(m.store().recordTokens(1), std::string("\1", 1));
+}
+
+// Where the background pass stands follows the text: an edit before it
+// moves it by the edit's extent, a deletion across it leaves it where the
+// deletion began, an edit after it does not move it, emptying the text ends
+// the pass. Checked against an offset kept by hand.
+TEST(Highlight, ThePassFollowsEditsInFrontOfIt)
+{
+    QuoteParser p;
+    TSyntaxMemo m;
+    m.setParser(1, &p);
+    m.setActiveParser(1);
+    m.setBackgroundHighlight(1000);
+    std::string text;
+    for (int i = 0; i < 400; ++i)
+        text += "word 12 \"str\" more\r\n";
+    std::istringstream in(text);
+    m.loadFromStream(in);
+    ASSERT_TRUE(m.highlightPending());
+    std::int64_t want = m.highlightedTo();
+    ASSERT_GT(want, 100);
+    EXPECT_EQ(m.highlightDriver().check(), "");
+
+    m.setSelStart(10);
+    m.setSelText("abc");
+    want += 3;
+    EXPECT_EQ(m.highlightedTo(), want) << "an insertion before the pass";
+
+    m.setSelection(20, 26);
+    m.setSelText("");
+    want -= 6;
+    EXPECT_EQ(m.highlightedTo(), want) << "a deletion before the pass";
+
+    m.setSelection(want + 50, want + 60);
+    m.setSelText("q");
+    EXPECT_EQ(m.highlightedTo(), want) << "an edit after the pass";
+
+    m.setSelection(want - 5, want + 5);
+    m.setSelText("");
+    EXPECT_EQ(m.highlightedTo(), want - 5) << "a deletion across the pass";
+    EXPECT_EQ(m.highlightDriver().check(), "");
+
+    m.selectAll();
+    m.setSelText("");
+    EXPECT_FALSE(m.highlightPending()) << "emptying the text ends the pass";
+    EXPECT_EQ(m.highlightedTo(), 0);
+    EXPECT_EQ(m.highlightDriver().check(), "");
 }
 
 } // namespace

@@ -164,6 +164,7 @@ TEST(BackgroundHighlight, EditsDuringThePassAreHighlightedCorrectly)
             m.setSelection(a, std::min(len, a + static_cast<std::int64_t>(rng() % 30)));
             m.setSelText(pieces[rng() % std::size(pieces)]);
             m.highlightSlice(std::chrono::microseconds(100 + rng() % 300));
+            ASSERT_EQ(m.highlightDriver().check(), "") << "round " << round;
         }
         ASSERT_EQ(allValues(m), fullValues(m, BuiltinLanguage::HTML)) << "round " << round;
     }
