@@ -2,6 +2,7 @@
 
 #include "memo/SyntaxMemo.h"
 #include "memo/Utf8.h"
+#include "widgets/QtColor.h"
 
 #include <QColor>
 #include <QDate>
@@ -169,8 +170,7 @@ int printDocument(const QStringList& lines, QPagedPaintDevice& device, const TPr
                 f.setItalic(st.italic);
                 f.setUnderline(st.underline);
                 p.setFont(f);
-                const std::uint32_t c = memo::resolveColour(st.foreground);
-                p.setPen(QColor(memo::redOf(c), memo::greenOf(c), memo::blueOf(c)));
+                p.setPen(widgets::toQColor(st.foreground));
                 p.drawText(QPointF(numberWidth + a * charWidth, y), pl.text.mid(a, b - a));
                 a = b;
             }

@@ -253,6 +253,12 @@ void TEditor::showBrowser()
     notebook_->setCurrentIndex(1);
 }
 
+void TEditor::showAddress(const QString& address)
+{
+    showBrowser();
+    browserPage_->showAddress(address);
+}
+
 void TEditor::togglePreview()
 {
     if (!showsBrowser()) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MDIChild.h"
+#include "app/PreviewDocument.h"
 
 #include "memo/TextFormat.h"
 
@@ -35,7 +36,7 @@ class TDiskWatch;
 // notebook, and a status bar with the caret position, the modified mark and
 // the language. The caption is the document's name: "Untitled" until the
 // document is first saved, then the file's full path.
-class TEditor : public TMDIChild {
+class TEditor : public TMDIChild, public TPreviewDocument {
     Q_OBJECT
 public:
     static constexpr const char* kUntitled = "Untitled";
@@ -59,10 +60,12 @@ public:
     void showBrowser();
     // Toggle Edit/Preview: to the "Browser" page, or back to the "Editor"
     // page with the keyboard focus in the text.
-    void togglePreview();
+    void togglePreview() override;
+    // The "Browser" page in front, showing an address.
+    void showAddress(const QString& address) override;
     // The page beside the text, refreshed as typing pauses.
-    void setLivePreview(bool on);
-    bool livePreview() const;
+    void setLivePreview(bool on) override;
+    bool livePreview() const override;
     TLivePreview& livePane() { return *livePane_; }
 
     QString caption() const { return windowTitle(); }

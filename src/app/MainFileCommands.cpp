@@ -81,7 +81,7 @@ TEditor* TMainForm::newClick()
     }
     mdiArea_->setActiveSubWindow(editor);
     mdiTab_->addForm(editor);
-    editor->setLivePreview(livePreview_);
+    preview_->documentOpened(*editor);
     if (editors().size() == 1)
         refreshDocumentItems();
     if (!maximised)

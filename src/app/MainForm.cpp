@@ -36,14 +36,17 @@
 namespace tessaly::app {
 
 TMainForm::TMainForm(std::unique_ptr<platform::TDialogs> dialogs, QWidget* parent)
-    : QMainWindow(parent), dialogs_(std::move(dialogs)), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution))
+    : QMainWindow(parent)
+    , dialogs_(std::move(dialogs))
+    , print_(std::make_unique<TPrintCommands>(static_cast<TPrintCommands::Host&>(*this)))
 {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral(" Tessaly"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/tessaly.svg")));
     if (!dialogs_)
-        dialogs_ = std::make_unique<TQtDialogs>(this, printer_.get());
+        dialogs_ = std::make_unique<TQtDialogs>(this, &print_->printer());
     modalRunner = [](QDialog& dialog) { return dialog.exec(); };
+    search_ = std::make_unique<TSearchCommands>(static_cast<TSearchCommands::Host&>(*this), *dialogs_);
     resize(660, 486);
     setAcceptDrops(true);
 
@@ -53,6 +56,8 @@ TMainForm::TMainForm(std::unique_ptr<platform::TDialogs> dialogs, QWidget* paren
     history_ = new TDocumentHistory(*this);
     textFormat_ = new TTextFormatCommands(*this);
     createMenus();
+    windows_ = new TWindowCommands(*this, *mdiArea_, *windowMenu_, this);
+    preview_ = std::make_unique<TPreviewCommands>(static_cast<TPreviewCommands::Host&>(*this), *livePreviewItem_);
     textFormat_->refresh();
     recovery_ = new TRecoveryKeeper(*this);
     createToolbars();

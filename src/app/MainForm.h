@@ -1,7 +1,10 @@
 #pragma once
 
 #include "app/MainCommandTable.h"
-#include "memo/SearchFlags.h"
+#include "app/PreviewCommands.h"
+#include "app/PrintCommands.h"
+#include "app/SearchCommands.h"
+#include "app/WindowCommands.h"
 #include "platform/Dialogs.h"
 
 #include <QByteArray>
@@ -56,7 +59,10 @@ class TStatusPanels;
 // (MainCommandTable.cpp), each naming its member handler. Menu items and
 // toolbar buttons are QActions named after their component, so tests and
 // the commands of other parts can find them (item("Save")).
-class TMainForm : public QMainWindow {
+class TMainForm : public QMainWindow, private TSearchCommands::Host,
+                  private TWindowCommands::Host,
+                  private TPreviewCommands::Host,
+                  private TPrintCommands::Host {
     Q_OBJECT
 public:
     // dialogs: where every dialog goes; the desktop's own when null.
@@ -76,7 +82,7 @@ public:
     TMDITab* mdiTab() const { return mdiTab_; }
     QMdiArea* mdiArea() const { return mdiArea_; }
     TStatusPanels* panels() const { return statusBar_; }
-    QPrinter& printer() { return *printer_; }
+    QPrinter& printer() { return print_->printer(); }
     platform::TDialogs& dialogs() { return *dialogs_; }
     TAboutBox& aboutBox() { return *aboutBox_; }
     // Where the languages' settings are kept between runs.
@@ -143,7 +149,7 @@ public:
     void internetLinkClick(const QString& address);
     // View > Live Preview: the page beside the text in every document window.
     void livePreview1Click(bool on);
-    bool livePreviewOn() const { return livePreview_; }
+    bool livePreviewOn() const { return preview_->livePreviewOn(); }
     // The help file: help/index.html in the program folder, else beside the
     // program's installed data.
     std::filesystem::path helpFile() const;
@@ -173,6 +179,12 @@ public:
     // Enables or disables every toolbar button that needs a document.
     void setDocumentButtonsEnabled(bool enabled);
 
+    // The parts that own the state of their commands.
+    TSearchCommands& searchCommands() { return *search_; }
+    TWindowCommands& windowCommands() { return *windows_; }
+    TPreviewCommands& previewCommands() { return *preview_; }
+    TPrintCommands& printCommands() { return *print_; }
+
 protected:
     bool event(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -182,9 +194,6 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    // The search memory of Find and Find Next.
-    std::string rememberedText_;
-    memo::TSearchFlags rememberedFlags_;
     insert::TInsertCommands* insertCommands_ = nullptr;
     TDocumentHistory* history_ = nullptr;
     TRecoveryKeeper* recovery_ = nullptr;
@@ -195,7 +204,6 @@ private:
     void createToolbars();
     // Connects a menu item to the handler of its row.
     void connectRow(QAction* item, const TMenuRow& row);
-    memo::TSearchFlags regExpFlag() const;
     // The handlers of the menu rows that are not commands of their own above.
     void new1Click();
     void closeAll1Click();
@@ -246,10 +254,26 @@ private:
     // Remembers the folder of a file chosen in a file dialog.
     void rememberFolder(const std::optional<std::filesystem::path>& chosen);
     std::filesystem::path lastFolder_;
-    void printTo(TEditor& editor, QPrinter& printer);
 
     std::unique_ptr<platform::TDialogs> dialogs_;
-    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<TSearchCommands> search_;
+    // TSearchCommands::Host
+    widgets::TSyntaxMemoView* searchView() override;
+    bool regExpChecked() const override;
+    TWindowCommands* windows_ = nullptr;
+    // TWindowCommands::Host
+    QList<QMdiSubWindow*> documentWindows() const override;
+    QMdiSubWindow* activeDocumentWindow() const override;
+    std::unique_ptr<TPreviewCommands> preview_;
+    // TPreviewCommands::Host
+    TPreviewDocument* activePreviewDocument() const override;
+    QList<TPreviewDocument*> previewDocuments() const override;
+    std::unique_ptr<TPrintCommands> print_;
+    // TPrintCommands::Host
+    std::optional<TPrintCommands::TSource> printSource() override;
+    platform::TDialogs& printDialogs() override { return *dialogs_; }
+    std::filesystem::path fileDialogFolder() const override { return dialogFolder(); }
+    void rememberFileDialogFolder(const std::optional<std::filesystem::path>& chosen) override { rememberFolder(chosen); }
     std::unique_ptr<TLanguageStore> languageStore_;
     std::string programFolder_;
     QToolBar* mainToolbar_ = nullptr;
@@ -273,7 +297,6 @@ private:
     QMenu* scriptMenu_ = nullptr;
     QMenu* windowMenu_ = nullptr;
     QMenu* helpMenu_ = nullptr;
-    QList<QAction*> windowListItems_;
     // The items and the submenus' own actions of the menu rows by component
     // name (a submenu may share its name with an item: "SetBookmark1"), and
     // the actions other code reaches directly.
@@ -300,7 +323,6 @@ private:
     // The left and top edges came from the settings file.
     bool positionSaved_ = false;
     bool shownOnce_ = false;
-    bool livePreview_ = false;
 };
 
 } // namespace tessaly::app

@@ -1,36 +1,25 @@
-// The preview's commands of the main window: Toggle Edit/Preview, View >
-// Live Preview and the Internet Links of the Help menu (their addresses are
-// in the menu rows).
+// The preview's handlers of the main window: TPreviewCommands does the
+// work on the document windows the main window hands it.
 #include "app/MainForm.h"
 
-#include "app/BrowserPage.h"
 #include "app/Editor.h"
-
-#include <QMenu>
 
 namespace tessaly::app {
 
-void TMainForm::externalPreview1Click()
-{
-    if (TEditor* e = activeEditor())
-        e->togglePreview();
-}
+TPreviewDocument* TMainForm::activePreviewDocument() const { return activeEditor(); }
 
-void TMainForm::internetLinkClick(const QString& address)
+QList<TPreviewDocument*> TMainForm::previewDocuments() const
 {
-    TEditor* e = activeEditor();
-    if (!e)
-        return;
-    e->showBrowser();
-    e->browserPage().showAddress(address);
-}
-
-void TMainForm::livePreview1Click(bool on)
-{
-    livePreview_ = on;
-    livePreviewItem_->setChecked(on);
+    QList<TPreviewDocument*> out;
     for (TEditor* e : editors())
-        e->setLivePreview(on);
+        out.append(e);
+    return out;
 }
+
+void TMainForm::externalPreview1Click() { preview_->togglePreview(); }
+
+void TMainForm::internetLinkClick(const QString& address) { preview_->showLink(address); }
+
+void TMainForm::livePreview1Click(bool on) { preview_->setLivePreview(on); }
 
 } // namespace tessaly::app

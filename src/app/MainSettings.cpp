@@ -42,9 +42,7 @@ void TMainForm::applySettings(const platform::TIniFile& ini)
             continue; // anything else leaves the control as it is
         (this->*k.show)(v == "true");
     }
-    // The live preview is off unless the last run left it on.
-    if (ini.readString("View", "Live Preview", "false") == "true")
-        livePreview1Click(true);
+    preview_->load(ini);
 }
 
 void TMainForm::writeSettings(platform::TIniFile& ini)
@@ -69,7 +67,7 @@ void TMainForm::writeSettings(platform::TIniFile& ini)
     syncToolbarChecks();
     for (const ViewSwitch& k : kViewSwitches)
         ini.writeString("View", k.key, (this->*k.item)->isChecked() ? "true" : "false");
-    ini.writeString("View", "Live Preview", livePreview_ ? "true" : "false");
+    preview_->save(ini);
     history_->save(ini);
     ini.endUpdate();
 }

@@ -2,16 +2,17 @@
 
 namespace tessaly::insert {
 
-std::string htmlColor(TColorRef color)
+std::string htmlColor(memo::TColor color)
 {
-    if (color == kColorNone || color == kColorDefault)
+    if (color.isNone() || color.isDefault())
         return {};
-    // Swap the red and blue bytes: the system keeps blue highest, HTML wants red first.
-    const TColorRef rgb = ((color & 0xFFu) << 16) | (color & 0xFF00u) | ((color >> 16) & 0xFFu);
+    const int parts[3] = {color.red(), color.green(), color.blue()};
     static constexpr char kHex[] = "0123456789ABCDEF";
     std::string out = "#";
-    for (int shift = 20; shift >= 0; shift -= 4)
-        out += kHex[(rgb >> shift) & 0xFu];
+    for (const int part : parts) {
+        out += kHex[part >> 4];
+        out += kHex[part & 0xF];
+    }
     return out;
 }
 

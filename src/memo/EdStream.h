@@ -60,19 +60,7 @@ public:
     template <class F>
     void advanceWhile(F accept)
     {
-        while (pos_ < size_) {
-            const char* const first = text_.data();
-            const char* const end = first + text_.size();
-            const char* p = first + (pos_ - start_);
-            while (p < end && accept(static_cast<unsigned char>(*p)))
-                ++p;
-            pos_ = start_ + (p - first);
-            if (p < end)
-                return;
-            // The whole rest of the block was accepted: go on in the next.
-            --pos_;
-            advanceSlow();
-        }
+        advanceWhileBefore(size_, accept);
     }
 
     // The same, stopping at limit at the latest: a scanner that works to a
@@ -93,7 +81,8 @@ public:
             if (p < end)
                 return;
             if (pos_ == blockEnd) {
-                // Stand in the block that holds the position.
+                // The whole rest of the block was accepted: stand in the
+                // block that holds the position and go on there.
                 --pos_;
                 advanceSlow();
             }

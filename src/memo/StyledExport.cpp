@@ -289,12 +289,12 @@ private:
     std::future<void> pending_;
 };
 
-std::string hexColour(std::uint32_t colour)
+std::string hexColour(TColor colour)
 {
-    const std::uint32_t c = resolveColour(colour);
+    const TColor c = colour.resolved();
     static const char digits[] = "0123456789abcdef";
     std::string out(6, '0');
-    const int parts[3] = {redOf(c), greenOf(c), blueOf(c)};
+    const int parts[3] = {c.red(), c.green(), c.blue()};
     for (int i = 0; i < 3; ++i) {
         out[static_cast<std::size_t>(2 * i)] = digits[parts[i] >> 4];
         out[static_cast<std::size_t>(2 * i + 1)] = digits[parts[i] & 15];
@@ -310,9 +310,9 @@ std::string writeRtf(const TSyntaxMemo& memo, std::int64_t start, std::int64_t e
     const TTokenStyle def = documentStyle(h);
     std::string out = "{\\rtf1 \\deff1{\\fonttbl {\\f1 \\fnil " + (h ? h->fontName() : std::string("Courier New")) + ";}}\r\n";
 
-    std::vector<std::uint32_t> table{resolveColour(def.foreground), resolveColour(def.background)};
-    auto add = [&table](std::uint32_t c) {
-        c = resolveColour(c);
+    std::vector<TColor> table{def.foreground.resolved(), def.background.resolved()};
+    auto add = [&table](TColor c) {
+        c = c.resolved();
         if (table.size() < 256 && std::find(table.begin(), table.end(), c) == table.end())
             table.push_back(c);
     };
@@ -325,16 +325,16 @@ std::string writeRtf(const TSyntaxMemo& memo, std::int64_t start, std::int64_t e
     }
     out += "{\\colortbl";
     char buf[64];
-    for (std::uint32_t c : table) {
-        std::snprintf(buf, sizeof buf, "\\red%d\\green%d\\blue%d;", redOf(c), greenOf(c), blueOf(c));
+    for (const TColor c : table) {
+        std::snprintf(buf, sizeof buf, "\\red%d\\green%d\\blue%d;", c.red(), c.green(), c.blue());
         out += buf;
     }
     out += "}\r\n";
     std::snprintf(buf, sizeof buf, "{\\f1\\fs%d\\cf0\\cb1 ", (h ? h->fontSize() : 10) * 2);
     out += buf;
 
-    auto indexOf = [&table](std::uint32_t c, int fallback) {
-        const auto it = std::find(table.begin(), table.end(), resolveColour(c));
+    auto indexOf = [&table](TColor c, int fallback) {
+        const auto it = std::find(table.begin(), table.end(), c.resolved());
         return it == table.end() ? fallback : static_cast<int>(it - table.begin());
     };
     const StyleTable styleOf(h);
@@ -385,11 +385,11 @@ void writeHtml(TSyntaxMemo& memo, std::ostream& os, const std::string& dateText)
 
     const StyleTable styleOf(h);
     // Each value's text colour and the tags that switch to it, made once.
-    std::array<std::uint32_t, 256> colourOf{};
+    std::array<TColor, 256> colourOf{};
     std::array<std::string, 256> fontTag;
     for (int v = 0; v < 256; ++v) {
         const TTokenStyle& s = styleOf[static_cast<std::uint8_t>(v)];
-        colourOf[static_cast<std::size_t>(v)] = resolveColour(s.ownColours ? s.foreground : def.foreground);
+        colourOf[static_cast<std::size_t>(v)] = (s.ownColours ? s.foreground : def.foreground).resolved();
         fontTag[static_cast<std::size_t>(v)] = "</FONT><FONT COLOR=\"#" + hexColour(colourOf[static_cast<std::size_t>(v)]) + "\">";
     }
 
@@ -402,7 +402,7 @@ void writeHtml(TSyntaxMemo& memo, std::ostream& os, const std::string& dateText)
         TChunkedOutput sink(os);
         sink += head;
         bool bold = false, italic = false, underline = false;
-        std::uint32_t colour = resolveColour(def.foreground);
+        TColor colour = def.foreground.resolved();
         auto run = [&](std::string_view text, std::uint8_t value, bool styled) {
             if (styled) {
                 const TTokenStyle& s = styleOf[value];

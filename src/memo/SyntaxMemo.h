@@ -435,6 +435,9 @@ private:
     void searchFailed(std::string_view text);
     bool patternFailed();
     std::optional<TTextMatch> findFrom(std::int64_t from, TSearchFlags flags);
+    // The next match from the selection for the Find and Replace dialogs;
+    // no match or an empty one is reported as not found.
+    std::optional<TTextMatch> dialogMatch(TSearchFlags flags);
     void activeParserChanged();
 
     // Bookmarks, marks and colours of a line, carried to another record when

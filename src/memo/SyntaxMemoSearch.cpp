@@ -94,6 +94,19 @@ std::int64_t TSyntaxMemo::findText(TSearchFlags flags, std::string_view text)
     return found->start;
 }
 
+std::optional<TTextMatch> TSyntaxMemo::dialogMatch(TSearchFlags flags)
+{
+    const bool upward = flags.has(TSearchFlags::Upward);
+    const std::int64_t from = search_.startFrom(selStart(), upward);
+    auto found = findFrom(from, flags);
+    if (!found || found->start == found->end) {
+        if (!(flags.has(TSearchFlags::RegExp) && patternFailed()))
+            searchFailed(search_.text());
+        return std::nullopt;
+    }
+    return found;
+}
+
 bool TSyntaxMemo::findFromDialog(TSearchFlags flags, std::string_view text)
 {
     search_.remember(flags, text);
@@ -102,14 +115,9 @@ bool TSyntaxMemo::findFromDialog(TSearchFlags flags, std::string_view text)
         patternFailed();
         return false;
     }
-    const bool upward = flags.has(TSearchFlags::Upward);
-    const std::int64_t from = search_.startFrom(selStart(), upward);
-    auto found = findFrom(from, flags);
-    if (!found || found->start == found->end) {
-        if (!(flags.has(TSearchFlags::RegExp) && patternFailed()))
-            searchFailed(search_.text());
+    const auto found = dialogMatch(flags);
+    if (!found)
         return false;
-    }
     search_.setLastMatch(found->start);
     setSelection(found->start, found->end);
     return true;
@@ -149,14 +157,9 @@ bool TSyntaxMemo::replaceNext(TSearchFlags flags, std::string_view text, std::st
 {
     search_.remember(flags, text);
     const StoppableSearch stoppable(*progress_, search_.finder());
-    const bool upward = flags.has(TSearchFlags::Upward);
-    const std::int64_t from = search_.startFrom(selStart(), upward);
-    auto found = findFrom(from, flags);
-    if (!found || found->start == found->end) {
-        if (!(flags.has(TSearchFlags::RegExp) && patternFailed()))
-            searchFailed(search_.text());
+    const auto found = dialogMatch(flags);
+    if (!found)
         return false;
-    }
     std::string with(replacement);
     if (flags.has(TSearchFlags::RegExp)) {
         TEdStream stream(store_);

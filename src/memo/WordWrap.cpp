@@ -75,6 +75,16 @@ std::int64_t TWordWrap::lineEnd(std::int64_t first) const
     return last;
 }
 
+void TWordWrap::gatherLine(std::int64_t first, std::int64_t last, std::string& line,
+                           std::vector<std::size_t>& pieces) const
+{
+    for (std::int64_t r = first; r <= last; ++r) {
+        const std::string_view t = store_.recordText(r);
+        line.append(t);
+        pieces.push_back(t.size());
+    }
+}
+
 std::int64_t TWordWrap::reflowLine(std::int64_t first, const TRule& rule,
                                    const std::function<void(std::int64_t, std::int64_t)>& changed)
 {
@@ -82,11 +92,7 @@ std::int64_t TWordWrap::reflowLine(std::int64_t first, const TRule& rule,
     const std::int64_t count = store_.recordCount();
     std::string line;
     std::vector<std::size_t> now;
-    for (std::int64_t r = first; r <= last; ++r) {
-        const std::string_view t = store_.recordText(r);
-        line.append(t);
-        now.push_back(t.size());
-    }
+    gatherLine(first, last, line, now);
     const std::vector<std::size_t> want = pieces(line, rule);
     if (want == now || line.empty())
         return last + 1;
@@ -119,11 +125,7 @@ std::string TWordWrap::check(const TRule& rule) const
         const std::int64_t last = lineEnd(first);
         std::string line;
         std::vector<std::size_t> now;
-        for (std::int64_t r = first; r <= last; ++r) {
-            const std::string_view t = store_.recordText(r);
-            line.append(t);
-            now.push_back(t.size());
-        }
+        gatherLine(first, last, line, now);
         // The empty record after a final line break stands for no line.
         if (!line.empty() && pieces(line, rule) != now)
             return "the line at record " + std::to_string(first) + " is not cut as the wrap rule says";

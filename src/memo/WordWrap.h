@@ -60,6 +60,9 @@ private:
                             const std::function<void(std::int64_t, std::int64_t)>& changed);
     // The last record of the logical line that starts at record first.
     std::int64_t lineEnd(std::int64_t first) const;
+    // Appends the text of records first..last to line and their lengths
+    // (the pieces the line is cut into now) to pieces.
+    void gatherLine(std::int64_t first, std::int64_t last, std::string& line, std::vector<std::size_t>& pieces) const;
 
     TTextStore& store_;
     const TTabStops& tabs_;

@@ -1,7 +1,7 @@
 #include "widgets/ColourButton.h"
 
 #include "platform/Dialogs.h"
-#include "widgets/LanguageSettings.h"
+#include "widgets/QtColor.h"
 
 #include <QPixmap>
 
@@ -17,21 +17,21 @@ void TColourButton::setColour(std::uint32_t colour)
 {
     colour_ = colour;
     QPixmap swatch(28, 14);
-    swatch.fill(colourOf(colour));
+    const QColor c = toQColor(memo::TColor::fromStored(colour));
+    swatch.fill(c);
     setIcon(QIcon(swatch));
     setIconSize(swatch.size());
-    const QColor c = colourOf(colour);
     setToolTip(c.name());
 }
 
 void TColourButton::choose()
 {
-    const QColor c = colourOf(colour_);
+    const QColor c = toQColor(memo::TColor::fromStored(colour_));
     const auto picked = dialogs_.chooseColor(
         {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()), static_cast<std::uint8_t>(c.blue())});
     if (!picked)
         return;
-    setColour(settingsColourOf(QColor(picked->r, picked->g, picked->b)));
+    setColour(memo::TColor::fromRgb(picked->r, picked->g, picked->b).stored());
     emit colourChosen(colour_);
 }
 

@@ -3,6 +3,7 @@
 #include "memo/MemoErrors.h"
 #include "memo/TokenStyle.h"
 #include "parser/runtime/SyntaxMemoParser.h"
+#include "widgets/QtColor.h"
 #include "widgets/SyntaxMemoView.h"
 
 #include <QApplication>
@@ -10,18 +11,6 @@
 #include <QPalette>
 
 namespace tessaly::widgets {
-
-QColor colourOf(std::uint32_t settingsColour)
-{
-    const std::uint32_t c = memo::resolveColour(settingsColour);
-    return QColor(memo::redOf(c), memo::greenOf(c), memo::blueOf(c));
-}
-
-std::uint32_t settingsColourOf(const QColor& colour)
-{
-    return static_cast<std::uint32_t>(colour.red()) | (static_cast<std::uint32_t>(colour.green()) << 8)
-        | (static_cast<std::uint32_t>(colour.blue()) << 16);
-}
 
 namespace {
 
@@ -33,9 +22,9 @@ void applyStyles(TSyntaxMemoView& view, const parser::TSyntaxMemoParser& p)
     // always, its background when the style brings its own.
     const memo::TTokenStyle page = p.defaultStyle();
     QPalette pal = view.palette();
-    pal.setColor(QPalette::Base, page.ownColours ? colourOf(page.background)
+    pal.setColor(QPalette::Base, page.ownColours ? toQColor(page.background)
                                                  : QApplication::palette(&view).color(QPalette::Base));
-    pal.setColor(QPalette::Text, colourOf(page.foreground));
+    pal.setColor(QPalette::Text, toQColor(page.foreground));
     view.setPalette(pal);
 }
 
@@ -93,11 +82,11 @@ std::vector<std::string> applyLanguageSettings(TSyntaxMemoView& view, const pars
         view.setFont(font);
     }
     view.setGutter(s.gutterWidth);
-    view.setGutterColor(colourOf(s.gutterColour));
+    view.setGutterColor(toQColor(memo::TColor::fromStored(s.gutterColour)));
     view.setMargin(s.marginWidth);
     view.setRightMargin(s.rightMargin);
-    view.setSelTextColor(colourOf(s.selTextColour));
-    view.setSelTextBack(colourOf(s.selTextBack));
+    view.setSelTextColor(toQColor(memo::TColor::fromStored(s.selTextColour)));
+    view.setSelTextBack(toQColor(memo::TColor::fromStored(s.selTextBack)));
     applyStyles(view, parser);
     applyKeys(view, s, errors);
     applyMacros(view, s);

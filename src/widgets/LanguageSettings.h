@@ -14,10 +14,6 @@ namespace tessaly::widgets {
 
 class TSyntaxMemoView;
 
-// A colour value of the settings (red in the low byte, the top bit naming a
-// system colour) as a QColor, and a QColor as a settings value.
-QColor colourOf(std::uint32_t settingsColour);
-std::uint32_t settingsColourOf(const QColor& colour);
 
 // Brings everything a language's settings hold to an editor view: options,
 // tab width and tab columns, indent step, wrap column and wrap-override

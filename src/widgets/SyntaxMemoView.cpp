@@ -1,5 +1,7 @@
 #include "widgets/SyntaxMemoView.h"
 
+#include "widgets/QtColor.h"
+
 #include "memo/CharWidth.h"
 #include "memo/Utf8.h"
 #include "widgets/TemplateList.h"
@@ -92,13 +94,9 @@ void TSyntaxMemoView::measureFont()
 
 void TSyntaxMemoView::setTokenStyle(std::uint8_t value, const memo::TTokenStyle& style)
 {
-    const auto qcolour = [](std::uint32_t settingsColour) {
-        const std::uint32_t c = memo::resolveColour(settingsColour);
-        return QColor(memo::redOf(c), memo::greenOf(c), memo::blueOf(c));
-    };
     styles_[value] = style;
-    inks_[value].foreground = qcolour(style.foreground);
-    inks_[value].background = style.ownColours ? qcolour(style.background) : QColor();
+    inks_[value].foreground = toQColor(style.foreground);
+    inks_[value].background = style.ownColours ? toQColor(style.background) : QColor();
     viewport()->update();
 }
 

@@ -6,6 +6,7 @@
 #include "memo/TokenStyle.h"
 #include "memo/Utf8.h"
 #include "widgets/GutterGlyphs.h"
+#include "widgets/QtColor.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -14,12 +15,10 @@ namespace tessaly::widgets {
 
 namespace {
 
-// A line's own colour, in the byte order of every colour of the engine
-// (red in the low byte, as token styles and the settings have them).
+// A line's own colour, stored as the engine stores every colour.
 QColor colorOf(std::int32_t colour)
 {
-    const auto c = static_cast<std::uint32_t>(colour);
-    return QColor(memo::redOf(c), memo::greenOf(c), memo::blueOf(c));
+    return toQColor(memo::TColor::fromStored(static_cast<std::uint32_t>(colour)));
 }
 
 int highestBit(unsigned word)

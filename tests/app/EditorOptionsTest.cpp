@@ -11,6 +11,7 @@
 #include "widgets/OptionsDialog.h"
 #include "widgets/LanguageSettings.h"
 #include "widgets/OptionsHighlightPage.h"
+#include "widgets/QtColor.h"
 
 #include <QCheckBox>
 #include <QLineEdit>
@@ -158,7 +159,7 @@ private slots:
             for (int v = 0; v < 256; ++v) {
                 const int mapped = st.styleOf[static_cast<std::size_t>(v)];
                 if (mapped == styleNo || (mapped < 0 && styleNo == 0))
-                    previewColour = tessaly::widgets::colourOf(page->preview().tokenStyle(static_cast<std::uint8_t>(v)).foreground);
+                    previewColour = tessaly::widgets::toQColor(page->preview().tokenStyle(static_cast<std::uint8_t>(v)).foreground);
             }
             page->applyScheme(QStringLiteral("Dark"));
         });

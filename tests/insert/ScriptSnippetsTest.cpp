@@ -101,13 +101,14 @@ TEST(LinkSnippet, MouseOverAttributesAreClosed)
 
 TEST(HtmlColor, RedComesFirstInSixUpperCaseDigits)
 {
-    EXPECT_EQ(htmlColor(colorRef(255, 0, 0)), "#FF0000");
-    EXPECT_EQ(htmlColor(colorRef(1, 2, 3)), "#010203");
-    EXPECT_EQ(htmlColor(colorRef(0, 0, 0)), "#000000");
-    EXPECT_EQ(htmlColor(colorRef(0xab, 0xcd, 0xef)), "#ABCDEF");
-    EXPECT_EQ(htmlColor(0x00FF0000u), "#0000FF") << "the system form keeps blue highest";
-    EXPECT_EQ(htmlColor(kColorNone), "");
-    EXPECT_EQ(htmlColor(kColorDefault), "");
+    using memo::TColor;
+    EXPECT_EQ(htmlColor(TColor::fromRgb(255, 0, 0)), "#FF0000");
+    EXPECT_EQ(htmlColor(TColor::fromRgb(1, 2, 3)), "#010203");
+    EXPECT_EQ(htmlColor(TColor::fromRgb(0, 0, 0)), "#000000");
+    EXPECT_EQ(htmlColor(TColor::fromRgb(0xab, 0xcd, 0xef)), "#ABCDEF");
+    EXPECT_EQ(htmlColor(TColor::fromStored(0x00FF0000u)), "#0000FF") << "the stored form keeps blue highest";
+    EXPECT_EQ(htmlColor(TColor::none()), "");
+    EXPECT_EQ(htmlColor(TColor::defaultColor()), "");
 }
 
 } // namespace

@@ -30,7 +30,7 @@ public:
         TTokenStyle s;
         if (v == 1) {
             s.bold = true;
-            s.foreground = 0x0000FF; // red
+            s.foreground = TColor::fromRgb(0xFF, 0, 0);
             s.ownColours = true;
         }
         return s;

@@ -102,17 +102,23 @@ TEST(Highlight, IncrementalMatchesAFullRescan)
     }
 }
 
+// Loads lines copies of a line of words, digits and a string with p active.
+void loadLines(TSyntaxMemo& m, QuoteParser& p, int lines)
+{
+    m.setParser(1, &p);
+    m.setActiveParser(1);
+    std::string text;
+    for (int i = 0; i < lines; ++i)
+        text += "word 12 \"str\" more\r\n";
+    std::istringstream in(text);
+    m.loadFromStream(in);
+}
+
 TEST(Highlight, ASmallEditRescansOnlyNearby)
 {
     QuoteParser p;
     TSyntaxMemo m;
-    m.setParser(1, &p);
-    m.setActiveParser(1);
-    std::string text;
-    for (int i = 0; i < 2000; ++i)
-        text += "word 12 \"str\" more\r\n";
-    std::istringstream in(text);
-    m.loadFromStream(in);
+    loadLines(m, p, 2000);
     EXPECT_FALSE(m.store().recordTokens(1999).empty()) << "loading highlights everything";
     p.calls = 0;
     m.setSelStart(m.store().recordStart(1000) + 2);
@@ -192,14 +198,8 @@ TEST(Highlight, ThePassFollowsEditsInFrontOfIt)
 {
     QuoteParser p;
     TSyntaxMemo m;
-    m.setParser(1, &p);
-    m.setActiveParser(1);
     m.setBackgroundHighlight(1000);
-    std::string text;
-    for (int i = 0; i < 400; ++i)
-        text += "word 12 \"str\" more\r\n";
-    std::istringstream in(text);
-    m.loadFromStream(in);
+    loadLines(m, p, 400);
     ASSERT_TRUE(m.highlightPending());
     std::int64_t want = m.highlightedTo();
     ASSERT_GT(want, 100);

@@ -176,7 +176,7 @@ TEST(Runtime, StylesComeFromTheMap)
 )");
     const memo::TTokenStyle kw = p.tokenStyle(1);
     EXPECT_TRUE(kw.bold && kw.underline && !kw.italic && kw.ownColours);
-    EXPECT_EQ(kw.foreground, 0x0000FFu);
+    EXPECT_EQ(kw.foreground, memo::TColor::fromRgb(0xFF, 0, 0));
     const memo::TTokenStyle plain = p.tokenStyle(7);
     EXPECT_FALSE(plain.bold || plain.ownColours) << "no style of its own: the default style";
     EXPECT_EQ(p.fontName(), "Mono");

@@ -6,6 +6,7 @@
 #include "insert/dialogs/MessageBoxForm.h"
 #include "insert/dialogs/ServletForm.h"
 #include "memo/SyntaxMemo.h"
+#include "widgets/QtColor.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -217,7 +218,7 @@ private slots:
         QCOMPARE(dialog.htmlColor(), QStringLiteral("#FF0000"));
         dialog.setCurrentColor(QColor(1, 2, 3));
         QCOMPARE(dialog.property("HTMLColor").toString(), QStringLiteral("#010203"));
-        QCOMPARE(THTMLColorDialog::toColorRef(QColor()), kColorNone);
+        QVERIFY(tessaly::widgets::fromQColor(QColor()).isNone());
     }
 };
 

@@ -1,5 +1,7 @@
 #include "insert/dialogs/HTMLColorDialog.h"
 
+#include "widgets/QtColor.h"
+
 namespace tessaly::insert {
 
 THTMLColorDialog::THTMLColorDialog(QWidget* parent) : QColorDialog(parent)
@@ -7,18 +9,9 @@ THTMLColorDialog::THTMLColorDialog(QWidget* parent) : QColorDialog(parent)
     setObjectName(QStringLiteral("ColorPicker"));
 }
 
-TColorRef THTMLColorDialog::toColorRef(const QColor& color)
-{
-    if (!color.isValid())
-        return kColorNone;
-    const QColor rgb = color.toRgb();
-    return colorRef(static_cast<std::uint8_t>(rgb.red()), static_cast<std::uint8_t>(rgb.green()),
-                    static_cast<std::uint8_t>(rgb.blue()));
-}
-
 QString THTMLColorDialog::htmlColor() const
 {
-    return QString::fromStdString(insert::htmlColor(toColorRef(currentColor())));
+    return QString::fromStdString(insert::htmlColor(widgets::fromQColor(currentColor())));
 }
 
 } // namespace tessaly::insert

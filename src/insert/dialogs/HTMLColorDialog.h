@@ -16,9 +16,6 @@ public:
 
     // The chosen colour as "#RRGGBB", or empty when no valid colour is chosen.
     QString htmlColor() const;
-
-    // A colour in the system's form; an invalid colour is kColorNone.
-    static TColorRef toColorRef(const QColor& color);
 };
 
 } // namespace tessaly::insert

@@ -121,10 +121,10 @@ std::string TSyntaxMemoParser::parser() const
     return writeParserForm(tables_);
 }
 
-void TSyntaxMemoParser::setParser(std::string_view form)
+void TSyntaxMemoParser::refillTables(const std::function<void(TSM_ParserTables&)>& fill)
 {
     try {
-        readParserForm(form, tables_);
+        fill(tables_);
     } catch (...) {
         tablesChanged();
         resumeAt(0);
@@ -132,26 +132,21 @@ void TSyntaxMemoParser::setParser(std::string_view form)
     }
     tablesChanged();
     resumeAt(0);
+}
+
+void TSyntaxMemoParser::setParser(std::string_view form)
+{
+    refillTables([form](TSM_ParserTables& t) { readParserForm(form, t); });
 }
 
 void TSyntaxMemoParser::compile(const std::string& script, const std::filesystem::path& folder)
 {
-    try {
-        compileScript(script, folder, tables_);
-    } catch (...) {
-        tablesChanged();
-        resumeAt(0);
-        throw;
-    }
-    tablesChanged();
-    resumeAt(0);
+    refillTables([&](TSM_ParserTables& t) { compileScript(script, folder, t); });
 }
 
 void TSyntaxMemoParser::assign(const TSyntaxMemoParser& other)
 {
-    assignTables(other.tables_, tables_);
-    tablesChanged();
-    resumeAt(0);
+    refillTables([&other](TSM_ParserTables& t) { assignTables(other.tables_, t); });
 }
 
 void TSyntaxMemoParser::attach(memo::TSyntaxMemo& editor)
@@ -320,8 +315,8 @@ namespace {
 memo::TTokenStyle toTokenStyle(const TSM_Style& s)
 {
     memo::TTokenStyle t;
-    t.foreground = s.foreground;
-    t.background = s.background;
+    t.foreground = memo::TColor::fromStored(s.foreground);
+    t.background = memo::TColor::fromStored(s.background);
     t.bold = (s.fontStyle & kBold) != 0;
     t.italic = (s.fontStyle & kItalic) != 0;
     t.underline = (s.fontStyle & kUnderline) != 0;

@@ -145,6 +145,10 @@ private:
     }
     // Rebuilds what the scanner derives from the tables.
     void tablesChanged();
+    // Runs fill on the tables, then rebuilds what the scanner derives from
+    // them and starts again from the top, also when fill throws: tables
+    // read or compiled in part are still the ones the scanner must follow.
+    void refillTables(const std::function<void(TSM_ParserTables&)>& fill);
     // The longest word of the settings' own keyword tables at the stream's
     // position, valid in the current states; 0 (the stream unmoved) when none.
     template <class S>
