@@ -1,5 +1,6 @@
 #include "memo/TextCodec.h"
 
+#include "memo/ByteOrderMark.h"
 #include "memo/Cp1252.h"
 #include "memo/MemoErrors.h"
 #include "memo/Utf8.h"
@@ -42,24 +43,6 @@ bool validUtf8(std::string_view t)
 bool startsWith(std::string_view t, std::string_view mark)
 {
     return t.substr(0, mark.size()) == mark;
-}
-
-constexpr std::string_view kBomUtf8{"\xEF\xBB\xBF", 3};
-constexpr std::string_view kBomLE{"\xFF\xFE", 2};
-constexpr std::string_view kBomBE{"\xFE\xFF", 2};
-
-std::string_view markOf(TEncoding e)
-{
-    switch (e) {
-    case TEncoding::utf8Bom:
-        return kBomUtf8;
-    case TEncoding::utf16LE:
-        return kBomLE;
-    case TEncoding::utf16BE:
-        return kBomBE;
-    default:
-        return {};
-    }
 }
 
 // The encoding of bytes without a forced one, and how many mark bytes lead.
@@ -226,7 +209,7 @@ TDecodedText decodeText(std::string_view bytes, std::optional<TEncoding> forced)
 {
     const TEncoding e = forced ? *forced : detect(bytes);
     std::string_view body = bytes;
-    if (const std::string_view mark = markOf(e); !mark.empty() && startsWith(body, mark))
+    if (const std::string_view mark = byteOrderMark(e); !mark.empty() && startsWith(body, mark))
         body.remove_prefix(mark.size());
     std::string transcoded;
     std::string_view u = body;
@@ -251,7 +234,7 @@ std::string encodeText(std::string_view text, const TTextFormat& format)
     const std::string_view lineEnd = format.lineEnd == TLineEnd::crlf ? std::string_view("\r\n")
         : format.lineEnd == TLineEnd::lf                              ? std::string_view("\n")
                                                                       : std::string_view("\r");
-    std::string out(markOf(e));
+    std::string out(byteOrderMark(e));
     out.reserve(out.size() + (wide ? 2 : 1) * (text.size() + text.size() / 16));
     const auto put = [&](char32_t cp) {
         if (!wide) {

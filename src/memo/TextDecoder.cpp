@@ -1,5 +1,6 @@
 #include "memo/TextDecoder.h"
 
+#include "memo/ByteOrderMark.h"
 #include "memo/Cp1252.h"
 #include "memo/MemoErrors.h"
 #include "memo/Utf8.h"
@@ -15,24 +16,6 @@ namespace {
 using Byte = unsigned char;
 
 constexpr char32_t kPictureBase = 0x2400; // U+2401..U+241F stand for the bytes 1..31
-
-constexpr std::string_view kBomUtf8{"\xEF\xBB\xBF", 3};
-constexpr std::string_view kBomLE{"\xFF\xFE", 2};
-constexpr std::string_view kBomBE{"\xFE\xFF", 2};
-
-std::string_view markOf(TEncoding e)
-{
-    switch (e) {
-    case TEncoding::utf8Bom:
-        return kBomUtf8;
-    case TEncoding::utf16LE:
-        return kBomLE;
-    case TEncoding::utf16BE:
-        return kBomBE;
-    default:
-        return {};
-    }
-}
 
 // The first byte from p on that needs a look: a control other than the tab,
 // or a byte of 0x80 and above. Most of a file is such plain runs.
@@ -121,7 +104,7 @@ std::size_t TTextDecoder::feed(std::string_view bytes, bool last, std::string& o
         if (bytes.size() < 3 && !last)
             return 0;
         decide(bytes);
-        if (const std::string_view mark = markOf(encoding_); !mark.empty() && bytes.starts_with(mark)) {
+        if (const std::string_view mark = byteOrderMark(encoding_); !mark.empty() && bytes.starts_with(mark)) {
             used = mark.size();
             bytes.remove_prefix(used);
         }
@@ -157,6 +140,21 @@ void TTextDecoder::control(unsigned char c, std::string& out)
     }
 }
 
+bool TTextDecoder::foldCr(const Byte*& p, const Byte* end, bool last, std::string& out)
+{
+    if (p + 1 == end && !last)
+        return false;
+    ++p;
+    if (p < end && *p == '\n') {
+        ++crlf_;
+        ++p;
+    } else {
+        ++cr_;
+    }
+    out += '\r';
+    return true;
+}
+
 std::size_t TTextDecoder::feedUtf8(std::string_view bytes, bool last, bool checked, std::string& out)
 {
     const Byte* const first = reinterpret_cast<const Byte*>(bytes.data());
@@ -171,16 +169,8 @@ std::size_t TTextDecoder::feedUtf8(std::string_view bytes, bool last, bool check
             break;
         const Byte c = *p;
         if (c == '\r') {
-            if (p + 1 == end && !last)
+            if (!foldCr(p, end, last, out))
                 break;
-            ++p;
-            if (p < end && *p == '\n') {
-                ++crlf_;
-                ++p;
-            } else {
-                ++cr_;
-            }
-            out += '\r';
         } else if (c < 0x20) {
             ++p;
             control(c, out);
@@ -227,16 +217,8 @@ std::size_t TTextDecoder::feedCp1252(std::string_view bytes, bool last, std::str
             break;
         const Byte c = *p;
         if (c == '\r') {
-            if (p + 1 == end && !last)
+            if (!foldCr(p, end, last, out))
                 break;
-            ++p;
-            if (p < end && *p == '\n') {
-                ++crlf_;
-                ++p;
-            } else {
-                ++cr_;
-            }
-            out += '\r';
         } else if (c < 0x20) {
             ++p;
             control(c, out);

@@ -45,6 +45,9 @@ private:
     std::size_t feedUtf8(std::string_view bytes, bool last, bool checked, std::string& out);
     std::size_t feedCp1252(std::string_view bytes, bool last, std::string& out);
     std::size_t feedUtf16(std::string_view bytes, bool last, bool bigEndian, std::string& out);
+    // Folds the CR at p, and an LF right after it, into one CR. False when
+    // the CR ends a piece that is not the last: its LF may start the next.
+    bool foldCr(const unsigned char*& p, const unsigned char* end, bool last, std::string& out);
     // A control other than the tab and CR: LF, NUL or one shown as its picture.
     void control(unsigned char c, std::string& out);
 
