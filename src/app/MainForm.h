@@ -1,9 +1,12 @@
 #pragma once
 
+#include "app/DocumentHistory.h"
 #include "app/MainCommandTable.h"
 #include "app/PreviewCommands.h"
+#include "app/RecoveryKeeper.h"
 #include "app/PrintCommands.h"
 #include "app/SearchCommands.h"
+#include "app/TextFormatCommands.h"
 #include "app/WindowCommands.h"
 #include "platform/Dialogs.h"
 
@@ -41,9 +44,6 @@ class TScriptLibrary;
 namespace tessaly::app {
 
 class TAboutBox;
-class TDocumentHistory;
-class TRecoveryKeeper;
-class TTextFormatCommands;
 class TEditor;
 class TLanguageStore;
 class TMDITab;
@@ -62,7 +62,10 @@ class TStatusPanels;
 class TMainForm : public QMainWindow, private TSearchCommands::Host,
                   private TWindowCommands::Host,
                   private TPreviewCommands::Host,
-                  private TPrintCommands::Host {
+                  private TPrintCommands::Host,
+                  private TTextFormatCommands::Host,
+                  private TDocumentHistory::Host,
+                  private TRecoveryKeeper::Host {
     Q_OBJECT
 public:
     // dialogs: where every dialog goes; the desktop's own when null.
@@ -274,6 +277,20 @@ private:
     platform::TDialogs& printDialogs() override { return *dialogs_; }
     std::filesystem::path fileDialogFolder() const override { return dialogFolder(); }
     void rememberFileDialogFolder(const std::optional<std::filesystem::path>& chosen) override { rememberFolder(chosen); }
+    // TTextFormatCommands::Host
+    TFormatDocument* formatDocument() override;
+    bool saveFormatDocument() override;
+    platform::TDialogs& formatDialogs() override { return *dialogs_; }
+    // TDocumentHistory::Host
+    platform::TDialogs& historyDialogs() override { return *dialogs_; }
+    void openHistoryFile(const std::filesystem::path& file) override { openFile(file); }
+    std::vector<TSessionDocument> sessionDocuments(int& active) const override;
+    QMdiSubWindow* openSessionDocument(const TSessionDocument& document) override;
+    void activateSessionDocument(QMdiSubWindow* window) override;
+    // TRecoveryKeeper::Host
+    QList<TRecoverableDocument*> recoverableDocuments() const override;
+    int chooseRecovered(const std::vector<TRecoveryRecord>& found, std::vector<bool>& chosen) override;
+    TRecoverableDocument& openRecovered(const TRecoveryRecord& record) override;
     std::unique_ptr<TLanguageStore> languageStore_;
     std::string programFolder_;
     QToolBar* mainToolbar_ = nullptr;
