@@ -8,6 +8,7 @@
 #include "app/SearchCommands.h"
 #include "app/TextFormatCommands.h"
 #include "app/WindowCommands.h"
+#include "app/WindowSettings.h"
 #include "platform/Dialogs.h"
 
 #include <QByteArray>
@@ -330,13 +331,12 @@ private:
     QAction* scriptToolbarItem_ = nullptr;
     QAction* htmlToolbarItem_ = nullptr;
     QAction* scriptPanelItem_ = nullptr;
-    // The settings keys of the View switches.
+    // The items and handlers of the View switches, in the settings' order.
     struct ViewSwitch {
-        const char* key;
         QAction* TMainForm::*item;
         void (TMainForm::*show)(bool);
     };
-    static const ViewSwitch kViewSwitches[4];
+    static const ViewSwitch kViewSwitches[TWindowSettings::kViewCount];
     // The left and top edges came from the settings file.
     bool positionSaved_ = false;
     bool shownOnce_ = false;
