@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/FormatDocument.h"
+#include "app/FileDocument.h"
 #include "app/MDIChild.h"
 #include "app/PreviewDocument.h"
 #include "app/RecoverableDocument.h"
@@ -40,7 +40,7 @@ class TDiskWatch;
 // document is first saved, then the file's full path.
 class TEditor : public TMDIChild,
                 public TPreviewDocument,
-                public TFormatDocument,
+                public TFileDocument,
                 public TRecoverableDocument {
     Q_OBJECT
 public:
@@ -79,7 +79,7 @@ public:
     // Whether the first Save must ask for a name: an untitled document, or
     // one whose file could not be loaded (its empty text must never be
     // written over the file that is still on disk).
-    bool needsName() const { return untitled() || loadFailed_; }
+    bool needsName() const override { return untitled() || loadFailed_; }
     void setLoadFailed(bool failed) override { loadFailed_ = failed; }
     std::filesystem::path path() const override;
     bool modified() const override;
@@ -99,7 +99,7 @@ public:
     void loadFromFile(const std::filesystem::path& file, std::optional<memo::TEncoding> forced = std::nullopt) override;
     // Saves the lines; throws the engine's file error on failure, when the
     // document stays modified.
-    void saveToFile(const std::filesystem::path& file);
+    void saveToFile(const std::filesystem::path& file) override;
 
     // Gives the text the keyboard focus while the "Editor" page is in
     // front, so that typing goes in at once.

@@ -47,6 +47,7 @@ TMainForm::TMainForm(std::unique_ptr<platform::TDialogs> dialogs, QWidget* paren
         dialogs_ = std::make_unique<TQtDialogs>(this, &print_->printer());
     modalRunner = [](QDialog& dialog) { return dialog.exec(); };
     search_ = std::make_unique<TSearchCommands>(static_cast<TSearchCommands::Host&>(*this), *dialogs_);
+    files_ = std::make_unique<TFileCommands>(static_cast<TFileCommands::Host&>(*this));
     resize(660, 486);
     setAcceptDrops(true);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/DocumentHistory.h"
+#include "app/FileCommands.h"
 #include "app/MainCommandTable.h"
 #include "app/PreviewCommands.h"
 #include "app/RecoveryKeeper.h"
@@ -66,7 +67,8 @@ class TMainForm : public QMainWindow, private TSearchCommands::Host,
                   private TPrintCommands::Host,
                   private TTextFormatCommands::Host,
                   private TDocumentHistory::Host,
-                  private TRecoveryKeeper::Host {
+                  private TRecoveryKeeper::Host,
+                  private TFileCommands::Host {
     Q_OBJECT
 public:
     // dialogs: where every dialog goes; the desktop's own when null.
@@ -188,6 +190,7 @@ public:
     TWindowCommands& windowCommands() { return *windows_; }
     TPreviewCommands& previewCommands() { return *preview_; }
     TPrintCommands& printCommands() { return *print_; }
+    TFileCommands& fileCommands() { return *files_; }
 
 protected:
     bool event(QEvent* event) override;
@@ -249,15 +252,6 @@ private:
     void setScriptPanelShown(bool shown);
     void syncToolbarChecks();
     void fileError(const std::exception& error);
-    platform::TFileDialogRequest fileDialogRequest() const;
-    // The save dialog for a document that needs a (new) name.
-    std::optional<std::filesystem::path> askSaveName(const TEditor& editor);
-    // The folder a file dialog starts in: the active document's, else the
-    // one last used in a file dialog.
-    std::filesystem::path dialogFolder() const;
-    // Remembers the folder of a file chosen in a file dialog.
-    void rememberFolder(const std::optional<std::filesystem::path>& chosen);
-    std::filesystem::path lastFolder_;
 
     std::unique_ptr<platform::TDialogs> dialogs_;
     std::unique_ptr<TSearchCommands> search_;
@@ -276,8 +270,11 @@ private:
     // TPrintCommands::Host
     std::optional<TPrintCommands::TSource> printSource() override;
     platform::TDialogs& printDialogs() override { return *dialogs_; }
-    std::filesystem::path fileDialogFolder() const override { return dialogFolder(); }
-    void rememberFileDialogFolder(const std::optional<std::filesystem::path>& chosen) override { rememberFolder(chosen); }
+    std::filesystem::path fileDialogFolder() const override { return files_->dialogFolder(); }
+    void rememberFileDialogFolder(const std::optional<std::filesystem::path>& chosen) override
+    {
+        files_->rememberFolder(chosen);
+    }
     // TTextFormatCommands::Host
     TFormatDocument* formatDocument() override;
     bool saveFormatDocument() override;
@@ -292,6 +289,14 @@ private:
     QList<TRecoverableDocument*> recoverableDocuments() const override;
     int chooseRecovered(const std::vector<TRecoveryRecord>& found, std::vector<bool>& chosen) override;
     TRecoverableDocument& openRecovered(const TRecoveryRecord& record) override;
+    std::unique_ptr<TFileCommands> files_;
+    // TFileCommands::Host
+    TFileDocument* activeFileDocument() override;
+    platform::TDialogs& fileDialogs() override { return *dialogs_; }
+    void openDocumentFile(const std::filesystem::path& file) override { openFile(file); }
+    void documentSaved(TFileDocument& document, const std::filesystem::path& file, bool renamed) override;
+    void setSaveEnabled(bool enabled) override;
+    std::string clipboardText() const override;
     std::unique_ptr<TLanguageStore> languageStore_;
     std::string programFolder_;
     QToolBar* mainToolbar_ = nullptr;
