@@ -3,6 +3,7 @@
 #include "app/DocumentHistory.h"
 #include "app/FileCommands.h"
 #include "app/MainCommandTable.h"
+#include "app/MenuEnabling.h"
 #include "app/PreviewCommands.h"
 #include "app/RecoveryKeeper.h"
 #include "app/PrintCommands.h"
@@ -239,8 +240,9 @@ private:
     // The menu-enabling rule, run as a menu drops down: the rows of the
     // menu (of every menu when null) that need a document.
     void enableDocumentRows(const char* menu);
-    void enableItems(const QStringList& names);
     void refreshDocumentItems();
+    TMenuState menuState() const;
+    void applyItemStates(const std::vector<TItemState>& states);
     void forms1Click();
     void script1Click();
     void fillWindowList();
