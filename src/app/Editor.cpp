@@ -198,6 +198,7 @@ void TEditor::setActiveParser(int parser)
 void TEditor::loadFromFile(const std::filesystem::path& file, std::optional<memo::TEncoding> forced)
 {
     memo().loadFromFile(file, forced);
+    chosenEncoding_ = forced;
     memo().setModified(false);
     goneFromDisk_ = false;
     formatChanged_ = false;

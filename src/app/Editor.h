@@ -95,7 +95,7 @@ public:
     void editProperties();
 
     // Loads the file's lines (in its own encoding, or the forced one); the
-    // document is then unmodified.
+    // document is then unmodified. A forced encoding is kept for reloads.
     void loadFromFile(const std::filesystem::path& file, std::optional<memo::TEncoding> forced = std::nullopt) override;
     // Saves the lines; throws the engine's file error on failure, when the
     // document stays modified.
@@ -163,6 +163,11 @@ private:
     bool goneFromDisk_ = false;
     // The line-break style was changed and not yet saved.
     bool formatChanged_ = false;
+    // The encoding the user picked (Reopen with Encoding, Save with
+    // Encoding). A reload after another program changed the file reads it
+    // in this encoding again instead of guessing anew, so that a later save
+    // does not write the text in a different one.
+    std::optional<memo::TEncoding> chosenEncoding_;
 };
 
 } // namespace tessaly::app

@@ -42,7 +42,7 @@ void TEditor::reloadKeepingPlace()
     const std::int64_t caret = m.selStart();
     const std::int64_t top = m.topLine();
     try {
-        loadFromFile(path());
+        loadFromFile(path(), chosenEncoding_);
     } catch (const std::exception& error) {
         owner_.dialogs().showMessage(error.what(), platform::TMsgKind::error, platform::btnOk);
         return;

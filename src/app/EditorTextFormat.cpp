@@ -34,6 +34,7 @@ void TEditor::setEncoding(memo::TEncoding encoding)
     memo::TTextFormat f = textFormat();
     f.encoding = encoding;
     memo().setTextFormat(f);
+    chosenEncoding_ = encoding;
     showTextFormat();
 }
 

@@ -52,6 +52,7 @@ private slots:
     void ourOwnSaveAsksNothing();
     void aDeletedFileLeavesTheDocumentModified();
     void aRenameOverTheFileIsSeenAndWatchedAgain();
+    void aReloadKeepsTheEncodingTheUserChose();
 };
 
 void DiskChangesTest::anUnmodifiedDocumentFollowsItsFileKeepingTheCaret()
@@ -134,6 +135,27 @@ void DiskChangesTest::aRenameOverTheFileIsSeenAndWatchedAgain()
         expected.erase(expected.size() - 1); // CR LF is one CR in the store
         QTRY_COMPARE(text(*e), expected);
     }
+}
+
+void DiskChangesTest::aReloadKeepsTheEncodingTheUserChose()
+{
+    // C3 A9 reads as one e-acute in UTF-8, which the guess picks, and as two
+    // characters in Windows-1252, which the user asked for.
+    Shell shell;
+    const auto [e, file] = startWithFile(shell, "caf\xc3\xa9\r\n");
+    e->loadFromFile(file.toStdString(), tessaly::memo::TEncoding::windows1252);
+    QCOMPARE(text(*e), std::string("caf\xc3\x83\xc2\xa9\r"));
+
+    writeAsAnotherProgram(file, "caf\xc3\xa9 2\r\n");
+    QTRY_COMPARE(text(*e), std::string("caf\xc3\x83\xc2\xa9 2\r"));
+    QVERIFY(e->textFormat().encoding == tessaly::memo::TEncoding::windows1252);
+
+    // A u-umlaut typed now is saved as the one byte FC, not as UTF-8 in the
+    // middle of a Windows-1252 file.
+    e->memo().setSelection(0, 0);
+    e->memo().setSelText("\xc3\xbc");
+    QVERIFY(shell.form->saveDocument(*e));
+    QCOMPARE(readFile(file), std::string("\xfc" "caf\xc3\xa9 2\r\n"));
 }
 
 QTEST_MAIN(DiskChangesTest)
