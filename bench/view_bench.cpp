@@ -75,7 +75,7 @@ void report(benchmark::State& state, std::vector<double>& times)
 void BM_FullRepaint50x150(benchmark::State& state)
 {
     TSyntaxMemoView& view = bigView();
-    view.memo().setTopLine(view.memo().store().recordCount() / 2);
+    view.memo().setTopLine(view.memo().store().recordCount().value() / 2);
     flush();
     std::vector<double> times;
     for (auto _ : state) {
@@ -91,8 +91,8 @@ void BM_TypedCharToRepaint(benchmark::State& state)
 {
     TSyntaxMemoView& view = bigView();
     auto& memo = view.memo();
-    const std::int64_t rec = memo.store().recordCount() / 3;
-    memo.setSelStart(memo.store().recordStart(rec) + 3);
+    const std::int64_t rec = memo.store().recordCount().value() / 3;
+    memo.setSelStart(memo.store().recordStart(tessaly::memo::TRecordIndex(rec)).value() + 3);
     flush();
     std::vector<double> times;
     int typed = 0;
@@ -127,8 +127,8 @@ void BM_PageDownThroughTheFile(benchmark::State& state)
         memo.setTopLine(0);
         flush();
         times.clear();
-        const std::int64_t last = memo.store().recordCount() - 1;
-        while (memo.store().recordOf(memo.caret()) < last) {
+        const std::int64_t last = memo.store().recordCount().value() - 1;
+        while (memo.store().recordOf(tessaly::memo::TTextOffset(memo.caret())).value() < last) {
             const auto t0 = Clock::now();
             QKeyEvent press(QEvent::KeyPress, Qt::Key_PageDown, Qt::NoModifier);
             QApplication::sendEvent(&view, &press);

@@ -38,7 +38,7 @@ parser::TSyntaxMemoParser& builtin(int n)
 std::string values(const memo::TSyntaxMemo& m)
 {
     std::string out;
-    for (std::int64_t r = 0; r < m.store().recordCount(); ++r)
+    for (memo::TRecordIndex r(0); r < m.store().recordCount(); ++r)
         out += m.store().recordTokens(r);
     return out;
 }

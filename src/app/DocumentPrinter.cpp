@@ -64,8 +64,8 @@ QList<QByteArray> printValues(const memo::TSyntaxMemo& memo, int tabWidth)
 {
     QList<QByteArray> out;
     const memo::TTextStore& store = memo.store();
-    const std::int64_t count = std::max<std::int64_t>(1, const_cast<memo::TSyntaxMemo&>(memo).lines().count());
-    for (std::int64_t i = 0; i < count && i < store.recordCount(); ++i) {
+    const memo::TRecordIndex count(std::max<std::int64_t>(1, const_cast<memo::TSyntaxMemo&>(memo).lines().count()));
+    for (memo::TRecordIndex i(0); i < count && i < store.recordCount(); ++i) {
         std::string_view text = store.recordText(i);
         if (!text.empty() && text.back() == '\r')
             text.remove_suffix(1);

@@ -20,8 +20,8 @@ std::int64_t TBookmarks::line(int n) const
     if (columns_[static_cast<std::size_t>(n)] == 0)
         return 0;
     const std::uint16_t bit = static_cast<std::uint16_t>(1u << n);
-    for (std::int64_t r = 0; r < store_.recordCount(); ++r)
-        if (store_.meta(r).bookmarks & bit)
+    for (std::int64_t r = 0; r < store_.recordCount().value(); ++r)
+        if (store_.meta(TRecordIndex(r)).bookmarks & bit)
             return r + 1;
     return 0;
 }
@@ -33,13 +33,13 @@ TBookmarks::TToggle TBookmarks::toggle(int n, std::int64_t rec, int column)
     if (columns_[static_cast<std::size_t>(n)] != 0) {
         const std::int64_t found = line(n) - 1;
         if (found >= 0) {
-            store_.meta(found).bookmarks &= static_cast<std::uint16_t>(~kBookmarkBits);
-            store_.meta(found).flags |= kRecDecoration;
+            store_.meta(TRecordIndex(found)).bookmarks &= static_cast<std::uint16_t>(~kBookmarkBits);
+            store_.meta(TRecordIndex(found)).flags |= kRecDecoration;
             t.removedFrom = found;
         }
     }
     if (t.removedFrom != rec) {
-        TRecordMeta& m = store_.meta(rec);
+        TRecordMeta& m = store_.meta(TRecordIndex(rec));
         m.bookmarks = static_cast<std::uint16_t>((m.bookmarks & ~kBookmarkBits) | bit);
         m.flags |= kRecDecoration;
         columns_[static_cast<std::size_t>(n)] = static_cast<std::uint16_t>(std::clamp(column, 1, 0xFFFF));
@@ -50,30 +50,30 @@ TBookmarks::TToggle TBookmarks::toggle(int n, std::int64_t rec, int column)
 
 bool TBookmarks::setMark(int mark, std::int64_t line, bool on)
 {
-    if (!markInRange(mark, line, store_.recordCount()))
+    if (!markInRange(mark, line, store_.recordCount().value()))
         return false;
     const std::uint16_t bit = static_cast<std::uint16_t>(1u << (mark - 1));
-    std::uint16_t& marks = store_.meta(line - 1).marks;
+    std::uint16_t& marks = store_.meta(recordOf(TLineNumber(line))).marks;
     marks = static_cast<std::uint16_t>(on ? (marks | bit) : (marks & ~bit));
     return true;
 }
 
 bool TBookmarks::hasMark(int mark, std::int64_t line) const
 {
-    if (!markInRange(mark, line, store_.recordCount()))
+    if (!markInRange(mark, line, store_.recordCount().value()))
         return false;
-    return (store_.meta(line - 1).marks & (1u << (mark - 1))) != 0;
+    return (store_.meta(recordOf(TLineNumber(line))).marks & (1u << (mark - 1))) != 0;
 }
 
 TBookmarks::TLineMarks TBookmarks::lineMarksOf(std::int64_t rec) const
 {
-    const TRecordMeta& m = store_.meta(rec);
+    const TRecordMeta& m = store_.meta(TRecordIndex(rec));
     return {static_cast<std::uint16_t>(m.bookmarks & ~kContinuationBit), m.marks, m.backColor, m.textColor};
 }
 
 void TBookmarks::putLineMarks(std::int64_t rec, const TLineMarks& lm)
 {
-    TRecordMeta& m = store_.meta(rec);
+    TRecordMeta& m = store_.meta(TRecordIndex(rec));
     m.bookmarks = static_cast<std::uint16_t>((m.bookmarks & kContinuationBit) | lm.bookmarks);
     m.marks = lm.marks;
     m.backColor = lm.backColor;
@@ -92,7 +92,7 @@ void TBookmarks::carryLineMarks(std::int64_t from, std::int64_t to)
 std::string TBookmarks::check() const
 {
     std::array<int, 10> carriers{};
-    for (std::int64_t r = 0; r < store_.recordCount(); ++r) {
+    for (TRecordIndex r(0); r < store_.recordCount(); ++r) {
         const std::uint16_t bits = store_.meta(r).bookmarks & kBookmarkBits;
         for (int n = 0; n < 10; ++n)
             if (bits & (1u << n))

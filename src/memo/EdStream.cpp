@@ -14,15 +14,15 @@ TEdStream::TEdStream(const TSyntaxMemo& memo, std::int64_t offset)
 
 TEdStream::TEdStream(const TTextStore& store, std::int64_t offset)
     : store_(store)
-    , size_(store.length())
+    , size_(store.length().value())
 {
     setPosition(offset);
 }
 
 void TEdStream::attach(std::int64_t offset)
 {
-    const auto [start, text] = store_.blockAt(offset);
-    start_ = start;
+    const auto [start, text] = store_.blockAt(TTextOffset(offset));
+    start_ = start.value();
     text_ = text;
 }
 
@@ -89,8 +89,8 @@ TCharBlock TEdStream::blockAt(std::int64_t offset) const
 {
     if (offset >= size_)
         return {};
-    const auto [start, text] = store_.blockAt(offset);
-    return {start, text};
+    const auto [start, text] = store_.blockAt(TTextOffset(offset));
+    return {start.value(), text};
 }
 
 void TEdStream::write(const char*, std::size_t)

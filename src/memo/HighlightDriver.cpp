@@ -26,16 +26,16 @@ void THighlightDriver::setPassFrom(std::int64_t offset)
 
 bool THighlightDriver::passWanted(const THighlighter* h) const
 {
-    return backgroundFrom_ > 0 && store_.length() >= backgroundFrom_ && h && h->usable();
+    return backgroundFrom_ > 0 && store_.length().value() >= backgroundFrom_ && h && h->usable();
 }
 
 void THighlightDriver::startPass(THighlighter& h, TMemoView& view, std::int64_t visibleEnd)
 {
-    store_.meta(0).flags &= static_cast<std::uint16_t>(~kRecForceHighlight);
+    store_.meta(TRecordIndex(0)).flags &= static_cast<std::uint16_t>(~kRecForceHighlight);
     setPassFrom(0);
     // What the window shows first, the rest from the event loop.
     const std::int64_t stop = scanRecords(h, view, 0, visibleEnd, {});
-    setPassFrom(stop < 0 ? -1 : store_.recordStart(stop));
+    setPassFrom(stop < 0 ? -1 : store_.recordStart(TRecordIndex(stop)).value());
 }
 
 bool THighlightDriver::slice(THighlighter* h, TMemoView& view, std::chrono::nanoseconds budget)
@@ -46,9 +46,9 @@ bool THighlightDriver::slice(THighlighter* h, TMemoView& view, std::chrono::nano
         setPassFrom(-1);
         return false;
     }
-    const std::int64_t from = store_.recordOf(passFrom_);
+    const std::int64_t from = store_.recordOf(TTextOffset(passFrom_)).value();
     const std::int64_t stop = scanRecords(*h, view, from, -1, std::chrono::steady_clock::now() + budget);
-    setPassFrom(stop < 0 ? -1 : store_.recordStart(stop));
+    setPassFrom(stop < 0 ? -1 : store_.recordStart(TRecordIndex(stop)).value());
     return passFrom_ >= 0;
 }
 
@@ -70,12 +70,12 @@ void THighlightDriver::rehighlight(THighlighter& h, TMemoView& view, std::int64_
         return;
     }
     // Beyond the pass there is nothing to keep in step: the pass gets there.
-    const std::int64_t frontier = store_.recordOf(passFrom_);
+    const std::int64_t frontier = store_.recordOf(TTextOffset(passFrom_)).value();
     if (changed >= frontier)
         return;
     const std::int64_t stop = scanRecords(h, view, changed, frontier, {});
-    if (stop >= 0 && store_.recordStart(stop) > passFrom_)
-        setPassFrom(store_.recordStart(stop));
+    if (stop >= 0 && store_.recordStart(TRecordIndex(stop)).value() > passFrom_)
+        setPassFrom(store_.recordStart(TRecordIndex(stop)).value());
 }
 
 void THighlightDriver::textChanged(std::int64_t start, std::int64_t extent)
@@ -90,13 +90,13 @@ void THighlightDriver::textChanged(std::int64_t start, std::int64_t extent)
 
 std::string THighlightDriver::check() const
 {
-    if (passFrom_ < -1 || passFrom_ > store_.length())
+    if (passFrom_ < -1 || passFrom_ > store_.length().value())
         return "the pass stands at " + std::to_string(passFrom_) + ", outside the text";
     if (scanned_ < 0)
         return "negative scan count";
-    const std::int64_t count = store_.recordCount();
+    const std::int64_t count = store_.recordCount().value();
     for (std::int64_t r = 0; r < count; ++r) {
-        const TRecordMeta& m = store_.meta(r);
+        const TRecordMeta& m = store_.meta(TRecordIndex(r));
         if ((m.flags & kRecHasTokens) && m.resume != TResumePoints::kNone
             && TResumePoints::stateOf(m.resume) >= resumeStates_.size())
             return "record " + std::to_string(r) + " resumes at an unknown state";
@@ -120,7 +120,7 @@ std::int64_t THighlightDriver::scanRecords(THighlighter& h, TMemoView& view, std
         // top had there. Records of one long token have none; any other
         // record usually has, so the walk is short.
         for (std::int64_t r = changed - 1; r >= 0; --r) {
-            const TRecordMeta& m = store_.meta(r);
+            const TRecordMeta& m = store_.meta(TRecordIndex(r));
             if (!(m.flags & kRecHasTokens) || m.resume == TResumePoints::kNone)
                 continue;
             const std::uint32_t id = TResumePoints::stateOf(m.resume);
@@ -148,7 +148,7 @@ std::int64_t THighlightDriver::scanRecords(THighlighter& h, TMemoView& view, std
         // the start of that run of equal values.
         startRec = changed;
         for (std::int64_t r = changed - 1; r >= 0; --r) {
-            const std::string_view vals = store_.recordTokens(r);
+            const std::string_view vals = store_.recordTokens(TRecordIndex(r));
             if (vals.empty()) {
                 startRec = r;
                 startCol = 0;
@@ -175,7 +175,7 @@ std::int64_t THighlightDriver::scanRecords(THighlighter& h, TMemoView& view, std
             // The run reaches the start of the record: it may go on in the one before.
             bool continues = false;
             if (r > 0) {
-                const std::string_view prev = store_.recordTokens(r - 1);
+                const std::string_view prev = store_.recordTokens(TRecordIndex(r - 1));
                 continues = !prev.empty() && prev.back() == run;
             }
             if (!continues)
@@ -186,20 +186,20 @@ std::int64_t THighlightDriver::scanRecords(THighlighter& h, TMemoView& view, std
         h.resumeAt(before);
     }
 
-    TEdStream stream(store_, store_.recordStart(startRec) + startCol);
+    TEdStream stream(store_, store_.recordStart(TRecordIndex(startRec)).value() + startCol);
     std::int64_t rec = startRec;
-    std::int64_t recStart = store_.recordStart(rec);
-    std::string values(store_.recordTokens(rec).substr(0, static_cast<std::size_t>(startCol)));
+    std::int64_t recStart = store_.recordStart(TRecordIndex(rec)).value();
+    std::string values(store_.recordTokens(TRecordIndex(rec)).substr(0, static_cast<std::size_t>(startCol)));
     if (values.size() < static_cast<std::size_t>(startCol))
         values.resize(static_cast<std::size_t>(startCol), '\0');
-    const std::int64_t total = store_.length();
+    const std::int64_t total = store_.length().value();
     std::int64_t pos = recStart + startCol;
     // The end of the record being filled: until the scan passes it there is
     // nothing to store.
-    std::int64_t recEnd = recStart + store_.meta(rec).length;
+    std::int64_t recEnd = recStart + store_.meta(TRecordIndex(rec)).length;
 
-    TTextStore::RecordWalker walk(store_, rec);
-    const std::int64_t count = store_.recordCount();
+    TTextStore::RecordWalker walk(store_, TRecordIndex(rec));
+    const std::int64_t count = store_.recordCount().value();
 
     // The resume point of the record being filled: where the scan stood
     // inside it at a token boundary, found when the record before was

@@ -38,7 +38,7 @@ public:
     bool pending() const { return passFrom_ >= 0; }
     // The offset up to which the pass has stored values (the text length
     // when no pass runs).
-    std::int64_t highlightedTo() const { return passFrom_ >= 0 ? passFrom_ : store_.length(); }
+    std::int64_t highlightedTo() const { return passFrom_ >= 0 ? passFrom_ : store_.length().value(); }
     // Characters given to the parser so far.
     std::int64_t scanned() const { return scanned_; }
 

@@ -19,8 +19,10 @@ int TMacroKeywords::longestEndingAt(const TSyntaxMemo& memo, std::int64_t offset
 {
     // Names do not cross line breaks, so the record of the offset is enough.
     const TTextStore& store = memo.store();
-    const std::int64_t rec = store.recordOf(offset);
-    const std::string_view before = store.recordText(rec).substr(0, static_cast<std::size_t>(offset - store.recordStart(rec)));
+    const std::int64_t rec = store.recordOf(TTextOffset(offset)).value();
+    const std::string_view before
+        = store.recordText(TRecordIndex(rec))
+              .substr(0, static_cast<std::size_t>(offset - store.recordStart(TRecordIndex(rec)).value()));
     int best = -1;
     for (std::size_t i = 0; i < names.size(); ++i) {
         const std::string_view n = names[i];

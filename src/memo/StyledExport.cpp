@@ -88,12 +88,12 @@ void forEachRun(const TTextStore& store, std::int64_t start, std::int64_t end, R
 {
     if (start >= end)
         return;
-    const std::int64_t first = store.recordOf(start);
-    const std::int64_t last = store.recordOf(end > 0 ? end - 1 : 0);
+    const std::int64_t first = store.recordOf(TTextOffset(start)).value();
+    const std::int64_t last = store.recordOf(TTextOffset(end > 0 ? end - 1 : 0)).value();
     for (std::int64_t r = first; r <= last; ++r) {
-        const std::int64_t rs = store.recordStart(r);
-        const std::string_view text = store.recordText(r);
-        const std::string_view vals = store.recordTokens(r);
+        const std::int64_t rs = store.recordStart(TRecordIndex(r)).value();
+        const std::string_view text = store.recordText(TRecordIndex(r));
+        const std::string_view vals = store.recordTokens(TRecordIndex(r));
         const std::size_t a = static_cast<std::size_t>(std::max<std::int64_t>(start - rs, 0));
         const std::size_t b = static_cast<std::size_t>(std::min<std::int64_t>(end - rs, static_cast<std::int64_t>(text.size())));
         runsOf(text, vals, a, b, run);
@@ -422,7 +422,7 @@ void writeHtml(TSyntaxMemo& memo, std::ostream& os, const std::string& dateText)
         TTextStore::RecordReader record(memo.store());
         std::int64_t available = ready.load(std::memory_order_acquire);
         for (;;) {
-            while (available <= record.record()) {
+            while (available <= record.record().value()) {
                 if (available == kAbandoned)
                     return;
                 ready.wait(available, std::memory_order_acquire);
@@ -459,7 +459,7 @@ void writeHtml(TSyntaxMemo& memo, std::ostream& os, const std::string& dateText)
     memo.onHighlightProgress = previous;
     // Every record holds its final values now, also those the pass did
     // not need to scan again.
-    publish(memo.store().recordCount());
+    publish(memo.store().recordCount().value());
     formatted.get();
 }
 

@@ -41,7 +41,7 @@ void TSyntaxMemo::setSelStart(std::int64_t offset)
 
 std::int64_t TSyntaxMemo::selLength() const
 {
-    return store_.crLfLength(std::min(anchor_, caret_), std::max(anchor_, caret_));
+    return store_.crLfLength(TTextOffset(std::min(anchor_, caret_)), TTextOffset(std::max(anchor_, caret_)));
 }
 
 void TSyntaxMemo::setSelLength(std::int64_t count)
@@ -57,7 +57,7 @@ std::string TSyntaxMemo::selText() const
     const std::int64_t a = std::min(anchor_, caret_);
     const std::int64_t b = std::max(anchor_, caret_);
     out.reserve(static_cast<std::size_t>(b - a) + 16);
-    store_.pieces(a, b, [&out](std::string_view piece) { appendCrLf(out, piece); });
+    store_.pieces(TTextOffset(a), TTextOffset(b), [&out](std::string_view piece) { appendCrLf(out, piece); });
     return out;
 }
 
@@ -85,12 +85,12 @@ int TSyntaxMemo::getSelTextBuf(char* buf, int size)
 
 std::int64_t TSyntaxMemo::getTextLen() const
 {
-    return store_.crLfLength(0, store_.length());
+    return store_.crLfLength(TTextOffset(0), store_.length());
 }
 
 std::string TSyntaxMemo::text() const
 {
-    return toCrLf(store_.text(0, store_.length()));
+    return toCrLf(store_.text(TTextOffset(0), store_.length()));
 }
 
 void TSyntaxMemo::selectAll()
@@ -120,7 +120,7 @@ void TSyntaxMemo::clear()
 
 void TSyntaxMemo::setSelection(std::int64_t anchor, std::int64_t caret, bool quiet, TCaretAffinity affinity)
 {
-    const std::int64_t len = store_.length();
+    const std::int64_t len = store_.length().value();
     if (anchor == -1) {
         anchor = 0;
         caret = len;
@@ -151,19 +151,20 @@ void TSyntaxMemo::setSelection(std::int64_t anchor, std::int64_t caret, bool qui
 
 bool TSyntaxMemo::isPieceBoundary(std::int64_t offset) const
 {
-    if (offset <= 0 || offset > store_.length())
+    if (offset <= 0 || offset > store_.length().value())
         return false;
-    const std::int64_t rec = store_.recordOf(offset);
-    return rec > 0 && store_.recordStart(rec) == offset && (store_.meta(rec).bookmarks & kContinuationBit);
+    const std::int64_t rec = store_.recordOf(TTextOffset(offset)).value();
+    return rec > 0 && store_.recordStart(TRecordIndex(rec)).value() == offset
+        && (store_.meta(TRecordIndex(rec)).bookmarks & kContinuationBit);
 }
 
 std::int64_t TSyntaxMemo::caretRecord() const
 {
-    const std::int64_t rec = store_.recordOf(caret_);
+    const std::int64_t rec = store_.recordOf(TTextOffset(caret_)).value();
     // The flag may outlive the boundary it was set at (an edit or a reflow
     // moved the pieces): it counts only where the caret still starts a piece.
-    if (caretAtPieceEnd_ && rec > 0 && store_.recordStart(rec) == caret_
-        && (store_.meta(rec).bookmarks & kContinuationBit))
+    if (caretAtPieceEnd_ && rec > 0 && store_.recordStart(TRecordIndex(rec)).value() == caret_
+        && (store_.meta(TRecordIndex(rec)).bookmarks & kContinuationBit))
         return rec - 1;
     return rec;
 }
@@ -172,8 +173,8 @@ void TSyntaxMemo::markDecoration(std::int64_t a, std::int64_t b)
 {
     // A caret at a piece boundary may be shown on the record before.
     const std::int64_t lo = std::min(a, b);
-    const std::int64_t r0 = store_.recordOf(lo) - (isPieceBoundary(lo) ? 1 : 0);
-    const std::int64_t r1 = store_.recordOf(std::max(a, b));
+    const std::int64_t r0 = store_.recordOf(TTextOffset(lo)).value() - (isPieceBoundary(lo) ? 1 : 0);
+    const std::int64_t r1 = store_.recordOf(TTextOffset(std::max(a, b))).value();
     view_->repaintRecords(r0, r1);
 }
 
@@ -188,14 +189,14 @@ void TSyntaxMemo::markChanged(std::int64_t first, std::int64_t last)
     dirtyLast_ = std::max({dirtyLast_, first, last});
     // Every change is marked right after the store changed, so a change in
     // the number of records is seen by the first mark that follows it.
-    if (store_.recordCount() != paintedRecordCount_)
+    if (store_.recordCount().value() != paintedRecordCount_)
         recordsMoved_ = true;
 }
 
 void TSyntaxMemo::repaintChanged()
 {
     if (dirtyFirst_ >= 0) {
-        const std::int64_t count = store_.recordCount();
+        const std::int64_t count = store_.recordCount().value();
         // Added or removed records move every line below them on screen,
         // down to the rows that the last records left empty.
         const std::int64_t last
@@ -204,7 +205,7 @@ void TSyntaxMemo::repaintChanged()
     }
     dirtyFirst_ = dirtyLast_ = -1;
     recordsMoved_ = false;
-    paintedRecordCount_ = store_.recordCount();
+    paintedRecordCount_ = store_.recordCount().value();
 }
 
 void TSyntaxMemo::textChanged(std::int64_t start, std::int64_t extent)
@@ -274,7 +275,7 @@ void TSyntaxMemo::setOptions(TSyntaxMemoOptions o)
         // Off: every record loses its values and is drawn plain. On: the
         // whole text is scanned again.
         store_.dropAllTokens();
-        store_.meta(0).flags |= kRecForceHighlight;
+        store_.meta(TRecordIndex(0)).flags |= kRecForceHighlight;
         markChanged(0);
     }
     changed(ckOptions);
@@ -285,12 +286,13 @@ void TSyntaxMemo::setOptions(TSyntaxMemoOptions o)
 
 int TSyntaxMemo::displayColumn(std::int64_t rec, int col) const
 {
-    return displayColumnIn(store_.recordText(rec), col, (store_.meta(rec).flags & kRecHasTab) != 0, tabs_);
+    return displayColumnIn(store_.recordText(TRecordIndex(rec)), col,
+                           (store_.meta(TRecordIndex(rec)).flags & kRecHasTab) != 0, tabs_);
 }
 
 int TSyntaxMemo::columnAtDisplay(std::int64_t rec, int dcol) const
 {
-    return columnAtDisplayIn(store_.recordText(rec), dcol, tabs_);
+    return columnAtDisplayIn(store_.recordText(TRecordIndex(rec)), dcol, tabs_);
 }
 
 int TSyntaxMemo::preferredColumn() const
@@ -308,9 +310,9 @@ TCaretPos TSyntaxMemo::getCaretPos() const
 
 void TSyntaxMemo::setLineBackColor(std::int64_t line, std::int32_t color)
 {
-    if (line < 1 || line > store_.recordCount())
+    if (line < 1 || line > store_.recordCount().value())
         return;
-    TRecordMeta& m = store_.meta(line - 1);
+    TRecordMeta& m = store_.meta(TRecordIndex(line - 1));
     m.backColor = color;
     m.flags |= kRecDecoration;
     view_->repaintRecords(line - 1, line - 1);
@@ -318,9 +320,9 @@ void TSyntaxMemo::setLineBackColor(std::int64_t line, std::int32_t color)
 
 void TSyntaxMemo::setLineTextColor(std::int64_t line, std::int32_t color)
 {
-    if (line < 1 || line > store_.recordCount())
+    if (line < 1 || line > store_.recordCount().value())
         return;
-    TRecordMeta& m = store_.meta(line - 1);
+    TRecordMeta& m = store_.meta(TRecordIndex(line - 1));
     m.textColor = color;
     m.flags |= kRecDecoration;
     view_->repaintRecords(line - 1, line - 1);
@@ -342,7 +344,7 @@ bool TSyntaxMemo::hasMark(int mark, std::int64_t line) const { return bookmarks_
 
 void TSyntaxMemo::setTopLine(std::int64_t line)
 {
-    line = std::clamp<std::int64_t>(line, 0, store_.recordCount() - 1);
+    line = std::clamp<std::int64_t>(line, 0, store_.recordCount().value() - 1);
     if (line == topLine_)
         return;
     topLine_ = line;
@@ -370,19 +372,20 @@ void TSyntaxMemo::scrollCaret()
         top = rec - lines + 1;
     // A record without tabs is never wider in columns than in bytes: when it
     // fits the view unscrolled, the caret is in view whatever its column.
-    const TRecordMeta& meta = store_.meta(rec);
+    const TRecordMeta& meta = store_.meta(TRecordIndex(rec));
     const bool fits = leftColumn_ == 0 && !(meta.flags & kRecHasTab) && meta.length <= cols;
-    const int dcol = fits ? 0 : displayColumn(rec, static_cast<int>(caret_ - store_.recordStart(rec)));
+    const int dcol
+        = fits ? 0 : displayColumn(rec, static_cast<int>(caret_ - store_.recordStart(TRecordIndex(rec)).value()));
     // A caret at the end of a full piece stands just after its last cell:
     // that is still in view, so a wrapped text never scrolls sideways for it.
-    const int room = rec != store_.recordOf(caret_) ? cols + 1 : cols;
+    const int room = rec != store_.recordOf(TTextOffset(caret_)).value() ? cols + 1 : cols;
     int left = leftColumn_;
     if (dcol < left)
         left = dcol;
     else if (dcol >= left + room)
         left = dcol - room + 1;
     if (top != topLine_ || left != leftColumn_) {
-        topLine_ = std::clamp<std::int64_t>(top, 0, store_.recordCount() - 1);
+        topLine_ = std::clamp<std::int64_t>(top, 0, store_.recordCount().value() - 1);
         leftColumn_ = left;
         view_->scrolled();
     }

@@ -98,7 +98,7 @@ public:
 
     // --- text and selection --------------------------------------------
     const TTextStore& store() const { return store_; }
-    std::int64_t textLength() const { return store_.length(); }
+    std::int64_t textLength() const { return store_.length().value(); }
     std::int64_t anchor() const { return anchor_; }
     std::int64_t caret() const { return caret_; }
 
@@ -130,11 +130,17 @@ public:
     bool caretAtPieceEnd() const { return caretAtPieceEnd_; }
     // The record the caret is shown in, and its column there.
     std::int64_t caretRecord() const;
-    int caretColumn() const { return static_cast<int>(caret_ - store_.recordStart(caretRecord())); }
+    int caretColumn() const
+    {
+        return static_cast<int>(caret_ - store_.recordStart(TRecordIndex(caretRecord())).value());
+    }
     // True when offset is where a piece ends and the record continuing it begins.
     bool isPieceBoundary(std::int64_t offset) const;
     // The text of [start, end) in the store's form.
-    std::string textRange(std::int64_t start, std::int64_t end) const { return store_.text(start, end); }
+    std::string textRange(std::int64_t start, std::int64_t end) const
+    {
+        return store_.text(TTextOffset(start), TTextOffset(end));
+    }
     // The whole text in CR LF form.
     std::string text() const;
 

@@ -34,17 +34,17 @@ void TSyntaxMemo::setBookmark(int n, std::int64_t line, int column)
     checkIndex(n);
     std::int64_t target = 0;
     if (line == -1) {
-        target = store_.recordOf(caret_);
-        column = static_cast<int>(caret_ - store_.recordStart(target)) + 1;
+        target = store_.recordOf(TTextOffset(caret_)).value();
+        column = static_cast<int>(caret_ - store_.recordStart(TRecordIndex(target)).value()) + 1;
     } else {
         // Lines outside the text are taken as its first or last line.
-        target = std::clamp<std::int64_t>(line, 1, store_.recordCount()) - 1;
+        target = std::clamp<std::int64_t>(line, 1, store_.recordCount().value()) - 1;
         column = std::max(1, column);
     }
     // A bookmark sits on the first piece of a wrapped line, so that setting it
     // from any piece of that line toggles the same bookmark.
     if (hasOption(TSyntaxMemoOption::smoWordWrap))
-        while (target > 0 && (store_.meta(target).bookmarks & kContinuationBit))
+        while (target > 0 && (store_.meta(TRecordIndex(target)).bookmarks & kContinuationBit))
             --target;
 
     const TBookmarks::TToggle t = bookmarks_.toggle(n, target, column);
@@ -64,9 +64,9 @@ void TSyntaxMemo::gotoBookmark(int n)
     if (line == 0)
         return;
     const std::int64_t rec = line - 1;
-    const std::int64_t len = static_cast<std::int64_t>(store_.recordText(rec).size());
+    const std::int64_t len = static_cast<std::int64_t>(store_.recordText(TRecordIndex(rec)).size());
     const std::int64_t col = std::min<std::int64_t>(bookmarks_.column(n), len) - 1;
-    const std::int64_t at = store_.recordStart(rec) + std::max<std::int64_t>(0, col);
+    const std::int64_t at = store_.recordStart(TRecordIndex(rec)).value() + std::max<std::int64_t>(0, col);
     setSelection(at, at);
 }
 

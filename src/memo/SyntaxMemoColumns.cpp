@@ -19,10 +19,10 @@ int TSyntaxMemo::widestLineColumns() const
         previous = stop;
     }
     return store_.widestRecord(
-        [this](std::int64_t rec) {
+        [this](TRecordIndex rec) {
             const std::string_view t = store_.recordText(rec);
             const int body = static_cast<int>(t.size()) - (!t.empty() && t.back() == kCR ? 1 : 0);
-            return displayColumn(rec, body);
+            return displayColumn(rec.value(), body);
         },
         std::max(1, tabFactor));
 }

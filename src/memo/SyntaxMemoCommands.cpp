@@ -22,9 +22,10 @@ bool isBlank(unsigned char c)
 // piece that the next record continues, the piece's end (shown there).
 std::int64_t lineEnd(const TTextStore& store, std::int64_t rec, bool& pieceEnd)
 {
-    const std::string_view t = store.recordText(rec);
-    const std::int64_t start = store.recordStart(rec);
-    pieceEnd = rec + 1 < store.recordCount() && (store.meta(rec + 1).bookmarks & kContinuationBit) && !t.empty();
+    const std::string_view t = store.recordText(TRecordIndex(rec));
+    const std::int64_t start = store.recordStart(TRecordIndex(rec)).value();
+    pieceEnd = rec + 1 < store.recordCount().value() && (store.meta(TRecordIndex(rec + 1)).bookmarks & kContinuationBit)
+        && !t.empty();
     return start + static_cast<std::int64_t>(t.size()) - (!t.empty() && t.back() == kCR ? 1 : 0);
 }
 
@@ -34,11 +35,11 @@ std::int64_t characterBefore(const TTextStore& store, std::int64_t offset)
 {
     if (offset <= 0)
         return 0;
-    std::int64_t rec = store.recordOf(offset);
-    if (offset == store.recordStart(rec) && rec > 0)
+    std::int64_t rec = store.recordOf(TTextOffset(offset)).value();
+    if (offset == store.recordStart(TRecordIndex(rec)).value() && rec > 0)
         --rec;
-    const std::string_view t = store.recordText(rec);
-    const std::size_t col = static_cast<std::size_t>(offset - store.recordStart(rec));
+    const std::string_view t = store.recordText(TRecordIndex(rec));
+    const std::size_t col = static_cast<std::size_t>(offset - store.recordStart(TRecordIndex(rec)).value());
     if (col == 0 || col > t.size())
         return offset - 1;
     return offset - static_cast<std::int64_t>(col - utf8Prev(t, col));
@@ -46,11 +47,11 @@ std::int64_t characterBefore(const TTextStore& store, std::int64_t offset)
 
 std::int64_t characterAfter(const TTextStore& store, std::int64_t offset)
 {
-    if (offset >= store.length())
-        return store.length();
-    const std::int64_t rec = store.recordOf(offset);
-    const std::string_view t = store.recordText(rec);
-    const std::size_t col = static_cast<std::size_t>(offset - store.recordStart(rec));
+    if (offset >= store.length().value())
+        return store.length().value();
+    const std::int64_t rec = store.recordOf(TTextOffset(offset)).value();
+    const std::string_view t = store.recordText(TRecordIndex(rec));
+    const std::size_t col = static_cast<std::size_t>(offset - store.recordStart(TRecordIndex(rec)).value());
     return col < t.size() ? offset + utf8Length(t, col) : offset + 1;
 }
 
@@ -58,15 +59,15 @@ std::int64_t characterAfter(const TTextStore& store, std::int64_t offset)
 
 unsigned char TSyntaxMemo::charAt(std::int64_t offset) const
 {
-    const std::int64_t rec = store_.recordOf(offset);
-    const std::string_view t = store_.recordText(rec);
-    const std::size_t col = static_cast<std::size_t>(offset - store_.recordStart(rec));
+    const std::int64_t rec = store_.recordOf(TTextOffset(offset)).value();
+    const std::string_view t = store_.recordText(TRecordIndex(rec));
+    const std::size_t col = static_cast<std::size_t>(offset - store_.recordStart(TRecordIndex(rec)).value());
     return col < t.size() ? static_cast<unsigned char>(t[col]) : 0;
 }
 
 std::int64_t TSyntaxMemo::wordBefore(std::int64_t offset) const
 {
-    std::int64_t p = std::clamp<std::int64_t>(offset, 0, store_.length());
+    std::int64_t p = std::clamp<std::int64_t>(offset, 0, store_.length().value());
     while (p > 0 && isBlank(charAt(p - 1)))
         --p;
     if (p > 0 && charIsInWord(charAt(p - 1))) {
@@ -82,7 +83,7 @@ std::int64_t TSyntaxMemo::wordBefore(std::int64_t offset) const
 
 std::int64_t TSyntaxMemo::wordAfter(std::int64_t offset) const
 {
-    const std::int64_t len = store_.length();
+    const std::int64_t len = store_.length().value();
     std::int64_t p = std::clamp<std::int64_t>(offset, 0, len);
     if (p < len && charIsInWord(charAt(p))) {
         while (p < len && charIsInWord(charAt(p)))
@@ -114,7 +115,7 @@ void TSyntaxMemo::moveLinesCommand(std::int64_t lines, bool extend, bool scrollP
 {
     const int preferred = preferredColumn();
     const std::int64_t from = caretRecord();
-    const std::int64_t last = store_.recordCount() - 1;
+    const std::int64_t last = store_.recordCount().value() - 1;
     const std::int64_t rec = std::clamp<std::int64_t>(from + lines, 0, last);
     if (scrollPage) {
         // A page move scrolls the text by the same number of lines, so the
@@ -129,9 +130,9 @@ void TSyntaxMemo::moveLinesCommand(std::int64_t lines, bool extend, bool scrollP
     // A column past the end of a piece lands on that piece's end, on this
     // line, not at the start of the next one.
     const int col = columnAtDisplay(rec, preferred);
-    const bool pieceEnd = static_cast<std::size_t>(col) == store_.recordText(rec).size() && col > 0
-        && rec + 1 <= last && (store_.meta(rec + 1).bookmarks & kContinuationBit);
-    moveCaretCommand(store_.recordStart(rec) + col, extend,
+    const bool pieceEnd = static_cast<std::size_t>(col) == store_.recordText(TRecordIndex(rec)).size() && col > 0
+        && rec + 1 <= last && (store_.meta(TRecordIndex(rec + 1)).bookmarks & kContinuationBit);
+    moveCaretCommand(store_.recordStart(TRecordIndex(rec)).value() + col, extend,
                      pieceEnd ? TCaretAffinity::pieceEnd : TCaretAffinity::nextPiece);
     // With column tracking the column aimed at survives short lines on the
     // way; without it each move starts from where the caret landed.
@@ -145,7 +146,7 @@ void TSyntaxMemo::deleteCharCommand(bool forward)
         return;
     // Delete at the end of the text and Backspace at its start change
     // nothing: no undo step, no change event.
-    if (anchor_ == caret_ && (forward ? caret_ >= store_.length() : caret_ <= 0))
+    if (anchor_ == caret_ && (forward ? caret_ >= store_.length().value() : caret_ <= 0))
         return;
     openUndoGroup(ugDeleteChar);
     // A UTF-8 sequence goes as one character, also across a piece boundary.
@@ -163,10 +164,10 @@ void TSyntaxMemo::indentBlock(bool unindent)
         return;
     const std::int64_t a = anchor_, c = caret_;
     const std::int64_t start = std::min(a, c), end = std::max(a, c);
-    const std::int64_t first = store_.recordOf(start);
-    std::int64_t last = store_.recordOf(end);
+    const std::int64_t first = store_.recordOf(TTextOffset(start)).value();
+    std::int64_t last = store_.recordOf(TTextOffset(end)).value();
     // A selection that ends at a line start does not take in that line.
-    if (last > first && store_.recordStart(last) == end)
+    if (last > first && store_.recordStart(TRecordIndex(last)).value() == end)
         --last;
     const bool logical = hasOption(TSyntaxMemoOption::smoWordWrap);
     const std::int32_t group = unindent ? ugUnindent : ugIndent;
@@ -176,16 +177,16 @@ void TSyntaxMemo::indentBlock(bool unindent)
     // From the last line up, so that the lines still to do keep their offsets
     // and records. Each line is one transaction of its own.
     for (std::int64_t r = last; r >= first; --r) {
-        if (logical && r > first && (store_.meta(r).bookmarks & kContinuationBit))
+        if (logical && r > first && (store_.meta(TRecordIndex(r)).bookmarks & kContinuationBit))
             continue;
-        const std::int64_t ls = store_.recordStart(r);
+        const std::int64_t ls = store_.recordStart(TRecordIndex(r)).value();
         if (!unindent) {
             setSelection(ls, ls, true);
             replaceSelection(std::string(static_cast<std::size_t>(typing_.indentStep()), ' '));
             edits.emplace_back(ls, typing_.indentStep());
             continue;
         }
-        const std::string_view t = store_.recordText(r);
+        const std::string_view t = store_.recordText(TRecordIndex(r));
         std::size_t n = 0;
         while (n < t.size() && n < static_cast<std::size_t>(typing_.indentStep())
                && (t[n] == ' ' || t[n] == '\t' || static_cast<unsigned char>(t[n]) == 160))
@@ -228,7 +229,7 @@ void TSyntaxMemo::executeCommand(int code, bool extend)
         moveCaretCommand(characterAfter(store_, caret_), extend);
         break;
     case kcLineStart:
-        moveCaretCommand(store_.recordStart(rec), extend);
+        moveCaretCommand(store_.recordStart(TRecordIndex(rec)).value(), extend);
         break;
     case kcLineEnd: {
         bool pieceEnd = false;
@@ -256,7 +257,7 @@ void TSyntaxMemo::executeCommand(int code, bool extend)
         moveCaretCommand(0, extend);
         break;
     case kcDocumentEnd:
-        moveCaretCommand(store_.length(), extend);
+        moveCaretCommand(store_.length().value(), extend);
         break;
     case kcCut:
         cutToClipboard();
@@ -281,8 +282,10 @@ void TSyntaxMemo::executeCommand(int code, bool extend)
         break;
     case kcDeleteLine:
         if (!readOnly_ && anchor_ == caret_) {
-            const std::int64_t next = rec + 1 < store_.recordCount() ? store_.recordStart(rec + 1) : store_.length();
-            setSelection(store_.recordStart(rec), next, true);
+            const std::int64_t next = rec + 1 < store_.recordCount().value()
+                ? store_.recordStart(TRecordIndex(rec + 1)).value()
+                : store_.length().value();
+            setSelection(store_.recordStart(TRecordIndex(rec)).value(), next, true);
             replaceSelection({});
             finishCommand(ckText | ckSelection);
         }

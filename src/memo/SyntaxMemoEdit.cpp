@@ -38,11 +38,12 @@ void TSyntaxMemo::replaceCore(std::string_view text, std::int32_t transType)
     const std::int64_t end = std::max(anchor_, caret_);
     bool began = false;
     if (!undo_.transactionRunning() && !replaying_ && undo_.recording()) {
-        undo_.beginTransaction(transType, norm, anchor_, caret_, start == end ? std::string() : store_.text(start, end));
+        undo_.beginTransaction(transType, norm, anchor_, caret_,
+                               start == end ? std::string() : store_.text(TTextOffset(start), TTextOffset(end)));
         began = true;
     }
     deleteRange(start, end);
-    anchor_ = caret_ = std::min(start, store_.length());
+    anchor_ = caret_ = std::min(start, store_.length().value());
     insertAtCaret(norm);
     anchor_ = caret_;
     if (hasOption(TSyntaxMemoOption::smoWordWrap))
@@ -58,16 +59,16 @@ void TSyntaxMemo::replaceCore(std::string_view text, std::int32_t transType)
 
 void TSyntaxMemo::deleteRange(std::int64_t start, std::int64_t end)
 {
-    start = std::clamp<std::int64_t>(start, 0, store_.length());
-    end = std::clamp<std::int64_t>(end, start, store_.length());
+    start = std::clamp<std::int64_t>(start, 0, store_.length().value());
+    end = std::clamp<std::int64_t>(end, start, store_.length().value());
     if (start == end)
         return;
-    const std::int64_t r0 = store_.recordOf(start);
-    const std::int64_t r1 = store_.recordOf(end);
-    const std::int64_t s0 = store_.recordStart(r0);
-    const std::int64_t s1 = store_.recordStart(r1);
-    std::string joined(store_.recordText(r0).substr(0, static_cast<std::size_t>(start - s0)));
-    const std::string_view t1 = store_.recordText(r1);
+    const std::int64_t r0 = store_.recordOf(TTextOffset(start)).value();
+    const std::int64_t r1 = store_.recordOf(TTextOffset(end)).value();
+    const std::int64_t s0 = store_.recordStart(TRecordIndex(r0)).value();
+    const std::int64_t s1 = store_.recordStart(TRecordIndex(r1)).value();
+    std::string joined(store_.recordText(TRecordIndex(r0)).substr(0, static_cast<std::size_t>(start - s0)));
+    const std::string_view t1 = store_.recordText(TRecordIndex(r1));
     const std::size_t cut1 = static_cast<std::size_t>(end - s1);
     if (cut1 < t1.size())
         joined.append(t1.substr(cut1));
@@ -75,18 +76,18 @@ void TSyntaxMemo::deleteRange(std::int64_t start, std::int64_t end)
     // its own bookmarks and marks rather than those of the first deleted line.
     const bool keepsLast = start == s0 && end == s1 && r1 > r0;
     const TLineMarks lastMarks = keepsLast ? lineMarksOf(r1) : TLineMarks{};
-    store_.replaceRecords(r0, r1, joined);
+    store_.replaceRecords(TRecordIndex(r0), TRecordIndex(r1), joined);
     if (keepsLast)
         putLineMarks(r0, lastMarks);
     markChanged(r0);
-    if (store_.length() == 0) {
+    if (store_.length().value() == 0) {
         anchor_ = caret_ = 0;
         topLine_ = 0;
         textChanged(0, 0);
         return;
     }
-    if (topLine_ >= store_.recordCount())
-        topLine_ = store_.recordCount() - 1;
+    if (topLine_ >= store_.recordCount().value())
+        topLine_ = store_.recordCount().value() - 1;
     textChanged(start, -(end - start));
 }
 
@@ -95,26 +96,26 @@ void TSyntaxMemo::insertAtCaret(std::string_view norm)
     if (norm.empty())
         return;
     const std::int64_t before = caret_;
-    const std::int64_t rec = store_.recordOf(caret_);
-    const int col = static_cast<int>(caret_ - store_.recordStart(rec));
-    const std::string_view t = store_.recordText(rec);
+    const std::int64_t rec = store_.recordOf(TTextOffset(caret_)).value();
+    const int col = static_cast<int>(caret_ - store_.recordStart(TRecordIndex(rec)).value());
+    const std::string_view t = store_.recordText(TRecordIndex(rec));
     if (norm.size() == 1 && norm[0] != kCR && t.size() < static_cast<std::size_t>(kMaxRecordLength)) {
         // A character inside a record changes that record in place.
-        store_.insertCharInPlace(rec, col, norm[0]);
+        store_.insertCharInPlace(TRecordIndex(rec), col, norm[0]);
     } else {
         std::string joined;
         joined.reserve(t.size() + norm.size());
         joined.append(t.substr(0, static_cast<std::size_t>(col)));
         joined.append(norm);
         joined.append(t.substr(static_cast<std::size_t>(col)));
-        store_.replaceRecords(rec, rec, joined);
+        store_.replaceRecords(TRecordIndex(rec), TRecordIndex(rec), joined);
         // Whole lines inserted in front of a line push it down together with
         // its bookmarks and marks.
         if (col == 0 && norm.back() == kCR && !t.empty())
-            carryLineMarks(rec, store_.recordOf(before + static_cast<std::int64_t>(norm.size())));
+            carryLineMarks(rec, store_.recordOf(TTextOffset(before + static_cast<std::int64_t>(norm.size()))).value());
     }
     caret_ += static_cast<std::int64_t>(norm.size());
-    markChanged(rec, store_.recordOf(caret_));
+    markChanged(rec, store_.recordOf(TTextOffset(caret_)).value());
     textChanged(before, static_cast<std::int64_t>(norm.size()));
 }
 

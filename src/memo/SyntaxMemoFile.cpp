@@ -67,7 +67,7 @@ void TSyntaxMemo::loadWith(const std::function<void()>& fill)
     undo_.clearUndo();
     const bool wasRedraw = redraw_;
     redraw_ = false;
-    const std::int64_t oldLength = store_.length();
+    const std::int64_t oldLength = store_.length().value();
     try {
         fill();
     } catch (const std::bad_alloc&) {
@@ -78,10 +78,10 @@ void TSyntaxMemo::loadWith(const std::function<void()>& fill)
     }
     if (oldLength > 0)
         textChanged(0, 0);
-    if (store_.length() > 0)
-        textChanged(0, store_.length());
+    if (store_.length().value() > 0)
+        textChanged(0, store_.length().value());
     if (hasOption(TSyntaxMemoOption::smoWordWrap))
-        reflowRange(0, store_.length());
+        reflowRange(0, store_.length().value());
     anchor_ = caret_ = 0;
     preferredColumn_ = -1;
     topLine_ = 0;
@@ -90,7 +90,7 @@ void TSyntaxMemo::loadWith(const std::function<void()>& fill)
     // rest in a background pass; any other is highlighted in full.
     highlight_.reset();
     if (!startPass()) {
-        store_.meta(0).flags |= kRecForceHighlight;
+        store_.meta(TRecordIndex(0)).flags |= kRecForceHighlight;
         markChanged(0);
     }
     view_->scrolled();
@@ -171,7 +171,7 @@ void TSyntaxMemo::writeText(std::ostream& out)
     if (styledWriter && (saveFormat_ == TSaveFormat::sfRTF || saveFormat_ == TSaveFormat::sfHTML)) {
         styledWriter(*this, out, saveFormat_);
     } else if (saveFormat_ == TSaveFormat::sfRTF) {
-        const std::string rtf = writeRtf(*this, 0, store_.length());
+        const std::string rtf = writeRtf(*this, 0, store_.length().value());
         out.write(rtf.data(), static_cast<std::streamsize>(rtf.size()));
     } else if (saveFormat_ == TSaveFormat::sfHTML) {
         writeHtml(*this, out, currentDateText());
@@ -180,7 +180,7 @@ void TSyntaxMemo::writeText(std::ostream& out)
         // written as CR LF (or LF alone for the Unix format).
         const bool unix = saveFormat_ == TSaveFormat::sfUNIX;
         const std::string_view lineEnd = unix ? std::string_view("\n") : std::string_view("\r\n");
-        store_.pieces(0, store_.length(), [&](std::string_view piece) {
+        store_.pieces(TTextOffset(0), store_.length(), [&](std::string_view piece) {
             const char* p = piece.data();
             const char* const e = p + piece.size();
             while (p < e) {
@@ -213,7 +213,7 @@ void TSyntaxMemo::saveToFile(const std::filesystem::path& file)
         TTextFormat format = textFormat_;
         if (saveFormat_ == TSaveFormat::sfUNIX)
             format.lineEnd = TLineEnd::lf;
-        const std::string bytes = encodeText(textRange(0, store_.length()), format);
+        const std::string bytes = encodeText(textRange(0, store_.length().value()), format);
         writeFileAtomically(file, [&bytes](std::ostream& out) {
             out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         });

@@ -43,7 +43,7 @@ void TSyntaxMemo::activeParserChanged()
     store_.dropAllTokens();
     highlight_.reset();
     if (!startPass()) {
-        store_.meta(0).flags |= kRecForceHighlight;
+        store_.meta(TRecordIndex(0)).flags |= kRecForceHighlight;
         markChanged(0);
     }
     changed(ckOptions);
@@ -68,7 +68,7 @@ bool TSyntaxMemo::editProperties()
 void TSyntaxMemo::highlightAll()
 {
     highlight_.setPassFrom(-1);
-    store_.meta(0).flags |= kRecForceHighlight;
+    store_.meta(TRecordIndex(0)).flags |= kRecForceHighlight;
     markChanged(0);
     rehighlight();
 }
@@ -99,11 +99,11 @@ void TSyntaxMemo::rehighlight()
     const std::int64_t changed = firstChanged_;
     firstChanged_ = -1;
     THighlighter* h = highlighter();
-    if (!h || !h->usable() || changed < 0 || changed >= store_.recordCount())
+    if (!h || !h->usable() || changed < 0 || changed >= store_.recordCount().value())
         return;
     if (!options_.has(TSyntaxMemoOption::smoSyntaxHighlight))
         return;
-    if (!(store_.meta(changed).flags & (kRecContentChanged | kRecForceHighlight)))
+    if (!(store_.meta(TRecordIndex(changed)).flags & (kRecContentChanged | kRecForceHighlight)))
         return;
     highlight_.rehighlight(*h, *view_, changed);
 }

@@ -80,7 +80,7 @@ std::int64_t TSyntaxMemo::findText(TSearchFlags flags, std::string_view text)
     const std::int64_t b = std::max(anchor_, caret_);
     const bool upward = flags.has(TSearchFlags::Upward);
     std::optional<TTextMatch> found;
-    if (!((upward && a == 0) || (!upward && b >= store_.length()))) {
+    if (!((upward && a == 0) || (!upward && b >= store_.length().value()))) {
         const std::int64_t from = flags.has(TSearchFlags::RegExp) && !upward ? b : a;
         found = findFrom(from, flags);
     }

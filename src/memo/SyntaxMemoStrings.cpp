@@ -10,16 +10,16 @@ namespace tessaly::memo {
 std::int64_t TSyntaxMemoStrings::count() const
 {
     const TTextStore& s = memo_.store();
-    if (s.recordCount() == 1 && s.length() == 0)
+    if (s.recordCount().value() == 1 && s.length().value() == 0)
         return 0;
-    return s.recordCount();
+    return s.recordCount().value();
 }
 
 std::string TSyntaxMemoStrings::strings(std::int64_t i) const
 {
-    if (i < 0 || i >= memo_.store().recordCount())
+    if (i < 0 || i >= memo_.store().recordCount().value())
         return {};
-    std::string_view t = memo_.store().recordText(i);
+    std::string_view t = memo_.store().recordText(TRecordIndex(i));
     if (!t.empty() && t.back() == kCR)
         t.remove_suffix(1);
     return std::string(t.substr(0, 4096));
@@ -28,10 +28,10 @@ std::string TSyntaxMemoStrings::strings(std::int64_t i) const
 void TSyntaxMemoStrings::setStrings(std::int64_t i, std::string_view s)
 {
     const TTextStore& st = memo_.store();
-    if (i < 0 || i >= st.recordCount())
+    if (i < 0 || i >= st.recordCount().value())
         return;
-    const std::int64_t start = st.recordStart(i);
-    std::string_view t = st.recordText(i);
+    const std::int64_t start = st.recordStart(TRecordIndex(i)).value();
+    std::string_view t = st.recordText(TRecordIndex(i));
     std::int64_t end = start + static_cast<std::int64_t>(t.size());
     if (!t.empty() && t.back() == kCR)
         --end;
@@ -49,13 +49,13 @@ void TSyntaxMemoStrings::insert(std::int64_t i, std::string_view s)
     if (i < n) {
         text.assign(s);
         text += "\r\n";
-        memo_.setSelection(st.recordStart(i), st.recordStart(i), true);
+        memo_.setSelection(st.recordStart(TRecordIndex(i)).value(), st.recordStart(TRecordIndex(i)).value(), true);
     } else {
-        const std::int64_t last = st.recordCount() - 1;
-        if (!st.recordText(last).empty())
+        const std::int64_t last = st.recordCount().value() - 1;
+        if (!st.recordText(TRecordIndex(last)).empty())
             text += "\r\n";
         text.append(s);
-        memo_.setSelection(st.length(), st.length(), true);
+        memo_.setSelection(st.length().value(), st.length().value(), true);
     }
     memo_.setSelText(text);
 }
@@ -68,10 +68,11 @@ void TSyntaxMemoStrings::add(std::string_view s)
 void TSyntaxMemoStrings::remove(std::int64_t i)
 {
     const TTextStore& st = memo_.store();
-    if (i < 0 || i >= st.recordCount())
+    if (i < 0 || i >= st.recordCount().value())
         return;
-    const std::int64_t start = st.recordStart(i);
-    const std::int64_t end = i + 1 < st.recordCount() ? st.recordStart(i + 1) : st.length();
+    const std::int64_t start = st.recordStart(TRecordIndex(i)).value();
+    const std::int64_t end
+        = i + 1 < st.recordCount().value() ? st.recordStart(TRecordIndex(i + 1)).value() : st.length().value();
     memo_.setSelection(start, end, true);
     memo_.setSelText({});
 }

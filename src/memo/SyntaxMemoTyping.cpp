@@ -37,10 +37,11 @@ void TSyntaxMemo::typeChar(unsigned char c)
     int indent = 0;
     bool walkUp = false;
     const bool autoIndent = key.character == '\r' && hasOption(TSyntaxMemoOption::smoAutoIndent);
-    const std::int64_t enterRec = autoIndent ? store_.recordOf(std::min(anchor_, caret_)) : 0;
+    const std::int64_t enterRec = autoIndent ? store_.recordOf(TTextOffset(std::min(anchor_, caret_))).value() : 0;
     if (autoIndent) {
         bool textAtZero = false;
-        const int col = static_cast<int>(std::min(anchor_, caret_) - store_.recordStart(enterRec));
+        const int col
+            = static_cast<int>(std::min(anchor_, caret_) - store_.recordStart(TRecordIndex(enterRec)).value());
         indent = typing_.leadingIndent(enterRec, col, textAtZero);
         walkUp = indent == 0 && !textAtZero;
     }
@@ -64,8 +65,8 @@ void TSyntaxMemo::insertFill(int from, int to)
 
 void TSyntaxMemo::smartTab()
 {
-    const std::int64_t rec = store_.recordOf(caret_);
-    const int col = displayColumn(rec, static_cast<int>(caret_ - store_.recordStart(rec)));
+    const std::int64_t rec = store_.recordOf(TTextOffset(caret_)).value();
+    const int col = displayColumn(rec, static_cast<int>(caret_ - store_.recordStart(TRecordIndex(rec)).value()));
     const int target = typing_.tabTarget(rec, col, options_);
     undo_.openGroup(ugTyping, anchor_, caret_);
     if (anchor_ != caret_)
@@ -87,11 +88,11 @@ bool TSyntaxMemo::charStartsWord(unsigned char c) const
 
 bool TSyntaxMemo::selectWordAt(std::int64_t offset)
 {
-    const std::int64_t len = store_.length();
+    const std::int64_t len = store_.length().value();
     offset = std::clamp<std::int64_t>(offset, 0, len);
-    const std::int64_t rec = store_.recordOf(offset);
-    const std::int64_t recStart = store_.recordStart(rec);
-    const std::string_view t = store_.recordText(rec);
+    const std::int64_t rec = store_.recordOf(TTextOffset(offset)).value();
+    const std::int64_t recStart = store_.recordStart(TRecordIndex(rec)).value();
+    const std::string_view t = store_.recordText(TRecordIndex(rec));
     auto at = [&](std::int64_t o) { return static_cast<unsigned char>(t[static_cast<std::size_t>(o - recStart)]); };
     const std::int64_t recEnd = recStart + static_cast<std::int64_t>(t.size());
 

@@ -32,12 +32,12 @@ void TSyntaxMemo::setWrapOverride(std::string chars)
 void TSyntaxMemo::reflowRange(std::int64_t from, std::int64_t to)
 {
     wrap_.reflowRange(from, to, wrapRule(), [this](std::int64_t first, std::int64_t last) { markChanged(first, last); });
-    topLine_ = std::min(topLine_, store_.recordCount() - 1);
+    topLine_ = std::min(topLine_, store_.recordCount().value() - 1);
 }
 
 void TSyntaxMemo::reflow()
 {
-    reflowRange(0, store_.length());
+    reflowRange(0, store_.length().value());
     changeKinds_ |= ckSize;
     scrollCaret();
     notify();

@@ -70,9 +70,9 @@ std::size_t TTextStore::offsetInBlock(const Block& b, std::size_t index) const
     return off;
 }
 
-TTextStore::Loc TTextStore::locate(std::int64_t rec) const
+TTextStore::Loc TTextStore::locate(TRecordIndex rec) const
 {
-    return cached(rec).loc;
+    return cached(rec.value()).loc;
 }
 
 void TTextStore::fillCache(std::int64_t rec, Loc loc, std::int64_t start, std::size_t inBlock) const
@@ -110,17 +110,18 @@ const TTextStore::Cache& TTextStore::cached(std::int64_t rec) const
     return cache_;
 }
 
-std::int64_t TTextStore::recordStart(std::int64_t rec) const
+TTextOffset TTextStore::recordStart(TRecordIndex rec) const
 {
-    if (rec >= records_)
-        return length_;
-    return cached(rec).start;
+    if (rec.value() >= records_)
+        return TTextOffset(length_);
+    return TTextOffset(cached(rec.value()).start);
 }
 
-std::int64_t TTextStore::recordOf(std::int64_t offset) const
+TRecordIndex TTextStore::recordOf(TTextOffset at) const
 {
+    std::int64_t offset = at.value();
     if (offset >= length_)
-        return records_ - 1;
+        return TRecordIndex(records_ - 1);
     if (offset < 0)
         offset = 0;
     if (cache_.version == version_ && cache_.rec >= 0 && offset >= cache_.start) {
@@ -134,7 +135,7 @@ std::int64_t TTextStore::recordOf(std::int64_t offset) const
                 if (i != cache_.loc.index)
                     fillCache(cache_.rec + static_cast<std::int64_t>(i - cache_.loc.index), {cache_.loc.block, i}, start,
                               inBlock);
-                return cache_.rec;
+                return TRecordIndex(cache_.rec);
             }
             start += blk.recs[i].length;
             inBlock += blk.recs[i].length;
@@ -155,28 +156,28 @@ std::int64_t TTextStore::recordOf(std::int64_t offset) const
     }
     const std::int64_t rec = recIndex_.prefix(b) + static_cast<std::int64_t>(i);
     fillCache(rec, {b, i}, before + static_cast<std::int64_t>(inBlock), inBlock);
-    return rec;
+    return TRecordIndex(rec);
 }
 
-std::string_view TTextStore::recordText(std::int64_t rec) const
+std::string_view TTextStore::recordText(TRecordIndex rec) const
 {
-    const Cache& c = cached(rec);
+    const Cache& c = cached(rec.value());
     const Block& b = blocks_[c.loc.block];
     return std::string_view(b.text).substr(c.inBlock, b.recs[c.loc.index].length);
 }
 
-std::string_view TTextStore::recordTokens(std::int64_t rec) const
+std::string_view TTextStore::recordTokens(TRecordIndex rec) const
 {
-    const Cache& c = cached(rec);
+    const Cache& c = cached(rec.value());
     const Block& b = blocks_[c.loc.block];
     if (!(b.recs[c.loc.index].flags & kRecHasTokens) || b.tokens.empty())
         return {};
     return std::string_view(b.tokens).substr(c.inBlock, b.recs[c.loc.index].length);
 }
 
-void TTextStore::setRecordTokens(std::int64_t rec, std::string_view values)
+void TTextStore::setRecordTokens(TRecordIndex rec, std::string_view values)
 {
-    const Cache& c = cached(rec);
+    const Cache& c = cached(rec.value());
     Block& b = blocks_[c.loc.block];
     TRecordMeta& m = b.recs[c.loc.index];
     if (b.tokens.size() != b.text.size()) {
@@ -190,10 +191,10 @@ void TTextStore::setRecordTokens(std::int64_t rec, std::string_view values)
     m.flags |= kRecHasTokens;
 }
 
-TTextStore::RecordReader::RecordReader(const TTextStore& store, std::int64_t rec)
+TTextStore::RecordReader::RecordReader(const TTextStore& store, TRecordIndex rec)
     : store_(store)
 {
-    const Cache& c = store.cached(rec);
+    const Cache& c = store.cached(rec.value());
     rec_ = c.rec;
     loc_ = c.loc;
     inBlock_ = c.inBlock;
@@ -224,7 +225,7 @@ void TTextStore::RecordReader::nextBlock()
     inBlock_ = 0;
 }
 
-void TTextStore::dropRecordTokens(std::int64_t rec)
+void TTextStore::dropRecordTokens(TRecordIndex rec)
 {
     meta(rec).flags &= static_cast<std::uint16_t>(~kRecHasTokens);
 }
@@ -239,28 +240,29 @@ void TTextStore::dropAllTokens()
     }
 }
 
-const TRecordMeta& TTextStore::meta(std::int64_t rec) const
+const TRecordMeta& TTextStore::meta(TRecordIndex rec) const
 {
     const Loc l = locate(rec);
     return blocks_[l.block].recs[l.index];
 }
 
-TRecordMeta& TTextStore::meta(std::int64_t rec)
+TRecordMeta& TTextStore::meta(TRecordIndex rec)
 {
     const Loc l = locate(rec);
     return blocks_[l.block].recs[l.index];
 }
 
-std::string TTextStore::text(std::int64_t start, std::int64_t end) const
+std::string TTextStore::text(TTextOffset start, TTextOffset end) const
 {
     std::string out;
     if (end > start)
-        out.reserve(static_cast<std::size_t>(std::min(end, length_) - std::max<std::int64_t>(start, 0)));
+        out.reserve(
+            static_cast<std::size_t>(std::min(end.value(), length_) - std::max<std::int64_t>(start.value(), 0)));
     pieces(start, end, [&](std::string_view p) { out.append(p); });
     return out;
 }
 
-std::int64_t TTextStore::crLfLength(std::int64_t start, std::int64_t end) const
+std::int64_t TTextStore::crLfLength(TTextOffset start, TTextOffset end) const
 {
     std::int64_t total = 0;
     pieces(start, end, [&](std::string_view p) {
@@ -316,7 +318,7 @@ void TTextStore::cutInto(std::string_view text, const std::vector<std::size_t>& 
     }
 }
 
-std::int64_t TTextStore::replaceRecords(std::int64_t first, std::int64_t last, std::string_view text,
+std::int64_t TTextStore::replaceRecords(TRecordIndex first, TRecordIndex last, std::string_view text,
                                         const std::vector<std::size_t>& pieceLengths)
 {
     pieceLengths_ = &pieceLengths;
@@ -327,9 +329,9 @@ std::int64_t TTextStore::replaceRecords(std::int64_t first, std::int64_t last, s
     return replaceRecords(first, last, text);
 }
 
-std::int64_t TTextStore::replaceRecords(std::int64_t first, std::int64_t last, std::string_view text)
+std::int64_t TTextStore::replaceRecords(TRecordIndex first, TRecordIndex last, std::string_view text)
 {
-    const bool endOfDocument = last >= records_ - 1;
+    const bool endOfDocument = last.value() >= records_ - 1;
     const Loc l0 = locate(first);
     const Loc l1 = locate(last);
     const TRecordMeta kept = blocks_[l0.block].recs[l0.index];
@@ -456,9 +458,9 @@ void TTextStore::splitIfLarge(std::size_t block)
     structureChanged();
 }
 
-void TTextStore::insertCharInPlace(std::int64_t rec, int col, char c)
+void TTextStore::insertCharInPlace(TRecordIndex rec, int col, char c)
 {
-    const Cache at = cached(rec);
+    const Cache at = cached(rec.value());
     const Loc l = at.loc;
     Block& b = blocks_[l.block];
     TRecordMeta& m = b.recs[l.index];
@@ -477,7 +479,7 @@ void TTextStore::insertCharInPlace(std::int64_t rec, int col, char c)
         lenIndex_.add(l.block, 1);
     // Records after this one moved by one; this one stays where it was.
     mutated();
-    fillCache(rec, l, at.start, at.inBlock);
+    fillCache(at.rec, l, at.start, at.inBlock);
     splitIfLarge(l.block);
 }
 
@@ -537,20 +539,20 @@ void TTextStore::append(std::string_view text)
     structureChanged();
 }
 
-std::pair<std::int64_t, std::string_view> TTextStore::blockAt(std::int64_t offset) const
+std::pair<TTextOffset, std::string_view> TTextStore::blockAt(TTextOffset offset) const
 {
-    if (offset < 0 || offset >= length_)
-        return {0, {}};
+    if (offset.value() < 0 || offset.value() >= length_)
+        return {TTextOffset(0), {}};
     ensureIndex();
     std::int64_t before = 0;
-    const std::size_t b = lenIndex_.find(offset, before);
-    return {before, blocks_[b].text};
+    const std::size_t b = lenIndex_.find(offset.value(), before);
+    return {TTextOffset(before), blocks_[b].text};
 }
 
-void TTextStore::pieces(std::int64_t start, std::int64_t end, const std::function<void(std::string_view)>& f) const
+void TTextStore::pieces(TTextOffset from, TTextOffset to, const std::function<void(std::string_view)>& f) const
 {
-    start = std::clamp<std::int64_t>(start, 0, length_);
-    end = std::clamp<std::int64_t>(end, start, length_);
+    const std::int64_t start = std::clamp<std::int64_t>(from.value(), 0, length_);
+    const std::int64_t end = std::clamp<std::int64_t>(to.value(), start, length_);
     if (start == end)
         return;
     ensureIndex();
@@ -580,10 +582,10 @@ int TTextStore::longestRecord() const
     return longest_;
 }
 
-int TTextStore::widestRecord(const std::function<int(std::int64_t)>& measure, int tabFactor) const
+int TTextStore::widestRecord(const std::function<int(TRecordIndex)>& measure, int tabFactor) const
 {
     int best = 0;
-    std::int64_t rec = 0;
+    TRecordIndex rec(0);
     for (const Block& b : blocks_)
         for (const TRecordMeta& m : b.recs) {
             const int bound = (m.flags & kRecHasTab) ? m.length * tabFactor : m.length;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "memo/Fenwick.h"
+#include "memo/Units.h"
 
 #include <cstdint>
 #include <functional>
@@ -53,45 +54,47 @@ class TTextStore {
 public:
     TTextStore();
 
-    std::int64_t length() const { return length_; }
-    std::int64_t recordCount() const { return records_; }
+    // The offset just past the last character.
+    TTextOffset length() const { return TTextOffset(length_); }
+    // One past the last record (so also the number of records).
+    TRecordIndex recordCount() const { return TRecordIndex(records_); }
 
     // Offset of the first character of record rec (0 <= rec <= recordCount()).
-    std::int64_t recordStart(std::int64_t rec) const;
+    TTextOffset recordStart(TRecordIndex rec) const;
     // The record holding offset: the one with start <= offset < start + length;
     // the last record for offset == length().
-    std::int64_t recordOf(std::int64_t offset) const;
+    TRecordIndex recordOf(TTextOffset offset) const;
 
-    std::string_view recordText(std::int64_t rec) const;
+    std::string_view recordText(TRecordIndex rec) const;
     // Token values of the record, empty when it has none.
-    std::string_view recordTokens(std::int64_t rec) const;
-    void setRecordTokens(std::int64_t rec, std::string_view values);
-    void dropRecordTokens(std::int64_t rec);
+    std::string_view recordTokens(TRecordIndex rec) const;
+    void setRecordTokens(TRecordIndex rec, std::string_view values);
+    void dropRecordTokens(TRecordIndex rec);
     // Forgets the token values of every record.
     void dropAllTokens();
 
-    const TRecordMeta& meta(std::int64_t rec) const;
-    TRecordMeta& meta(std::int64_t rec);
+    const TRecordMeta& meta(TRecordIndex rec) const;
+    TRecordMeta& meta(TRecordIndex rec);
 
     // Copies the text of [start, end) in the store's form.
-    std::string text(std::int64_t start, std::int64_t end) const;
-    // Length of [start, end) once every CR is written as CR LF.
-    std::int64_t crLfLength(std::int64_t start, std::int64_t end) const;
+    std::string text(TTextOffset start, TTextOffset end) const;
+    // Length in bytes of [start, end) once every CR is written as CR LF.
+    std::int64_t crLfLength(TTextOffset start, TTextOffset end) const;
 
     // Replaces records first..last (inclusive) by the records cut from text.
     // The first new record keeps the meta of record first (its continuation
     // bit, bookmarks, marks and colours); the others start clean. Returns the
     // number of records made. endOfDocument says whether last is the last
     // record (a trailing CR then gets an empty record after it).
-    std::int64_t replaceRecords(std::int64_t first, std::int64_t last, std::string_view text);
+    std::int64_t replaceRecords(TRecordIndex first, TRecordIndex last, std::string_view text);
     // As replaceRecords, cutting text into records of the given lengths
     // (word wrap decides them); a record that follows one not ending in CR
     // gets the continuation bit. The lengths must add up to text's size.
-    std::int64_t replaceRecords(std::int64_t first, std::int64_t last, std::string_view text,
+    std::int64_t replaceRecords(TRecordIndex first, TRecordIndex last, std::string_view text,
                                 const std::vector<std::size_t>& pieceLengths);
 
     // Inserts one character c (not CR) at column col of record rec in place.
-    void insertCharInPlace(std::int64_t rec, int col, char c);
+    void insertCharInPlace(TRecordIndex rec, int col, char c);
 
     // Empties the store (one empty record).
     void clear();
@@ -100,16 +103,16 @@ public:
     void append(std::string_view text);
     // The contiguous stored text around offset (a block of records) and the
     // offset of its first character; empty outside the text.
-    std::pair<std::int64_t, std::string_view> blockAt(std::int64_t offset) const;
+    std::pair<TTextOffset, std::string_view> blockAt(TTextOffset offset) const;
     // Calls f with the text of [start, end) in consecutive pieces.
-    void pieces(std::int64_t start, std::int64_t end, const std::function<void(std::string_view)>& f) const;
+    void pieces(TTextOffset start, TTextOffset end, const std::function<void(std::string_view)>& f) const;
 
     // Longest record length, computed on demand.
     int longestRecord() const;
     // The largest measure(rec) over all records, where measure never exceeds
     // a record's bytes, or its bytes times tabFactor when it holds a tab:
     // only records that could beat the widest so far are measured.
-    int widestRecord(const std::function<int(std::int64_t)>& measure, int tabFactor) const;
+    int widestRecord(const std::function<int(TRecordIndex)>& measure, int tabFactor) const;
 
     // Debug check of every invariant; returns an empty string when all hold.
     std::string check() const;
@@ -119,7 +122,7 @@ public:
         std::size_t block;
         std::size_t index;
     };
-    Loc locate(std::int64_t rec) const;
+    Loc locate(TRecordIndex rec) const;
 
     // Reads the records from one on, each in turn, without a look-up per
     // record. Started at the first record it touches nothing but the
@@ -190,9 +193,9 @@ public:
             nextBlock();
     }
     // From record rec (looked up through the store's shared cache).
-    RecordReader(const TTextStore& store, std::int64_t rec);
+    RecordReader(const TTextStore& store, TRecordIndex rec);
 
-    std::int64_t record() const { return rec_; }
+    TRecordIndex record() const { return TRecordIndex(rec_); }
     const TRecordMeta& meta() const { return block().recs[loc_.index]; }
     std::string_view text() const { return std::string_view(block().text).substr(inBlock_, meta().length); }
     // The record's token values, empty when it has none.
@@ -228,7 +231,10 @@ protected:
 
 class TTextStore::RecordWalker : public RecordReader {
 public:
-    RecordWalker(TTextStore& store, std::int64_t rec) : RecordReader(store, rec), writable_(store) {}
+    RecordWalker(TTextStore& store, TRecordIndex rec)
+        : RecordReader(store, rec)
+        , writable_(store)
+    { }
     TRecordMeta& meta() { return writable_.blocks_[loc_.block].recs[loc_.index]; }
     // Sets the record's token values (missing ones are 0).
     void setTokens(std::string_view values);

@@ -53,11 +53,11 @@ TTyping::TKey TTyping::classify(unsigned char c, TSyntaxMemoOptions options) con
 
 std::int64_t TTyping::overwriteLength(std::int64_t offset) const
 {
-    if (insertMode_ || offset < 0 || offset >= store_.length())
+    if (insertMode_ || offset < 0 || offset >= store_.length().value())
         return 0;
-    const std::int64_t rec = store_.recordOf(offset);
-    const std::string_view t = store_.recordText(rec);
-    const auto col = static_cast<std::size_t>(offset - store_.recordStart(rec));
+    const std::int64_t rec = store_.recordOf(TTextOffset(offset)).value();
+    const std::string_view t = store_.recordText(TRecordIndex(rec));
+    const auto col = static_cast<std::size_t>(offset - store_.recordStart(TRecordIndex(rec)).value());
     if (col >= t.size() || t[col] == kCR)
         return 0;
     return utf8Length(t, col);
@@ -65,12 +65,13 @@ std::int64_t TTyping::overwriteLength(std::int64_t offset) const
 
 int TTyping::displayColumn(std::int64_t rec, int col) const
 {
-    return displayColumnIn(store_.recordText(rec), col, (store_.meta(rec).flags & kRecHasTab) != 0, tabs_);
+    return displayColumnIn(store_.recordText(TRecordIndex(rec)), col,
+                           (store_.meta(TRecordIndex(rec)).flags & kRecHasTab) != 0, tabs_);
 }
 
 int TTyping::leadingIndent(std::int64_t rec, int upToCol, bool& hasTextAtZero) const
 {
-    const std::string_view t = store_.recordText(rec);
+    const std::string_view t = store_.recordText(TRecordIndex(rec));
     int i = 0;
     const int limit = std::min<int>(upToCol, static_cast<int>(t.size()));
     while (i < limit && isBlank(t[static_cast<std::size_t>(i)]))
@@ -84,7 +85,7 @@ int TTyping::leadingIndent(std::int64_t rec, int upToCol, bool& hasTextAtZero) c
 int TTyping::indentAbove(std::int64_t rec) const
 {
     for (std::int64_t r = rec; r >= 0 && r > rec - kIndentLookBack; --r) {
-        const std::string_view t = store_.recordText(r);
+        const std::string_view t = store_.recordText(TRecordIndex(r));
         std::size_t i = 0;
         while (i < t.size() && isBlank(t[i]))
             ++i;
@@ -100,7 +101,7 @@ int TTyping::tabTarget(std::int64_t rec, int col, TSyntaxMemoOptions options) co
         return tabs_.nextStop(col);
     // The first line above that reaches past the caret column decides.
     for (std::int64_t r = rec - 1; r >= 0 && r >= rec - kIndentLookBack; --r) {
-        const std::string_view t = store_.recordText(r);
+        const std::string_view t = store_.recordText(TRecordIndex(r));
         int end = static_cast<int>(t.size());
         if (end > 0 && t[static_cast<std::size_t>(end) - 1] == kCR)
             --end;

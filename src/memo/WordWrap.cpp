@@ -69,8 +69,8 @@ std::vector<std::size_t> TWordWrap::pieces(std::string_view line, const TRule& r
 std::int64_t TWordWrap::lineEnd(std::int64_t first) const
 {
     std::int64_t last = first;
-    const std::int64_t count = store_.recordCount();
-    while (last + 1 < count && (store_.meta(last + 1).bookmarks & kContinuationBit))
+    const std::int64_t count = store_.recordCount().value();
+    while (last + 1 < count && (store_.meta(TRecordIndex(last + 1)).bookmarks & kContinuationBit))
         ++last;
     return last;
 }
@@ -79,7 +79,7 @@ void TWordWrap::gatherLine(std::int64_t first, std::int64_t last, std::string& l
                            std::vector<std::size_t>& pieces) const
 {
     for (std::int64_t r = first; r <= last; ++r) {
-        const std::string_view t = store_.recordText(r);
+        const std::string_view t = store_.recordText(TRecordIndex(r));
         line.append(t);
         pieces.push_back(t.size());
     }
@@ -89,14 +89,14 @@ std::int64_t TWordWrap::reflowLine(std::int64_t first, const TRule& rule,
                                    const std::function<void(std::int64_t, std::int64_t)>& changed)
 {
     const std::int64_t last = lineEnd(first);
-    const std::int64_t count = store_.recordCount();
+    const std::int64_t count = store_.recordCount().value();
     std::string line;
     std::vector<std::size_t> now;
     gatherLine(first, last, line, now);
     const std::vector<std::size_t> want = pieces(line, rule);
     if (want == now || line.empty())
         return last + 1;
-    const std::int64_t made = store_.replaceRecords(first, last, line, want);
+    const std::int64_t made = store_.replaceRecords(TRecordIndex(first), TRecordIndex(last), line, want);
     changed(first, first + made - 1);
     // The empty record that ends a document after a final line break is not a piece.
     const bool endRecord = last == count - 1 && !line.empty() && line.back() == kCR;
@@ -106,11 +106,11 @@ std::int64_t TWordWrap::reflowLine(std::int64_t first, const TRule& rule,
 void TWordWrap::reflowRange(std::int64_t from, std::int64_t to, const TRule& rule,
                             const std::function<void(std::int64_t, std::int64_t)>& changed)
 {
-    std::int64_t rec = store_.recordOf(std::min(from, to));
-    while (rec > 0 && (store_.meta(rec).bookmarks & kContinuationBit))
+    std::int64_t rec = store_.recordOf(TTextOffset(std::min(from, to))).value();
+    while (rec > 0 && (store_.meta(TRecordIndex(rec)).bookmarks & kContinuationBit))
         --rec;
     const std::int64_t end = std::max(from, to);
-    while (rec < store_.recordCount() && store_.recordStart(rec) <= end) {
+    while (rec < store_.recordCount().value() && store_.recordStart(TRecordIndex(rec)).value() <= end) {
         const std::int64_t next = reflowLine(rec, rule, changed);
         if (next <= rec)
             break;
@@ -120,7 +120,7 @@ void TWordWrap::reflowRange(std::int64_t from, std::int64_t to, const TRule& rul
 
 std::string TWordWrap::check(const TRule& rule) const
 {
-    const std::int64_t count = store_.recordCount();
+    const std::int64_t count = store_.recordCount().value();
     for (std::int64_t first = 0; first < count;) {
         const std::int64_t last = lineEnd(first);
         std::string line;

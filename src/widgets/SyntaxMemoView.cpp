@@ -124,13 +124,13 @@ std::int64_t TSyntaxMemoView::offsetAt(QPoint pos, bool* atPieceEnd) const
 {
     const memo::TTextStore& store = memo_.store();
     const std::int64_t row = pos.y() < 0 ? -1 - (-pos.y() - 1) / lineHeight_ : pos.y() / lineHeight_;
-    const std::int64_t rec = std::clamp<std::int64_t>(memo_.topLine() + row, 0, store.recordCount() - 1);
+    const std::int64_t rec = std::clamp<std::int64_t>(memo_.topLine() + row, 0, store.recordCount().value() - 1);
     const int x = pos.x() - textLeft();
     const int dcol = std::max(0, memo_.leftColumn() + (x < 0 ? x / charWidth_ - 1 : x / charWidth_));
     const int inCell = x - (dcol - memo_.leftColumn()) * charWidth_;
     const int col = memo_.columnAtDisplay(rec, dcol);
-    const std::string_view t = store.recordText(rec);
-    std::int64_t off = store.recordStart(rec) + col;
+    const std::string_view t = store.recordText(memo::TRecordIndex(rec));
+    std::int64_t off = store.recordStart(memo::TRecordIndex(rec)).value() + col;
     const auto c = static_cast<std::size_t>(col);
     if (x >= 0 && c < t.size() && t[c] != '\r') {
         // Past the middle of a character (a tab is as wide as its cells) the
@@ -143,17 +143,19 @@ std::int64_t TSyntaxMemoView::offsetAt(QPoint pos, bool* atPieceEnd) const
     // The end of a piece that the next record continues is the next piece's
     // start as well: a point on this line means the end of this piece.
     if (atPieceEnd)
-        *atPieceEnd = off == store.recordStart(rec) + static_cast<std::int64_t>(t.size()) && memo_.isPieceBoundary(off);
+        *atPieceEnd = off == store.recordStart(memo::TRecordIndex(rec)).value() + static_cast<std::int64_t>(t.size())
+            && memo_.isPieceBoundary(off);
     return off;
 }
 
 QPoint TSyntaxMemoView::pointOf(std::int64_t offset, bool atPieceEnd) const
 {
     const memo::TTextStore& store = memo_.store();
-    std::int64_t rec = store.recordOf(offset);
+    std::int64_t rec = store.recordOf(memo::TTextOffset(offset)).value();
     if (atPieceEnd && memo_.isPieceBoundary(offset))
         --rec;
-    const int dcol = memo_.displayColumn(rec, static_cast<int>(offset - store.recordStart(rec)));
+    const int dcol
+        = memo_.displayColumn(rec, static_cast<int>(offset - store.recordStart(memo::TRecordIndex(rec)).value()));
     return {textLeft() + (dcol - memo_.leftColumn()) * charWidth_, static_cast<int>(rec - memo_.topLine()) * lineHeight_};
 }
 
@@ -301,7 +303,7 @@ void TSyntaxMemoView::engineChanged()
 void TSyntaxMemoView::updateScrollBars()
 {
     syncingScrollBars_ = true;
-    const std::int64_t records = memo_.store().recordCount();
+    const std::int64_t records = memo_.store().recordCount().value();
     verticalScrollBar()->setRange(0, static_cast<int>(std::max<std::int64_t>(0, records - 1)));
     verticalScrollBar()->setPageStep(visibleLines());
     verticalScrollBar()->setValue(static_cast<int>(memo_.topLine()));

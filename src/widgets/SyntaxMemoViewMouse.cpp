@@ -29,9 +29,9 @@ void TSyntaxMemoView::mousePressEvent(QMouseEvent* event)
     const QPoint pos = event->position().toPoint();
     if (showGutter() && pos.x() < textLeft() - margin_) {
         std::int64_t rec = std::clamp<std::int64_t>(memo_.topLine() + pos.y() / lineHeight_, 0,
-                                                    memo_.store().recordCount() - 1);
+                                                    memo_.store().recordCount().value() - 1);
         if (memo_.hasOption(memo::TSyntaxMemoOption::smoWordWrap))
-            while (rec > 0 && (memo_.store().meta(rec).bookmarks & memo::kContinuationBit))
+            while (rec > 0 && (memo_.store().meta(memo::TRecordIndex(rec)).bookmarks & memo::kContinuationBit))
                 --rec;
         emit gutterClick(rec + 1);
         return;

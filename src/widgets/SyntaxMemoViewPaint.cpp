@@ -58,7 +58,7 @@ void TSyntaxMemoView::paintEvent(QPaintEvent* event)
     paintedTop_ = top;
     paintedLeft_ = memo_.leftColumn();
     const std::int64_t first = top + std::max(0, area.top()) / lh;
-    const std::int64_t last = std::min<std::int64_t>(store.recordCount() - 1, top + area.bottom() / lh);
+    const std::int64_t last = std::min<std::int64_t>(store.recordCount().value() - 1, top + area.bottom() / lh);
     const bool gutter = showGutter();
 
     for (std::int64_t rec = first; rec <= last; ++rec) {
@@ -99,7 +99,7 @@ void TSyntaxMemoView::paintEvent(QPaintEvent* event)
             } else if (memo_.hasOption(memo::TSyntaxMemoOption::smoBlockOverwriteCursor)) {
                 // The cell in the text colour with its character in the background colour.
                 p.fillRect(c.x(), c.y(), charWidth_, lh, pal.text());
-                const std::string_view t = store.recordText(memo_.caretRecord());
+                const std::string_view t = store.recordText(memo::TRecordIndex(memo_.caretRecord()));
                 const auto col = static_cast<std::size_t>(memo_.caretColumn());
                 if (col < t.size() && t[col] != '\t' && t[col] != '\r') {
                     p.setPen(pal.base().color());
@@ -123,7 +123,7 @@ void TSyntaxMemoView::paintGutter(QPainter& p, std::int64_t rec, int y)
 {
     const int lh = lineHeight_;
     p.fillRect(0, y, gutter_, lh, gutterColor_);
-    const memo::TRecordMeta& m = memo_.store().meta(rec);
+    const memo::TRecordMeta& m = memo_.store().meta(memo::TRecordIndex(rec));
     unsigned word = m.bookmarks;
     if (!memo_.hasOption(memo::TSyntaxMemoOption::smoShowWrapGlyph))
         word &= ~unsigned{memo::kContinuationBit};
@@ -146,7 +146,7 @@ void TSyntaxMemoView::paintGutter(QPainter& p, std::int64_t rec, int y)
 void TSyntaxMemoView::paintRecord(QPainter& p, std::int64_t rec, int y, std::int64_t selA, std::int64_t selB)
 {
     const memo::TTextStore& store = memo_.store();
-    const memo::TRecordMeta& meta = store.meta(rec);
+    const memo::TRecordMeta& meta = store.meta(memo::TRecordIndex(rec));
     const QPalette pal = palette();
     const int lh = lineHeight_;
     const int cw = charWidth_;
@@ -161,9 +161,9 @@ void TSyntaxMemoView::paintRecord(QPainter& p, std::int64_t rec, int y, std::int
     const bool lineInk = meta.textColor >= 0;
     const QColor lineColor = lineInk ? colorOf(meta.textColor) : ink;
 
-    const std::string_view t = store.recordText(rec);
-    const std::string_view tokens = store.recordTokens(rec);
-    const std::int64_t start = store.recordStart(rec);
+    const std::string_view t = store.recordText(memo::TRecordIndex(rec));
+    const std::string_view tokens = store.recordTokens(memo::TRecordIndex(rec));
+    const std::int64_t start = store.recordStart(memo::TRecordIndex(rec)).value();
     p.save();
     p.setClipRect(left, y, viewport()->width() - left, lh);
 

@@ -57,7 +57,7 @@ private slots:
         QVERIFY(!s.item("Save")->isEnabled());
         TEditor* e = s.form->newClick();
         QVERIFY(!s.item("SaveButton")->isEnabled());
-        const std::int64_t line6 = e->memo().store().recordStart(5);
+        const std::int64_t line6 = e->memo().store().recordStart(tessaly::memo::TRecordIndex(5)).value();
         e->memo().setSelection(line6, line6);
         QTest::keyClick(&e->code(), Qt::Key_A);
         QCOMPARE(e->memo().lines().strings(5), std::string("a"));
@@ -417,7 +417,7 @@ private slots:
         Shell s;
         s.start();
         TEditor* e = s.form->newClick();
-        const auto& meta = [e] { return e->memo().store().meta(2); };
+        const auto& meta = [e] { return e->memo().store().meta(tessaly::memo::TRecordIndex(2)); };
         e->codeGutterClick(3);
         QVERIFY(e->memo().hasMark(11, 3));
         QCOMPARE(meta().backColor, 0xC0C0C0);

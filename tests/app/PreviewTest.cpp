@@ -108,7 +108,7 @@ private slots:
         TEditor* e = f.s.form->newClick();
         Shell::touch(e);
         const std::string before = e->memo().text();
-        const std::int64_t caret = e->memo().store().recordStart(2) + 3;
+        const std::int64_t caret = e->memo().store().recordStart(tessaly::memo::TRecordIndex(2)).value() + 3;
         e->memo().setSelection(caret, caret);
 
         f.s.item("ExternalPreview1")->trigger();
@@ -325,7 +325,8 @@ private slots:
         std::string body;
         for (int i = 0; i < 300; ++i)
             body += "<P>line " + std::to_string(i) + "</P>\r";
-        e->memo().setSelection(e->memo().store().recordStart(5), e->memo().store().recordStart(5));
+        e->memo().setSelection(e->memo().store().recordStart(tessaly::memo::TRecordIndex(5)).value(),
+                               e->memo().store().recordStart(tessaly::memo::TRecordIndex(5)).value());
         e->memo().setSelText(body);
         QTRY_VERIFY_WITH_TIMEOUT(
             evaluate(live.brows(), QStringLiteral("document.body ? document.body.innerText : ''")).toString().contains("line 299"), kLoad);

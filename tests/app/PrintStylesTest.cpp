@@ -27,14 +27,14 @@ private slots:
             QCOMPARE(values[i].size(), lines[i].size());
         // The tab at column 3 prints as one space; the two bytes of the
         // accented letter are one printed character.
-        const std::string_view stored = m.store().recordTokens(0);
+        const std::string_view stored = m.store().recordTokens(memo::TRecordIndex(0));
         QCOMPARE(lines[0], QStringLiteral("<b> \u00E9"));
         QCOMPARE(values[0][0], stored[0]);
         QCOMPARE(values[0][3], stored[3]);
         QCOMPARE(values[0][4], stored[4]);
         m.setSelStart(0);
         m.setSelText("\t");
-        QCOMPARE(app::printValues(m, 4)[0].left(4), QByteArray(4, m.store().recordTokens(0)[0]));
+        QCOMPARE(app::printValues(m, 4)[0].left(4), QByteArray(4, m.store().recordTokens(memo::TRecordIndex(0))[0]));
         QVERIFY(html.tokenStyle(static_cast<std::uint8_t>(values[0][1])).foreground
                 != html.tokenStyle(static_cast<std::uint8_t>(values[1][0])).foreground);
     }

@@ -135,7 +135,7 @@ private slots:
         s.item("SelectTag1")->trigger();
         QCOMPARE(s.dialogs->messages.back().text, std::string("Cursor is not within a tag."));
 
-        const std::int64_t onLine3 = e->memo().store().recordStart(2) + 4;
+        const std::int64_t onLine3 = e->memo().store().recordStart(tessaly::memo::TRecordIndex(2)).value() + 4;
         e->memo().setSelStart(onLine3);
         s.item("SetBookmark3")->trigger();
         e->memo().setSelStart(0);

@@ -39,7 +39,7 @@ TEST(Bookmark, OneBookmarkPerLineTogglesAndJumps)
     m.gotoBookmark(3);
     EXPECT_EQ(m.caret(), 0) << "a jump to an unset bookmark does nothing";
     m.gotoBookmark(4);
-    EXPECT_EQ(m.caret(), m.store().recordStart(4) + 2);
+    EXPECT_EQ(m.caret(), m.store().recordStart(TRecordIndex(4)).value() + 2);
 
     m.setBookmark(2, 1, 1);
     m.setBookmark(2, 1, 4);
@@ -47,7 +47,7 @@ TEST(Bookmark, OneBookmarkPerLineTogglesAndJumps)
     EXPECT_EQ(set.size(), 3u);
 
     // From the caret: its line and column.
-    m.setSelStart(m.store().recordStart(6) + 3);
+    m.setSelStart(m.store().recordStart(TRecordIndex(6)).value() + 3);
     m.setBookmark(7, -1, 0);
     EXPECT_EQ(m.bookmarkLine(7), 7);
     EXPECT_EQ(m.bookmarkColumn(7), 4);
@@ -59,7 +59,7 @@ TEST(Bookmark, OneBookmarkPerLineTogglesAndJumps)
     EXPECT_EQ(m.bookmarkLine(0), 8);
     m.setBookmark(1, -5, 1);
     EXPECT_EQ(m.bookmarkLine(1), 1);
-    EXPECT_EQ(m.store().meta(0).bookmarks & 0x3FF, 1u << 1);
+    EXPECT_EQ(m.store().meta(TRecordIndex(0)).bookmarks & 0x3FF, 1u << 1);
 
     EXPECT_THROW(m.setBookmark(10, 1, 1), ESyntaxMemo);
     EXPECT_THROW(m.gotoBookmark(-1), ESyntaxMemo);
@@ -75,27 +75,28 @@ TEST(Bookmark, GotoAtAShorterLineStopsAtItsEnd)
     TSyntaxMemo m;
     load(m, "first\r\n" + std::string(50, 'x') + "\r\nlast");
     m.setBookmark(5, 2, 40);
-    m.setSelection(m.store().recordStart(1) + 10, m.store().recordStart(2) - 1);
+    m.setSelection(m.store().recordStart(TRecordIndex(1)).value() + 10,
+                   m.store().recordStart(TRecordIndex(2)).value() - 1);
     m.setSelText({}); // the line keeps 10 characters
     m.setSelStart(0);
     m.gotoBookmark(5);
-    EXPECT_EQ(m.caret(), m.store().recordStart(1) + 10);
+    EXPECT_EQ(m.caret(), m.store().recordStart(TRecordIndex(1)).value() + 10);
     EXPECT_EQ(m.anchor(), m.caret());
     // On the last line (no line break) the column is cut to its length less one.
     m.setBookmark(6, 3, 30);
     m.gotoBookmark(6);
-    EXPECT_EQ(m.caret(), m.store().recordStart(2) + 3);
+    EXPECT_EQ(m.caret(), m.store().recordStart(TRecordIndex(2)).value() + 3);
 }
 
 TEST(Bookmark, WrappedPiecesShareTheBookmarkOfTheirFirstPiece)
 {
     TSyntaxMemo m;
     m.setSelText(std::string(5000, 'w'));
-    ASSERT_EQ(m.store().recordCount(), 3);
+    ASSERT_EQ(m.store().recordCount().value(), 3);
     m.setOptions({TSyntaxMemoOption::smoWordWrap});
     m.setBookmark(1, 3, 1);
     EXPECT_EQ(m.bookmarkLine(1), 1);
-    EXPECT_TRUE(m.store().meta(2).bookmarks & kContinuationBit) << "the continuation bit stays";
+    EXPECT_TRUE(m.store().meta(TRecordIndex(2)).bookmarks & kContinuationBit) << "the continuation bit stays";
     m.setBookmark(1, 2, 1);
     EXPECT_EQ(m.bookmarkLine(1), 0) << "any piece of the line toggles it";
 }
@@ -130,14 +131,15 @@ TEST(Bookmark, TravelsWithItsLineThroughRandomEdits)
                     news.push_back("N" + std::to_string(counter++));
                     ins += news.back() + "\r";
                 }
-                m.setSelStart(m.store().recordStart(i));
+                m.setSelStart(m.store().recordStart(TRecordIndex(i)).value());
                 m.setSelText(ins);
                 lines.insert(lines.begin() + i, news.begin(), news.end());
                 if (marked >= i)
                     marked += k;
             } else if (op == 1 && n > 2 && i + 1 < n) { // whole lines i..j-1 with their breaks
                 const int j = i + 1 + static_cast<int>(rng() % static_cast<unsigned>(std::min(3, n - 1 - i)));
-                m.setSelection(m.store().recordStart(i), m.store().recordStart(j));
+                m.setSelection(m.store().recordStart(TRecordIndex(i)).value(),
+                               m.store().recordStart(TRecordIndex(j)).value());
                 m.setSelText({});
                 lines.erase(lines.begin() + i, lines.begin() + j);
                 if (marked >= i && marked < j)
@@ -147,18 +149,19 @@ TEST(Bookmark, TravelsWithItsLineThroughRandomEdits)
             } else if (op == 2) { // a character typed inside line i
                 std::string& line = lines[static_cast<std::size_t>(i)];
                 const std::size_t col = std::min<std::size_t>(1, line.size());
-                m.setSelStart(m.store().recordStart(i) + static_cast<std::int64_t>(col));
+                m.setSelStart(m.store().recordStart(TRecordIndex(i)).value() + static_cast<std::int64_t>(col));
                 m.typeChar('z');
                 line.insert(col, "z");
             } else { // Enter typed at the end of line i
-                m.setSelStart(m.store().recordStart(i) + static_cast<std::int64_t>(lines[static_cast<std::size_t>(i)].size()));
+                m.setSelStart(m.store().recordStart(TRecordIndex(i)).value()
+                              + static_cast<std::int64_t>(lines[static_cast<std::size_t>(i)].size()));
                 m.typeChar('\r');
                 lines.insert(lines.begin() + i + 1, "");
                 if (marked > i)
                     ++marked;
             }
             ASSERT_TRUE(storeConsistent(m));
-            ASSERT_EQ(m.store().recordCount(), static_cast<std::int64_t>(lines.size())) << "seed " << seed;
+            ASSERT_EQ(m.store().recordCount().value(), static_cast<std::int64_t>(lines.size())) << "seed " << seed;
             ASSERT_EQ(m.bookmarkLine(3), marked + 1) << "seed " << seed << " step " << step << " op " << op;
             if (marked >= 0) {
                 ASSERT_EQ(m.lines().strings(marked), lines[static_cast<std::size_t>(marked)]);
@@ -173,7 +176,7 @@ TEST(Bookmark, UndoOfInsertedLinesPutsTheBookmarkBack)
     TSyntaxMemo m;
     load(m, numberedLines(4));
     m.setBookmark(0, 3, 1);
-    m.setSelStart(m.store().recordStart(2));
+    m.setSelStart(m.store().recordStart(TRecordIndex(2)).value());
     m.setSelText("new\r\nmore\r\n");
     EXPECT_EQ(m.bookmarkLine(0), 5);
     m.undo();

@@ -22,12 +22,13 @@ struct Screen {
     explicit Screen(const TSyntaxMemo& m)
     {
         const TTextStore& s = m.store();
-        for (std::int64_t r = 0; r < s.recordCount(); ++r) {
-            std::string t(s.recordText(r));
+        for (std::int64_t r = 0; r < s.recordCount().value(); ++r) {
+            std::string t(s.recordText(TRecordIndex(r)));
             if (!t.empty() && t.back() == '\r')
                 t.pop_back();
             rows.push_back(t);
-            continued.push_back(r + 1 < s.recordCount() && (s.meta(r + 1).bookmarks & kContinuationBit));
+            continued.push_back(r + 1 < s.recordCount().value()
+                                && (s.meta(TRecordIndex(r + 1)).bookmarks & kContinuationBit));
         }
     }
     int width(std::size_t row) const { return static_cast<int>(rows[row].size()); }
@@ -117,7 +118,7 @@ TEST(CaretAffinity, MultiByteCharactersAreSteppedOverWholeAcrossABoundary)
     const std::string e = "\xC3\xA9"; // one column, two bytes
     wrapped(m, 3, e + e + e + e + e + e);
     ASSERT_EQ(records(m).size(), 2u);
-    const std::int64_t boundary = m.store().recordStart(1);
+    const std::int64_t boundary = m.store().recordStart(TRecordIndex(1)).value();
     m.setSelStart(boundary);
     m.executeCommand(kcCursorLeft);
     EXPECT_EQ(m.caret(), boundary - 2);
@@ -196,7 +197,7 @@ TEST(CaretAffinity, CaretMovesFollowTheScreenModel)
                     row = std::max<std::int64_t>(0, row - 1), col = std::min(aim, screen.width(static_cast<std::size_t>(row)));
             }
             ASSERT_EQ(shown(m), std::make_pair(row, col)) << "step " << step << " command " << k;
-            ASSERT_EQ(m.store().recordStart(row) + col, m.caret());
+            ASSERT_EQ(m.store().recordStart(TRecordIndex(row)).value() + col, m.caret());
         }
     }
 }

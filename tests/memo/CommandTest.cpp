@@ -60,17 +60,17 @@ TEST(Command, VerticalMovesKeepThePreferredColumn)
     load(m, "0123456789\r\nab\r\n\tcdefgh\r\n0123456789");
     m.setSelStart(7);
     m.executeCommand(kcLineDown);
-    EXPECT_EQ(m.caret(), m.store().recordStart(1) + 2) << "the short line's end";
+    EXPECT_EQ(m.caret(), m.store().recordStart(TRecordIndex(1)).value() + 2) << "the short line's end";
     m.executeCommand(kcLineDown);
     // The tab reaches column 8: column 7 lies inside it, so the caret stands before it.
-    EXPECT_EQ(m.caret(), m.store().recordStart(2) + 0);
+    EXPECT_EQ(m.caret(), m.store().recordStart(TRecordIndex(2)).value() + 0);
     m.executeCommand(kcLineDown);
-    EXPECT_EQ(m.caret(), m.store().recordStart(3) + 7);
+    EXPECT_EQ(m.caret(), m.store().recordStart(TRecordIndex(3)).value() + 7);
     m.executeCommand(kcLineUp, true);
     m.executeCommand(kcLineUp, true);
     m.executeCommand(kcLineUp, true);
     EXPECT_EQ(m.caret(), 7);
-    EXPECT_EQ(m.anchor(), m.store().recordStart(3) + 7);
+    EXPECT_EQ(m.anchor(), m.store().recordStart(TRecordIndex(3)).value() + 7);
 }
 
 TEST(Command, WithoutColumnTrackingEachVerticalMoveStartsFromTheCaret)
@@ -82,15 +82,15 @@ TEST(Command, WithoutColumnTrackingEachVerticalMoveStartsFromTheCaret)
     m.setOptions(o);
     m.setSelStart(7);
     m.executeCommand(kcLineDown);
-    EXPECT_EQ(m.caret(), m.store().recordStart(1) + 2);
+    EXPECT_EQ(m.caret(), m.store().recordStart(TRecordIndex(1)).value() + 2);
     m.executeCommand(kcLineDown);
-    EXPECT_EQ(m.caret(), m.store().recordStart(2) + 2) << "the column of the short line, not 7";
+    EXPECT_EQ(m.caret(), m.store().recordStart(TRecordIndex(2)).value() + 2) << "the column of the short line, not 7";
     o.set(TSyntaxMemoOption::smoColumnTrack, true);
     m.setOptions(o);
     m.setSelStart(7);
     m.executeCommand(kcLineDown);
     m.executeCommand(kcLineDown);
-    EXPECT_EQ(m.caret(), m.store().recordStart(2) + 7);
+    EXPECT_EQ(m.caret(), m.store().recordStart(TRecordIndex(2)).value() + 7);
 }
 
 TEST(Command, PageMovesGoByTheVisibleLines)
@@ -101,14 +101,14 @@ TEST(Command, PageMovesGoByTheVisibleLines)
         text += "line\r\n";
     load(m, text);
     m.executeCommand(kcPageDown);
-    EXPECT_EQ(m.store().recordOf(m.caret()), 40);
+    EXPECT_EQ(m.store().recordOf(TTextOffset(m.caret())).value(), 40);
     EXPECT_EQ(m.topLine(), 40);
     m.executeCommand(kcPageDown);
     m.executeCommand(kcPageDown);
-    EXPECT_EQ(m.store().recordOf(m.caret()), 100);
+    EXPECT_EQ(m.store().recordOf(TTextOffset(m.caret())).value(), 100);
     m.executeCommand(kcPageUp, true);
-    EXPECT_EQ(m.store().recordOf(m.caret()), 60);
-    EXPECT_EQ(m.store().recordOf(m.anchor()), 100);
+    EXPECT_EQ(m.store().recordOf(TTextOffset(m.caret())).value(), 60);
+    EXPECT_EQ(m.store().recordOf(TTextOffset(m.anchor())).value(), 100);
 }
 
 TEST(Command, WordMoves)
@@ -220,11 +220,11 @@ TEST(Command, BlockIndentIsOneUndoStepOfOneTransactionPerLine)
     TSyntaxMemo m;
     load(m, "a\r\n b\r\n\r\nc\r\nd");
     m.setIndentStep(3);
-    m.setSelection(1, m.store().recordStart(4)); // into line 1 .. the start of line 5
+    m.setSelection(1, m.store().recordStart(TRecordIndex(4)).value()); // into line 1 .. the start of line 5
     m.executeCommand(kcIndentBlock);
     EXPECT_EQ(storeText(m), "   a\r    b\r   \r   c\rd") << "the line the selection ends at the start of is left alone";
     EXPECT_EQ(m.selStart(), 4);
-    EXPECT_EQ(m.caret(), m.store().recordStart(4));
+    EXPECT_EQ(m.caret(), m.store().recordStart(TRecordIndex(4)).value());
     const auto depth = static_cast<std::int64_t>(m.undoStack().count());
     m.executeCommand(kcUndo);
     EXPECT_EQ(storeText(m), "a\r b\r\rc\rd");

@@ -167,7 +167,7 @@ struct Model {
 bool recordsAreLines(const TSyntaxMemo& m, const Model& model)
 {
     return !model.hasLongLine()
-        && m.store().recordCount() == 1 + std::count(model.cur.text.begin(), model.cur.text.end(), '\r');
+        && m.store().recordCount().value() == 1 + std::count(model.cur.text.begin(), model.cur.text.end(), '\r');
 }
 
 std::string randomText(std::mt19937& rng, int maxLen)

@@ -91,8 +91,8 @@ TEST(DisplayColumns, WordWrapMeasuresCells)
     m.setWrapAtColumn(4);
     m.lines().setText(kSun + kBook + kSun + "ab");
     // Two wide characters fill four columns.
-    ASSERT_GE(m.store().recordCount(), 2);
-    EXPECT_EQ(std::string(m.store().recordText(0)), kSun + kBook);
+    ASSERT_GE(m.store().recordCount().value(), 2);
+    EXPECT_EQ(std::string(m.store().recordText(TRecordIndex(0))), kSun + kBook);
 }
 
 TEST(DisplayColumns, WidestLineInColumns)
@@ -130,8 +130,8 @@ TEST(DisplayColumns, WidestLineMatchesMeasuringEveryLine)
         }
         m.lines().setText(text);
         int widest = 0;
-        for (std::int64_t r = 0; r < m.store().recordCount(); ++r) {
-            std::string_view t = m.store().recordText(r);
+        for (std::int64_t r = 0; r < m.store().recordCount().value(); ++r) {
+            std::string_view t = m.store().recordText(TRecordIndex(r));
             if (!t.empty() && t.back() == '\r')
                 t.remove_suffix(1);
             widest = std::max(widest, m.displayColumn(r, static_cast<int>(t.size())));

@@ -34,7 +34,7 @@ TEST(Editing, ControlCharactersBecomeDotsButTabsStay)
     TSyntaxMemo m;
     load(m, std::string("x\x07y\tz\x00w", 7));
     EXPECT_EQ(storeText(m), "x.y\tz.w");
-    EXPECT_TRUE(m.store().meta(0).flags & kRecHasTab);
+    EXPECT_TRUE(m.store().meta(TRecordIndex(0)).flags & kRecHasTab);
 }
 
 TEST(Editing, SelectionLengthCountsLineBreaksTwice)
@@ -111,7 +111,7 @@ TEST(Editing, DeletingEverythingEmptiesTheStore)
     m.clearSelection();
     EXPECT_EQ(m.textLength(), 0);
     EXPECT_EQ(m.caret(), 0);
-    EXPECT_EQ(m.store().recordCount(), 1);
+    EXPECT_EQ(m.store().recordCount().value(), 1);
     ASSERT_FALSE(calls.empty());
     EXPECT_EQ(calls.front(), std::make_pair(std::int64_t{0}, std::int64_t{0}));
     EXPECT_TRUE(storeConsistent(m));
@@ -139,16 +139,16 @@ TEST(Editing, LongLinesAreCutIntoContinuationRecords)
     EXPECT_EQ(recs[0].size(), 2047u);
     EXPECT_EQ(recs[1].size(), 2047u);
     EXPECT_EQ(recs[2].size(), 906u);
-    EXPECT_EQ(m.store().meta(0).bookmarks & kContinuationBit, 0);
-    EXPECT_NE(m.store().meta(1).bookmarks & kContinuationBit, 0);
-    EXPECT_NE(m.store().meta(2).bookmarks & kContinuationBit, 0);
+    EXPECT_EQ(m.store().meta(TRecordIndex(0)).bookmarks & kContinuationBit, 0);
+    EXPECT_NE(m.store().meta(TRecordIndex(1)).bookmarks & kContinuationBit, 0);
+    EXPECT_NE(m.store().meta(TRecordIndex(2)).bookmarks & kContinuationBit, 0);
     EXPECT_EQ(m.lines().count(), 3) << "line numbers count records";
 
     // Typing into a full record re-cuts it instead of growing it.
     m.setSelStart(10);
     m.typeChar('z');
     EXPECT_TRUE(storeConsistent(m));
-    EXPECT_EQ(m.store().recordText(0).size(), 2047u);
+    EXPECT_EQ(m.store().recordText(TRecordIndex(0)).size(), 2047u);
 }
 
 TEST(Editing, ModifiedFollowsTheUndoHistory)
@@ -207,10 +207,10 @@ TEST(Editing, MarksAndLineColours)
     EXPECT_FALSE(m.hasMark(3, 2));
     m.setLineBackColor(1, 0xC0C0C0);
     m.setLineTextColor(1, 0xFFFFFF);
-    EXPECT_EQ(m.store().meta(0).backColor, 0xC0C0C0);
-    EXPECT_EQ(m.store().meta(0).textColor, 0xFFFFFF);
+    EXPECT_EQ(m.store().meta(TRecordIndex(0)).backColor, 0xC0C0C0);
+    EXPECT_EQ(m.store().meta(TRecordIndex(0)).textColor, 0xFFFFFF);
     m.setLineBackColor(1, -1);
-    EXPECT_EQ(m.store().meta(0).backColor, -1);
+    EXPECT_EQ(m.store().meta(TRecordIndex(0)).backColor, -1);
     m.setLineBackColor(99, 5); // beyond the text: nothing
 }
 

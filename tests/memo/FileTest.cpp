@@ -174,10 +174,10 @@ TEST_F(FileTest, HugeLineWithoutBreaksLoadsIntoContinuationRecords)
     m.loadFromFile(f);
     EXPECT_EQ(m.textLength(), static_cast<std::int64_t>(big.size()));
     EXPECT_TRUE(storeConsistent(m));
-    const std::int64_t recs = m.store().recordCount();
+    const std::int64_t recs = m.store().recordCount().value();
     EXPECT_EQ(recs, (static_cast<std::int64_t>(big.size()) + 2046) / 2047);
     for (std::int64_t r = 1; r < recs; ++r)
-        ASSERT_NE(m.store().meta(r).bookmarks & kContinuationBit, 0) << r;
+        ASSERT_NE(m.store().meta(TRecordIndex(r)).bookmarks & kContinuationBit, 0) << r;
     EXPECT_EQ(storeText(m), big);
 }
 
@@ -197,9 +197,9 @@ TEST_F(FileTest, BigFileLoadsIntoTheRecordsOfAStreamLoad)
     std::istringstream in(bytes);
     fromStream.loadFromStream(in);
     EXPECT_EQ(storeText(fromFile), storeText(fromStream));
-    ASSERT_EQ(fromFile.store().recordCount(), fromStream.store().recordCount());
-    for (std::int64_t r = 0; r < fromFile.store().recordCount(); ++r)
-        ASSERT_EQ(fromFile.store().meta(r).length, fromStream.store().meta(r).length) << r;
+    ASSERT_EQ(fromFile.store().recordCount().value(), fromStream.store().recordCount().value());
+    for (std::int64_t r = 0; r < fromFile.store().recordCount().value(); ++r)
+        ASSERT_EQ(fromFile.store().meta(TRecordIndex(r)).length, fromStream.store().meta(TRecordIndex(r)).length) << r;
     EXPECT_TRUE(storeConsistent(fromFile));
 }
 
@@ -249,7 +249,7 @@ TEST_F(FileTest, OpenAndSaveKeepsEveryFileByteForByte)
 
         TSyntaxMemo e;
         e.loadFromFile(f);
-        e.setSelStart(e.store().recordStart(1));
+        e.setSelStart(e.store().recordStart(TRecordIndex(1)).value());
         e.setSelText("X");
         e.saveToFile(f);
         EXPECT_EQ(read(f), edited) << "edited file " << n;

@@ -57,7 +57,7 @@ private:
 std::vector<std::string> tokenValues(const TSyntaxMemo& m)
 {
     std::vector<std::string> out;
-    for (std::int64_t r = 0; r < m.store().recordCount(); ++r)
+    for (TRecordIndex r(0); r < m.store().recordCount(); ++r)
         out.emplace_back(m.store().recordTokens(r));
     return out;
 }
@@ -119,19 +119,19 @@ TEST(Highlight, ASmallEditRescansOnlyNearby)
     QuoteParser p;
     TSyntaxMemo m;
     loadLines(m, p, 2000);
-    EXPECT_FALSE(m.store().recordTokens(1999).empty()) << "loading highlights everything";
+    EXPECT_FALSE(m.store().recordTokens(TRecordIndex(1999)).empty()) << "loading highlights everything";
     p.calls = 0;
-    m.setSelStart(m.store().recordStart(1000) + 2);
+    m.setSelStart(m.store().recordStart(TRecordIndex(1000)).value() + 2);
     m.typeChar('z');
     EXPECT_LT(p.calls, 40);
-    EXPECT_EQ(m.store().recordTokens(1000).substr(0, 6), std::string("\1\1\1\1\1\0", 6));
+    EXPECT_EQ(m.store().recordTokens(TRecordIndex(1000)).substr(0, 6), std::string("\1\1\1\1\1\0", 6));
 
     // Opening a string changes every line after it.
     p.calls = 0;
-    m.setSelStart(m.store().recordStart(10));
+    m.setSelStart(m.store().recordStart(TRecordIndex(10)).value());
     m.typeChar('"');
     EXPECT_GT(p.calls, 1000);
-    EXPECT_EQ(m.store().recordTokens(1999).substr(0, 4), std::string("\2\2\2\2"));
+    EXPECT_EQ(m.store().recordTokens(TRecordIndex(1999)).substr(0, 4), std::string("\2\2\2\2"));
 }
 
 // Dots and line ends are plain text in and out of strings, so only the
@@ -166,11 +166,11 @@ TEST(Highlight, EqualValuesDoNotStopTheScanWhileTheStateDiffers)
     m.setParser(1, &p);
     m.setActiveParser(1);
     m.setSelText("\"\r\n....\r\n....\r\na");
-    EXPECT_EQ(m.store().recordTokens(3), std::string("\2", 1));
+    EXPECT_EQ(m.store().recordTokens(TRecordIndex(3)), std::string("\2", 1));
     m.setSelection(0, 1);
     m.setSelText("");
-    EXPECT_EQ(m.store().recordTokens(2), std::string(5, '\0'));
-    EXPECT_EQ(m.store().recordTokens(3), std::string("\1", 1)) << "the line after the unchanged ones";
+    EXPECT_EQ(m.store().recordTokens(TRecordIndex(2)), std::string(5, '\0'));
+    EXPECT_EQ(m.store().recordTokens(TRecordIndex(3)), std::string("\1", 1)) << "the line after the unchanged ones";
 }
 
 TEST(Highlight, SwitchingParsersRescansEverything)
@@ -178,16 +178,16 @@ TEST(Highlight, SwitchingParsersRescansEverything)
     QuoteParser p;
     TSyntaxMemo m;
     m.setSelText("abc \"d\"\r\nx");
-    EXPECT_TRUE(m.store().recordTokens(0).empty()) << "no parser, no values";
+    EXPECT_TRUE(m.store().recordTokens(TRecordIndex(0)).empty()) << "no parser, no values";
     m.setParser(2, &p);
     m.setActiveParser(2);
     m.notify();
-    EXPECT_EQ(m.store().recordTokens(0), std::string("\1\1\1\0\4\2\4\0", 8));
-    EXPECT_EQ(m.store().recordTokens(1), std::string("\1", 1));
+    EXPECT_EQ(m.store().recordTokens(TRecordIndex(0)), std::string("\1\1\1\0\4\2\4\0", 8));
+    EXPECT_EQ(m.store().recordTokens(TRecordIndex(1)), std::string("\1", 1));
     m.setActiveParser(0);
     m.setActiveParser(2);
     m.notify();
-    EXPECT_EQ(m.store().recordTokens(1), std::string("\1", 1));
+    EXPECT_EQ(m.store().recordTokens(TRecordIndex(1)), std::string("\1", 1));
 }
 
 // Where the background pass stands follows the text: an edit before it

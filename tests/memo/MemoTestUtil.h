@@ -4,7 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
+
+namespace tessaly::memo {
+
+// Failure messages show a unit's number rather than its bytes.
+template <class Tag, class Rep> void PrintTo(TUnit<Tag, Rep> u, std::ostream* os)
+{
+    *os << u.value();
+}
+
+} // namespace tessaly::memo
 
 namespace tessaly::memo::test {
 
@@ -18,7 +29,7 @@ inline std::string storeText(const TSyntaxMemo& m)
 inline std::vector<std::string> records(const TSyntaxMemo& m)
 {
     std::vector<std::string> out;
-    for (std::int64_t i = 0; i < m.store().recordCount(); ++i)
+    for (TRecordIndex i(0); i < m.store().recordCount(); ++i)
         out.emplace_back(m.store().recordText(i));
     return out;
 }

@@ -26,17 +26,17 @@ TEST(StoreIndex, OffsetsAndRecordsAgreeWithAWalk)
     }
     const TTextStore& s = m.store();
     ASSERT_TRUE(storeConsistent(m));
-    ASSERT_GT(s.recordCount(), 1000) << "enough records for several blocks";
+    ASSERT_GT(s.recordCount().value(), 1000) << "enough records for several blocks";
     std::int64_t start = 0;
-    for (std::int64_t r = 0; r < s.recordCount(); ++r) {
-        ASSERT_EQ(s.recordStart(r), start) << r;
-        const std::int64_t n = static_cast<std::int64_t>(s.recordText(r).size());
+    for (std::int64_t r = 0; r < s.recordCount().value(); ++r) {
+        ASSERT_EQ(s.recordStart(TRecordIndex(r)).value(), start) << r;
+        const std::int64_t n = static_cast<std::int64_t>(s.recordText(TRecordIndex(r)).size());
         for (std::int64_t o = start; o < start + n; o += 7)
-            ASSERT_EQ(s.recordOf(o), r) << o;
+            ASSERT_EQ(s.recordOf(TTextOffset(o)).value(), r) << o;
         start += n;
     }
-    EXPECT_EQ(start, s.length());
-    EXPECT_EQ(s.recordOf(s.length()), s.recordCount() - 1);
+    EXPECT_EQ(start, s.length().value());
+    EXPECT_EQ(s.recordOf(s.length()).value(), s.recordCount().value() - 1);
 }
 
 TEST(StoreIndex, EdStreamWalksTheTextBothWays)
@@ -119,11 +119,11 @@ TEST(StoreIndex, RecordWalkerReadsAndWritesWhatTheStoreDoes)
     m.setSelText(text);
     TTextStore store;
     store.append(storeText(m));
-    ASSERT_GT(store.recordCount(), 2000);
-    const std::int64_t from = 37;
+    ASSERT_GT(store.recordCount().value(), 2000);
+    const TRecordIndex from(37);
     TTextStore::RecordWalker walk(store, from);
     std::vector<std::string> written;
-    for (std::int64_t r = from;; ++r) {
+    for (TRecordIndex r = from;; ++r) {
         ASSERT_EQ(walk.record(), r);
         ASSERT_EQ(walk.meta().length, store.meta(r).length);
         ASSERT_TRUE(walk.tokens().empty());
@@ -131,7 +131,7 @@ TEST(StoreIndex, RecordWalkerReadsAndWritesWhatTheStoreDoes)
         for (char& v : values)
             v = static_cast<char>(rng() % 7);
         // Short values are completed with zeros.
-        const std::string given = r % 5 == 0 ? values.substr(0, values.size() / 2) : values;
+        const std::string given = r.value() % 5 == 0 ? values.substr(0, values.size() / 2) : values;
         std::fill(values.begin() + static_cast<std::ptrdiff_t>(given.size()), values.end(), '\0');
         walk.setTokens(given);
         ASSERT_EQ(walk.tokens(), values);
@@ -140,8 +140,8 @@ TEST(StoreIndex, RecordWalkerReadsAndWritesWhatTheStoreDoes)
             break;
     }
     ASSERT_EQ(static_cast<std::int64_t>(written.size()), store.recordCount() - from);
-    for (std::int64_t r = from; r < store.recordCount(); ++r)
-        ASSERT_EQ(store.recordTokens(r), written[static_cast<std::size_t>(r - from)]) << r;
+    for (TRecordIndex r = from; r < store.recordCount(); ++r)
+        ASSERT_EQ(store.recordTokens(r), written[static_cast<std::size_t>(r - from)]) << r.value();
     EXPECT_EQ(store.recordTokens(from - 1), "");
 }
 

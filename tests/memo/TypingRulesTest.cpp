@@ -84,12 +84,14 @@ TEST(TypingRules, TabGoesWhereAModelOfTheLinesAboveSays)
             m.setTabDefault(4);
             load(m, joined(lines));
             const std::size_t col = rng() % (lines[r].size() + 1);
-            const auto at = m.store().recordStart(static_cast<std::int64_t>(r)) + static_cast<std::int64_t>(col);
+            const auto at = m.store().recordStart(TRecordIndex(static_cast<std::int64_t>(r))).value()
+                + static_cast<std::int64_t>(col);
             m.setSelection(at, at);
             m.typeChar('\t');
             const int want = modelTabTarget(lines, r, col, 4);
             ASSERT_EQ(m.caretColumn(), want) << joined(lines) << " line " << r << " column " << col;
-            ASSERT_EQ(std::string(m.store().recordText(static_cast<std::int64_t>(r))).substr(col, static_cast<std::size_t>(want) - col),
+            ASSERT_EQ(std::string(m.store().recordText(TRecordIndex(static_cast<std::int64_t>(r))))
+                          .substr(col, static_cast<std::size_t>(want) - col),
                       std::string(static_cast<std::size_t>(want) - col, ' '))
                 << "blanks fill the gap";
         }
@@ -107,10 +109,11 @@ TEST(TypingRules, EnterIndentsAsAModelOfTheLinesSays)
         TSyntaxMemo m;
         m.setOptions({O::smoAutoIndent});
         load(m, joined(lines));
-        const auto end = m.store().recordStart(static_cast<std::int64_t>(r)) + static_cast<std::int64_t>(lines[r].size());
+        const auto end = m.store().recordStart(TRecordIndex(static_cast<std::int64_t>(r))).value()
+            + static_cast<std::int64_t>(lines[r].size());
         m.setSelection(end, end);
         m.typeChar('\r');
-        const std::string made(m.store().recordText(static_cast<std::int64_t>(r) + 1));
+        const std::string made(m.store().recordText(TRecordIndex(static_cast<std::int64_t>(r) + 1)));
         const std::string indent = made.substr(0, made.find_first_not_of(' '));
         ASSERT_EQ(indent.size(), modelEnterIndent(lines, r)) << joined(lines) << " line " << r;
         ASSERT_EQ(m.typing().check(), "");

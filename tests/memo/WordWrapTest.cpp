@@ -19,17 +19,19 @@ void load(TSyntaxMemo& m, const std::string& bytes)
 ::testing::AssertionResult piecesFit(const TSyntaxMemo& m, int width)
 {
     const TTextStore& s = m.store();
-    for (std::int64_t r = 0; r < s.recordCount(); ++r) {
-        std::string_view t = s.recordText(r);
+    for (std::int64_t r = 0; r < s.recordCount().value(); ++r) {
+        std::string_view t = s.recordText(TRecordIndex(r));
         if (!t.empty() && t.back() == '\r')
             t.remove_suffix(1);
         const int cols = m.displayColumn(r, static_cast<int>(t.size()));
         if (cols > width)
             return ::testing::AssertionFailure() << "record " << r << " is " << cols << " columns wide";
-        const bool cont = (s.meta(r).bookmarks & kContinuationBit) != 0;
-        if (cont && r > 0 && !s.recordText(r - 1).empty() && s.recordText(r - 1).back() == '\r')
+        const bool cont = (s.meta(TRecordIndex(r)).bookmarks & kContinuationBit) != 0;
+        if (cont && r > 0 && !s.recordText(TRecordIndex(r - 1)).empty()
+            && s.recordText(TRecordIndex(r - 1)).back() == '\r')
             return ::testing::AssertionFailure() << "record " << r << " continues a line that ended";
-        if (!cont && r > 0 && (s.recordText(r - 1).empty() || s.recordText(r - 1).back() != '\r'))
+        if (!cont && r > 0
+            && (s.recordText(TRecordIndex(r - 1)).empty() || s.recordText(TRecordIndex(r - 1)).back() != '\r'))
             return ::testing::AssertionFailure() << "record " << r << " starts a line but the one before did not end";
     }
     return ::testing::AssertionSuccess();
@@ -38,7 +40,7 @@ void load(TSyntaxMemo& m, const std::string& bytes)
 std::vector<std::size_t> lengths(const TSyntaxMemo& m)
 {
     std::vector<std::size_t> out;
-    for (std::int64_t r = 0; r < m.store().recordCount(); ++r)
+    for (TRecordIndex r(0); r < m.store().recordCount(); ++r)
         out.push_back(m.store().recordText(r).size());
     return out;
 }

@@ -22,7 +22,7 @@ void load(memo::TSyntaxMemo& m, TSyntaxMemoParser& p, const std::string& text)
 std::string allValues(const memo::TSyntaxMemo& m)
 {
     std::string v;
-    for (std::int64_t r = 0; r < m.store().recordCount(); ++r) {
+    for (memo::TRecordIndex r(0); r < m.store().recordCount(); ++r) {
         const std::string_view t = m.store().recordTokens(r);
         v += t.empty() ? std::string(static_cast<std::size_t>(m.store().meta(r).length), '?') : std::string(t);
     }
@@ -130,7 +130,7 @@ TEST(BackgroundHighlight, SlicesEndWithTheValuesOfAFullHighlight)
     load(m, *p, page(2000));
     ASSERT_TRUE(m.highlightPending());
     EXPECT_TRUE(running);
-    EXPECT_FALSE(m.store().recordTokens(10).empty()) << "the first page is highlighted at once";
+    EXPECT_FALSE(m.store().recordTokens(memo::TRecordIndex(10)).empty()) << "the first page is highlighted at once";
     EXPECT_TRUE(m.store().recordTokens(m.store().recordCount() - 2).empty()) << "the rest waits";
     int slices = 0;
     while (m.highlightSlice(std::chrono::microseconds(200)))

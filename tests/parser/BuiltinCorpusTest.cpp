@@ -62,9 +62,11 @@ TEST(BuiltinCorpus, EveryPageGetsAValueForEveryCharacter)
         memo::TSyntaxMemo m;
         load(m, *parser, readFile(page));
         const auto& store = m.store();
-        for (std::int64_t r = 0; r < store.recordCount(); ++r) {
-            const std::int64_t len = store.recordStart(r + 1) - store.recordStart(r);
-            ASSERT_EQ(static_cast<std::int64_t>(store.recordTokens(r).size()), len) << page << " record " << r;
+        for (std::int64_t r = 0; r < store.recordCount().value(); ++r) {
+            const std::int64_t len = store.recordStart(memo::TRecordIndex(r + 1)).value()
+                - store.recordStart(memo::TRecordIndex(r)).value();
+            ASSERT_EQ(static_cast<std::int64_t>(store.recordTokens(memo::TRecordIndex(r)).size()), len)
+                << page << " record " << r;
         }
     }
 }
@@ -100,7 +102,7 @@ TEST(BuiltinCorpus, AspPagesRunningIntoADoctypeHighlightLikeAStraightScan)
     load(m, *editorParser, slice);
     const TScan whole = scanText(*scanner, m.textRange(0, m.textLength()));
     std::string kept;
-    for (std::int64_t r = 0; r < m.store().recordCount(); ++r)
+    for (memo::TRecordIndex r(0); r < m.store().recordCount(); ++r)
         kept += m.store().recordTokens(r);
     EXPECT_EQ(kept, std::string(whole.values.begin(), whole.values.end()));
     EXPECT_NE(slice.find("<!doctype html>"), std::string::npos);
@@ -161,14 +163,17 @@ void differential(const std::string& name, const std::string& page, unsigned see
         const auto at = std::mismatch(kept.begin(), kept.end(), expected.begin()).first - kept.begin();
         if (at == static_cast<std::ptrdiff_t>(kept.size()))
             continue;
-        const std::int64_t rec = m.store().recordOf(at);
+        const std::int64_t rec = m.store().recordOf(memo::TTextOffset(at)).value();
         FAIL() << name << " step " << step << " first difference at " << at << " (record " << rec << ", column "
-               << at - m.store().recordStart(rec) << ", edit at " << a << ")\nkept     "
-               << ::testing::PrintToString(kept.substr(static_cast<std::size_t>(std::max<std::ptrdiff_t>(0, at - 20)), 60))
+               << at - m.store().recordStart(memo::TRecordIndex(rec)).value() << ", edit at " << a << ")\nkept     "
+               << ::testing::PrintToString(
+                      kept.substr(static_cast<std::size_t>(std::max<std::ptrdiff_t>(0, at - 20)), 60))
                << "\nexpected "
-               << ::testing::PrintToString(expected.substr(static_cast<std::size_t>(std::max<std::ptrdiff_t>(0, at - 20)), 60))
+               << ::testing::PrintToString(
+                      expected.substr(static_cast<std::size_t>(std::max<std::ptrdiff_t>(0, at - 20)), 60))
                << "\ntext     "
-               << ::testing::PrintToString(m.textRange(std::max<std::int64_t>(0, at - 20), std::max<std::int64_t>(0, at - 20) + 60));
+               << ::testing::PrintToString(
+                      m.textRange(std::max<std::int64_t>(0, at - 20), std::max<std::int64_t>(0, at - 20) + 60));
     }
 }
 

@@ -70,7 +70,7 @@ inline TScan scanText(TSyntaxMemoParser& p, const std::string& text)
 inline std::vector<std::string> editorValues(const memo::TSyntaxMemo& m)
 {
     std::vector<std::string> out;
-    for (std::int64_t r = 0; r < m.store().recordCount(); ++r)
+    for (memo::TRecordIndex r(0); r < m.store().recordCount(); ++r)
         out.emplace_back(m.store().recordTokens(r));
     return out;
 }

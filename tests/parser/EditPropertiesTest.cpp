@@ -54,7 +54,7 @@ void show(memo::TSyntaxMemo& m, TSyntaxMemoParser& p, const std::string& text)
 std::string values(const memo::TSyntaxMemo& m)
 {
     std::string out;
-    for (std::int64_t r = 0; r < m.store().recordCount(); ++r)
+    for (memo::TRecordIndex r(0); r < m.store().recordCount(); ++r)
         for (char v : m.store().recordTokens(r))
             out += static_cast<char>('0' + v);
     return out;

@@ -54,7 +54,7 @@ std::pair<std::string, std::string> editorScan(TSyntaxMemoParser& p, const std::
     std::string values;
     for (const std::string& r : editorValues(m))
         values += r;
-    return {m.store().text(0, m.textLength()), values};
+    return {m.store().text(memo::TTextOffset(0), memo::TTextOffset(m.textLength())), values};
 }
 
 std::string straightScan(TSyntaxMemoParser& p, const std::string& text)

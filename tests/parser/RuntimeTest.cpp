@@ -121,7 +121,7 @@ TEST(Runtime, StandardHandlerEdges)
 std::vector<std::string> values(const memo::TSyntaxMemo& m)
 {
     std::vector<std::string> out;
-    for (std::int64_t r = 0; r < m.store().recordCount(); ++r)
+    for (memo::TRecordIndex r(0); r < m.store().recordCount(); ++r)
         out.emplace_back(m.store().recordTokens(r));
     return out;
 }

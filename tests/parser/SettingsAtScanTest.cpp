@@ -82,7 +82,7 @@ struct Seen {
 std::string storedValues(const memo::TSyntaxMemo& m)
 {
     std::string out;
-    for (std::int64_t r = 0; r < m.store().recordCount(); ++r) {
+    for (memo::TRecordIndex r(0); r < m.store().recordCount(); ++r) {
         out += m.store().recordTokens(r);
         out += '\n'; // the line break's own value is not compared
     }
@@ -107,7 +107,7 @@ TEST(TokenSeen, EveryAssignedTokenIsReportedBetweenBeginAndEnd)
     EXPECT_EQ(seen.back().what, memo::TTokenSeen::passEnd);
     // The reported tokens, laid side by side, give exactly the values the
     // editor stored.
-    std::string fromReports(static_cast<std::size_t>(m.store().length()), '\0');
+    std::string fromReports(static_cast<std::size_t>(m.store().length().value()), '\0');
     std::int64_t next = 0;
     int begins = 0, ends = 0;
     for (const Seen& s : seen) {
@@ -121,9 +121,9 @@ TEST(TokenSeen, EveryAssignedTokenIsReportedBetweenBeginAndEnd)
         next = s.start + s.length;
     }
     EXPECT_EQ(begins, ends);
-    for (std::int64_t r = 0; r < m.store().recordCount(); ++r) {
-        const std::int64_t start = m.store().recordStart(r);
-        const std::string_view stored = m.store().recordTokens(r);
+    for (std::int64_t r = 0; r < m.store().recordCount().value(); ++r) {
+        const std::int64_t start = m.store().recordStart(memo::TRecordIndex(r)).value();
+        const std::string_view stored = m.store().recordTokens(memo::TRecordIndex(r));
         EXPECT_EQ(fromReports.substr(static_cast<std::size_t>(start), stored.size()), std::string(stored))
             << "record " << r;
     }

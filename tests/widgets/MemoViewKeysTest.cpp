@@ -108,7 +108,7 @@ private slots:
         QCOMPARE(view->memo().bookmarkLine(3), std::int64_t{3});
         QTest::keyClick(view.get(), Qt::Key_Q, Qt::ControlModifier);
         QTest::keyClick(view.get(), Qt::Key_3);
-        QCOMPARE(view->memo().caret(), view->memo().store().recordStart(2) + 2);
+        QCOMPARE(view->memo().caret(), view->memo().store().recordStart(memo::TRecordIndex(2)).value() + 2);
         QTest::keyClick(view.get(), Qt::Key_K, Qt::ControlModifier);
         QTest::keyClick(view.get(), Qt::Key_3, Qt::ControlModifier);
         QCOMPARE(view->memo().bookmarkLine(3), std::int64_t{0}); // set again on its line: off

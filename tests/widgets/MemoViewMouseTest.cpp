@@ -50,7 +50,7 @@ private slots:
         view->memo().setTabDefault(4);
         // tab (cells 0-3), a-umlaut (4), euro (5), x (6); bytes 0, 1-2, 3-5, 6
         view->memo().setSelText("first\r\n\t\xC3\xA4\xE2\x82\xACx end");
-        const std::int64_t line2 = view->memo().store().recordStart(1);
+        const std::int64_t line2 = view->memo().store().recordStart(memo::TRecordIndex(1)).value();
         auto clickAt = [&](double col) {
             QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(xAt(col), yOf(1)));
             return view->memo().caret() - line2;
@@ -83,7 +83,7 @@ private slots:
         QTRY_VERIFY(view->memo().topLine() >= 3);
         QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, QPoint(xAt(2), view->viewport()->height() + 20));
         const std::int64_t top = view->memo().topLine();
-        QVERIFY(view->memo().store().recordOf(view->memo().caret()) >= top);
+        QVERIFY(view->memo().store().recordOf(memo::TTextOffset(view->memo().caret())).value() >= top);
         QCOMPARE(view->memo().anchor(), std::int64_t{0});
         QTest::qWait(120);
         QCOMPARE(view->memo().topLine(), top); // the release stops it

@@ -36,7 +36,7 @@ private slots:
         for (int i = 0; i < 40; ++i)
             text += "line " + std::to_string(i) + "\r\n";
         view.memo().setSelText(text);
-        view.memo().setSelStart(view.memo().store().recordStart(3) + 2);
+        view.memo().setSelStart(view.memo().store().recordStart(tessaly::memo::TRecordIndex(3)).value() + 2);
         view.memo().setTopLine(0);
         view.setFocus();
         QApplication::processEvents();
@@ -124,13 +124,14 @@ private slots:
         for (int i = 0; i < 30; ++i)
             words += "word" + std::to_string(i) + " ";
         view.memo().setSelText(words);
-        const std::int64_t narrow = view.memo().store().recordCount();
+        const std::int64_t narrow = view.memo().store().recordCount().value();
         QVERIFY(narrow > 3);
         for (std::int64_t r = 0; r < narrow; ++r)
-            QVERIFY(view.memo().store().recordText(r).size() <= std::size_t(view.memo().wrapWidth()));
+            QVERIFY(view.memo().store().recordText(tessaly::memo::TRecordIndex(r)).size()
+                    <= std::size_t(view.memo().wrapWidth()));
         view.resize(view.width() * 2, 300);
         QApplication::processEvents();
-        QVERIFY(view.memo().store().recordCount() < narrow);
+        QVERIFY(view.memo().store().recordCount().value() < narrow);
         QCOMPARE(QString::fromStdString(view.memo().text()), QString::fromStdString(words));
         // The wrap glyph marks the continued lines.
         const QImage img = view.viewport()->grab().toImage();

@@ -26,8 +26,10 @@ std::string readFile(const QString& path)
 bool insideSequence(const tessaly::memo::TSyntaxMemo& m, std::int64_t offset)
 {
     const auto& store = m.store();
-    const std::int64_t rec = store.recordOf(offset);
-    return tessaly::memo::utf8Inside(store.recordText(rec), static_cast<std::size_t>(offset - store.recordStart(rec)));
+    const std::int64_t rec = store.recordOf(tessaly::memo::TTextOffset(offset)).value();
+    return tessaly::memo::utf8Inside(
+        store.recordText(tessaly::memo::TRecordIndex(rec)),
+        static_cast<std::size_t>(offset - store.recordStart(tessaly::memo::TRecordIndex(rec)).value()));
 }
 
 struct Key {

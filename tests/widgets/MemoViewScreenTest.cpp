@@ -168,7 +168,7 @@ private slots:
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         view.setFocus();
-        view.memo().setSelStart(view.memo().store().recordStart(5));
+        view.memo().setSelStart(view.memo().store().recordStart(tessaly::memo::TRecordIndex(5)).value());
         QTest::keyClick(&view, Qt::Key_Return);
         QCOMPARE(onScreen(view), rendered(*view.viewport()));
         QTest::keyClick(&view, Qt::Key_End, Qt::ControlModifier);
@@ -187,7 +187,8 @@ private slots:
         QImage b = rendered(*fresh.viewport());
         // The caret is drawn only in the focused view: its line is left out.
         const auto& m = view.memo();
-        const int row = static_cast<int>(m.store().recordOf(m.caret()) - m.topLine());
+        const int row
+            = static_cast<int>(m.store().recordOf(tessaly::memo::TTextOffset(m.caret())).value() - m.topLine());
         for (QImage* img : {&a, &b})
             for (int y = row * view.lineHeight(); y < (row + 1) * view.lineHeight() && y < img->height(); ++y)
                 for (int x = 0; x < img->width(); ++x)

@@ -19,11 +19,11 @@ private:
     {
         QStringList out;
         const memo::TTextStore& s = view->memo().store();
-        for (std::int64_t r = 0; r < s.recordCount(); ++r)
-            out << QString::fromStdString(std::string(s.recordText(r))).remove(QLatin1Char('\r'));
+        for (std::int64_t r = 0; r < s.recordCount().value(); ++r)
+            out << QString::fromStdString(std::string(s.recordText(memo::TRecordIndex(r)))).remove(QLatin1Char('\r'));
         return out;
     }
-    std::int64_t rowStart(int row) const { return view->memo().store().recordStart(row); }
+    std::int64_t rowStart(int row) const { return view->memo().store().recordStart(memo::TRecordIndex(row)).value(); }
     // Top-left corner of the cell at row and column (nothing scrolled).
     QPoint cell(int row, int column) const
     {
