@@ -10,6 +10,14 @@
 
 namespace tessaly::memo {
 
+namespace {
+
+// Characters a timed scan goes between two reads of the clock: some tens of
+// microseconds of scanning.
+constexpr std::int64_t kClockStride = 4096;
+
+} // namespace
+
 void THighlightDriver::reset()
 {
     resumeStates_.clear();
@@ -336,15 +344,28 @@ std::int64_t THighlightDriver::scanRecords(THighlighter& h, TMemoView& view, std
             },
             [&h] { return h.lookaheadPending(); });
     };
+    // A timed scan reads the clock after every few thousand characters
+    // rather than after every record (a clock read costs as much as
+    // scanning a short record), and ends when the next stretch, expected to
+    // take as long as the last one, would run past the deadline: so a slice
+    // keeps within its budget instead of overrunning it by a stretch.
+    std::int64_t sinceClock = 0;
+    auto lastClock = timed ? Clock::now() : Clock::time_point{};
     while (pos < total) {
         const std::int64_t from = pos;
         pos = memo_.onTokenSeen ? scanReporting() : h.scanTo(memo_, stream, recEnd, values);
         scanned_ += pos - from;
         if (!flush())
             return stopped ? rec : -1;
-        if (timed && Clock::now() >= deadline) {
-            repaint();
-            return rec;
+        if (timed && (sinceClock += pos - from) >= kClockStride) {
+            sinceClock = 0;
+            const auto now = Clock::now();
+            const auto stretch = now - lastClock;
+            lastClock = now;
+            if (now + stretch >= deadline) {
+                repaint();
+                return rec;
+            }
         }
     }
     flush();

@@ -212,6 +212,7 @@ void TSyntaxMemo::textChanged(std::int64_t start, std::int64_t extent)
 {
     changeKinds_ |= ckText;
     highlight_.textChanged(start, extent);
+    widest_.textChanged(TTextOffset(start), extent, hasOption(TSyntaxMemoOption::smoWordWrap));
     // Custom bookmarks travel with their offsets; (0, 0) says the text was emptied.
     if (extent > 0)
         customBookmarks_.inserted(extent, start);

@@ -16,6 +16,7 @@
 #include "memo/Typing.h"
 #include "memo/UndoStack.h"
 #include "memo/Units.h"
+#include "memo/WidestLine.h"
 #include "memo/WordWrap.h"
 
 #include <array>
@@ -213,6 +214,9 @@ public:
     // Display columns of the widest record (tabs expanded, wide characters
     // two columns), what horizontal scrolling has to reach.
     int widestLineColumns() const;
+    // The kept width of the widest record (its bookkeeping, for checks).
+    const TWidestLine& widestLine() const { return widest_; }
+    TWidestLine& widestLine() { return widest_; }
 
     // --- typing ------------------------------------------------------------
     // Types one character from the keyboard (one undo step).
@@ -492,6 +496,8 @@ private:
     TTabStops tabs_;
     TWordWrap wrap_{store_, tabs_};
     TTyping typing_{store_, tabs_};
+    // The widest record's width, kept across edits (asked on every change).
+    mutable TWidestLine widest_{store_};
     TSaveFormat saveFormat_ = TSaveFormat::sfTEXT;
     TTextFormat textFormat_;
     TSM_ClipFormats clipFormats_;

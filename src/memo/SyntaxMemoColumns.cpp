@@ -18,7 +18,12 @@ int TSyntaxMemo::widestLineColumns() const
         tabFactor = std::max(tabFactor, stop - previous);
         previous = stop;
     }
-    return store_.widestRecord(
+    // What the widths depend on besides the text.
+    const TWordWrap::TRule wrap = wrapRule();
+    const std::string layout = std::to_string(tabs_.tabDefault()) + '|' + tabs_.tabColumns() + '|'
+        + std::to_string(wrap.wordWrap) + std::to_string(wrap.useOverride) + '|' + std::to_string(wrap.width);
+    return widest_.widest(
+        layout,
         [this](TRecordIndex rec) {
             const std::string_view t = store_.recordText(rec);
             const int body = static_cast<int>(t.size()) - (!t.empty() && t.back() == kCR ? 1 : 0);

@@ -62,7 +62,7 @@ struct TStateSet {
         return *this;
     }
     // Removes every member of o.
-    TStateSet& operator-=(const TStateSet& o)
+    [[gnu::always_inline]] TStateSet& operator-=(const TStateSet& o)
     {
         for (std::size_t i = 0; i < bits.size(); i += 8) {
             std::uint64_t a, b;

@@ -141,6 +141,29 @@ TEST(BackgroundHighlight, SlicesEndWithTheValuesOfAFullHighlight)
     EXPECT_EQ(allValues(m), fullValues(m, BuiltinLanguage::HTML));
 }
 
+TEST(BackgroundHighlight, SlicesWithNoTimeLeftStillMoveThePassOn)
+{
+    // A slice reads the clock only now and then: one given no time at all
+    // still highlights a stretch, so the pass ends in a bounded number of
+    // slices, each stopping at a record the next one resumes from.
+    auto p = builtinParser(BuiltinLanguage::HTML);
+    memo::TSyntaxMemo m;
+    m.setBackgroundHighlight(10'000);
+    load(m, *p, page(2000));
+    ASSERT_TRUE(m.highlightPending());
+    std::int64_t slices = 0;
+    std::int64_t before = m.highlightedTo();
+    while (m.highlightSlice(std::chrono::nanoseconds(0))) {
+        ASSERT_GT(m.highlightedTo(), before);
+        before = m.highlightedTo();
+        ++slices;
+    }
+    EXPECT_GT(slices, 10);
+    EXPECT_LT(slices, m.textLength() / 1000);
+    EXPECT_EQ(allValues(m), fullValues(m, BuiltinLanguage::HTML));
+    EXPECT_EQ(m.highlightDriver().check(), "");
+}
+
 TEST(BackgroundHighlight, EditsDuringThePassAreHighlightedCorrectly)
 {
     std::mt19937 rng(5);

@@ -43,7 +43,6 @@ void TSyntaxMemoParser::tablesChanged()
     contexts_.reset(tables_, keywordIndex_.filter());
     statesChanged();
     coverKey_ = UINT32_MAX;
-    runKey_ = UINT32_MAX;
 
     userTables_.clear();
     for (const TSM_KeywordTable& k : tables_.settings.keywordTables) {
@@ -485,15 +484,11 @@ template <class S>
 {
     const TStateSet& inBody = acceptsOf(body.group);
     const TStateSet& endStart = acceptsOf(end.groups[0]);
-    // The characters the body takes where the end cannot start, kept for
-    // the rule met last: most tokens in a row are of few rules.
-    const std::uint32_t key = body.group | (std::uint32_t{end.groups[0]} << 16);
-    if (key != runKey_) {
-        run_ = inBody;
-        run_ -= endStart;
-        runKey_ = key;
-    }
-    const TStateSet run = run_;
+    // The characters the body takes where the end cannot start. Worked out
+    // here every time: four wide operations, cheaper than a cached copy that
+    // has to be read back right after it was written.
+    TStateSet run = inBody;
+    run -= endStart;
     const bool endIsOneChar = end.count == 1 && !end.include;
     for (;;) {
         // Between characters of the body the token may be cut: it goes on

@@ -122,9 +122,6 @@ private:
     // character between them.
     mutable std::uint32_t coverKey_ = UINT32_MAX;
     mutable bool covers_ = false;
-    // The run set of the rule bodyLoop met last (body group, end's first group).
-    std::uint32_t runKey_ = UINT32_MAX;
-    TStateSet run_;
     // A token's effect on the current states (and stack).
     void applyEffect(std::uint8_t t);
     template <class S>
