@@ -1,18 +1,14 @@
 #include "app/DocumentHistory.h"
 
-#include "app/Editor.h"
-#include "app/MainForm.h"
-#include "memo/SyntaxMemo.h"
 #include "platform/Dialogs.h"
 
-#include <QMdiArea>
 #include <QMenu>
 
 namespace tessaly::app {
 
-TDocumentHistory::TDocumentHistory(TMainForm& form)
-    : QObject(&form)
-    , form_(form)
+TDocumentHistory::TDocumentHistory(Host& host, QObject* parent)
+    : QObject(parent)
+    , host_(host)
 {
 }
 
@@ -49,49 +45,37 @@ void TDocumentHistory::reopen(const std::string& file)
     std::error_code ec;
     if (!std::filesystem::is_regular_file(file, ec)) {
         const QString text = QString::fromLatin1(kMissingText).replace(QStringLiteral("%s"), QString::fromStdString(file));
-        form_.dialogs().showMessage(text.toStdString(), platform::TMsgKind::warning, platform::btnOk);
+        host_.historyDialogs().showMessage(text.toStdString(), platform::TMsgKind::warning, platform::btnOk);
         recent_.remove(file);
         return;
     }
-    form_.openFile(file);
+    host_.openHistoryFile(file);
 }
 
 void TDocumentHistory::captureSession()
 {
-    session_.documents.clear();
     session_.active = -1;
-    const TEditor* active = form_.activeEditor();
-    for (TEditor* e : form_.editors()) {
-        if (e->untitled())
-            continue;
-        if (e == active)
-            session_.active = static_cast<int>(session_.documents.size());
-        session_.documents.push_back({e->path().string(), e->activeParser(), e->memo().selStart()});
-    }
+    session_.documents = host_.sessionDocuments(session_.active);
+    if (session_.active >= static_cast<int>(session_.documents.size()))
+        session_.active = -1;
 }
 
 void TDocumentHistory::restoreSession()
 {
     if (!session_.restore)
         return;
-    TEditor* toActivate = nullptr;
+    QMdiSubWindow* toActivate = nullptr;
     for (std::size_t i = 0; i < session_.documents.size(); ++i) {
         const TSessionDocument& d = session_.documents[i];
         std::error_code ec;
         if (!std::filesystem::is_regular_file(d.file, ec))
             continue;
-        TEditor* e = form_.openFile(d.file);
-        if (!e)
-            continue;
-        e->setActiveParser(d.language);
-        memo::TSyntaxMemo& m = e->memo();
-        const std::int64_t caret = std::min<std::int64_t>(d.caret, m.textLength());
-        m.setSelection(caret, caret);
-        if (static_cast<int>(i) == session_.active)
-            toActivate = e;
+        QMdiSubWindow* w = host_.openSessionDocument(d);
+        if (w && static_cast<int>(i) == session_.active)
+            toActivate = w;
     }
     if (toActivate)
-        form_.mdiArea()->setActiveSubWindow(toActivate);
+        host_.activateSessionDocument(toActivate);
 }
 
 void TDocumentHistory::load(const platform::TIniFile& ini)

@@ -7,15 +7,15 @@
 #include <filesystem>
 
 class QAction;
+class QMdiSubWindow;
 class QMenu;
 
 namespace tessaly::platform {
+class TDialogs;
 class TIniFile;
 }
 
 namespace tessaly::app {
-
-class TMainForm;
 
 // What the main window remembers of documents between runs: File > Reopen
 // (the last ten files opened or saved) and the session (the documents open
@@ -26,7 +26,25 @@ class TDocumentHistory : public QObject {
 public:
     static constexpr const char* kMissingText = "The file %s no longer exists. It is removed from the list.";
 
-    explicit TDocumentHistory(TMainForm& form);
+    // What the history needs of the main window.
+    class Host {
+    public:
+        virtual platform::TDialogs& historyDialogs() = 0;
+        // Opens a file into a new document window, as Open does.
+        virtual void openHistoryFile(const std::filesystem::path& file) = 0;
+        // The open documents that have a name, in window order, and the
+        // index among them of the active one (-1 when it is not one of them).
+        virtual std::vector<TSessionDocument> sessionDocuments(int& active) const = 0;
+        // Opens a document of the session with its language and its caret
+        // (kept inside the text); its window, or null when none was made.
+        virtual QMdiSubWindow* openSessionDocument(const TSessionDocument& document) = 0;
+        virtual void activateSessionDocument(QMdiSubWindow* window) = 0;
+
+    protected:
+        ~Host() = default;
+    };
+
+    explicit TDocumentHistory(Host& host, QObject* parent = nullptr);
 
     // Makes the items of the "Reopen" submenu: the recent files, then the
     // session switch. Run as the menu is made and each time it drops down.
@@ -52,7 +70,7 @@ public:
     void save(platform::TIniFile& ini) const;
 
 private:
-    TMainForm& form_;
+    Host& host_;
     TRecentFiles recent_;
     TSession session_;
     QMenu* reopenMenu_ = nullptr;

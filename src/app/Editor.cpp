@@ -175,6 +175,17 @@ bool TEditor::modified() const
     return memo().modified() || goneFromDisk_ || formatChanged_;
 }
 
+TRecoveryRecord TEditor::recoveryRecord() const
+{
+    TRecoveryRecord r;
+    r.name = untitled() ? std::string() : path().string();
+    r.language = activeParser();
+    r.caret = memo().selStart();
+    r.text = memo().textRange(0, memo().textLength());
+    r.format = textFormat();
+    return r;
+}
+
 void TEditor::setActiveParser(int parser)
 {
     if (parser < 1 || parser > 4)

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "app/FileDocument.h"
 #include "app/MDIChild.h"
 #include "app/PreviewDocument.h"
+#include "app/RecoverableDocument.h"
 
 #include "memo/TextFormat.h"
 
@@ -36,7 +38,10 @@ class TDiskWatch;
 // notebook, and a status bar with the caret position, the modified mark and
 // the language. The caption is the document's name: "Untitled" until the
 // document is first saved, then the file's full path.
-class TEditor : public TMDIChild, public TPreviewDocument {
+class TEditor : public TMDIChild,
+                public TPreviewDocument,
+                public TFileDocument,
+                public TRecoverableDocument {
     Q_OBJECT
 public:
     static constexpr const char* kUntitled = "Untitled";
@@ -68,16 +73,17 @@ public:
     bool livePreview() const override;
     TLivePreview& livePane() { return *livePane_; }
 
-    QString caption() const { return windowTitle(); }
+    QString caption() const override { return windowTitle(); }
     void setCaption(const QString& caption);
-    bool untitled() const { return caption() == QLatin1String(kUntitled); }
+    bool untitled() const override { return caption() == QLatin1String(kUntitled); }
     // Whether the first Save must ask for a name: an untitled document, or
     // one whose file could not be loaded (its empty text must never be
     // written over the file that is still on disk).
-    bool needsName() const { return untitled() || loadFailed_; }
-    void setLoadFailed(bool failed) { loadFailed_ = failed; }
-    std::filesystem::path path() const;
-    bool modified() const;
+    bool needsName() const override { return untitled() || loadFailed_; }
+    void setLoadFailed(bool failed) override { loadFailed_ = failed; }
+    std::filesystem::path path() const override;
+    bool modified() const override;
+    TRecoveryRecord recoveryRecord() const override;
 
     // The language in force: 1 HTML, 2 JavaScript, 3 VBScript, 4 plain text.
     int activeParser() const { return activeParser_; }
@@ -90,10 +96,10 @@ public:
 
     // Loads the file's lines (in its own encoding, or the forced one); the
     // document is then unmodified.
-    void loadFromFile(const std::filesystem::path& file, std::optional<memo::TEncoding> forced = std::nullopt);
+    void loadFromFile(const std::filesystem::path& file, std::optional<memo::TEncoding> forced = std::nullopt) override;
     // Saves the lines; throws the engine's file error on failure, when the
     // document stays modified.
-    void saveToFile(const std::filesystem::path& file);
+    void saveToFile(const std::filesystem::path& file) override;
 
     // Gives the text the keyboard focus while the "Editor" page is in
     // front, so that typing goes in at once.
@@ -103,9 +109,9 @@ public:
     // The encoding and line-break style the document is saved in, shown in
     // the status bar (EditorTextFormat.cpp). A new line-break style is a
     // change of the document: it counts as modified until saved.
-    const memo::TTextFormat& textFormat() const;
-    void setLineEnd(memo::TLineEnd lineEnd);
-    void setEncoding(memo::TEncoding encoding);
+    const memo::TTextFormat& textFormat() const override;
+    void setLineEnd(memo::TLineEnd lineEnd) override;
+    void setEncoding(memo::TEncoding encoding) override;
     // Takes a whole format as it is (a restored document), not a change.
     void setTextFormat(const memo::TTextFormat& format);
     static constexpr int kFormatPanel = 4;

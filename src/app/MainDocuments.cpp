@@ -4,10 +4,14 @@
 
 #include "app/Editor.h"
 #include "app/MDITab.h"
+#include "app/RecoveryDialog.h"
 #include "app/RecoveryKeeper.h"
 #include "app/StatusPanels.h"
+#include "memo/SyntaxMemo.h"
 
 #include <QActionGroup>
+#include <QFileInfo>
+#include <QMdiArea>
 #include <QMenu>
 
 namespace tessaly::app {
@@ -81,6 +85,69 @@ void TMainForm::editorClosed(TEditor& editor)
     // The closing window no longer counts among the documents.
     if (editors().isEmpty())
         lastDocumentClosed();
+}
+
+std::vector<TSessionDocument> TMainForm::sessionDocuments(int& active) const
+{
+    std::vector<TSessionDocument> out;
+    active = -1;
+    const TEditor* current = activeEditor();
+    for (TEditor* e : editors()) {
+        if (e->untitled())
+            continue;
+        if (e == current)
+            active = static_cast<int>(out.size());
+        out.push_back({e->path().string(), e->activeParser(), e->memo().selStart()});
+    }
+    return out;
+}
+
+QMdiSubWindow* TMainForm::openSessionDocument(const TSessionDocument& document)
+{
+    TEditor* e = openFile(document.file);
+    if (!e)
+        return nullptr;
+    e->setActiveParser(document.language);
+    memo::TSyntaxMemo& m = e->memo();
+    const std::int64_t caret = std::min<std::int64_t>(document.caret, m.textLength());
+    m.setSelection(caret, caret);
+    return e;
+}
+
+void TMainForm::activateSessionDocument(QMdiSubWindow* window) { mdiArea_->setActiveSubWindow(window); }
+
+QList<TRecoverableDocument*> TMainForm::recoverableDocuments() const
+{
+    QList<TRecoverableDocument*> out;
+    for (TEditor* e : editors())
+        out.append(e);
+    return out;
+}
+
+int TMainForm::chooseRecovered(const std::vector<TRecoveryRecord>& found, std::vector<bool>& chosen)
+{
+    TRecoveryDialog dialog(found, this);
+    const int result = showModal(dialog);
+    chosen = dialog.chosen();
+    return result;
+}
+
+TRecoverableDocument& TMainForm::openRecovered(const TRecoveryRecord& record)
+{
+    TEditor* e = newClick();
+    if (!record.name.empty()) {
+        e->setCaption(QString::fromStdString(record.name));
+        mdiTab_->setTabCaption(mdiTab_->indexOf(e), QFileInfo(QString::fromStdString(record.name)).fileName());
+    }
+    e->setActiveParser(record.language);
+    memo::TSyntaxMemo& m = e->memo();
+    // Typed in as one edit, so the document is modified and Undo empties it.
+    m.setSelection(0, m.textLength());
+    m.setSelText(record.text);
+    const std::int64_t at = std::min<std::int64_t>(record.caret, m.textLength());
+    m.setSelection(at, at);
+    e->setTextFormat(record.format);
+    return *e;
 }
 
 void TMainForm::lastDocumentClosed()

@@ -1,5 +1,6 @@
-// The File menu's document commands: New, Open, Save, Save As, Save
-// Selection, Close and Close All.
+// The File menu's document commands. New, Close and Close All make and
+// close document windows here; Open, Save, Save As and Save Selection
+// belong to TFileCommands, and this window names and notes what it saves.
 #include "app/MainForm.h"
 
 #include "app/BrowserPage.h"
@@ -10,7 +11,6 @@
 #include "app/PreviewHTML.h"
 #include "app/RecoveryKeeper.h"
 #include "app/WindowPlacement.h"
-#include "memo/MemoErrors.h"
 #include "memo/SyntaxMemo.h"
 
 #include <QClipboard>
@@ -21,12 +21,6 @@
 
 namespace tessaly::app {
 
-using platform::btnCancel;
-using platform::btnNo;
-using platform::btnYes;
-using platform::TMsgAnswer;
-using platform::TMsgKind;
-
 namespace {
 
 QString fileNameOnly(const std::filesystem::path& path)
@@ -35,31 +29,6 @@ QString fileNameOnly(const std::filesystem::path& path)
 }
 
 } // namespace
-
-platform::TFileDialogRequest TMainForm::fileDialogRequest() const
-{
-    platform::TFileDialogRequest r;
-    r.filters = {{"HTML Files (*.html,*.htm)", "*.html;*.htm"},
-                 {"Java Files (*.java,*.jav)", "*.java;*.jav"},
-                 {"Active Server Pages (*.asp)", "*.asp"},
-                 {"All Files (*.*)", "*.*"}};
-    r.filterIndex = 0;
-    r.initialFolder = dialogFolder();
-    return r;
-}
-
-std::filesystem::path TMainForm::dialogFolder() const
-{
-    if (const TEditor* e = activeEditor(); e && !e->untitled() && e->path().has_parent_path())
-        return e->path().parent_path();
-    return lastFolder_;
-}
-
-void TMainForm::rememberFolder(const std::optional<std::filesystem::path>& chosen)
-{
-    if (chosen && chosen->has_parent_path())
-        lastFolder_ = chosen->parent_path();
-}
 
 TEditor* TMainForm::newClick()
 {
@@ -108,20 +77,9 @@ void TMainForm::fitNewWindow(TEditor* editor, int index)
     });
 }
 
-std::optional<std::filesystem::path> TMainForm::askOpenFile()
-{
-    platform::TFileDialogRequest r = fileDialogRequest();
-    r.title = "Open";
-    const auto file = dialogs_->openFile(r);
-    rememberFolder(file);
-    return file;
-}
+std::optional<std::filesystem::path> TMainForm::askOpenFile() { return files_->askOpenFile(); }
 
-void TMainForm::openClick()
-{
-    if (const auto file = askOpenFile())
-        openFile(*file);
-}
+void TMainForm::openClick() { files_->open(); }
 
 TEditor* TMainForm::openFile(const std::filesystem::path& file)
 {
@@ -151,109 +109,36 @@ TEditor* TMainForm::openFile(const std::filesystem::path& file)
     return editor;
 }
 
-std::optional<std::filesystem::path> TMainForm::askSaveName(const TEditor& editor)
-{
-    platform::TFileDialogRequest r = fileDialogRequest();
-    r.title = "Save As";
-    r.defaultExt = "html";
-    r.initialName = editor.untitled() ? std::string("Untitled.html") : editor.path().filename().string();
-    r.overwritePrompt = true;
-    auto file = dialogs_->saveFile(r);
-    rememberFolder(file);
-    return file;
-}
+bool TMainForm::saveDocument(TEditor& editor) { return files_->saveDocument(editor); }
 
-bool TMainForm::saveDocument(TEditor& editor)
+void TMainForm::saveClick() { files_->save(); }
+
+void TMainForm::saveAsClick() { files_->saveAs(); }
+
+void TMainForm::saveSelectionClick() { files_->saveSelection(); }
+
+TFileDocument* TMainForm::activeFileDocument() { return activeEditor(); }
+
+void TMainForm::documentSaved(TFileDocument& document, const std::filesystem::path& file, bool renamed)
 {
-    std::filesystem::path target = editor.path();
-    bool rename = editor.needsName();
-    if (rename) {
-        const auto file = askSaveName(editor);
-        if (!file)
-            return false;
-        target = *file;
-    }
-    for (;;) {
-        try {
-            editor.saveToFile(target);
-            break;
-        } catch (const memo::EFWriteDenied& denied) {
-            // The file on disk is left alone; the user may keep the work
-            // under another name.
-            const std::string text = std::string(denied.what()) + "\n\nSave the document under another name?";
-            if (dialogs_->showMessage(text, TMsgKind::error, btnYes | btnNo) != TMsgAnswer::yes)
-                return false;
-            const auto file = askSaveName(editor);
-            if (!file)
-                return false;
-            target = *file;
-            rename = true;
-        } catch (const std::exception& error) {
-            fileError(error);
-            return false;
-        }
-    }
-    history_->noteFile(target);
+    // The File commands' documents are this window's document windows.
+    auto& editor = dynamic_cast<TEditor&>(document);
+    history_->noteFile(file);
     recovery_->documentChanged(editor);
-    if (rename) {
-        editor.setCaption(QString::fromStdString(target.string()));
-        mdiTab_->setTabCaption(mdiTab_->indexOf(&editor), fileNameOnly(target));
+    if (renamed) {
+        editor.setCaption(QString::fromStdString(file.string()));
+        mdiTab_->setTabCaption(mdiTab_->indexOf(&editor), fileNameOnly(file));
         editor.setLoadFailed(false);
     }
-    saveButton_->setEnabled(false);
-    saveItem_->setEnabled(false);
-    return true;
 }
 
-void TMainForm::saveClick()
+void TMainForm::setSaveEnabled(bool enabled)
 {
-    if (TEditor* e = activeEditor())
-        saveDocument(*e);
+    saveButton_->setEnabled(enabled);
+    saveItem_->setEnabled(enabled);
 }
 
-void TMainForm::saveAsClick()
-{
-    TEditor* e = activeEditor();
-    if (!e)
-        return;
-    if (const auto file = askSaveName(*e)) {
-        try {
-            e->saveToFile(*file);
-            history_->noteFile(*file);
-            recovery_->documentChanged(*e);
-            // The name changes only once the file is written.
-            e->setCaption(QString::fromStdString(file->string()));
-            e->setLoadFailed(false);
-            mdiTab_->setTabCaption(mdiTab_->indexOf(e), fileNameOnly(*file));
-        } catch (const std::exception& error) {
-            // The document is still modified: Save stays at hand.
-            fileError(error);
-            return;
-        }
-    }
-    saveButton_->setEnabled(false);
-    saveItem_->setEnabled(false);
-}
-
-void TMainForm::saveSelectionClick()
-{
-    // What is saved is the clipboard's text at this moment, through a scratch buffer.
-    memo::TSyntaxMemo stream;
-    stream.lines().setText(QGuiApplication::clipboard()->text().toStdString());
-    platform::TFileDialogRequest r = fileDialogRequest();
-    r.title = "Save Selection";
-    r.defaultExt = "html";
-    r.overwritePrompt = true;
-    const auto chosen = dialogs_->saveFile(r);
-    rememberFolder(chosen);
-    if (const auto& file = chosen) {
-        try {
-            stream.saveToFile(*file);
-        } catch (const std::exception& error) {
-            fileError(error);
-        }
-    }
-}
+std::string TMainForm::clipboardText() const { return QGuiApplication::clipboard()->text().toStdString(); }
 
 void TMainForm::close1Click()
 {
@@ -271,20 +156,6 @@ bool TMainForm::closeAllClick()
     return true;
 }
 
-bool TMainForm::editorCloseQuery(TEditor& editor)
-{
-    if (!editor.modified())
-        return true;
-    const std::string text = "Save changes to " + editor.caption().toStdString() + "?";
-    switch (dialogs_->showMessage(text, TMsgKind::confirmation, btnYes | btnNo | btnCancel)) {
-    case TMsgAnswer::yes:
-        // A cancelled name dialog or a failed save keeps the document open.
-        return saveDocument(editor);
-    case TMsgAnswer::no:
-        return true;
-    default:
-        return false;
-    }
-}
+bool TMainForm::editorCloseQuery(TEditor& editor) { return files_->closeQuery(editor); }
 
 } // namespace tessaly::app

@@ -46,19 +46,22 @@ TMainForm::TMainForm(std::unique_ptr<platform::TDialogs> dialogs, QWidget* paren
         dialogs_ = std::make_unique<TQtDialogs>(this, &print_->printer());
     modalRunner = [](QDialog& dialog) { return dialog.exec(); };
     search_ = std::make_unique<TSearchCommands>(static_cast<TSearchCommands::Host&>(*this), *dialogs_);
+    files_ = std::make_unique<TFileCommands>(static_cast<TFileCommands::Host&>(*this));
     resize(660, 486);
     setAcceptDrops(true);
 
     programFolder_ = platform::programFolder();
     createAreas();
     // The menus ask the history for the recent files as they are made.
-    history_ = new TDocumentHistory(*this);
-    textFormat_ = new TTextFormatCommands(*this);
+    history_ = new TDocumentHistory(*this, this);
     createMenus();
+    textFormat_ = new TTextFormatCommands(
+        *this, {item(QStringLiteral("ReopenWithEncoding1")), item(QStringLiteral("SaveWithEncoding1")), item(QStringLiteral("LineBreaks1"))},
+        this);
     windows_ = new TWindowCommands(*this, *mdiArea_, *windowMenu_, this);
     preview_ = std::make_unique<TPreviewCommands>(static_cast<TPreviewCommands::Host&>(*this), *livePreviewItem_);
     textFormat_->refresh();
-    recovery_ = new TRecoveryKeeper(*this);
+    recovery_ = new TRecoveryKeeper(*this, this);
     createToolbars();
     aboutBox_ = new TAboutBox(this);
     // The insertion commands and their dialogs, created once.

@@ -1,10 +1,16 @@
 #pragma once
 
+#include "app/DocumentHistory.h"
+#include "app/FileCommands.h"
 #include "app/MainCommandTable.h"
+#include "app/MenuEnabling.h"
 #include "app/PreviewCommands.h"
+#include "app/RecoveryKeeper.h"
 #include "app/PrintCommands.h"
 #include "app/SearchCommands.h"
+#include "app/TextFormatCommands.h"
 #include "app/WindowCommands.h"
+#include "app/WindowSettings.h"
 #include "platform/Dialogs.h"
 
 #include <QByteArray>
@@ -41,9 +47,6 @@ class TScriptLibrary;
 namespace tessaly::app {
 
 class TAboutBox;
-class TDocumentHistory;
-class TRecoveryKeeper;
-class TTextFormatCommands;
 class TEditor;
 class TLanguageStore;
 class TMDITab;
@@ -62,7 +65,11 @@ class TStatusPanels;
 class TMainForm : public QMainWindow, private TSearchCommands::Host,
                   private TWindowCommands::Host,
                   private TPreviewCommands::Host,
-                  private TPrintCommands::Host {
+                  private TPrintCommands::Host,
+                  private TTextFormatCommands::Host,
+                  private TDocumentHistory::Host,
+                  private TRecoveryKeeper::Host,
+                  private TFileCommands::Host {
     Q_OBJECT
 public:
     // dialogs: where every dialog goes; the desktop's own when null.
@@ -184,6 +191,7 @@ public:
     TWindowCommands& windowCommands() { return *windows_; }
     TPreviewCommands& previewCommands() { return *preview_; }
     TPrintCommands& printCommands() { return *print_; }
+    TFileCommands& fileCommands() { return *files_; }
 
 protected:
     bool event(QEvent* event) override;
@@ -232,8 +240,9 @@ private:
     // The menu-enabling rule, run as a menu drops down: the rows of the
     // menu (of every menu when null) that need a document.
     void enableDocumentRows(const char* menu);
-    void enableItems(const QStringList& names);
     void refreshDocumentItems();
+    TMenuState menuState() const;
+    void applyItemStates(const std::vector<TItemState>& states);
     void forms1Click();
     void script1Click();
     void fillWindowList();
@@ -245,15 +254,6 @@ private:
     void setScriptPanelShown(bool shown);
     void syncToolbarChecks();
     void fileError(const std::exception& error);
-    platform::TFileDialogRequest fileDialogRequest() const;
-    // The save dialog for a document that needs a (new) name.
-    std::optional<std::filesystem::path> askSaveName(const TEditor& editor);
-    // The folder a file dialog starts in: the active document's, else the
-    // one last used in a file dialog.
-    std::filesystem::path dialogFolder() const;
-    // Remembers the folder of a file chosen in a file dialog.
-    void rememberFolder(const std::optional<std::filesystem::path>& chosen);
-    std::filesystem::path lastFolder_;
 
     std::unique_ptr<platform::TDialogs> dialogs_;
     std::unique_ptr<TSearchCommands> search_;
@@ -272,8 +272,33 @@ private:
     // TPrintCommands::Host
     std::optional<TPrintCommands::TSource> printSource() override;
     platform::TDialogs& printDialogs() override { return *dialogs_; }
-    std::filesystem::path fileDialogFolder() const override { return dialogFolder(); }
-    void rememberFileDialogFolder(const std::optional<std::filesystem::path>& chosen) override { rememberFolder(chosen); }
+    std::filesystem::path fileDialogFolder() const override { return files_->dialogFolder(); }
+    void rememberFileDialogFolder(const std::optional<std::filesystem::path>& chosen) override
+    {
+        files_->rememberFolder(chosen);
+    }
+    // TTextFormatCommands::Host
+    TFormatDocument* formatDocument() override;
+    bool saveFormatDocument() override;
+    platform::TDialogs& formatDialogs() override { return *dialogs_; }
+    // TDocumentHistory::Host
+    platform::TDialogs& historyDialogs() override { return *dialogs_; }
+    void openHistoryFile(const std::filesystem::path& file) override { openFile(file); }
+    std::vector<TSessionDocument> sessionDocuments(int& active) const override;
+    QMdiSubWindow* openSessionDocument(const TSessionDocument& document) override;
+    void activateSessionDocument(QMdiSubWindow* window) override;
+    // TRecoveryKeeper::Host
+    QList<TRecoverableDocument*> recoverableDocuments() const override;
+    int chooseRecovered(const std::vector<TRecoveryRecord>& found, std::vector<bool>& chosen) override;
+    TRecoverableDocument& openRecovered(const TRecoveryRecord& record) override;
+    std::unique_ptr<TFileCommands> files_;
+    // TFileCommands::Host
+    TFileDocument* activeFileDocument() override;
+    platform::TDialogs& fileDialogs() override { return *dialogs_; }
+    void openDocumentFile(const std::filesystem::path& file) override { openFile(file); }
+    void documentSaved(TFileDocument& document, const std::filesystem::path& file, bool renamed) override;
+    void setSaveEnabled(bool enabled) override;
+    std::string clipboardText() const override;
     std::unique_ptr<TLanguageStore> languageStore_;
     std::string programFolder_;
     QToolBar* mainToolbar_ = nullptr;
@@ -313,13 +338,12 @@ private:
     QAction* scriptToolbarItem_ = nullptr;
     QAction* htmlToolbarItem_ = nullptr;
     QAction* scriptPanelItem_ = nullptr;
-    // The settings keys of the View switches.
+    // The items and handlers of the View switches, in the settings' order.
     struct ViewSwitch {
-        const char* key;
         QAction* TMainForm::*item;
         void (TMainForm::*show)(bool);
     };
-    static const ViewSwitch kViewSwitches[4];
+    static const ViewSwitch kViewSwitches[TWindowSettings::kViewCount];
     // The left and top edges came from the settings file.
     bool positionSaved_ = false;
     bool shownOnce_ = false;

@@ -1,6 +1,7 @@
 // Each top-level menu enables its document items as it drops down: exactly
 // when at least one document window is open. Between two openings the
 // states stay as they are (apart from the Save rules of the documents).
+// TMenuEnabling says what to set; here it is applied to the items.
 #include "app/MainForm.h"
 
 #include "insert/dialogs/InsertCommands.h"
@@ -13,57 +14,38 @@
 
 namespace tessaly::app {
 
-void TMainForm::enableItems(const QStringList& names)
+TMenuState TMainForm::menuState() const { return {!editors().isEmpty(), saveItem_->isEnabled()}; }
+
+void TMainForm::applyItemStates(const std::vector<TItemState>& states)
 {
-    const bool any = !editors().isEmpty();
-    for (const QString& name : names)
-        if (QAction* a = item(name))
-            a->setEnabled(any);
+    for (const TItemState& s : states) {
+        const QByteArray name = QByteArray::fromStdString(s.name);
+        // Rows are found by their row; the insertion items by their name.
+        QAction* a = s.submenu ? menuActions_.value(name) : rowActions_.value(name);
+        if (!a && !s.submenu)
+            a = item(QString::fromStdString(s.name));
+        if (a)
+            a->setEnabled(s.enabled);
+    }
 }
 
 void TMainForm::enableDocumentRows(const char* menu)
 {
-    const bool any = !editors().isEmpty();
-    const QString name = QString::fromLatin1(menu);
-    for (const TMenuRow& row : menuRows()) {
-        if (row.enable != TEnableRule::document || (menu && name != QLatin1String(row.menu)))
-            continue;
-        const auto& actions = row.kind == TMenuRow::Submenu ? menuActions_ : rowActions_;
-        if (QAction* a = actions.value(row.name))
-            a->setEnabled(any);
-    }
+    applyItemStates(TMenuEnabling(menuRows()).documentRows(menu, menuState()));
 }
 
 void TMainForm::refreshDocumentItems()
 {
-    // Run as the first document opens and the last one closes, so that the
-    // shortcuts of document items work (or rest) before a menu is next
-    // opened. Save keeps its own rules.
-    const bool saveEnabled = saveItem_->isEnabled();
-    enableDocumentRows(nullptr);
-    forms1Click();
-    script1Click();
-    saveItem_->setEnabled(saveEnabled);
+    applyItemStates(TMenuEnabling(menuRows()).everything(menuState()));
     if (insertCommands_)
         insertCommands_->updateDocumentActions();
 }
 
-void TMainForm::forms1Click()
-{
-    enableItems({QStringLiteral("Bold1"), QStringLiteral("Italic1"), QStringLiteral("Underline1"),
-                 QStringLiteral("Headings1"), QStringLiteral("Center1"), QStringLiteral("Paragraph1"),
-                 QStringLiteral("RowBreak1"), QStringLiteral("NoBreakSpace1"), QStringLiteral("Link1"),
-                 QStringLiteral("InsertStandardTags1"), QStringLiteral("Form1"), QStringLiteral("Forms2"),
-                 QStringLiteral("Edit2"), QStringLiteral("Textarea1"), QStringLiteral("Checkbox1"),
-                 QStringLiteral("RadioButton2"), QStringLiteral("Dropdownlist1"), QStringLiteral("Button1"),
-                 QStringLiteral("QuickColor1")});
-}
+void TMainForm::forms1Click() { applyItemStates(TMenuEnabling::insertionItems(TMenuEnabling::kFormItems, menuState())); }
 
 void TMainForm::script1Click()
 {
-    enableItems({QStringLiteral("ScriptBlock"), QStringLiteral("NoScriptBlock1"), QStringLiteral("FunctionBlock1"),
-                 QStringLiteral("CommentBlock1"), QStringLiteral("CustomObject1"), QStringLiteral("ShortCut1"),
-                 QStringLiteral("JavaScript1"), QStringLiteral("ASP1"), QStringLiteral("ScriptWizardMenu")});
+    applyItemStates(TMenuEnabling::insertionItems(TMenuEnabling::kScriptItems, menuState()));
 }
 
 void TMainForm::syncToolbarChecks()

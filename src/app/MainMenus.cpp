@@ -137,6 +137,14 @@ void TMainForm::lineBreaksClick(int lineEnd) { textFormat_->setLineBreaks(static
 
 void TMainForm::refreshTextFormatItems() { textFormat_->refresh(); }
 
+TFormatDocument* TMainForm::formatDocument() { return activeEditor(); }
+
+bool TMainForm::saveFormatDocument()
+{
+    TEditor* e = activeEditor();
+    return e && saveDocument(*e);
+}
+
 void TMainForm::fillReopenMenu(QMenu* menu) { history_->fillMenu(menu); }
 
 } // namespace tessaly::app

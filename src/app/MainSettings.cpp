@@ -1,10 +1,11 @@
-// The settings file: the main window's place and state, the Script Panel's
-// sizes and which toolbars and panels are shown (the live preview too).
-// Read at start, written at exit, key by key in a fixed order.
+// The main window's settings: TWindowSettings reads and writes the keys;
+// here they are applied to the window and gathered from it, with the parts
+// that keep settings of their own (the live preview, the history).
 #include "app/MainForm.h"
 
 #include "app/DocumentHistory.h"
 #include "app/ScriptPanel.h"
+#include "app/WindowSettings.h"
 #include "platform/IniFile.h"
 
 #include <QSplitter>
@@ -12,61 +13,52 @@
 
 namespace tessaly::app {
 
-const TMainForm::ViewSwitch TMainForm::kViewSwitches[4] = {
-    {"Main Toolbar", &TMainForm::mainToolbarItem_, &TMainForm::mainToolbarClick},
-    {"JavaScript Toolbar", &TMainForm::scriptToolbarItem_, &TMainForm::scriptToolbarClick},
-    {"HTML Toolbar", &TMainForm::htmlToolbarItem_, &TMainForm::htmlToolbarClick},
-    {"Script Panel", &TMainForm::scriptPanelItem_, &TMainForm::setScriptPanelShown},
+const TMainForm::ViewSwitch TMainForm::kViewSwitches[TWindowSettings::kViewCount] = {
+    {&TMainForm::mainToolbarItem_, &TMainForm::mainToolbarClick},
+    {&TMainForm::scriptToolbarItem_, &TMainForm::scriptToolbarClick},
+    {&TMainForm::htmlToolbarItem_, &TMainForm::htmlToolbarClick},
+    {&TMainForm::scriptPanelItem_, &TMainForm::setScriptPanelShown},
 };
 
 void TMainForm::applySettings(const platform::TIniFile& ini)
 {
-    const int left = ini.readInteger("Position", "Left", 30);
-    const int top = ini.readInteger("Position", "Top", 30);
-    const int w = ini.readInteger("Position", "Width", 697);
-    const int h = ini.readInteger("Position", "Height", 536);
-    positionSaved_ = ini.valueExists("Position", "Left") && ini.valueExists("Position", "Top");
-    move(left, top);
-    resize(std::max(w, 100), std::max(h, 80));
-    if (ini.readString("Form", "MainForm", "") == "Maximized")
+    TWindowSettings s;
+    s.read(ini);
+    positionSaved_ = s.positionSaved;
+    move(s.left, s.top);
+    resize(std::max(s.width, 100), std::max(s.height, 80));
+    if (s.show == TWindowSettings::TShow::maximized)
         setWindowState(windowState() | Qt::WindowMaximized);
-    scriptPanel_->setPanelWidth(ini.readInteger("Form", "SP_Width", 200));
+    scriptPanel_->setPanelWidth(s.panelWidth);
     if (shownOnce_)
         splitIt_->setSizes({scriptPanel_->panelWidth(), std::max(100, width() - scriptPanel_->panelWidth())});
-    scriptPanel_->setDescriptionHeight(ini.readInteger("Form", "SP_Height", 129));
+    scriptPanel_->setDescriptionHeight(s.descriptionHeight);
     history_->load(ini);
-
-    for (const ViewSwitch& k : kViewSwitches) {
-        const std::string v = ini.readString("View", k.key, "true");
-        if (v != "true" && v != "false")
-            continue; // anything else leaves the control as it is
-        (this->*k.show)(v == "true");
-    }
+    for (int i = 0; i < TWindowSettings::kViewCount; ++i)
+        if (s.views[i])
+            (this->*kViewSwitches[i].show)(*s.views[i]);
     preview_->load(ini);
 }
 
 void TMainForm::writeSettings(platform::TIniFile& ini)
 {
-    ini.beginUpdate();
-    // A minimised window writes neither its state nor its place.
-    if (isMinimized()) {
-    } else if (isMaximized()) {
-        // The position keys keep the last normal place.
-        ini.writeString("Form", "MainForm", "Maximized");
-    } else {
-        ini.writeString("Form", "MainForm", "Normal");
-        ini.writeInteger("Position", "Left", x());
-        ini.writeInteger("Position", "Top", y());
-        ini.writeInteger("Position", "Width", width());
-        ini.writeInteger("Position", "Height", height());
-    }
+    TWindowSettings s;
+    s.show = isMinimized()   ? TWindowSettings::TShow::minimized
+             : isMaximized() ? TWindowSettings::TShow::maximized
+                             : TWindowSettings::TShow::normal;
+    s.left = x();
+    s.top = y();
+    s.width = width();
+    s.height = height();
     if (!scriptPanel_->isHidden() && shownOnce_)
         scriptPanel_->setPanelWidth(splitIt_->sizes().value(0, scriptPanel_->panelWidth()));
-    ini.writeInteger("Form", "SP_Width", scriptPanel_->panelWidth());
-    ini.writeInteger("Form", "SP_Height", scriptPanel_->descriptionHeight());
+    s.panelWidth = scriptPanel_->panelWidth();
+    s.descriptionHeight = scriptPanel_->descriptionHeight();
     syncToolbarChecks();
-    for (const ViewSwitch& k : kViewSwitches)
-        ini.writeString("View", k.key, (this->*k.item)->isChecked() ? "true" : "false");
+    for (int i = 0; i < TWindowSettings::kViewCount; ++i)
+        s.views[i] = (this->*kViewSwitches[i].item)->isChecked();
+    ini.beginUpdate();
+    s.write(ini);
     preview_->save(ini);
     history_->save(ini);
     ini.endUpdate();

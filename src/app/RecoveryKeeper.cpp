@@ -1,23 +1,17 @@
 #include "app/RecoveryKeeper.h"
 
-#include "app/Editor.h"
-#include "app/MDITab.h"
-#include "app/MainForm.h"
 #include "app/RecoveryDialog.h"
-#include "memo/SyntaxMemo.h"
 
 #include <QDateTime>
-#include <QFileInfo>
-#include <QMdiArea>
 #include <QTimer>
 
 #include <unistd.h>
 
 namespace tessaly::app {
 
-TRecoveryKeeper::TRecoveryKeeper(TMainForm& form, std::filesystem::path folder)
-    : QObject(&form)
-    , form_(form)
+TRecoveryKeeper::TRecoveryKeeper(Host& host, QObject* parent, std::filesystem::path folder)
+    : QObject(parent)
+    , host_(host)
     , folder_(std::move(folder))
 {
     pool_.setMaxThreadCount(1);
@@ -28,15 +22,15 @@ TRecoveryKeeper::~TRecoveryKeeper()
     pool_.waitForDone();
 }
 
-std::filesystem::path TRecoveryKeeper::fileOf(const TEditor& editor) const
+std::filesystem::path TRecoveryKeeper::fileOf(const TRecoverableDocument& document) const
 {
-    const auto it = entries_.find(&editor);
+    const auto it = entries_.find(&document);
     return it == entries_.end() ? std::filesystem::path() : it->second.file;
 }
 
-TRecoveryKeeper::Entry& TRecoveryKeeper::entryFor(TEditor& editor)
+TRecoveryKeeper::Entry& TRecoveryKeeper::entryFor(TRecoverableDocument& document)
 {
-    auto it = entries_.find(&editor);
+    auto it = entries_.find(&document);
     if (it != entries_.end())
         return it->second;
     Entry e;
@@ -44,14 +38,14 @@ TRecoveryKeeper::Entry& TRecoveryKeeper::entryFor(TEditor& editor)
     e.timer = new QTimer(this);
     e.timer->setSingleShot(true);
     e.timer->setInterval(kDelayMs);
-    connect(e.timer, &QTimer::timeout, this, [this, &editor] { writeNow(editor); });
-    return entries_.emplace(&editor, e).first->second;
+    connect(e.timer, &QTimer::timeout, this, [this, &document] { writeNow(document); });
+    return entries_.emplace(&document, e).first->second;
 }
 
-void TRecoveryKeeper::documentChanged(TEditor& editor)
+void TRecoveryKeeper::documentChanged(TRecoverableDocument& document)
 {
-    Entry& e = entryFor(editor);
-    if (!editor.modified()) {
+    Entry& e = entryFor(document);
+    if (!document.modified()) {
         e.timer->stop();
         removeFile(e.file);
         return;
@@ -62,9 +56,9 @@ void TRecoveryKeeper::documentChanged(TEditor& editor)
         e.timer->start();
 }
 
-void TRecoveryKeeper::documentClosed(TEditor& editor)
+void TRecoveryKeeper::documentClosed(TRecoverableDocument& document)
 {
-    const auto it = entries_.find(&editor);
+    const auto it = entries_.find(&document);
     if (it == entries_.end())
         return;
     it->second.timer->stop();
@@ -73,28 +67,17 @@ void TRecoveryKeeper::documentClosed(TEditor& editor)
     entries_.erase(it);
 }
 
-TRecoveryRecord TRecoveryKeeper::snapshot(TEditor& editor) const
+void TRecoveryKeeper::writeNow(TRecoverableDocument& document)
 {
-    TRecoveryRecord r;
-    r.name = editor.untitled() ? std::string() : editor.path().string();
-    r.language = editor.activeParser();
-    r.caret = editor.memo().selStart();
-    r.savedAt = QDateTime::currentSecsSinceEpoch();
-    r.pid = ::getpid();
-    r.text = editor.memo().textRange(0, editor.memo().textLength());
-    r.format = editor.textFormat();
-    return r;
-}
-
-void TRecoveryKeeper::writeNow(TEditor& editor)
-{
-    Entry& e = entryFor(editor);
-    if (!editor.modified()) {
+    Entry& e = entryFor(document);
+    if (!document.modified()) {
         removeFile(e.file);
         return;
     }
     // The text is copied here; encoding and the disk happen on the worker.
-    auto record = std::make_shared<TRecoveryRecord>(snapshot(editor));
+    auto record = std::make_shared<TRecoveryRecord>(document.recoveryRecord());
+    record->savedAt = QDateTime::currentSecsSinceEpoch();
+    record->pid = ::getpid();
     const std::filesystem::path file = e.file;
     pool_.start([record, file] { writeRecoveryFile(file, encodeRecovery(*record)); });
 }
@@ -109,9 +92,9 @@ void TRecoveryKeeper::removeFile(const std::filesystem::path& file)
 
 void TRecoveryKeeper::writeAllNow()
 {
-    for (TEditor* e : form_.editors())
-        if (e->modified())
-            writeNow(*e);
+    for (TRecoverableDocument* d : host_.recoverableDocuments())
+        if (d->modified())
+            writeNow(*d);
     waitForWrites();
 }
 
@@ -125,12 +108,12 @@ int TRecoveryKeeper::offerRestore()
     const std::vector<TRecoveryRecord> found = orphanRecoveryFiles(folder_);
     if (found.empty())
         return 0;
-    TRecoveryDialog dialog(found, &form_);
-    const int result = form_.showModal(dialog);
+    std::vector<bool> chosen;
+    const int result = host_.chooseRecovered(found, chosen);
     if (result == QDialog::Rejected)
         return 0; // closed without a choice: offered again next time
     int restored = 0;
-    const std::vector<bool> chosen = dialog.chosen();
+    chosen.resize(found.size(), false);
     for (std::size_t i = 0; i < found.size(); ++i) {
         if (result == QDialog::Accepted && chosen[i]) {
             restore(found[i]);
@@ -144,20 +127,7 @@ int TRecoveryKeeper::offerRestore()
 
 void TRecoveryKeeper::restore(const TRecoveryRecord& record)
 {
-    TEditor* e = form_.newClick();
-    if (!record.name.empty()) {
-        e->setCaption(QString::fromStdString(record.name));
-        form_.mdiTab()->setTabCaption(form_.mdiTab()->indexOf(e), QFileInfo(QString::fromStdString(record.name)).fileName());
-    }
-    e->setActiveParser(record.language);
-    memo::TSyntaxMemo& m = e->memo();
-    // Typed in as one edit, so the document is modified and Undo empties it.
-    m.setSelection(0, m.textLength());
-    m.setSelText(record.text);
-    const std::int64_t at = std::min<std::int64_t>(record.caret, m.textLength());
-    m.setSelection(at, at);
-    e->setTextFormat(record.format);
-    documentChanged(*e);
+    documentChanged(host_.openRecovered(record));
 }
 
 } // namespace tessaly::app

@@ -1,8 +1,5 @@
 #include "app/TextFormatCommands.h"
 
-#include "app/Editor.h"
-#include "app/MainForm.h"
-#include "memo/SyntaxMemo.h"
 #include "platform/Dialogs.h"
 
 #include <QAction>
@@ -10,40 +7,43 @@
 
 namespace tessaly::app {
 
-TTextFormatCommands::TTextFormatCommands(TMainForm& form)
-    : QObject(&form)
-    , form_(form)
+TTextFormatCommands::TTextFormatCommands(Host& host, const TItems& items, QObject* parent)
+    : QObject(parent)
+    , host_(host)
+    , items_(items)
 {
 }
 
 void TTextFormatCommands::refresh()
 {
-    TEditor* e = form_.activeEditor();
-    QAction* reopen = form_.item(QStringLiteral("ReopenWithEncoding1"));
-    QAction* save = form_.item(QStringLiteral("SaveWithEncoding1"));
-    QAction* lineBreaks = form_.item(QStringLiteral("LineBreaks1"));
+    TFormatDocument* e = host_.formatDocument();
+    QAction* reopen = items_.reopen;
+    QAction* save = items_.save;
+    QAction* lineBreaks = items_.lineBreaks;
     reopen->setEnabled(e && !e->untitled());
     save->setEnabled(e != nullptr);
     lineBreaks->setEnabled(e != nullptr);
     if (!e)
         return;
     const memo::TTextFormat& f = e->textFormat();
+    // The key is the whole of the name after its "_": "crlf" ends in "lf".
+    const auto keyOf = [](const QAction* a) { return a->objectName().section(QLatin1Char('_'), -1); };
     for (QAction* a : save->menu()->actions())
-        a->setChecked(a->objectName().endsWith(QString::fromLatin1(memo::encodingKey(f.encoding))));
+        a->setChecked(keyOf(a) == QLatin1String(memo::encodingKey(f.encoding)));
     for (QAction* a : lineBreaks->menu()->actions())
-        a->setChecked(!f.mixedLineEnds && a->objectName().endsWith(QString::fromLatin1(memo::lineEndKey(f.lineEnd))));
+        a->setChecked(!f.mixedLineEnds && keyOf(a) == QLatin1String(memo::lineEndKey(f.lineEnd)));
 }
 
 void TTextFormatCommands::reopenWithEncoding(memo::TEncoding encoding)
 {
-    TEditor* e = form_.activeEditor();
+    TFormatDocument* e = host_.formatDocument();
     if (!e || e->untitled())
         return;
     if (e->modified()) {
         const QString text = QString::fromLatin1(kReopenText)
                                  .replace(QStringLiteral("%s"), e->caption())
                                  .replace(QStringLiteral("%e"), QString::fromLatin1(memo::encodingName(encoding)));
-        if (form_.dialogs().showMessage(text.toStdString(), platform::TMsgKind::confirmation,
+        if (host_.formatDialogs().showMessage(text.toStdString(), platform::TMsgKind::confirmation,
                                         platform::btnYes | platform::btnNo)
             != platform::TMsgAnswer::yes)
             return;
@@ -53,26 +53,26 @@ void TTextFormatCommands::reopenWithEncoding(memo::TEncoding encoding)
         e->setLoadFailed(false);
     } catch (const std::exception& error) {
         // The text is left as it was.
-        form_.dialogs().showMessage(error.what(), platform::TMsgKind::error, platform::btnOk);
+        host_.formatDialogs().showMessage(error.what(), platform::TMsgKind::error, platform::btnOk);
     }
 }
 
 void TTextFormatCommands::saveWithEncoding(memo::TEncoding encoding)
 {
-    TEditor* e = form_.activeEditor();
+    TFormatDocument* e = host_.formatDocument();
     if (!e)
         return;
     const memo::TEncoding old = e->textFormat().encoding;
     e->setEncoding(encoding);
     // A save that fails (a character the encoding cannot hold, a cancelled
     // name) leaves the document in its old encoding.
-    if (!form_.saveDocument(*e))
+    if (!host_.saveFormatDocument())
         e->setEncoding(old);
 }
 
 void TTextFormatCommands::setLineBreaks(memo::TLineEnd lineEnd)
 {
-    if (TEditor* e = form_.activeEditor())
+    if (TFormatDocument* e = host_.formatDocument())
         e->setLineEnd(lineEnd);
 }
 

@@ -1,12 +1,16 @@
 #pragma once
 
-#include "memo/TextFormat.h"
+#include "app/FormatDocument.h"
 
 #include <QObject>
 
-namespace tessaly::app {
+class QAction;
 
-class TMainForm;
+namespace tessaly::platform {
+class TDialogs;
+}
+
+namespace tessaly::app {
 
 // The commands of File > Reopen with Encoding, Save with Encoding and Line
 // Breaks, which change how the active document's file is read and written.
@@ -18,7 +22,29 @@ class TTextFormatCommands : public QObject {
 public:
     static constexpr const char* kReopenText = "Reopen %s as %e and lose your changes?";
 
-    explicit TTextFormatCommands(TMainForm& form);
+    // What the commands need of the main window.
+    class Host {
+    public:
+        // The active document; null when none is open.
+        virtual TFormatDocument* formatDocument() = 0;
+        // Saves the active document by the Save rule (a name is asked when it
+        // has none); false when it was not saved.
+        virtual bool saveFormatDocument() = 0;
+        virtual platform::TDialogs& formatDialogs() = 0;
+
+    protected:
+        ~Host() = default;
+    };
+
+    // The File menu's items of the three submenus, whose own items carry
+    // the keys.
+    struct TItems {
+        QAction* reopen = nullptr;
+        QAction* save = nullptr;
+        QAction* lineBreaks = nullptr;
+    };
+
+    TTextFormatCommands(Host& host, const TItems& items, QObject* parent = nullptr);
 
     // The commands on the active document.
     void reopenWithEncoding(memo::TEncoding encoding);
@@ -30,7 +56,8 @@ public:
     void refresh();
 
 private:
-    TMainForm& form_;
+    Host& host_;
+    TItems items_;
 };
 
 } // namespace tessaly::app

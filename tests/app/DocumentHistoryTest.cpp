@@ -5,9 +5,44 @@
 #include "app/DocumentHistory.h"
 #include "platform/IniFile.h"
 
+#include <QMdiSubWindow>
+
 using namespace shelltest;
 using tessaly::app::TDocumentHistory;
 using tessaly::app::TRecentFiles;
+using tessaly::app::TSessionDocument;
+
+namespace {
+
+// The main window as the history sees it: documents are plain records,
+// windows are bare sub-windows.
+class FakeHost final : public TDocumentHistory::Host {
+public:
+    TScriptedDialogs dialogs;
+    std::vector<TSessionDocument> open;
+    int active = -1;
+    std::vector<std::filesystem::path> opened;
+    std::vector<TSessionDocument> sessionOpened;
+    std::vector<std::unique_ptr<QMdiSubWindow>> windows;
+    QMdiSubWindow* activated = nullptr;
+
+    tessaly::platform::TDialogs& historyDialogs() override { return dialogs; }
+    void openHistoryFile(const std::filesystem::path& file) override { opened.push_back(file); }
+    std::vector<TSessionDocument> sessionDocuments(int& a) const override
+    {
+        a = active;
+        return open;
+    }
+    QMdiSubWindow* openSessionDocument(const TSessionDocument& d) override
+    {
+        sessionOpened.push_back(d);
+        windows.push_back(std::make_unique<QMdiSubWindow>());
+        return windows.back().get();
+    }
+    void activateSessionDocument(QMdiSubWindow* w) override { activated = w; }
+};
+
+} // namespace
 
 class DocumentHistoryTest : public QObject {
     Q_OBJECT
@@ -17,6 +52,8 @@ private slots:
     void aMissingFileIsReportedAndDropped();
     void theSessionComesBackWithLanguageCaretAndActiveDocument();
     void theSessionSwitchOffOpensNothing();
+    void theSessionRoundTripsThroughTheSettingsWithAFakeWindow();
+    void theReopenMenuListsTheFilesAndTheSwitch();
 };
 
 void DocumentHistoryTest::recentListKeepsTenMostRecentFirstWithoutRepeats()
@@ -139,6 +176,80 @@ void DocumentHistoryTest::theSessionSwitchOffOpensNothing()
     shell.start();
     shell.form->history().restoreSession();
     QVERIFY(shell.form->editors().isEmpty());
+}
+
+// Taken from the window, written, read back by the next run's history, and
+// opened again: files that are gone are skipped, and the active document
+// is activated only when it came back.
+void DocumentHistoryTest::theSessionRoundTripsThroughTheSettingsWithAFakeWindow()
+{
+    QTemporaryDir dir;
+    const auto file = [&](const char* name) { return dir.filePath(QString::fromLatin1(name)).toStdString(); };
+    writeFile(QString::fromStdString(file("a.html")), "a");
+    writeFile(QString::fromStdString(file("c.vbs")), "c");
+    const std::filesystem::path iniFile = file("t.ini");
+
+    FakeHost first;
+    first.open = {{file("a.html"), 1, 3}, {file("gone.js"), 2, 0}, {file("c.vbs"), 3, 99}};
+    for (int active : {2, 1}) {
+        first.active = active;
+        TDocumentHistory history(first);
+        history.captureSession();
+        QCOMPARE(history.session().documents, first.open);
+        QCOMPARE(history.session().active, active);
+        {
+            tessaly::platform::TIniFile ini(iniFile);
+            history.save(ini);
+            ini.updateFile();
+        }
+        FakeHost next;
+        TDocumentHistory again(next);
+        again.load(tessaly::platform::TIniFile(iniFile));
+        again.restoreSession();
+        const std::vector<TSessionDocument> expected = {first.open[0], first.open[2]};
+        QCOMPARE(next.sessionOpened, expected);
+        // The active one was c.vbs (opened second), then the gone file.
+        QCOMPARE(next.activated, active == 2 ? next.windows[1].get() : nullptr);
+    }
+
+    // A window's own notion of "active" past its list counts as none.
+    first.active = 7;
+    TDocumentHistory history(first);
+    history.captureSession();
+    QCOMPARE(history.session().active, -1);
+}
+
+void DocumentHistoryTest::theReopenMenuListsTheFilesAndTheSwitch()
+{
+    FakeHost host;
+    TDocumentHistory history(host);
+    QMenu menu;
+    history.fillMenu(&menu);
+    QCOMPARE(menu.actions().value(0)->text(), QStringLiteral("(No recent files)"));
+    QVERIFY(!menu.actions().value(0)->isEnabled());
+
+    QTemporaryDir dir;
+    std::vector<std::string> files;
+    for (int i = 0; i < 11; ++i) {
+        files.push_back(dir.filePath(QStringLiteral("f%1.html").arg(i)).toStdString());
+        writeFile(QString::fromStdString(files.back()), "x");
+        history.noteFile(files.back());
+    }
+    history.fillMenu(&menu);
+    const QList<QAction*> items = menu.actions();
+    QCOMPARE(items.size(), 12); // ten files, a separator, the switch
+    QCOMPARE(items[0]->text(), QStringLiteral("&1 ") + QString::fromStdString(files[10]));
+    QCOMPARE(items[9]->text(), QStringLiteral("&0 ") + QString::fromStdString(files[1]));
+    QVERIFY(items[10]->isSeparator());
+    items[1]->trigger();
+    QCOMPARE(host.opened, std::vector<std::filesystem::path>{files[9]});
+
+    QAction* toggle = items[11];
+    QVERIFY(toggle->isChecked());
+    toggle->trigger();
+    QVERIFY(!history.session().restore);
+    history.fillMenu(&menu);
+    QVERIFY(!menu.actions().last()->isChecked());
 }
 
 QTEST_MAIN(DocumentHistoryTest)

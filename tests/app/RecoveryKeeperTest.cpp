@@ -1,0 +1,221 @@
+// The recovery keeper with a fake main window: documents are plain records,
+// the choice of what to restore is scripted.
+#include "app/RecoveryDialog.h"
+#include "app/RecoveryKeeper.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <deque>
+#include <fstream>
+#include <sstream>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+using tessaly::app::TRecoverableDocument;
+using tessaly::app::TRecoveryDialog;
+using tessaly::app::TRecoveryKeeper;
+using tessaly::app::TRecoveryRecord;
+
+namespace {
+
+class FakeDocument final : public TRecoverableDocument {
+public:
+    bool isModified = true;
+    TRecoveryRecord record;
+
+    bool modified() const override { return isModified; }
+    TRecoveryRecord recoveryRecord() const override { return record; }
+};
+
+class FakeHost final : public TRecoveryKeeper::Host {
+public:
+    std::deque<std::unique_ptr<FakeDocument>> documents;
+    int answer = QDialog::Accepted;
+    std::vector<bool> choice;
+    std::vector<std::string> offered;
+    std::vector<TRecoveryRecord> restored;
+
+    FakeDocument& add(std::string text)
+    {
+        documents.push_back(std::make_unique<FakeDocument>());
+        documents.back()->record.text = std::move(text);
+        return *documents.back();
+    }
+    QList<TRecoverableDocument*> recoverableDocuments() const override
+    {
+        QList<TRecoverableDocument*> out;
+        for (const auto& d : documents)
+            out.append(d.get());
+        return out;
+    }
+    int chooseRecovered(const std::vector<TRecoveryRecord>& found, std::vector<bool>& chosen) override
+    {
+        for (const TRecoveryRecord& r : found)
+            offered.push_back(r.text);
+        chosen = choice;
+        return answer;
+    }
+    TRecoverableDocument& openRecovered(const TRecoveryRecord& record) override
+    {
+        restored.push_back(record);
+        return add(record.text);
+    }
+};
+
+std::optional<TRecoveryRecord> readRecovery(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    if (!in)
+        return std::nullopt;
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return tessaly::app::decodeRecovery(ss.str());
+}
+
+// A pid no process has: the child of a fork that has already been reaped.
+std::int64_t deadPid()
+{
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(0);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return child;
+}
+
+} // namespace
+
+class RecoveryKeeperTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A change is written within the delay, with the document's record and
+    // this process; a save (no longer modified) and a close remove it.
+    void aChangedDocumentIsWrittenThenRemovedOnSaveAndClose()
+    {
+        QTemporaryDir dir;
+        FakeHost host;
+        TRecoveryKeeper keeper(host, nullptr, dir.path().toStdString());
+        FakeDocument& doc = host.add("first draft");
+        doc.record.name = "/pages/a.html";
+        doc.record.language = 3;
+        doc.record.caret = 4;
+        doc.record.format.encoding = tessaly::memo::TEncoding::utf16LE;
+        keeper.documentChanged(doc);
+        const std::filesystem::path file = keeper.fileOf(doc);
+        QVERIFY(!file.empty());
+        QCOMPARE(file.parent_path(), std::filesystem::path(dir.path().toStdString()));
+        QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(file), 5000);
+        keeper.waitForWrites();
+        const auto back = readRecovery(file);
+        QVERIFY(back);
+        QCOMPARE(back->text, doc.record.text);
+        QCOMPARE(back->name, doc.record.name);
+        QCOMPARE(back->language, 3);
+        QCOMPARE(back->caret, std::int64_t{4});
+        QVERIFY(back->format == doc.record.format);
+        QCOMPARE(back->pid, std::int64_t{::getpid()});
+        QVERIFY(back->savedAt > 0);
+
+        doc.isModified = false;
+        keeper.documentChanged(doc);
+        keeper.waitForWrites();
+        QVERIFY(!std::filesystem::exists(file));
+
+        doc.isModified = true;
+        keeper.documentChanged(doc);
+        keeper.writeAllNow();
+        QVERIFY(std::filesystem::exists(file));
+        keeper.documentClosed(doc);
+        keeper.waitForWrites();
+        QVERIFY(!std::filesystem::exists(file));
+        QVERIFY(keeper.fileOf(doc).empty());
+    }
+
+    // Only the modified documents are written, each to a file of its own.
+    void writeAllNowWritesTheModifiedDocuments()
+    {
+        QTemporaryDir dir;
+        FakeHost host;
+        TRecoveryKeeper keeper(host, nullptr, dir.path().toStdString());
+        FakeDocument& a = host.add("a");
+        FakeDocument& b = host.add("b");
+        FakeDocument& c = host.add("c");
+        b.isModified = false;
+        keeper.writeAllNow();
+        QVERIFY(keeper.fileOf(a) != keeper.fileOf(c));
+        QCOMPARE(readRecovery(keeper.fileOf(a))->text, std::string("a"));
+        QCOMPARE(readRecovery(keeper.fileOf(c))->text, std::string("c"));
+        QVERIFY(!std::filesystem::exists(keeper.fileOf(b)));
+    }
+
+    // A rejected choice keeps the files for the next start; an accepted one
+    // drops every offered file, restoring only what was checked.
+    void aRejectedChoiceKeepsTheFilesAndAnAcceptedOneDropsThem()
+    {
+        QTemporaryDir dir;
+        const std::filesystem::path folder = dir.path().toStdString();
+        TRecoveryRecord r;
+        r.pid = deadPid();
+        r.savedAt = 1700000000;
+        for (const char* text : {"one", "two", "three"}) {
+            r.text = text;
+            ++r.savedAt;
+            QVERIFY(tessaly::app::writeRecoveryFile(folder / (std::string(text) + ".recovery"),
+                                                    tessaly::app::encodeRecovery(r)));
+        }
+        FakeHost host;
+        TRecoveryKeeper keeper(host, nullptr, folder);
+
+        host.answer = QDialog::Rejected;
+        QCOMPARE(keeper.offerRestore(), 0);
+        QCOMPARE(host.offered.size(), std::size_t{3});
+        QVERIFY(std::filesystem::exists(folder / "two.recovery"));
+
+        host.answer = QDialog::Accepted; // with nothing checked
+        QCOMPARE(keeper.offerRestore(), 0);
+        for (const char* text : {"one", "two", "three"})
+            QVERIFY(!std::filesystem::exists(folder / (std::string(text) + ".recovery")));
+        QVERIFY(host.restored.empty());
+    }
+
+    void onlyTheCheckedRecordsAreRestored()
+    {
+        QTemporaryDir dir;
+        const std::filesystem::path folder = dir.path().toStdString();
+        TRecoveryRecord r;
+        r.pid = deadPid();
+        for (const char* text : {"one", "two"}) {
+            r.text = text;
+            QVERIFY(tessaly::app::writeRecoveryFile(folder / (std::string(text) + ".recovery"),
+                                                    tessaly::app::encodeRecovery(r)));
+        }
+        FakeHost host;
+        TRecoveryKeeper keeper(host, nullptr, folder);
+        host.answer = QDialog::Accepted;
+        // Check the second of the offered records, whichever it is.
+        host.choice = {false, true};
+        QCOMPARE(keeper.offerRestore(), 1);
+        QCOMPARE(host.restored.size(), std::size_t{1});
+        QCOMPARE(host.restored[0].text, host.offered[1]);
+        // The restored document is modified: it has a recovery file of its own.
+        keeper.writeAllNow();
+        QCOMPARE(readRecovery(keeper.fileOf(*host.documents.back()))->text, host.offered[1]);
+        QVERIFY(!std::filesystem::exists(folder / "one.recovery"));
+        QVERIFY(!std::filesystem::exists(folder / "two.recovery"));
+
+        // Discard All drops them with nothing restored.
+        r.text = "three";
+        QVERIFY(tessaly::app::writeRecoveryFile(folder / "three.recovery", tessaly::app::encodeRecovery(r)));
+        host.answer = TRecoveryDialog::kDiscard;
+        host.choice = {true};
+        QCOMPARE(keeper.offerRestore(), 0);
+        QCOMPARE(host.restored.size(), std::size_t{1});
+        QVERIFY(!std::filesystem::exists(folder / "three.recovery"));
+    }
+};
+
+QTEST_MAIN(RecoveryKeeperTest)
+#include "RecoveryKeeperTest.moc"
