@@ -41,8 +41,10 @@ void TMainForm::findNext1Click() { search_->findNext(); }
 void TMainForm::setBookmarkClick(int n)
 {
     if (TEditor* e = activeEditor()) {
-        const memo::TCaretPos pos = e->memo().getCaretPos();
-        e->memo().setBookmark(n, pos.line.value(), pos.columnNumber());
+        // The caret's own line and character column: the caret position
+        // the status bar shows counts tabs expanded, which is not a column
+        // of the text.
+        e->memo().setBookmark(n, -1, 0);
         e->code().viewport()->update();
     }
 }

@@ -25,7 +25,6 @@
 #include <QDialog>
 #include <QGuiApplication>
 #include <QMdiArea>
-#include <QPrinter>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusTipEvent>

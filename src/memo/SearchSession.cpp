@@ -2,6 +2,7 @@
 
 #include "memo/regex/REError.h"
 #include "memo/SearchFlags.h"
+#include "memo/Utf8.h"
 
 #include <algorithm>
 #include <cctype>
@@ -30,7 +31,9 @@ std::size_t TSearchSession::textLimit(TSearchFlags flags)
 
 void TSearchSession::remember(TSearchFlags flags, std::string_view text)
 {
-    text_.assign(text.substr(0, textLimit(flags)));
+    // Cut at a character boundary: half a UTF-8 character would never match.
+    const std::size_t limit = textLimit(flags);
+    text_.assign(text.size() > limit ? text.substr(0, utf8Floor(text, limit)) : text);
     flags_ = flags;
 }
 

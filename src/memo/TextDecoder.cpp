@@ -155,6 +155,24 @@ bool TTextDecoder::foldCr(const Byte*& p, const Byte* end, bool last, std::strin
     return true;
 }
 
+TTextDecoder::Step TTextDecoder::plainStep(const Byte*& p, const Byte* end, bool last, std::string& out)
+{
+    const Byte* const run = p;
+    p = skipPlain(p, end);
+    out.append(reinterpret_cast<const char*>(run), static_cast<std::size_t>(p - run));
+    if (p == end)
+        return Step::stop;
+    const Byte c = *p;
+    if (c == '\r')
+        return foldCr(p, end, last, out) ? Step::handled : Step::stop;
+    if (c < 0x20) {
+        ++p;
+        control(c, out);
+        return Step::handled;
+    }
+    return Step::decode;
+}
+
 std::size_t TTextDecoder::feedUtf8(std::string_view bytes, bool last, bool checked, std::string& out)
 {
     const Byte* const first = reinterpret_cast<const Byte*>(bytes.data());
@@ -162,19 +180,13 @@ std::size_t TTextDecoder::feedUtf8(std::string_view bytes, bool last, bool check
     const Byte* p = first;
     out.reserve(out.size() + bytes.size());
     while (p < end) {
-        const Byte* const run = p;
-        p = skipPlain(p, end);
-        out.append(reinterpret_cast<const char*>(run), static_cast<std::size_t>(p - run));
-        if (p == end)
+        const Step step = plainStep(p, end, last, out);
+        if (step == Step::stop)
             break;
+        if (step == Step::handled)
+            continue;
         const Byte c = *p;
-        if (c == '\r') {
-            if (!foldCr(p, end, last, out))
-                break;
-        } else if (c < 0x20) {
-            ++p;
-            control(c, out);
-        } else if (checked) {
+        if (checked) {
             const int whole = c < 0xC2 || c > 0xF4 ? 1 : c < 0xE0 ? 2 : c < 0xF0 ? 3 : 4;
             if (end - p < whole && !last)
                 break;
@@ -210,23 +222,14 @@ std::size_t TTextDecoder::feedCp1252(std::string_view bytes, bool last, std::str
     const Byte* p = first;
     out.reserve(out.size() + bytes.size() + bytes.size() / 8);
     while (p < end) {
-        const Byte* const run = p;
-        p = skipPlain(p, end);
-        out.append(reinterpret_cast<const char*>(run), static_cast<std::size_t>(p - run));
-        if (p == end)
+        const Step step = plainStep(p, end, last, out);
+        if (step == Step::stop)
             break;
-        const Byte c = *p;
-        if (c == '\r') {
-            if (!foldCr(p, end, last, out))
-                break;
-        } else if (c < 0x20) {
-            ++p;
-            control(c, out);
-        } else {
-            // No Windows-1252 character is a control picture.
-            appendUtf8(out, charOf1252(c));
-            ++p;
-        }
+        if (step == Step::handled)
+            continue;
+        // No Windows-1252 character is a control picture.
+        appendUtf8(out, charOf1252(*p));
+        ++p;
     }
     return static_cast<std::size_t>(p - first);
 }

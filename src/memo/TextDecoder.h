@@ -50,6 +50,13 @@ private:
     bool foldCr(const unsigned char*& p, const unsigned char* end, bool last, std::string& out);
     // A control other than the tab and CR: LF, NUL or one shown as its picture.
     void control(unsigned char c, std::string& out);
+    // What plainStep did at p.
+    enum class Step { handled, decode, stop };
+    // The part of a byte encoding's loop that all share: copies the run of
+    // plain bytes at p, then folds a CR or maps a control there (handled).
+    // decode: p stands on a byte the encoding itself decodes; stop: the
+    // bytes ended, or a CR waits for the next piece.
+    Step plainStep(const unsigned char*& p, const unsigned char* end, bool last, std::string& out);
 
     std::optional<TEncoding> forced_;
     Mode mode_ = Mode::undecided;

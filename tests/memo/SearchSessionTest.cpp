@@ -81,6 +81,18 @@ TEST(SearchSession, RemembersTextsCutToTheirLimitAndStepsOffTheLastMatch)
     EXPECT_EQ(session.flags(), TSearchFlags::RegExp);
     EXPECT_EQ(session.check(), "");
 
+    // A character across the limit goes whole: é (2 bytes) at bytes 78..79,
+    // € (3 bytes) at bytes 252..254.
+    const std::string e = "\xC3\xA9", euro = "\xE2\x82\xAC";
+    session.remember({}, std::string(78, 'x') + e + "tail");
+    EXPECT_EQ(session.text(), std::string(78, 'x'));
+    session.remember({}, std::string(77, 'x') + e + "tail");
+    EXPECT_EQ(session.text(), std::string(77, 'x') + e);
+    session.remember(TSearchFlags::RegExp, std::string(252, 'x') + euro + euro);
+    EXPECT_EQ(session.text(), std::string(252, 'x'));
+    session.remember(TSearchFlags::RegExp, std::string(251, 'x') + euro + euro);
+    EXPECT_EQ(session.text(), std::string(251, 'x') + euro);
+
     EXPECT_EQ(session.startFrom(5, false), 5) << "no last match yet";
     session.setLastMatch(5);
     EXPECT_EQ(session.startFrom(5, false), 6);
