@@ -4,6 +4,7 @@
 // background pass: time to the first page, the longest slice, throughput.
 #include "BenchCorpus.h"
 
+#include "memo/HighlightSliceBudget.h"
 #include "memo/SyntaxMemo.h"
 #include "parser/BuiltinDefinitions.h"
 #include "parser/runtime/SyntaxMemoParser.h"
@@ -103,7 +104,8 @@ BENCHMARK(BM_TypeChar)
     ->UseManualTime()
     ->Iterations(2000);
 
-// Open with the background pass: the first page at once, then 8 ms slices.
+// Open with the background pass: the first page at once, then slices of the
+// editor's own budget.
 // Argument: the size of the page file in MiB (made once by make-big.sh).
 // open_ms is the load with the first page's values; longest_slice_ms the
 // longest time the event loop would wait for a slice; pass_MBps the
@@ -138,7 +140,7 @@ void BM_OpenWithBackgroundPass(benchmark::State& state)
         while (true) {
             const auto s0 = Clock::now();
             const double sc = tb::threadCpuSeconds();
-            const bool more = memo->highlightSlice(std::chrono::milliseconds(8));
+            const bool more = memo->highlightSlice(tessaly::memo::kHighlightSliceBudget);
             slice = std::max(slice, std::chrono::duration<double>(Clock::now() - s0).count());
             sliceCpu = std::max(sliceCpu, tb::threadCpuSeconds() - sc);
             if (!more)

@@ -3,6 +3,7 @@
 #include "widgets/QtColor.h"
 
 #include "memo/CharWidth.h"
+#include "memo/HighlightSliceBudget.h"
 #include "memo/Utf8.h"
 #include "widgets/TemplateList.h"
 
@@ -33,7 +34,7 @@ TSyntaxMemoView::TSyntaxMemoView(QWidget* parent)
     // keeps under a frame's time, so typing and scrolling go on meanwhile.
     highlightSlices_.setInterval(0);
     connect(&highlightSlices_, &QTimer::timeout, this, [this] {
-        if (!memo_.highlightSlice(std::chrono::milliseconds(6)))
+        if (!memo_.highlightSlice(memo::kHighlightSliceBudget))
             highlightSlices_.stop();
     });
     memo_.setBackgroundHighlight(1 << 20);
