@@ -1,5 +1,7 @@
 // The recovery keeper with a fake main window: documents are plain records,
 // the choice of what to restore is scripted.
+#include "DeadProcess.h"
+
 #include "app/RecoveryDialog.h"
 #include "app/RecoveryKeeper.h"
 
@@ -10,9 +12,7 @@
 #include <fstream>
 #include <sstream>
 
-#include <sys/wait.h>
-#include <unistd.h>
-
+using shelltest::deadPid;
 using tessaly::app::TRecoverableDocument;
 using tessaly::app::TRecoveryDialog;
 using tessaly::app::TRecoveryKeeper;
@@ -72,17 +72,6 @@ std::optional<TRecoveryRecord> readRecovery(const std::filesystem::path& file)
     std::stringstream ss;
     ss << in.rdbuf();
     return tessaly::app::decodeRecovery(ss.str());
-}
-
-// A pid no process has: the child of a fork that has already been reaped.
-std::int64_t deadPid()
-{
-    const pid_t child = ::fork();
-    if (child == 0)
-        ::_exit(0);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return child;
 }
 
 } // namespace

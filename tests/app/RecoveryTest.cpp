@@ -1,5 +1,6 @@
 // Recovery files of modified documents: written soon after a change, gone
 // after a save or a close, and offered back after a run that did not end.
+#include "DeadProcess.h"
 #include "ShellTestSupport.h"
 
 #include "app/RecoveryDialog.h"
@@ -9,9 +10,6 @@
 #include <QListWidget>
 
 #include <random>
-
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace shelltest;
 using tessaly::app::TRecoveryDialog;
@@ -25,17 +23,6 @@ std::optional<TRecoveryRecord> readRecovery(const std::filesystem::path& file)
     if (!std::filesystem::exists(file))
         return std::nullopt;
     return tessaly::app::decodeRecovery(readFile(QString::fromStdString(file.string())));
-}
-
-// A pid no process has: the child of a fork that has already been reaped.
-std::int64_t deadPid()
-{
-    const pid_t child = ::fork();
-    if (child == 0)
-        ::_exit(0);
-    int status = 0;
-    ::waitpid(child, &status, 0);
-    return child;
 }
 
 } // namespace
