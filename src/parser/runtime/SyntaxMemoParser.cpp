@@ -561,15 +561,28 @@ std::uint8_t TSyntaxMemoParser::nextToken(memo::TSyntaxMemo& editor, TCharStream
     return nextToken(stream, length);
 }
 
+namespace {
+
+// Sets where tokens are cut for one call of the scanner and lifts the cut
+// again when the call ends, however it ends.
+class CutLimit {
+public:
+    CutLimit(std::int64_t& at, std::int64_t until) : at_(at) { at_ = until; }
+    ~CutLimit() { at_ = INT64_MAX; }
+    CutLimit(const CutLimit&) = delete;
+    CutLimit& operator=(const CutLimit&) = delete;
+
+private:
+    std::int64_t& at_;
+};
+
+} // namespace
+
 std::uint8_t TSyntaxMemoParser::nextTokenUntil(memo::TSyntaxMemo& editor, TCharStream& stream, std::int64_t until,
                                                std::int64_t& length)
 {
     attach(editor);
-    cutAt_ = until;
-    struct Uncut {
-        std::int64_t& at;
-        ~Uncut() { at = INT64_MAX; }
-    } uncut{cutAt_};
+    const CutLimit limit(cutAt_, until);
     return nextToken(stream, length);
 }
 
@@ -779,11 +792,7 @@ std::int64_t TSyntaxMemoParser::scanTo(memo::TSyntaxMemo& editor, TCharStream& s
     attach(editor);
     // A token running past until is cut there: the editor stores values a
     // record at a time and may resume inside the token.
-    cutAt_ = until;
-    struct Uncut {
-        std::int64_t& at;
-        ~Uncut() { at = INT64_MAX; }
-    } uncut{cutAt_};
+    const CutLimit limit(cutAt_, until);
     auto run = [&](auto& s) {
         return memo::scanTokensTo(
             s, until, values, [this](auto& st, std::int64_t& length) { return this->scan(st, length); },
