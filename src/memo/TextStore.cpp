@@ -5,6 +5,10 @@
 #include <algorithm>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace tessaly::memo {
 
 namespace {
@@ -19,6 +23,38 @@ constexpr std::size_t kBlockTargetBytes = 4096;
 // typed into a block then goes in place instead of moving the whole block
 // to fresh memory, which costs more than the rest of a keystroke.
 constexpr std::size_t kBlockSlack = 64;
+
+// The length of the record that starts at s, at most limit bytes: up to and
+// with its CR, or limit when there is none. tab is set when the record holds
+// a tab. One pass over the bytes finds both.
+std::size_t recordEnd(const char* s, std::size_t limit, bool& tab)
+{
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi8(kCR);
+    const __m128i tb = _mm_set1_epi8('\t');
+    for (; i + 16 <= limit; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
+        const unsigned crs = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, cr)));
+        const unsigned tabs = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, tb)));
+        if (crs) {
+            const unsigned at = static_cast<unsigned>(__builtin_ctz(crs));
+            if (tabs & ((1u << at) - 1))
+                tab = true;
+            return i + at + 1;
+        }
+        if (tabs)
+            tab = true;
+    }
+#endif
+    for (; i < limit; ++i) {
+        if (s[i] == kCR)
+            return i + 1;
+        if (s[i] == '\t')
+            tab = true;
+    }
+    return limit;
+}
 
 std::uint16_t contentFlags(std::string_view text)
 {
@@ -487,55 +523,99 @@ void TTextStore::append(std::string_view text)
 {
     if (text.empty())
         return;
+    const std::size_t n = text.size();
     Block* cur = &blocks_.back();
-    const TRecordMeta last = cur->recs.back();
-    const std::size_t lastOff = cur->text.size() - last.length;
-    std::string joined = cur->text.substr(lastOff);
-    joined.append(text);
-    cur->text.resize(lastOff);
-    if (!cur->tokens.empty())
-        cur->tokens.resize(lastOff);
-    cur->recs.pop_back();
 
-    std::vector<TRecordMeta> fresh;
-    cut(joined, true, fresh);
-    fresh.front().bookmarks = last.bookmarks;
-    fresh.front().marks = last.marks;
-    fresh.front().backColor = last.backColor;
-    fresh.front().textColor = last.textColor;
+    // The last record (never ended by CR) takes the text up to its end in
+    // place: its meta, bookmarks and marks included, stays where it is.
+    TRecordMeta& open = cur->recs.back();
+    bool tab = (open.flags & kRecHasTab) != 0;
+    const std::size_t head
+        = recordEnd(text.data(), std::min<std::size_t>(n, kMaxRecordLength - open.length), tab);
+    const std::size_t openOff = cur->text.size() - open.length;
+    cur->text.append(text.data(), head);
+    if (!cur->tokens.empty()) {
+        cur->tokens.resize(openOff);
+        cur->tokens.resize(cur->text.size(), '\0');
+    }
+    open.length = static_cast<std::uint16_t>(open.length + head);
+    open.flags = static_cast<std::uint16_t>(kRecDecoration | kRecContentChanged | (tab ? kRecHasTab : 0));
+    open.endState = TRecordMeta{}.endState;
+    open.resume = TRecordMeta{}.resume;
+    int longest = open.length;
+    std::int64_t made = 0;
 
-    // Fill the last block up to the target, then new blocks; each block's
-    // records are one contiguous piece of joined.
-    std::size_t r = 0;
-    std::size_t off = 0;
-    while (r < fresh.size()) {
-        std::size_t k = r;
-        std::size_t bytes = 0;
-        while (k < fresh.size() && cur->recs.size() + (k - r) < kBlockTargetRecords
-               && (cur->recs.empty() && k == r ? true : cur->text.size() + bytes + fresh[k].length <= kBlockTargetBytes)) {
-            bytes += fresh[k].length;
-            ++k;
+    // The rest is cut into records straight into blocks, each filled up to
+    // the target; a block's records are one contiguous run of text. When
+    // the text ends in CR the document gets its empty last record.
+    bool afterCr = head > 0 && text[head - 1] == kCR;
+    bool emptyLast = afterCr && head == n;
+    std::size_t pos = head;
+    std::size_t next = head;
+    std::vector<TRecordMeta> recs;
+    recs.reserve(kBlockTargetRecords);
+    // A record cut but not taken by a full block leads the next one.
+    TRecordMeta pending;
+    bool hasPending = false;
+    const auto cutNext = [&]() -> bool {
+        if (hasPending)
+            return true;
+        const std::size_t at = next;
+        if (at < n) {
+            bool hasTab = false;
+            const std::size_t len = recordEnd(text.data() + at, std::min<std::size_t>(n - at, kMaxRecordLength), hasTab);
+            pending = TRecordMeta{};
+            pending.length = static_cast<std::uint16_t>(len);
+            pending.flags = static_cast<std::uint16_t>(kRecDecoration | kRecContentChanged | (hasTab ? kRecHasTab : 0));
+            if (!afterCr)
+                pending.bookmarks = kContinuationBit;
+            next = at + len;
+            afterCr = text[next - 1] == kCR;
+            emptyLast = afterCr && next == n;
+        } else if (emptyLast) {
+            pending = TRecordMeta{};
+            pending.flags = kRecDecoration | kRecContentChanged;
+            emptyLast = false;
+        } else {
+            return false;
         }
-        if (k == r) {
+        hasPending = true;
+        return true;
+    };
+    while (cutNext()) {
+        recs.clear();
+        std::size_t bytes = 0;
+        const std::size_t haveRecs = cur->recs.size();
+        const std::size_t haveBytes = cur->text.size();
+        while (hasPending && haveRecs + recs.size() < kBlockTargetRecords
+               && ((haveRecs == 0 && recs.empty()) || haveBytes + bytes + pending.length <= kBlockTargetBytes)) {
+            bytes += pending.length;
+            longest = std::max<int>(longest, pending.length);
+            recs.push_back(pending);
+            hasPending = false;
+            cutNext();
+        }
+        if (recs.empty()) {
             blocks_.emplace_back();
             cur = &blocks_.back();
             continue;
         }
         if (cur->text.empty())
             cur->text.reserve(bytes + kBlockSlack);
-        cur->text.append(joined, off, bytes);
+        cur->text.append(text.data() + pos, bytes);
         if (!cur->tokens.empty())
             cur->tokens.resize(cur->text.size(), '\0');
-        cur->recs.insert(cur->recs.end(), fresh.begin() + static_cast<std::ptrdiff_t>(r),
-                         fresh.begin() + static_cast<std::ptrdiff_t>(k));
-        off += bytes;
-        r = k;
+        if (cur->recs.empty())
+            cur->recs.assign(recs.begin(), recs.end());
+        else
+            cur->recs.insert(cur->recs.end(), recs.begin(), recs.end());
+        made += static_cast<std::int64_t>(recs.size());
+        pos += bytes;
     }
-    length_ += static_cast<std::int64_t>(text.size());
-    records_ += static_cast<std::int64_t>(fresh.size()) - 1;
+    length_ += static_cast<std::int64_t>(n);
+    records_ += made;
     if (longest_ >= 0)
-        for (const TRecordMeta& m : fresh)
-            longest_ = std::max<int>(longest_, m.length);
+        longest_ = std::max(longest_, longest);
     structureChanged();
 }
 
