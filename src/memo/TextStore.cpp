@@ -545,72 +545,57 @@ void TTextStore::append(std::string_view text)
     int longest = open.length;
     std::int64_t made = 0;
 
-    // The rest is cut into records straight into blocks, each filled up to
-    // the target; a block's records are one contiguous run of text. When
+    // The rest is cut into records straight into blocks: a block takes
+    // records until it holds the target number or its text reaches the
+    // target size (the last one may pass it by less than a record's
+    // longest length); its records are one contiguous run of text. When
     // the text ends in CR the document gets its empty last record.
     bool afterCr = head > 0 && text[head - 1] == kCR;
     bool emptyLast = afterCr && head == n;
     std::size_t pos = head;
-    std::size_t next = head;
-    std::vector<TRecordMeta> recs;
-    recs.reserve(kBlockTargetRecords);
-    // A record cut but not taken by a full block leads the next one.
-    TRecordMeta pending;
-    bool hasPending = false;
-    const auto cutNext = [&]() -> bool {
-        if (hasPending)
-            return true;
-        const std::size_t at = next;
-        if (at < n) {
-            bool hasTab = false;
-            const std::size_t len = recordEnd(text.data() + at, std::min<std::size_t>(n - at, kMaxRecordLength), hasTab);
-            pending = TRecordMeta{};
-            pending.length = static_cast<std::uint16_t>(len);
-            pending.flags = static_cast<std::uint16_t>(kRecDecoration | kRecContentChanged | (hasTab ? kRecHasTab : 0));
-            if (!afterCr)
-                pending.bookmarks = kContinuationBit;
-            next = at + len;
-            afterCr = text[next - 1] == kCR;
-            emptyLast = afterCr && next == n;
-        } else if (emptyLast) {
-            pending = TRecordMeta{};
-            pending.flags = kRecDecoration | kRecContentChanged;
-            emptyLast = false;
-        } else {
-            return false;
-        }
-        hasPending = true;
-        return true;
-    };
-    while (cutNext()) {
-        recs.clear();
-        std::size_t bytes = 0;
-        const std::size_t haveRecs = cur->recs.size();
-        const std::size_t haveBytes = cur->text.size();
-        while (hasPending && haveRecs + recs.size() < kBlockTargetRecords
-               && ((haveRecs == 0 && recs.empty()) || haveBytes + bytes + pending.length <= kBlockTargetBytes)) {
-            bytes += pending.length;
-            longest = std::max<int>(longest, pending.length);
-            recs.push_back(pending);
-            hasPending = false;
-            cutNext();
-        }
-        if (recs.empty()) {
+    TRecordMeta cut[kBlockTargetRecords];
+    while (pos < n || emptyLast) {
+        if (cur->recs.size() >= kBlockTargetRecords || cur->text.size() >= kBlockTargetBytes) {
             blocks_.emplace_back();
             cur = &blocks_.back();
-            continue;
         }
+        const std::size_t room = kBlockTargetRecords - cur->recs.size();
+        const std::size_t byteRoom = kBlockTargetBytes - cur->text.size();
+        std::size_t count = 0;
+        std::size_t at = pos;
+        while (count < room && at - pos < byteRoom) {
+            TRecordMeta& m = cut[count++];
+            m = TRecordMeta{};
+            if (at == n) {
+                // Only the empty last record is left.
+                m.flags = kRecDecoration | kRecContentChanged;
+                emptyLast = false;
+                break;
+            }
+            bool hasTab = false;
+            const std::size_t len = recordEnd(text.data() + at, std::min<std::size_t>(n - at, kMaxRecordLength), hasTab);
+            m.length = static_cast<std::uint16_t>(len);
+            m.flags = static_cast<std::uint16_t>(kRecDecoration | kRecContentChanged | (hasTab ? kRecHasTab : 0));
+            if (!afterCr)
+                m.bookmarks = kContinuationBit;
+            longest = std::max<int>(longest, m.length);
+            at += len;
+            afterCr = text[at - 1] == kCR;
+            if (at == n) {
+                emptyLast = afterCr;
+                if (!emptyLast)
+                    break;
+            }
+        }
+        const std::size_t bytes = at - pos;
         if (cur->text.empty())
             cur->text.reserve(bytes + kBlockSlack);
         cur->text.append(text.data() + pos, bytes);
         if (!cur->tokens.empty())
             cur->tokens.resize(cur->text.size(), '\0');
-        if (cur->recs.empty())
-            cur->recs.assign(recs.begin(), recs.end());
-        else
-            cur->recs.insert(cur->recs.end(), recs.begin(), recs.end());
-        made += static_cast<std::int64_t>(recs.size());
-        pos += bytes;
+        cur->recs.insert(cur->recs.end(), cut, cut + count);
+        made += static_cast<std::int64_t>(count);
+        pos = at;
     }
     length_ += static_cast<std::int64_t>(n);
     records_ += made;
