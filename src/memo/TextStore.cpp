@@ -56,6 +56,91 @@ std::size_t recordEnd(const char* s, std::size_t limit, bool& tab)
     return limit;
 }
 
+// Cuts text into records front to back. Where each CR and tab stands is
+// found for 64 bytes at once, so a record costs a bit search: far fewer
+// mispredicted branches than a scan of each record on its own.
+class TRecordCutter {
+public:
+    TRecordCutter(const char* s, std::size_t n) : s_(s), n_(n) { load(0); }
+
+    // The length of the next record (there must be text left): up to and
+    // with its CR, at most kMaxRecordLength bytes. tab is set when the
+    // record holds a tab.
+    std::size_t next(bool& tab)
+    {
+        while (true) {
+            const unsigned from = pos_ > window_ ? static_cast<unsigned>(pos_ - window_) : 0;
+            if (crs_) {
+                const unsigned k = static_cast<unsigned>(__builtin_ctzll(crs_));
+                const std::size_t end = window_ + k + 1;
+                if (end - pos_ > kMaxRecordLength)
+                    return longRecord(tab);
+                crs_ &= crs_ - 1;
+                tab = tabsBefore_ || (((tabs_ >> from) << from) & ((std::uint64_t(1) << k) - 1)) != 0;
+                return take(end);
+            }
+            // The rest of the window belongs to the record at pos_.
+            if (from < 64 && (tabs_ >> from))
+                tabsBefore_ = true;
+            if (window_ + 64 >= n_) {
+                if (n_ - pos_ > kMaxRecordLength)
+                    return longRecord(tab);
+                tab = tabsBefore_;
+                return take(n_);
+            }
+            if (window_ + 64 - pos_ >= kMaxRecordLength)
+                return longRecord(tab);
+            load(window_ + 64);
+        }
+    }
+
+private:
+    std::size_t take(std::size_t end)
+    {
+        const std::size_t len = end - pos_;
+        pos_ = end;
+        tabsBefore_ = false;
+        return len;
+    }
+    // A record cut at the longest length, or one ending just after: found
+    // by a plain scan, after which the window starts at the next record.
+    std::size_t longRecord(bool& tab)
+    {
+        const std::size_t len = recordEnd(s_ + pos_, std::min<std::size_t>(n_ - pos_, kMaxRecordLength), tab);
+        take(pos_ + len);
+        load(pos_);
+        return len;
+    }
+    // The CR and tab bits of the 64 bytes from w (none past the text).
+    void load(std::size_t w)
+    {
+        window_ = w;
+        crs_ = tabs_ = 0;
+        std::size_t i = 0;
+#if defined(__SSE2__)
+        const __m128i cr = _mm_set1_epi8(kCR);
+        const __m128i tb = _mm_set1_epi8('\t');
+        for (; i < 64 && w + i + 16 <= n_; i += 16) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s_ + w + i));
+            crs_ |= std::uint64_t(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, cr)))) << i;
+            tabs_ |= std::uint64_t(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, tb)))) << i;
+        }
+#endif
+        for (; i < 64 && w + i < n_; ++i) {
+            crs_ |= std::uint64_t(s_[w + i] == kCR) << i;
+            tabs_ |= std::uint64_t(s_[w + i] == '\t') << i;
+        }
+    }
+
+    const char* s_;
+    std::size_t n_;
+    std::size_t pos_ = 0;    // where the next record starts
+    std::size_t window_ = 0; // the 64 bytes the bits stand for
+    std::uint64_t crs_ = 0;  // the window's CRs not yet taken
+    std::uint64_t tabs_ = 0;
+    bool tabsBefore_ = false; // a tab between pos_ and the window
+};
+
 std::uint16_t contentFlags(std::string_view text)
 {
     std::uint16_t f = kRecDecoration | kRecContentChanged;
@@ -553,6 +638,7 @@ void TTextStore::append(std::string_view text)
     bool afterCr = head > 0 && text[head - 1] == kCR;
     bool emptyLast = afterCr && head == n;
     std::size_t pos = head;
+    TRecordCutter cutter(text.data() + head, n - head);
     TRecordMeta cut[kBlockTargetRecords];
     while (pos < n || emptyLast) {
         if (cur->recs.size() >= kBlockTargetRecords || cur->text.size() >= kBlockTargetBytes) {
@@ -573,7 +659,7 @@ void TTextStore::append(std::string_view text)
                 break;
             }
             bool hasTab = false;
-            const std::size_t len = recordEnd(text.data() + at, std::min<std::size_t>(n - at, kMaxRecordLength), hasTab);
+            const std::size_t len = cutter.next(hasTab);
             m.length = static_cast<std::uint16_t>(len);
             m.flags = static_cast<std::uint16_t>(kRecDecoration | kRecContentChanged | (hasTab ? kRecHasTab : 0));
             if (!afterCr)

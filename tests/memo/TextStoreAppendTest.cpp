@@ -25,6 +25,14 @@ std::string randomStoreText(std::mt19937& rng, std::size_t size)
         case 2:
             t.append(rng() % 5000, 'L');
             break;
+        case 3: {
+            // A line over several 64-byte stretches with one tab somewhere.
+            std::string line(rng() % 300, 'm');
+            if (!line.empty())
+                line[rng() % line.size()] = '\t';
+            t += line + '\r';
+            break;
+        }
         default:
             t.append(rng() % 60, static_cast<char>('a' + rng() % 26));
             t += '\r';
