@@ -373,6 +373,19 @@ TRecordMeta& TTextStore::meta(TRecordIndex rec)
     return blocks_[l.block].recs[l.index];
 }
 
+TLineColours TTextStore::colours(TRecordIndex rec) const
+{
+    const Loc l = locate(rec);
+    return blocks_[l.block].colours.at(l.index);
+}
+
+void TTextStore::setColours(TRecordIndex rec, const TLineColours& colours)
+{
+    const Loc l = locate(rec);
+    Block& b = blocks_[l.block];
+    b.colours.set(l.index, b.recs.size(), colours);
+}
+
 std::string TTextStore::text(TTextOffset start, TTextOffset end) const
 {
     std::string out;
@@ -456,6 +469,7 @@ std::int64_t TTextStore::replaceRecords(TRecordIndex first, TRecordIndex last, s
     const Loc l0 = locate(first);
     const Loc l1 = locate(last);
     const TRecordMeta kept = blocks_[l0.block].recs[l0.index];
+    const TLineColours keptColours = blocks_[l0.block].colours.at(l0.index);
 
     std::vector<TRecordMeta> fresh;
     if (pieceLengths_)
@@ -466,8 +480,6 @@ std::int64_t TTextStore::replaceRecords(TRecordIndex first, TRecordIndex last, s
         TRecordMeta& m = fresh.front();
         m.bookmarks = kept.bookmarks;
         m.marks = kept.marks;
-        m.backColor = kept.backColor;
-        m.textColor = kept.textColor;
     }
 
     std::int64_t removedLen = 0;
@@ -491,6 +503,8 @@ std::int64_t TTextStore::replaceRecords(TRecordIndex first, TRecordIndex last, s
         b0.recs.erase(b0.recs.begin() + static_cast<std::ptrdiff_t>(l0.index),
                       b0.recs.begin() + static_cast<std::ptrdiff_t>(l1.index + 1));
         b0.recs.insert(b0.recs.begin() + static_cast<std::ptrdiff_t>(l0.index), fresh.begin(), fresh.end());
+        b0.colours.erase(l0.index, l1.index + 1);
+        b0.colours.insert(l0.index, fresh.size());
     } else {
         // Tail of the first block, whole blocks between, head of the last block.
         for (std::size_t bi = l0.block + 1; bi < l1.block; ++bi) {
@@ -509,10 +523,13 @@ std::int64_t TTextStore::replaceRecords(TRecordIndex first, TRecordIndex last, s
         if (!b1.tokens.empty())
             b1.tokens.erase(0, end1);
         b1.recs.erase(b1.recs.begin(), b1.recs.begin() + static_cast<std::ptrdiff_t>(l1.index + 1));
+        b1.colours.erase(0, l1.index + 1);
 
         b0.text.replace(off0, std::string::npos, text);
         if (!b0.tokens.empty())
             b0.tokens.replace(off0, std::string::npos, text.size(), '\0');
+        b0.colours.erase(l0.index, b0.recs.size());
+        b0.colours.insert(l0.index, fresh.size());
         b0.recs.erase(b0.recs.begin() + static_cast<std::ptrdiff_t>(l0.index), b0.recs.end());
         b0.recs.insert(b0.recs.end(), fresh.begin(), fresh.end());
 
@@ -521,6 +538,9 @@ std::int64_t TTextStore::replaceRecords(TRecordIndex first, TRecordIndex last, s
                       blocks_.begin() + static_cast<std::ptrdiff_t>(lastEmpty ? l1.block + 1 : l1.block));
         structureChanged();
     }
+
+    if (!fresh.empty())
+        b0.colours.set(l0.index, b0.recs.size(), keptColours);
 
     mutated();
     const std::int64_t removedRecs = last - first + 1;
@@ -570,6 +590,7 @@ void TTextStore::splitIfLarge(std::size_t block)
             p.tokens.assign(b.tokens, off, bytes);
         p.recs.assign(b.recs.begin() + static_cast<std::ptrdiff_t>(first),
                       b.recs.begin() + static_cast<std::ptrdiff_t>(rec));
+        p.colours = b.colours.slice(first, rec);
         off += bytes;
         pieces.push_back(std::move(p));
     }
@@ -612,7 +633,7 @@ void TTextStore::append(std::string_view text)
     Block* cur = &blocks_.back();
 
     // The last record (never ended by CR) takes the text up to its end in
-    // place: its meta, bookmarks and marks included, stays where it is.
+    // place: its meta, bookmarks, marks and colours stay where they are.
     TRecordMeta& open = cur->recs.back();
     bool tab = (open.flags & kRecHasTab) != 0;
     const std::size_t head
@@ -679,6 +700,7 @@ void TTextStore::append(std::string_view text)
         cur->text.append(text.data() + pos, bytes);
         if (!cur->tokens.empty())
             cur->tokens.resize(cur->text.size(), '\0');
+        cur->colours.insert(cur->recs.size(), count);
         cur->recs.insert(cur->recs.end(), cut, cut + count);
         made += static_cast<std::int64_t>(count);
         pos = at;
@@ -784,6 +806,8 @@ std::string TTextStore::check() const
             return "block " + std::to_string(bi) + " text length disagrees with its records";
         if (!b.tokens.empty() && b.tokens.size() != b.text.size())
             return "block " + std::to_string(bi) + " token values out of step";
+        if (b.colours.held() && b.colours.size() != b.recs.size())
+            return "block " + std::to_string(bi) + " line colours out of step";
         len += static_cast<std::int64_t>(off);
     }
     if (prevEndsCR)
