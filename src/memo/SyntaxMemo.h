@@ -25,7 +25,6 @@
 #include <filesystem>
 #include <functional>
 #include <iosfwd>
-#include <array>
 #include <memory>
 #include <optional>
 #include <string>
