@@ -129,11 +129,8 @@ public:
     // start of the piece that continues it.
     bool caretAtPieceEnd() const { return caretAtPieceEnd_; }
     // The record the caret is shown in, and its column there.
-    std::int64_t caretRecord() const;
-    int caretColumn() const
-    {
-        return static_cast<int>(caret_ - store_.recordStart(TRecordIndex(caretRecord())).value());
-    }
+    TRecordIndex caretRecord() const;
+    int caretColumn() const { return static_cast<int>(caret_ - store_.recordStart(caretRecord()).value()); }
     // True when offset is where a piece ends and the record continuing it begins.
     bool isPieceBoundary(std::int64_t offset) const;
     // The text of [start, end) in the store's form.
@@ -209,9 +206,9 @@ public:
     void setPreferredColumn(int column) { preferredColumn_ = column; }
 
     // Display column of column col of record rec (tabs expanded).
-    int displayColumn(std::int64_t rec, int col) const;
+    int displayColumn(TRecordIndex rec, int col) const;
     // Column of record rec that stands at display column dcol (or its end).
-    int columnAtDisplay(std::int64_t rec, int dcol) const;
+    int columnAtDisplay(TRecordIndex rec, int dcol) const;
     // Display columns of the widest record (tabs expanded, wide characters
     // two columns), what horizontal scrolling has to reach.
     int widestLineColumns() const;
