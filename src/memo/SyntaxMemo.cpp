@@ -308,43 +308,41 @@ TCaretPos TSyntaxMemo::getCaretPos() const
     return {TDisplayColumn(displayColumn(rec, caretColumn())), lineOf(rec)};
 }
 
-void TSyntaxMemo::setLineBackColor(std::int64_t line, std::optional<TColor> color)
+void TSyntaxMemo::setLineColours(TLineNumber line, const std::function<void(TLineColours&)>& change)
 {
-    if (line < 1 || line > store_.recordCount().value())
+    const TRecordIndex rec = recordOf(line);
+    if (rec < TRecordIndex(0) || rec >= store_.recordCount())
         return;
-    const TRecordIndex rec(line - 1);
     TLineColours c = store_.colours(rec);
-    c.back = color;
+    change(c);
     store_.setColours(rec, c);
     store_.meta(rec).flags |= kRecDecoration;
-    view_->repaintRecords(line - 1, line - 1);
+    view_->repaintRecords(rec.value(), rec.value());
 }
 
-void TSyntaxMemo::setLineTextColor(std::int64_t line, std::optional<TColor> color)
+void TSyntaxMemo::setLineBackColor(TLineNumber line, std::optional<TColor> color)
 {
-    if (line < 1 || line > store_.recordCount().value())
-        return;
-    const TRecordIndex rec(line - 1);
-    TLineColours c = store_.colours(rec);
-    c.text = color;
-    store_.setColours(rec, c);
-    store_.meta(rec).flags |= kRecDecoration;
-    view_->repaintRecords(line - 1, line - 1);
+    setLineColours(line, [color](TLineColours& c) { c.back = color; });
 }
 
-void TSyntaxMemo::setMark(int mark, std::int64_t line)
+void TSyntaxMemo::setLineTextColor(TLineNumber line, std::optional<TColor> color)
 {
-    if (bookmarks_.setMark(mark, line, true))
-        view_->repaintRecords(line - 1, line - 1);
+    setLineColours(line, [color](TLineColours& c) { c.text = color; });
 }
 
-void TSyntaxMemo::clearMark(int mark, std::int64_t line)
+void TSyntaxMemo::setMark(int mark, TLineNumber line)
 {
-    if (bookmarks_.setMark(mark, line, false))
-        view_->repaintRecords(line - 1, line - 1);
+    if (bookmarks_.setMark(mark, line.value(), true))
+        view_->repaintRecords(recordOf(line).value(), recordOf(line).value());
 }
 
-bool TSyntaxMemo::hasMark(int mark, std::int64_t line) const { return bookmarks_.hasMark(mark, line); }
+void TSyntaxMemo::clearMark(int mark, TLineNumber line)
+{
+    if (bookmarks_.setMark(mark, line.value(), false))
+        view_->repaintRecords(recordOf(line).value(), recordOf(line).value());
+}
+
+bool TSyntaxMemo::hasMark(int mark, TLineNumber line) const { return bookmarks_.hasMark(mark, line.value()); }
 
 void TSyntaxMemo::setTopLine(std::int64_t line)
 {

@@ -190,11 +190,12 @@ public:
     TCaretPos getCaretPos() const;
     // A line's own colours (1-based line; none clears it): they win over
     // the view's and the tokens' colours and travel with the line.
-    void setLineBackColor(std::int64_t line, std::optional<TColor> color);
-    void setLineTextColor(std::int64_t line, std::optional<TColor> color);
-    void setMark(int mark, std::int64_t line);
-    void clearMark(int mark, std::int64_t line);
-    bool hasMark(int mark, std::int64_t line) const;
+    void setLineBackColor(TLineNumber line, std::optional<TColor> color);
+    void setLineTextColor(TLineNumber line, std::optional<TColor> color);
+    // Marks 1..16 of a line; out of range does nothing.
+    void setMark(int mark, TLineNumber line);
+    void clearMark(int mark, TLineNumber line);
+    bool hasMark(int mark, TLineNumber line) const;
     std::int64_t topLine() const { return topLine_; }
     void setTopLine(std::int64_t line);
     int leftColumn() const { return leftColumn_; }
@@ -453,6 +454,8 @@ private:
     using TLineMarks = TBookmarks::TLineMarks;
     TLineMarks lineMarksOf(std::int64_t rec) const;
     void putLineMarks(std::int64_t rec, const TLineMarks& lm);
+    // Changes the own colours of a line of the text and repaints it.
+    void setLineColours(TLineNumber line, const std::function<void(TLineColours&)>& change);
     void carryLineMarks(std::int64_t from, std::int64_t to);
     void moveCaretCommand(std::int64_t offset, bool extend, TCaretAffinity affinity = TCaretAffinity::nextPiece);
     void moveLinesCommand(std::int64_t lines, bool extend, bool scrollPage);
