@@ -30,7 +30,7 @@ int TSyntaxMemo::recordWidth(TRecordIndex rec) const
 {
     const std::string_view t = store_.recordText(rec);
     const int body = static_cast<int>(t.size()) - (!t.empty() && t.back() == kCR ? 1 : 0);
-    return displayColumn(rec.value(), body);
+    return displayColumn(rec, body);
 }
 
 int TSyntaxMemo::widestLineColumns() const

@@ -200,7 +200,7 @@ int measuredWidest(const memo::TSyntaxMemo& m)
         std::string_view t = m.store().recordText(r);
         if (!t.empty() && t.back() == '\r')
             t.remove_suffix(1);
-        best = std::max(best, m.displayColumn(r.value(), static_cast<int>(t.size())));
+        best = std::max(best, m.displayColumn(r, static_cast<int>(t.size())));
     }
     return best;
 }
@@ -236,7 +236,7 @@ TEST(BackgroundHighlight, TheWidestLineIsMeasuredInThePass)
                 std::string_view t = m.store().recordText(r);
                 if (!t.empty() && t.back() == '\r')
                     t.remove_suffix(1);
-                return m.displayColumn(r.value(), static_cast<int>(t.size()));
+                return m.displayColumn(r, static_cast<int>(t.size()));
             };
             ASSERT_EQ(m.widestLine().check(width, 8), "") << "round " << round;
         }
