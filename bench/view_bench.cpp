@@ -146,7 +146,10 @@ BENCHMARK(BM_PageDownThroughTheFile)->Unit(benchmark::kMillisecond)->Iterations(
 // 50 x 150 view (first_paint_ms), and on to a typed character handled and
 // painted (first_key_ms): what a user waits for before the document answers.
 // The background pass then runs from the event loop and is not counted.
-// Each also as thread CPU time, which a busy machine inflates less.
+// Each also as thread CPU time, which a busy machine inflates less. The
+// medians leave out the first open, which also pays for the process's first
+// use of that much memory (page faults): that one is reported on its own
+// (cold_*).
 // Argument: the size of the page file in MiB.
 void BM_OpenToFirstPaint(benchmark::State& state)
 {
@@ -186,16 +189,22 @@ void BM_OpenToFirstPaint(benchmark::State& state)
             state.SkipWithError("the typed character did not land");
         view.reset();
     }
+    if (paint.empty())
+        return;
+    state.counters["cold_first_paint_ms"] = paint.front();
+    state.counters["cold_first_paint_cpu_ms"] = paintCpu.front();
     auto median = [](std::vector<double> v) {
+        if (v.size() > 1)
+            v.erase(v.begin());
         std::sort(v.begin(), v.end());
-        return v.empty() ? 0.0 : v[v.size() / 2];
+        return v[v.size() / 2];
     };
     state.counters["first_paint_ms"] = median(paint);
     state.counters["first_paint_cpu_ms"] = median(paintCpu);
     state.counters["first_key_ms"] = median(key);
     state.counters["first_key_cpu_ms"] = median(keyCpu);
 }
-BENCHMARK(BM_OpenToFirstPaint)->Arg(200)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_OpenToFirstPaint)->Arg(200)->Unit(benchmark::kMillisecond)->Iterations(6);
 
 } // namespace
 

@@ -441,6 +441,14 @@ private:
     void rehighlight();
     // Starts a background pass when the document is big enough.
     bool startPass();
+    // What record widths depend on besides the text, and how far one tab
+    // advances at most.
+    struct TWidthRule {
+        std::string layout;
+        int tabFactor = 1;
+    };
+    TWidthRule widthRule() const;
+    int recordWidth(TRecordIndex rec) const;
     void searchFailed(std::string_view text);
     bool patternFailed();
     std::optional<TTextMatch> findFrom(std::int64_t from, TSearchFlags flags);

@@ -92,6 +92,10 @@ void TSyntaxMemo::loadWith(const std::function<void()>& fill)
     if (!startPass()) {
         store_.meta(TRecordIndex(0)).flags |= kRecForceHighlight;
         markChanged(0);
+    } else if (store_.recordCount().value() > widest_.fullMeasureUpTo()) {
+        // The pass measures the widest line too, so the first page does
+        // not wait for every record to be measured.
+        widest_.measureInBackground(widthRule().layout, store_.longestRecord());
     }
     view_->scrolled();
     redraw_ = wasRedraw;

@@ -85,6 +85,15 @@ bool TSyntaxMemo::startPass()
 
 bool TSyntaxMemo::highlightSlice(std::chrono::nanoseconds budget)
 {
+    if (widest_.measuring()) {
+        // The widest line of a document just loaded is measured in the
+        // first slices; the scroll range is then set again.
+        const TWidthRule rule = widthRule();
+        if (!widest_.measureSlice([this](TRecordIndex rec) { return recordWidth(rec); }, rule.tabFactor,
+                                  std::chrono::steady_clock::now() + budget))
+            view_->scrolled();
+        return true;
+    }
     return highlight_.slice(highlighter(), *view_, budget);
 }
 

@@ -40,23 +40,26 @@ public:
 private:
     enum class Mode { undecided, utf8, utf8Checked, utf16LE, utf16BE, cp1252 };
 
+    // The output string, written through a cursor and grown ahead of it.
+    class Sink;
+
     void decide(std::string_view bytes);
     void restartAs(TEncoding e);
-    std::size_t feedUtf8(std::string_view bytes, bool last, bool checked, std::string& out);
-    std::size_t feedCp1252(std::string_view bytes, bool last, std::string& out);
-    std::size_t feedUtf16(std::string_view bytes, bool last, bool bigEndian, std::string& out);
+    std::size_t feedUtf8(std::string_view bytes, bool last, bool checked, Sink& out);
+    std::size_t feedCp1252(std::string_view bytes, bool last, Sink& out);
+    std::size_t feedUtf16(std::string_view bytes, bool last, bool bigEndian, Sink& out);
     // Folds the CR at p, and an LF right after it, into one CR. False when
     // the CR ends a piece that is not the last: its LF may start the next.
-    bool foldCr(const unsigned char*& p, const unsigned char* end, bool last, std::string& out);
+    bool foldCr(const unsigned char*& p, const unsigned char* end, bool last, Sink& out);
     // A control other than the tab and CR: LF, NUL or one shown as its picture.
-    void control(unsigned char c, std::string& out);
+    void control(unsigned char c, Sink& out);
     // What plainStep did at p.
     enum class Step { handled, decode, stop };
     // The part of a byte encoding's loop that all share: copies the run of
     // plain bytes at p, then folds a CR or maps a control there (handled).
     // decode: p stands on a byte the encoding itself decodes; stop: the
     // bytes ended, or a CR waits for the next piece.
-    Step plainStep(const unsigned char*& p, const unsigned char* end, bool last, std::string& out);
+    Step plainStep(const unsigned char*& p, const unsigned char* end, bool last, Sink& out);
 
     std::optional<TEncoding> forced_;
     Mode mode_ = Mode::undecided;

@@ -5,6 +5,10 @@
 #include <algorithm>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace tessaly::memo {
 
 namespace {
@@ -19,6 +23,123 @@ constexpr std::size_t kBlockTargetBytes = 4096;
 // typed into a block then goes in place instead of moving the whole block
 // to fresh memory, which costs more than the rest of a keystroke.
 constexpr std::size_t kBlockSlack = 64;
+
+// The length of the record that starts at s, at most limit bytes: up to and
+// with its CR, or limit when there is none. tab is set when the record holds
+// a tab. One pass over the bytes finds both.
+std::size_t recordEnd(const char* s, std::size_t limit, bool& tab)
+{
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i cr = _mm_set1_epi8(kCR);
+    const __m128i tb = _mm_set1_epi8('\t');
+    for (; i + 16 <= limit; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + i));
+        const unsigned crs = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, cr)));
+        const unsigned tabs = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, tb)));
+        if (crs) {
+            const unsigned at = static_cast<unsigned>(__builtin_ctz(crs));
+            if (tabs & ((1u << at) - 1))
+                tab = true;
+            return i + at + 1;
+        }
+        if (tabs)
+            tab = true;
+    }
+#endif
+    for (; i < limit; ++i) {
+        if (s[i] == kCR)
+            return i + 1;
+        if (s[i] == '\t')
+            tab = true;
+    }
+    return limit;
+}
+
+// Cuts text into records front to back. Where each CR and tab stands is
+// found for 64 bytes at once, so a record costs a bit search: far fewer
+// mispredicted branches than a scan of each record on its own.
+class TRecordCutter {
+public:
+    TRecordCutter(const char* s, std::size_t n) : s_(s), n_(n) { load(0); }
+
+    // The length of the next record (there must be text left): up to and
+    // with its CR, at most kMaxRecordLength bytes. tab is set when the
+    // record holds a tab.
+    std::size_t next(bool& tab)
+    {
+        while (true) {
+            const unsigned from = pos_ > window_ ? static_cast<unsigned>(pos_ - window_) : 0;
+            if (crs_) {
+                const unsigned k = static_cast<unsigned>(__builtin_ctzll(crs_));
+                const std::size_t end = window_ + k + 1;
+                if (end - pos_ > kMaxRecordLength)
+                    return longRecord(tab);
+                crs_ &= crs_ - 1;
+                tab = tabsBefore_ || (((tabs_ >> from) << from) & ((std::uint64_t(1) << k) - 1)) != 0;
+                return take(end);
+            }
+            // The rest of the window belongs to the record at pos_.
+            if (from < 64 && (tabs_ >> from))
+                tabsBefore_ = true;
+            if (window_ + 64 >= n_) {
+                if (n_ - pos_ > kMaxRecordLength)
+                    return longRecord(tab);
+                tab = tabsBefore_;
+                return take(n_);
+            }
+            if (window_ + 64 - pos_ >= kMaxRecordLength)
+                return longRecord(tab);
+            load(window_ + 64);
+        }
+    }
+
+private:
+    std::size_t take(std::size_t end)
+    {
+        const std::size_t len = end - pos_;
+        pos_ = end;
+        tabsBefore_ = false;
+        return len;
+    }
+    // A record cut at the longest length, or one ending just after: found
+    // by a plain scan, after which the window starts at the next record.
+    std::size_t longRecord(bool& tab)
+    {
+        const std::size_t len = recordEnd(s_ + pos_, std::min<std::size_t>(n_ - pos_, kMaxRecordLength), tab);
+        take(pos_ + len);
+        load(pos_);
+        return len;
+    }
+    // The CR and tab bits of the 64 bytes from w (none past the text).
+    void load(std::size_t w)
+    {
+        window_ = w;
+        crs_ = tabs_ = 0;
+        std::size_t i = 0;
+#if defined(__SSE2__)
+        const __m128i cr = _mm_set1_epi8(kCR);
+        const __m128i tb = _mm_set1_epi8('\t');
+        for (; i < 64 && w + i + 16 <= n_; i += 16) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s_ + w + i));
+            crs_ |= std::uint64_t(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, cr)))) << i;
+            tabs_ |= std::uint64_t(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(v, tb)))) << i;
+        }
+#endif
+        for (; i < 64 && w + i < n_; ++i) {
+            crs_ |= std::uint64_t(s_[w + i] == kCR) << i;
+            tabs_ |= std::uint64_t(s_[w + i] == '\t') << i;
+        }
+    }
+
+    const char* s_;
+    std::size_t n_;
+    std::size_t pos_ = 0;    // where the next record starts
+    std::size_t window_ = 0; // the 64 bytes the bits stand for
+    std::uint64_t crs_ = 0;  // the window's CRs not yet taken
+    std::uint64_t tabs_ = 0;
+    bool tabsBefore_ = false; // a tab between pos_ and the window
+};
 
 std::uint16_t contentFlags(std::string_view text)
 {
@@ -508,62 +629,86 @@ void TTextStore::append(std::string_view text)
 {
     if (text.empty())
         return;
+    const std::size_t n = text.size();
     Block* cur = &blocks_.back();
-    const TRecordMeta last = cur->recs.back();
-    const std::size_t lastOff = cur->text.size() - last.length;
-    std::string joined = cur->text.substr(lastOff);
-    joined.append(text);
-    cur->text.resize(lastOff);
-    if (!cur->tokens.empty())
-        cur->tokens.resize(lastOff);
-    cur->recs.pop_back();
-    const TLineColours lastColours = cur->colours.at(cur->recs.size());
-    cur->colours.erase(cur->recs.size(), cur->recs.size() + 1);
 
-    std::vector<TRecordMeta> fresh;
-    cut(joined, true, fresh);
-    fresh.front().bookmarks = last.bookmarks;
-    fresh.front().marks = last.marks;
-    // Where the first new record lands (it takes the old last one's colours).
-    Loc firstLoc{0, 0};
+    // The last record (never ended by CR) takes the text up to its end in
+    // place: its meta, bookmarks, marks and colours stay where they are.
+    TRecordMeta& open = cur->recs.back();
+    bool tab = (open.flags & kRecHasTab) != 0;
+    const std::size_t head
+        = recordEnd(text.data(), std::min<std::size_t>(n, kMaxRecordLength - open.length), tab);
+    const std::size_t openOff = cur->text.size() - open.length;
+    cur->text.append(text.data(), head);
+    if (!cur->tokens.empty()) {
+        cur->tokens.resize(openOff);
+        cur->tokens.resize(cur->text.size(), '\0');
+    }
+    open.length = static_cast<std::uint16_t>(open.length + head);
+    open.flags = static_cast<std::uint16_t>(kRecDecoration | kRecContentChanged | (tab ? kRecHasTab : 0));
+    open.endState = TRecordMeta{}.endState;
+    open.resume = TRecordMeta{}.resume;
+    int longest = open.length;
+    std::int64_t made = 0;
 
-    // Fill the last block up to the target, then new blocks; each block's
-    // records are one contiguous piece of joined.
-    std::size_t r = 0;
-    std::size_t off = 0;
-    while (r < fresh.size()) {
-        std::size_t k = r;
-        std::size_t bytes = 0;
-        while (k < fresh.size() && cur->recs.size() + (k - r) < kBlockTargetRecords
-               && (cur->recs.empty() && k == r ? true : cur->text.size() + bytes + fresh[k].length <= kBlockTargetBytes)) {
-            bytes += fresh[k].length;
-            ++k;
-        }
-        if (k == r) {
+    // The rest is cut into records straight into blocks: a block takes
+    // records until it holds the target number or its text reaches the
+    // target size (the last one may pass it by less than a record's
+    // longest length); its records are one contiguous run of text. When
+    // the text ends in CR the document gets its empty last record.
+    bool afterCr = head > 0 && text[head - 1] == kCR;
+    bool emptyLast = afterCr && head == n;
+    std::size_t pos = head;
+    TRecordCutter cutter(text.data() + head, n - head);
+    TRecordMeta cut[kBlockTargetRecords];
+    while (pos < n || emptyLast) {
+        if (cur->recs.size() >= kBlockTargetRecords || cur->text.size() >= kBlockTargetBytes) {
             blocks_.emplace_back();
             cur = &blocks_.back();
-            continue;
         }
+        const std::size_t room = kBlockTargetRecords - cur->recs.size();
+        const std::size_t byteRoom = kBlockTargetBytes - cur->text.size();
+        std::size_t count = 0;
+        std::size_t at = pos;
+        while (count < room && at - pos < byteRoom) {
+            TRecordMeta& m = cut[count++];
+            m = TRecordMeta{};
+            if (at == n) {
+                // Only the empty last record is left.
+                m.flags = kRecDecoration | kRecContentChanged;
+                emptyLast = false;
+                break;
+            }
+            bool hasTab = false;
+            const std::size_t len = cutter.next(hasTab);
+            m.length = static_cast<std::uint16_t>(len);
+            m.flags = static_cast<std::uint16_t>(kRecDecoration | kRecContentChanged | (hasTab ? kRecHasTab : 0));
+            if (!afterCr)
+                m.bookmarks = kContinuationBit;
+            longest = std::max<int>(longest, m.length);
+            at += len;
+            afterCr = text[at - 1] == kCR;
+            if (at == n) {
+                emptyLast = afterCr;
+                if (!emptyLast)
+                    break;
+            }
+        }
+        const std::size_t bytes = at - pos;
         if (cur->text.empty())
             cur->text.reserve(bytes + kBlockSlack);
-        cur->text.append(joined, off, bytes);
+        cur->text.append(text.data() + pos, bytes);
         if (!cur->tokens.empty())
             cur->tokens.resize(cur->text.size(), '\0');
-        if (r == 0)
-            firstLoc = {blocks_.size() - 1, cur->recs.size()};
-        cur->colours.insert(cur->recs.size(), k - r);
-        cur->recs.insert(cur->recs.end(), fresh.begin() + static_cast<std::ptrdiff_t>(r),
-                         fresh.begin() + static_cast<std::ptrdiff_t>(k));
-        off += bytes;
-        r = k;
+        cur->colours.insert(cur->recs.size(), count);
+        cur->recs.insert(cur->recs.end(), cut, cut + count);
+        made += static_cast<std::int64_t>(count);
+        pos = at;
     }
-    Block& firstBlock = blocks_[firstLoc.block];
-    firstBlock.colours.set(firstLoc.index, firstBlock.recs.size(), lastColours);
-    length_ += static_cast<std::int64_t>(text.size());
-    records_ += static_cast<std::int64_t>(fresh.size()) - 1;
+    length_ += static_cast<std::int64_t>(n);
+    records_ += made;
     if (longest_ >= 0)
-        for (const TRecordMeta& m : fresh)
-            longest_ = std::max<int>(longest_, m.length);
+        longest_ = std::max(longest_, longest);
     structureChanged();
 }
 

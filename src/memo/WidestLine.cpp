@@ -10,6 +10,36 @@ void TWidestLine::forget()
     widest_ = -1;
     lo_ = hi_ = -1;
     narrowed_ = false;
+    cursor_ = -1;
+}
+
+void TWidestLine::measureInBackground(const std::string& layout, int bound)
+{
+    forget();
+    layout_ = layout;
+    widest_ = 0;
+    bound_ = bound;
+    cursor_ = 0;
+    records_ = store_.recordCount().value();
+}
+
+bool TWidestLine::measureSlice(const Measure& measure, int tabFactor, std::chrono::steady_clock::time_point deadline)
+{
+    if (cursor_ < 0)
+        return false;
+    const std::int64_t last = store_.recordCount().value() - 1;
+    while (cursor_ <= last) {
+        // The clock is read every few thousand records.
+        const std::int64_t stop = std::min<std::int64_t>(last, cursor_ + 4095);
+        widest_ = measureRecords(TRecordIndex(cursor_), TRecordIndex(stop), widest_, measure, tabFactor);
+        cursor_ = stop + 1;
+        if (std::chrono::steady_clock::now() >= deadline)
+            break;
+    }
+    if (cursor_ <= last)
+        return true;
+    cursor_ = -1;
+    return false;
 }
 
 void TWidestLine::textChanged(TTextOffset startAt, std::int64_t extent, bool wrapped)
@@ -33,6 +63,9 @@ void TWidestLine::textChanged(TTextOffset startAt, std::int64_t extent, bool wra
         return;
     }
     narrowed_ = narrowed_ || !widensOnly;
+    // A background measure takes the records from the edit on again.
+    if (cursor_ >= 0)
+        cursor_ = std::min(cursor_, store_.recordOf(startAt).value());
     // The touched stretch, with what an earlier edit of the same batch
     // touched moved along by this one.
     if (lo_ < 0) {
@@ -86,13 +119,15 @@ int TWidestLine::widest(const std::string& layout, const Measure& measure, int t
         lo_ = hi_ = -1;
     }
     records_ = store_.recordCount().value();
-    return widest_;
+    return cursor_ >= 0 ? std::max(widest_, bound_) : widest_;
 }
 
 std::string TWidestLine::check(const Measure& measure, int tabFactor) const
 {
     if (widest_ < 0)
         return {};
+    if (cursor_ >= 0)
+        return cursor_ <= store_.recordCount().value() ? std::string() : "background measure past the last record";
     const int full = measureRecords(TRecordIndex(0), store_.recordCount() - 1, 0, measure, tabFactor);
     if (lo_ < 0 && (narrowed_ ? widest_ < full : widest_ != full))
         return "kept width " + std::to_string(widest_) + ", measured " + std::to_string(full);

@@ -2,6 +2,7 @@
 
 #include "memo/TextStore.h"
 
+#include <chrono>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -36,6 +37,17 @@ public:
     // a tab, could beat the widest so far.
     int widest(const std::string& layout, const Measure& measure, int tabFactor);
 
+    // Measures every record in slices (measureSlice) instead of at the next
+    // question: loading a big document then shows its first page sooner.
+    // Until the last slice, widest() answers no less than bound (the
+    // longest record's bytes: no record without a tab is wider) and no less
+    // than what was measured.
+    void measureInBackground(const std::string& layout, int bound);
+    // True while that measure is unfinished.
+    bool measuring() const { return cursor_ >= 0; }
+    // Measures records until the deadline; false once every record is.
+    bool measureSlice(const Measure& measure, int tabFactor, std::chrono::steady_clock::time_point deadline);
+
     std::int64_t fullMeasureUpTo() const { return fullUpTo_; }
     void setFullMeasureUpTo(std::int64_t records) { fullUpTo_ = records; }
 
@@ -58,6 +70,10 @@ private:
     std::int64_t records_ = 0;
     std::string layout_;
     std::int64_t fullUpTo_ = 1 << 16;
+    // The next record a background measure takes, -1 when none runs; its
+    // provisional answer.
+    std::int64_t cursor_ = -1;
+    int bound_ = 0;
 };
 
 } // namespace tessaly::memo

@@ -172,7 +172,7 @@ TEST(TextDecoderTest, RandomFilesInRandomPieces)
                                                          TEncoding::utf16BE,   TEncoding::windows1252};
     for (int round = 0; round < 600; ++round) {
         std::string bytes;
-        const int n = static_cast<int>(rng() % 60);
+        const int n = static_cast<int>(rng() % 120);
         // Plain text, mostly valid UTF-8, or anything.
         const unsigned kinds = round % 3 == 0 ? 3 : round % 3 == 1 ? 9 : static_cast<unsigned>(atoms.size());
         for (int i = 0; i < n; ++i)
@@ -181,6 +181,31 @@ TEST(TextDecoderTest, RandomFilesInRandomPieces)
         const Outcome model = whole(bytes, forced);
         const Outcome got = inPieces(bytes, forced, [&] { return static_cast<std::size_t>(rng() % 5); });
         ASSERT_EQ(got, model) << "round " << round;
+        // Whole, so that runs of plain bytes and line breaks meet in wide steps.
+        ASSERT_EQ(inPieces(bytes, forced, [&] { return bytes.size(); }), model) << "round " << round;
+    }
+}
+
+// Pieces whose text comes out several times longer than their bytes (high
+// Windows-1252 bytes, controls shown as pictures, UTF-16 above U+0800), next
+// to long plain runs.
+TEST(TextDecoderTest, TextLongerThanItsBytesComesOutWhole)
+{
+    std::mt19937 rng(41);
+    const std::vector<std::string> runs{std::string(3000, '\xE9'), std::string(3000, '\x01'),
+                                        std::string(5000, 'p') + "\r\n", "\xE2\x82\xAC"};
+    for (int round = 0; round < 6; ++round) {
+        std::string bytes;
+        while (bytes.size() < 200000)
+            bytes += runs[rng() % runs.size()];
+        const std::optional<TEncoding> forced
+            = round % 3 == 0 ? std::optional(TEncoding::windows1252) : round % 3 == 1 ? std::nullopt : std::optional(TEncoding::utf16LE);
+        if (forced == TEncoding::utf16LE)
+            bytes = utf16(std::u16string(30000, u'\u4E2D') + u"\t\x01" + std::u16string(30000, u'z'), false);
+        const Outcome model = whole(bytes, forced);
+        ASSERT_TRUE(model.format) << model.error;
+        const std::size_t piece = round < 3 ? bytes.size() : 65536;
+        EXPECT_EQ(inPieces(bytes, forced, [&] { return piece; }), model) << "round " << round;
     }
 }
 

@@ -193,6 +193,61 @@ TEST(BackgroundHighlight, EditsDuringThePassAreHighlightedCorrectly)
     }
 }
 
+int measuredWidest(const memo::TSyntaxMemo& m)
+{
+    int best = 0;
+    for (memo::TRecordIndex r(0); r < m.store().recordCount(); ++r) {
+        std::string_view t = m.store().recordText(r);
+        if (!t.empty() && t.back() == '\r')
+            t.remove_suffix(1);
+        best = std::max(best, m.displayColumn(r, static_cast<int>(t.size())));
+    }
+    return best;
+}
+
+TEST(BackgroundHighlight, TheWidestLineIsMeasuredInThePass)
+{
+    std::mt19937 rng(8);
+    for (int round = 0; round < 4; ++round) {
+        auto p = builtinParser(BuiltinLanguage::HTML);
+        memo::TSyntaxMemo m;
+        m.setBackgroundHighlight(10'000);
+        m.widestLine().setFullMeasureUpTo(100);
+        // Wide characters make the longest line in bytes narrower than
+        // the widest on screen.
+        std::string text = page(300);
+        text.insert(text.size() / 3, std::string(300, 'w') + "\r\n" + std::string(200, '\xC3') + "\r\n");
+        for (int i = 0; i < 100; ++i)
+            text.insert(text.size() / 2, "\xE4\xB8\xAD");
+        load(m, *p, text);
+        ASSERT_TRUE(m.widestLine().measuring());
+        EXPECT_GE(m.widestLineColumns(), measuredWidest(m)) << "no tab: the longest line bounds every width";
+        // Typing widens lines while the measure runs; odd rounds also
+        // delete, which may leave the kept width a little long.
+        bool narrowed = false;
+        while (m.highlightPending()) {
+            const std::int64_t a = static_cast<std::int64_t>(rng() % static_cast<unsigned>(m.textLength()));
+            const bool cut = round % 2 && rng() % 2;
+            m.setSelection(a, cut ? std::min(m.textLength(), a + 40) : a);
+            m.setSelText(rng() % 3 ? std::string(static_cast<std::size_t>(rng() % 400), 'z') : std::string("\t\t"));
+            narrowed = narrowed || cut;
+            m.highlightSlice(std::chrono::nanoseconds(0));
+            const auto width = [&](memo::TRecordIndex r) {
+                std::string_view t = m.store().recordText(r);
+                if (!t.empty() && t.back() == '\r')
+                    t.remove_suffix(1);
+                return m.displayColumn(r, static_cast<int>(t.size()));
+            };
+            ASSERT_EQ(m.widestLine().check(width, 8), "") << "round " << round;
+        }
+        EXPECT_FALSE(m.widestLine().measuring());
+        if (narrowed)
+            EXPECT_GE(m.widestLineColumns(), measuredWidest(m)) << "round " << round;
+        else
+            EXPECT_EQ(m.widestLineColumns(), measuredWidest(m)) << "round " << round;
+    }
+}
+
 TEST(BackgroundHighlight, StyledOutputWaitsForThePass)
 {
     auto p = builtinParser(BuiltinLanguage::HTML);
