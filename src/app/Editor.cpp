@@ -40,8 +40,8 @@ const std::vector<std::string> kPageTemplate = {
 };
 
 constexpr int kHighlightMark = 11;
-constexpr std::int32_t kSilver = 0xC0C0C0;
-constexpr std::int32_t kWhite = 0xFFFFFF;
+constexpr memo::TColor kSilver = memo::TColor::fromRgb(0xC0, 0xC0, 0xC0);
+constexpr memo::TColor kWhite = memo::TColor::fromRgb(0xFF, 0xFF, 0xFF);
 
 } // namespace
 
@@ -262,8 +262,8 @@ void TEditor::codeGutterClick(std::int64_t line)
     memo::TSyntaxMemo& m = memo();
     if (m.hasMark(kHighlightMark, line)) {
         m.clearMark(kHighlightMark, line);
-        m.setLineBackColor(line, -1);
-        m.setLineTextColor(line, -1);
+        m.setLineBackColor(line, std::nullopt);
+        m.setLineTextColor(line, std::nullopt);
     } else {
         m.setMark(kHighlightMark, line);
         m.setLineBackColor(line, kSilver);

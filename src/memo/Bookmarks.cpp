@@ -68,7 +68,7 @@ bool TBookmarks::hasMark(int mark, std::int64_t line) const
 TBookmarks::TLineMarks TBookmarks::lineMarksOf(std::int64_t rec) const
 {
     const TRecordMeta& m = store_.meta(TRecordIndex(rec));
-    return {static_cast<std::uint16_t>(m.bookmarks & ~kContinuationBit), m.marks, m.backColor, m.textColor};
+    return {static_cast<std::uint16_t>(m.bookmarks & ~kContinuationBit), m.marks, store_.colours(TRecordIndex(rec))};
 }
 
 void TBookmarks::putLineMarks(std::int64_t rec, const TLineMarks& lm)
@@ -76,9 +76,8 @@ void TBookmarks::putLineMarks(std::int64_t rec, const TLineMarks& lm)
     TRecordMeta& m = store_.meta(TRecordIndex(rec));
     m.bookmarks = static_cast<std::uint16_t>((m.bookmarks & kContinuationBit) | lm.bookmarks);
     m.marks = lm.marks;
-    m.backColor = lm.backColor;
-    m.textColor = lm.textColor;
     m.flags |= kRecDecoration;
+    store_.setColours(TRecordIndex(rec), lm.colours);
 }
 
 void TBookmarks::carryLineMarks(std::int64_t from, std::int64_t to)

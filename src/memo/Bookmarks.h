@@ -20,8 +20,7 @@ public:
     struct TLineMarks {
         std::uint16_t bookmarks = 0; // without the continuation bit
         std::uint16_t marks = 0;
-        std::int32_t backColor = -1;
-        std::int32_t textColor = -1;
+        TLineColours colours;
     };
 
     explicit TBookmarks(TTextStore& store) : store_(store) {}

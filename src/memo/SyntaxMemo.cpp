@@ -309,23 +309,27 @@ TCaretPos TSyntaxMemo::getCaretPos() const
     return {TDisplayColumn(displayColumn(rec, caretColumn())), lineOf(TRecordIndex(rec))};
 }
 
-void TSyntaxMemo::setLineBackColor(std::int64_t line, std::int32_t color)
+void TSyntaxMemo::setLineBackColor(std::int64_t line, std::optional<TColor> color)
 {
     if (line < 1 || line > store_.recordCount().value())
         return;
-    TRecordMeta& m = store_.meta(TRecordIndex(line - 1));
-    m.backColor = color;
-    m.flags |= kRecDecoration;
+    const TRecordIndex rec(line - 1);
+    TLineColours c = store_.colours(rec);
+    c.back = color;
+    store_.setColours(rec, c);
+    store_.meta(rec).flags |= kRecDecoration;
     view_->repaintRecords(line - 1, line - 1);
 }
 
-void TSyntaxMemo::setLineTextColor(std::int64_t line, std::int32_t color)
+void TSyntaxMemo::setLineTextColor(std::int64_t line, std::optional<TColor> color)
 {
     if (line < 1 || line > store_.recordCount().value())
         return;
-    TRecordMeta& m = store_.meta(TRecordIndex(line - 1));
-    m.textColor = color;
-    m.flags |= kRecDecoration;
+    const TRecordIndex rec(line - 1);
+    TLineColours c = store_.colours(rec);
+    c.text = color;
+    store_.setColours(rec, c);
+    store_.meta(rec).flags |= kRecDecoration;
     view_->repaintRecords(line - 1, line - 1);
 }
 

@@ -192,8 +192,10 @@ public:
     // --- lines, marks, colours, scrolling -------------------------------
     TSyntaxMemoStrings& lines() { return lines_; }
     TCaretPos getCaretPos() const;
-    void setLineBackColor(std::int64_t line, std::int32_t color);
-    void setLineTextColor(std::int64_t line, std::int32_t color);
+    // A line's own colours (1-based line; none clears it): they win over
+    // the view's and the tokens' colours and travel with the line.
+    void setLineBackColor(std::int64_t line, std::optional<TColor> color);
+    void setLineTextColor(std::int64_t line, std::optional<TColor> color);
     void setMark(int mark, std::int64_t line);
     void clearMark(int mark, std::int64_t line);
     bool hasMark(int mark, std::int64_t line) const;

@@ -260,6 +260,19 @@ TRecordMeta& TTextStore::meta(TRecordIndex rec)
     return blocks_[l.block].recs[l.index];
 }
 
+TLineColours TTextStore::colours(TRecordIndex rec) const
+{
+    const Loc l = locate(rec);
+    return blocks_[l.block].colours.at(l.index);
+}
+
+void TTextStore::setColours(TRecordIndex rec, const TLineColours& colours)
+{
+    const Loc l = locate(rec);
+    Block& b = blocks_[l.block];
+    b.colours.set(l.index, b.recs.size(), colours);
+}
+
 std::string TTextStore::text(TTextOffset start, TTextOffset end) const
 {
     std::string out;
@@ -343,6 +356,7 @@ std::int64_t TTextStore::replaceRecords(TRecordIndex first, TRecordIndex last, s
     const Loc l0 = locate(first);
     const Loc l1 = locate(last);
     const TRecordMeta kept = blocks_[l0.block].recs[l0.index];
+    const TLineColours keptColours = blocks_[l0.block].colours.at(l0.index);
 
     std::vector<TRecordMeta> fresh;
     if (pieceLengths_)
@@ -353,8 +367,6 @@ std::int64_t TTextStore::replaceRecords(TRecordIndex first, TRecordIndex last, s
         TRecordMeta& m = fresh.front();
         m.bookmarks = kept.bookmarks;
         m.marks = kept.marks;
-        m.backColor = kept.backColor;
-        m.textColor = kept.textColor;
     }
 
     std::int64_t removedLen = 0;
@@ -378,6 +390,8 @@ std::int64_t TTextStore::replaceRecords(TRecordIndex first, TRecordIndex last, s
         b0.recs.erase(b0.recs.begin() + static_cast<std::ptrdiff_t>(l0.index),
                       b0.recs.begin() + static_cast<std::ptrdiff_t>(l1.index + 1));
         b0.recs.insert(b0.recs.begin() + static_cast<std::ptrdiff_t>(l0.index), fresh.begin(), fresh.end());
+        b0.colours.erase(l0.index, l1.index + 1);
+        b0.colours.insert(l0.index, fresh.size());
     } else {
         // Tail of the first block, whole blocks between, head of the last block.
         for (std::size_t bi = l0.block + 1; bi < l1.block; ++bi) {
@@ -396,10 +410,13 @@ std::int64_t TTextStore::replaceRecords(TRecordIndex first, TRecordIndex last, s
         if (!b1.tokens.empty())
             b1.tokens.erase(0, end1);
         b1.recs.erase(b1.recs.begin(), b1.recs.begin() + static_cast<std::ptrdiff_t>(l1.index + 1));
+        b1.colours.erase(0, l1.index + 1);
 
         b0.text.replace(off0, std::string::npos, text);
         if (!b0.tokens.empty())
             b0.tokens.replace(off0, std::string::npos, text.size(), '\0');
+        b0.colours.erase(l0.index, b0.recs.size());
+        b0.colours.insert(l0.index, fresh.size());
         b0.recs.erase(b0.recs.begin() + static_cast<std::ptrdiff_t>(l0.index), b0.recs.end());
         b0.recs.insert(b0.recs.end(), fresh.begin(), fresh.end());
 
@@ -408,6 +425,9 @@ std::int64_t TTextStore::replaceRecords(TRecordIndex first, TRecordIndex last, s
                       blocks_.begin() + static_cast<std::ptrdiff_t>(lastEmpty ? l1.block + 1 : l1.block));
         structureChanged();
     }
+
+    if (!fresh.empty())
+        b0.colours.set(l0.index, b0.recs.size(), keptColours);
 
     mutated();
     const std::int64_t removedRecs = last - first + 1;
@@ -457,6 +477,7 @@ void TTextStore::splitIfLarge(std::size_t block)
             p.tokens.assign(b.tokens, off, bytes);
         p.recs.assign(b.recs.begin() + static_cast<std::ptrdiff_t>(first),
                       b.recs.begin() + static_cast<std::ptrdiff_t>(rec));
+        p.colours = b.colours.slice(first, rec);
         off += bytes;
         pieces.push_back(std::move(p));
     }
@@ -504,13 +525,15 @@ void TTextStore::append(std::string_view text)
     if (!cur->tokens.empty())
         cur->tokens.resize(lastOff);
     cur->recs.pop_back();
+    const TLineColours lastColours = cur->colours.at(cur->recs.size());
+    cur->colours.erase(cur->recs.size(), cur->recs.size() + 1);
 
     std::vector<TRecordMeta> fresh;
     cut(joined, true, fresh);
     fresh.front().bookmarks = last.bookmarks;
     fresh.front().marks = last.marks;
-    fresh.front().backColor = last.backColor;
-    fresh.front().textColor = last.textColor;
+    // Where the first new record lands (it takes the old last one's colours).
+    Loc firstLoc{0, 0};
 
     // Fill the last block up to the target, then new blocks; each block's
     // records are one contiguous piece of joined.
@@ -534,11 +557,16 @@ void TTextStore::append(std::string_view text)
         cur->text.append(joined, off, bytes);
         if (!cur->tokens.empty())
             cur->tokens.resize(cur->text.size(), '\0');
+        if (r == 0)
+            firstLoc = {blocks_.size() - 1, cur->recs.size()};
+        cur->colours.insert(cur->recs.size(), k - r);
         cur->recs.insert(cur->recs.end(), fresh.begin() + static_cast<std::ptrdiff_t>(r),
                          fresh.begin() + static_cast<std::ptrdiff_t>(k));
         off += bytes;
         r = k;
     }
+    Block& firstBlock = blocks_[firstLoc.block];
+    firstBlock.colours.set(firstLoc.index, firstBlock.recs.size(), lastColours);
     length_ += static_cast<std::int64_t>(text.size());
     records_ += static_cast<std::int64_t>(fresh.size()) - 1;
     if (longest_ >= 0)
@@ -641,6 +669,8 @@ std::string TTextStore::check() const
             return "block " + std::to_string(bi) + " text length disagrees with its records";
         if (!b.tokens.empty() && b.tokens.size() != b.text.size())
             return "block " + std::to_string(bi) + " token values out of step";
+        if (b.colours.held() && b.colours.size() != b.recs.size())
+            return "block " + std::to_string(bi) + " line colours out of step";
         len += static_cast<std::int64_t>(off);
     }
     if (prevEndsCR)

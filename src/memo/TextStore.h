@@ -1,6 +1,7 @@
 #pragma once
 
 #include "memo/Fenwick.h"
+#include "memo/RecordColours.h"
 #include "memo/Units.h"
 
 #include <cstdint>
@@ -32,19 +33,21 @@ struct TRecordMeta {
     std::uint16_t flags = 0;
     std::uint16_t bookmarks = 0; // bits 0..9 numbered bookmarks, bit 12 continuation
     std::uint16_t marks = 0;     // marks 1..16
-    std::int32_t backColor = -1;
-    std::int32_t textColor = -1;
     std::uint32_t endState = 0; // the parser's state signature at the record's end
     // Where a scan may resume inside this record (TResumePoints::pack), or
     // TResumePoints::kNone. Meaningful only while the record has values.
     std::uint32_t resume = 0xFFFFFFFFu;
 };
+// Every record pays for these: line colours, which few records have, are
+// kept apart (TBlockColours).
+static_assert(sizeof(TRecordMeta) == 16);
 
 // The line store. Records (displayed lines) are kept in blocks of a few dozen;
 // a block holds its records' text contiguously, so a record costs 16 bytes of
-// bookkeeping beside its characters. Two Fenwick trees over the blocks (text
-// length, record count) find the record of an offset and the offset of a
-// record in O(log n).
+// bookkeeping beside its characters (its TRecordMeta; the few records with
+// colours of their own pay for them in their block's TBlockColours). Two
+// Fenwick trees over the blocks (text length, record count) find the record
+// of an offset and the offset of a record in O(log n).
 //
 // Invariants: there is always at least one record; every record but the last
 // ends in CR unless the next record carries the continuation bit; the last
@@ -75,6 +78,9 @@ public:
 
     const TRecordMeta& meta(TRecordIndex rec) const;
     TRecordMeta& meta(TRecordIndex rec);
+    // The record's own colours; they travel with it as its bookmarks do.
+    TLineColours colours(TRecordIndex rec) const;
+    void setColours(TRecordIndex rec, const TLineColours& colours);
 
     // Copies the text of [start, end) in the store's form.
     std::string text(TTextOffset start, TTextOffset end) const;
@@ -145,6 +151,7 @@ private:
         std::string text;
         std::string tokens; // empty, or one value per byte of text
         std::vector<TRecordMeta> recs;
+        TBlockColours colours; // nothing, or one entry per record
     };
 
     // The last record looked up: most operations ask several questions about

@@ -15,12 +15,6 @@ namespace tessaly::widgets {
 
 namespace {
 
-// A line's own colour, stored as the engine stores every colour.
-QColor colorOf(std::int32_t colour)
-{
-    return toQColor(memo::TColor::fromStored(static_cast<std::uint32_t>(colour)));
-}
-
 int highestBit(unsigned word)
 {
     int n = -1;
@@ -146,7 +140,7 @@ void TSyntaxMemoView::paintGutter(QPainter& p, std::int64_t rec, int y)
 void TSyntaxMemoView::paintRecord(QPainter& p, std::int64_t rec, int y, std::int64_t selA, std::int64_t selB)
 {
     const memo::TTextStore& store = memo_.store();
-    const memo::TRecordMeta& meta = store.meta(memo::TRecordIndex(rec));
+    const memo::TLineColours own = store.colours(memo::TRecordIndex(rec));
     const QPalette pal = palette();
     const int lh = lineHeight_;
     const int cw = charWidth_;
@@ -155,11 +149,11 @@ void TSyntaxMemoView::paintRecord(QPainter& p, std::int64_t rec, int y, std::int
     const int lastCol = firstCol + visibleColumns() + 1;
     const int gutterW = showGutter() ? gutter_ : 0;
 
-    const QColor back = meta.backColor >= 0 ? colorOf(meta.backColor) : pal.base().color();
+    const QColor back = own.back ? toQColor(*own.back) : pal.base().color();
     p.fillRect(gutterW, y, viewport()->width() - gutterW, lh, back);
     const QColor ink = pal.text().color();
-    const bool lineInk = meta.textColor >= 0;
-    const QColor lineColor = lineInk ? colorOf(meta.textColor) : ink;
+    const bool lineInk = own.text.has_value();
+    const QColor lineColor = lineInk ? toQColor(*own.text) : ink;
 
     const std::string_view t = store.recordText(memo::TRecordIndex(rec));
     const std::string_view tokens = store.recordTokens(memo::TRecordIndex(rec));
@@ -207,7 +201,7 @@ void TSyntaxMemoView::paintRecord(QPainter& p, std::int64_t rec, int y, std::int
             const int x = left + (dcol - firstCol) * cw;
             if (selected)
                 p.fillRect(x, y, (next - dcol) * cw, lh, selTextBack_);
-            else if (inks_[value].background.isValid() && meta.backColor < 0)
+            else if (inks_[value].background.isValid() && !own.back)
                 p.fillRect(x, y, (next - dcol) * cw, lh, inks_[value].background);
             if (c == '\t' || c == '\r' || cluster || selected != runSelected || value != runValue)
                 flush();

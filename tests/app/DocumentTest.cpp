@@ -417,15 +417,15 @@ private slots:
         Shell s;
         s.start();
         TEditor* e = s.form->newClick();
-        const auto& meta = [e] { return e->memo().store().meta(tessaly::memo::TRecordIndex(2)); };
+        using tessaly::memo::TColor;
+        const auto& colours = [e] { return e->memo().store().colours(tessaly::memo::TRecordIndex(2)); };
         e->codeGutterClick(3);
         QVERIFY(e->memo().hasMark(11, 3));
-        QCOMPARE(meta().backColor, 0xC0C0C0);
-        QCOMPARE(meta().textColor, 0xFFFFFF);
+        QVERIFY(colours().back == TColor::fromStored(0xC0C0C0));
+        QVERIFY(colours().text == TColor::fromStored(0xFFFFFF));
         e->codeGutterClick(3);
         QVERIFY(!e->memo().hasMark(11, 3));
-        QCOMPARE(meta().backColor, -1);
-        QCOMPARE(meta().textColor, -1);
+        QVERIFY(colours().empty());
         QVERIFY(!e->memo().hasMark(11, 4));
     }
 

@@ -205,13 +205,15 @@ TEST(Editing, MarksAndLineColours)
     m.setMark(17, 2);
     m.clearMark(3, 2);
     EXPECT_FALSE(m.hasMark(3, 2));
-    m.setLineBackColor(1, 0xC0C0C0);
-    m.setLineTextColor(1, 0xFFFFFF);
-    EXPECT_EQ(m.store().meta(TRecordIndex(0)).backColor, 0xC0C0C0);
-    EXPECT_EQ(m.store().meta(TRecordIndex(0)).textColor, 0xFFFFFF);
-    m.setLineBackColor(1, -1);
-    EXPECT_EQ(m.store().meta(TRecordIndex(0)).backColor, -1);
-    m.setLineBackColor(99, 5); // beyond the text: nothing
+    const TColor silver = TColor::fromRgb(0xC0, 0xC0, 0xC0);
+    const TColor black;
+    m.setLineBackColor(1, silver);
+    m.setLineTextColor(1, black);
+    EXPECT_EQ(m.store().colours(TRecordIndex(0)).back, silver);
+    EXPECT_EQ(m.store().colours(TRecordIndex(0)).text, black) << "black is a colour, not none";
+    m.setLineBackColor(1, std::nullopt);
+    EXPECT_EQ(m.store().colours(TRecordIndex(0)), (TLineColours{std::nullopt, black}));
+    m.setLineBackColor(99, silver); // beyond the text: nothing
 }
 
 TEST(Editing, TabStopsParseAndReportErrors)

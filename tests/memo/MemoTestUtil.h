@@ -15,6 +15,11 @@ template <class Tag, class Rep> void PrintTo(TUnit<Tag, Rep> u, std::ostream* os
     *os << u.value();
 }
 
+inline void PrintTo(TColor c, std::ostream* os)
+{
+    *os << "colour 0x" << std::hex << c.stored() << std::dec;
+}
+
 } // namespace tessaly::memo
 
 namespace tessaly::memo::test {

@@ -82,8 +82,8 @@ private slots:
         view.memo().setSelText("one\r\ntwo\r\nthree");
         view.memo().setSelStart(0);
         // The same byte order as token styles: 0x0000FF is red, 0xFF0000 blue.
-        view.memo().setLineBackColor(2, 0x0000FF);
-        view.memo().setLineBackColor(3, 0xFF0000);
+        view.memo().setLineBackColor(2, tessaly::memo::TColor::fromStored(0x0000FF));
+        view.memo().setLineBackColor(3, tessaly::memo::TColor::fromStored(0xFF0000));
         QApplication::processEvents();
         const QImage shot = view.viewport()->grab().toImage();
         const int lh = view.lineHeight();
