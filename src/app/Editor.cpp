@@ -260,14 +260,15 @@ void TEditor::fitCaretPanel(int column)
 void TEditor::codeGutterClick(std::int64_t line)
 {
     memo::TSyntaxMemo& m = memo();
-    if (m.hasMark(kHighlightMark, line)) {
-        m.clearMark(kHighlightMark, line);
-        m.setLineBackColor(line, std::nullopt);
-        m.setLineTextColor(line, std::nullopt);
+    const memo::TLineNumber at(line);
+    if (m.hasMark(kHighlightMark, at)) {
+        m.clearMark(kHighlightMark, at);
+        m.setLineBackColor(at, std::nullopt);
+        m.setLineTextColor(at, std::nullopt);
     } else {
-        m.setMark(kHighlightMark, line);
-        m.setLineBackColor(line, kSilver);
-        m.setLineTextColor(line, kWhite);
+        m.setMark(kHighlightMark, at);
+        m.setLineBackColor(at, kSilver);
+        m.setLineTextColor(at, kWhite);
     }
 }
 

@@ -29,7 +29,7 @@ TCodeTemplates::Outcome TCodeTemplates::hotKeyPressed(TSyntaxMemo& memo) const
         return Outcome::None;
     // Select the word fragment before the caret: the list replaces it.
     std::int64_t start = caret;
-    const std::int64_t recStart = memo.store().recordStart(TRecordIndex(memo.caretRecord())).value();
+    const std::int64_t recStart = memo.store().recordStart(memo.caretRecord()).value();
     while (start > recStart && memo.charIsInWord(static_cast<unsigned char>(memo.textRange(start - 1, start)[0])))
         --start;
     memo.setSelection(start, caret);

@@ -158,13 +158,13 @@ bool TSyntaxMemo::isPieceBoundary(std::int64_t offset) const
         && (store_.meta(TRecordIndex(rec)).bookmarks & kContinuationBit);
 }
 
-std::int64_t TSyntaxMemo::caretRecord() const
+TRecordIndex TSyntaxMemo::caretRecord() const
 {
-    const std::int64_t rec = store_.recordOf(TTextOffset(caret_)).value();
+    const TRecordIndex rec = store_.recordOf(TTextOffset(caret_));
     // The flag may outlive the boundary it was set at (an edit or a reflow
     // moved the pieces): it counts only where the caret still starts a piece.
-    if (caretAtPieceEnd_ && rec > 0 && store_.recordStart(TRecordIndex(rec)).value() == caret_
-        && (store_.meta(TRecordIndex(rec)).bookmarks & kContinuationBit))
+    if (caretAtPieceEnd_ && rec > TRecordIndex(0) && store_.recordStart(rec) == TTextOffset(caret_)
+        && (store_.meta(rec).bookmarks & kContinuationBit))
         return rec - 1;
     return rec;
 }
@@ -285,15 +285,14 @@ void TSyntaxMemo::setOptions(TSyntaxMemoOptions o)
 
 // --- caret position, colours, marks, scrolling -------------------------------
 
-int TSyntaxMemo::displayColumn(std::int64_t rec, int col) const
+int TSyntaxMemo::displayColumn(TRecordIndex rec, int col) const
 {
-    return displayColumnIn(store_.recordText(TRecordIndex(rec)), col,
-                           (store_.meta(TRecordIndex(rec)).flags & kRecHasTab) != 0, tabs_);
+    return displayColumnIn(store_.recordText(rec), col, (store_.meta(rec).flags & kRecHasTab) != 0, tabs_);
 }
 
-int TSyntaxMemo::columnAtDisplay(std::int64_t rec, int dcol) const
+int TSyntaxMemo::columnAtDisplay(TRecordIndex rec, int dcol) const
 {
-    return columnAtDisplayIn(store_.recordText(TRecordIndex(rec)), dcol, tabs_);
+    return columnAtDisplayIn(store_.recordText(rec), dcol, tabs_);
 }
 
 int TSyntaxMemo::preferredColumn() const
@@ -305,47 +304,45 @@ int TSyntaxMemo::preferredColumn() const
 
 TCaretPos TSyntaxMemo::getCaretPos() const
 {
-    const std::int64_t rec = caretRecord();
-    return {TDisplayColumn(displayColumn(rec, caretColumn())), lineOf(TRecordIndex(rec))};
+    const TRecordIndex rec = caretRecord();
+    return {TDisplayColumn(displayColumn(rec, caretColumn())), lineOf(rec)};
 }
 
-void TSyntaxMemo::setLineBackColor(std::int64_t line, std::optional<TColor> color)
+void TSyntaxMemo::setLineColours(TLineNumber line, const std::function<void(TLineColours&)>& change)
 {
-    if (line < 1 || line > store_.recordCount().value())
+    const TRecordIndex rec = recordOf(line);
+    if (rec < TRecordIndex(0) || rec >= store_.recordCount())
         return;
-    const TRecordIndex rec(line - 1);
     TLineColours c = store_.colours(rec);
-    c.back = color;
+    change(c);
     store_.setColours(rec, c);
     store_.meta(rec).flags |= kRecDecoration;
-    view_->repaintRecords(line - 1, line - 1);
+    view_->repaintRecords(rec.value(), rec.value());
 }
 
-void TSyntaxMemo::setLineTextColor(std::int64_t line, std::optional<TColor> color)
+void TSyntaxMemo::setLineBackColor(TLineNumber line, std::optional<TColor> color)
 {
-    if (line < 1 || line > store_.recordCount().value())
-        return;
-    const TRecordIndex rec(line - 1);
-    TLineColours c = store_.colours(rec);
-    c.text = color;
-    store_.setColours(rec, c);
-    store_.meta(rec).flags |= kRecDecoration;
-    view_->repaintRecords(line - 1, line - 1);
+    setLineColours(line, [color](TLineColours& c) { c.back = color; });
 }
 
-void TSyntaxMemo::setMark(int mark, std::int64_t line)
+void TSyntaxMemo::setLineTextColor(TLineNumber line, std::optional<TColor> color)
 {
-    if (bookmarks_.setMark(mark, line, true))
-        view_->repaintRecords(line - 1, line - 1);
+    setLineColours(line, [color](TLineColours& c) { c.text = color; });
 }
 
-void TSyntaxMemo::clearMark(int mark, std::int64_t line)
+void TSyntaxMemo::setMark(int mark, TLineNumber line)
 {
-    if (bookmarks_.setMark(mark, line, false))
-        view_->repaintRecords(line - 1, line - 1);
+    if (bookmarks_.setMark(mark, line.value(), true))
+        view_->repaintRecords(recordOf(line).value(), recordOf(line).value());
 }
 
-bool TSyntaxMemo::hasMark(int mark, std::int64_t line) const { return bookmarks_.hasMark(mark, line); }
+void TSyntaxMemo::clearMark(int mark, TLineNumber line)
+{
+    if (bookmarks_.setMark(mark, line.value(), false))
+        view_->repaintRecords(recordOf(line).value(), recordOf(line).value());
+}
+
+bool TSyntaxMemo::hasMark(int mark, TLineNumber line) const { return bookmarks_.hasMark(mark, line.value()); }
 
 void TSyntaxMemo::setTopLine(std::int64_t line)
 {
@@ -367,7 +364,8 @@ void TSyntaxMemo::setLeftColumn(int column)
 
 void TSyntaxMemo::scrollCaret()
 {
-    const std::int64_t rec = caretRecord();
+    const TRecordIndex record = caretRecord();
+    const std::int64_t rec = record.value();
     const int lines = std::max(1, view_->visibleLines());
     const int cols = std::max(1, view_->visibleColumns());
     std::int64_t top = topLine_;
@@ -379,8 +377,7 @@ void TSyntaxMemo::scrollCaret()
     // fits the view unscrolled, the caret is in view whatever its column.
     const TRecordMeta& meta = store_.meta(TRecordIndex(rec));
     const bool fits = leftColumn_ == 0 && !(meta.flags & kRecHasTab) && meta.length <= cols;
-    const int dcol
-        = fits ? 0 : displayColumn(rec, static_cast<int>(caret_ - store_.recordStart(TRecordIndex(rec)).value()));
+    const int dcol = fits ? 0 : displayColumn(record, static_cast<int>(caret_ - store_.recordStart(record).value()));
     // A caret at the end of a full piece stands just after its last cell:
     // that is still in view, so a wrapped text never scrolls sideways for it.
     const int room = rec != store_.recordOf(TTextOffset(caret_)).value() ? cols + 1 : cols;

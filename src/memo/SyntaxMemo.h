@@ -25,7 +25,6 @@
 #include <filesystem>
 #include <functional>
 #include <iosfwd>
-#include <array>
 #include <memory>
 #include <optional>
 #include <string>
@@ -130,11 +129,8 @@ public:
     // start of the piece that continues it.
     bool caretAtPieceEnd() const { return caretAtPieceEnd_; }
     // The record the caret is shown in, and its column there.
-    std::int64_t caretRecord() const;
-    int caretColumn() const
-    {
-        return static_cast<int>(caret_ - store_.recordStart(TRecordIndex(caretRecord())).value());
-    }
+    TRecordIndex caretRecord() const;
+    int caretColumn() const { return static_cast<int>(caret_ - store_.recordStart(caretRecord()).value()); }
     // True when offset is where a piece ends and the record continuing it begins.
     bool isPieceBoundary(std::int64_t offset) const;
     // The text of [start, end) in the store's form.
@@ -194,11 +190,12 @@ public:
     TCaretPos getCaretPos() const;
     // A line's own colours (1-based line; none clears it): they win over
     // the view's and the tokens' colours and travel with the line.
-    void setLineBackColor(std::int64_t line, std::optional<TColor> color);
-    void setLineTextColor(std::int64_t line, std::optional<TColor> color);
-    void setMark(int mark, std::int64_t line);
-    void clearMark(int mark, std::int64_t line);
-    bool hasMark(int mark, std::int64_t line) const;
+    void setLineBackColor(TLineNumber line, std::optional<TColor> color);
+    void setLineTextColor(TLineNumber line, std::optional<TColor> color);
+    // Marks 1..16 of a line; out of range does nothing.
+    void setMark(int mark, TLineNumber line);
+    void clearMark(int mark, TLineNumber line);
+    bool hasMark(int mark, TLineNumber line) const;
     std::int64_t topLine() const { return topLine_; }
     void setTopLine(std::int64_t line);
     int leftColumn() const { return leftColumn_; }
@@ -210,9 +207,9 @@ public:
     void setPreferredColumn(int column) { preferredColumn_ = column; }
 
     // Display column of column col of record rec (tabs expanded).
-    int displayColumn(std::int64_t rec, int col) const;
+    int displayColumn(TRecordIndex rec, int col) const;
     // Column of record rec that stands at display column dcol (or its end).
-    int columnAtDisplay(std::int64_t rec, int dcol) const;
+    int columnAtDisplay(TRecordIndex rec, int dcol) const;
     // Display columns of the widest record (tabs expanded, wide characters
     // two columns), what horizontal scrolling has to reach.
     int widestLineColumns() const;
@@ -457,6 +454,8 @@ private:
     using TLineMarks = TBookmarks::TLineMarks;
     TLineMarks lineMarksOf(std::int64_t rec) const;
     void putLineMarks(std::int64_t rec, const TLineMarks& lm);
+    // Changes the own colours of a line of the text and repaints it.
+    void setLineColours(TLineNumber line, const std::function<void(TLineColours&)>& change);
     void carryLineMarks(std::int64_t from, std::int64_t to);
     void moveCaretCommand(std::int64_t offset, bool extend, TCaretAffinity affinity = TCaretAffinity::nextPiece);
     void moveLinesCommand(std::int64_t lines, bool extend, bool scrollPage);

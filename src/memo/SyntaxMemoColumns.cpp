@@ -27,7 +27,7 @@ int TSyntaxMemo::widestLineColumns() const
         [this](TRecordIndex rec) {
             const std::string_view t = store_.recordText(rec);
             const int body = static_cast<int>(t.size()) - (!t.empty() && t.back() == kCR ? 1 : 0);
-            return displayColumn(rec.value(), body);
+            return displayColumn(rec, body);
         },
         std::max(1, tabFactor));
 }

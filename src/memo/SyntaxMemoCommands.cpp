@@ -114,7 +114,7 @@ void TSyntaxMemo::moveCaretCommand(std::int64_t offset, bool extend, TCaretAffin
 void TSyntaxMemo::moveLinesCommand(std::int64_t lines, bool extend, bool scrollPage)
 {
     const int preferred = preferredColumn();
-    const std::int64_t from = caretRecord();
+    const std::int64_t from = caretRecord().value();
     const std::int64_t last = store_.recordCount().value() - 1;
     const std::int64_t rec = std::clamp<std::int64_t>(from + lines, 0, last);
     if (scrollPage) {
@@ -129,7 +129,7 @@ void TSyntaxMemo::moveLinesCommand(std::int64_t lines, bool extend, bool scrollP
     }
     // A column past the end of a piece lands on that piece's end, on this
     // line, not at the start of the next one.
-    const int col = columnAtDisplay(rec, preferred);
+    const int col = columnAtDisplay(TRecordIndex(rec), preferred);
     const bool pieceEnd = static_cast<std::size_t>(col) == store_.recordText(TRecordIndex(rec)).size() && col > 0
         && rec + 1 <= last && (store_.meta(TRecordIndex(rec + 1)).bookmarks & kContinuationBit);
     moveCaretCommand(store_.recordStart(TRecordIndex(rec)).value() + col, extend,
@@ -220,7 +220,7 @@ void TSyntaxMemo::executeCommand(int code, bool extend)
 {
     // The record the caret is shown in: at a piece boundary, Home and End
     // act on the piece the user sees the caret on.
-    const std::int64_t rec = caretRecord();
+    const std::int64_t rec = caretRecord().value();
     switch (code) {
     case kcCursorLeft:
         moveCaretCommand(characterBefore(store_, caret_), extend);

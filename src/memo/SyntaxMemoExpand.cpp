@@ -18,8 +18,8 @@ void TSyntaxMemo::expandMacro(std::size_t nameLength, std::string_view body, boo
     std::string text;
     if (indent) {
         // Each following line starts at the column where the name began.
-        const std::int64_t rec = store_.recordOf(TTextOffset(start)).value();
-        const int column = displayColumn(rec, static_cast<int>(start - store_.recordStart(TRecordIndex(rec)).value()));
+        const TRecordIndex rec = store_.recordOf(TTextOffset(start));
+        const int column = displayColumn(rec, static_cast<int>(start - store_.recordStart(rec).value()));
         const std::string pad(static_cast<std::size_t>(column), ' ');
         for (std::size_t i = 0; i < body.size(); ++i) {
             text += body[i];

@@ -65,8 +65,9 @@ void TSyntaxMemo::insertFill(int from, int to)
 
 void TSyntaxMemo::smartTab()
 {
-    const std::int64_t rec = store_.recordOf(TTextOffset(caret_)).value();
-    const int col = displayColumn(rec, static_cast<int>(caret_ - store_.recordStart(TRecordIndex(rec)).value()));
+    const TRecordIndex record = store_.recordOf(TTextOffset(caret_));
+    const std::int64_t rec = record.value();
+    const int col = displayColumn(record, static_cast<int>(caret_ - store_.recordStart(record).value()));
     const int target = typing_.tabTarget(rec, col, options_);
     undo_.openGroup(ugTyping, anchor_, caret_);
     if (anchor_ != caret_)

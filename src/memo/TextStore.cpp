@@ -618,20 +618,6 @@ int TTextStore::longestRecord() const
     return longest_;
 }
 
-int TTextStore::widestRecord(const std::function<int(TRecordIndex)>& measure, int tabFactor) const
-{
-    int best = 0;
-    TRecordIndex rec(0);
-    for (const Block& b : blocks_)
-        for (const TRecordMeta& m : b.recs) {
-            const int bound = (m.flags & kRecHasTab) ? m.length * tabFactor : m.length;
-            if (bound > best)
-                best = std::max(best, measure(rec));
-            ++rec;
-        }
-    return best;
-}
-
 std::string TTextStore::check() const
 {
     std::int64_t len = 0;

@@ -115,10 +115,6 @@ public:
 
     // Longest record length, computed on demand.
     int longestRecord() const;
-    // The largest measure(rec) over all records, where measure never exceeds
-    // a record's bytes, or its bytes times tabFactor when it holds a tab:
-    // only records that could beat the widest so far are measured.
-    int widestRecord(const std::function<int(TRecordIndex)>& measure, int tabFactor) const;
 
     // Debug check of every invariant; returns an empty string when all hold.
     std::string check() const;

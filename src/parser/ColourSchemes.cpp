@@ -7,16 +7,14 @@ namespace tessaly::parser {
 
 namespace {
 
-constexpr std::uint32_t kDarkPage = 0x1E1E1E;
-constexpr std::uint32_t kDarkGutter = 0x2D2D2D;
-constexpr std::uint32_t kDarkSelBack = 0x784F26; // a deep blue (0x264F78 as RGB)
-constexpr std::uint32_t kWhite = 0xFFFFFF;
-constexpr double kMinContrast = 4.5;
+using memo::TColor;
 
-int channel(std::uint32_t c, int shift)
-{
-    return static_cast<int>((c >> shift) & 0xFF);
-}
+constexpr TColor kDarkPage = TColor::fromRgb(0x1E, 0x1E, 0x1E);
+constexpr TColor kDarkGutter = TColor::fromRgb(0x2D, 0x2D, 0x2D);
+constexpr TColor kDarkSelBack = TColor::fromRgb(0x26, 0x4F, 0x78); // a deep blue
+constexpr TColor kLightText = TColor::fromRgb(0xD4, 0xD4, 0xD4);
+constexpr TColor kWhite = TColor::fromRgb(0xFF, 0xFF, 0xFF);
+constexpr double kMinContrast = 4.5;
 
 double linear(int v)
 {
@@ -24,28 +22,29 @@ double linear(int v)
     return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
 }
 
-double luminance(std::uint32_t c)
+double luminance(TColor c)
 {
-    return 0.2126 * linear(channel(c, 0)) + 0.7152 * linear(channel(c, 8)) + 0.0722 * linear(channel(c, 16));
+    return 0.2126 * linear(c.red()) + 0.7152 * linear(c.green()) + 0.0722 * linear(c.blue());
 }
 
-std::uint32_t mix(std::uint32_t from, std::uint32_t to, double t)
+std::uint8_t mixChannel(int from, int to, double t)
 {
-    std::uint32_t out = 0;
-    for (int shift : {0, 8, 16}) {
-        const double v = channel(from, shift) + (channel(to, shift) - channel(from, shift)) * t;
-        out |= static_cast<std::uint32_t>(std::clamp(static_cast<int>(std::lround(v)), 0, 255)) << shift;
-    }
-    return out;
+    const double v = from + (to - from) * t;
+    return static_cast<std::uint8_t>(std::clamp(static_cast<int>(std::lround(v)), 0, 255));
+}
+
+TColor mix(TColor from, TColor to, double t)
+{
+    return TColor::fromRgb(mixChannel(from.red(), to.red(), t), mixChannel(from.green(), to.green(), t),
+                           mixChannel(from.blue(), to.blue(), t));
 }
 
 // The colour itself when it reads well on a dark page, else the colour
 // mixed towards white just far enough (a little further, for rounding).
-std::uint32_t readableOnDark(std::uint32_t colour)
+TColor readableOnDark(TColor colour)
 {
-    colour &= 0xFFFFFF;
     for (int step = 0; step <= 20; ++step) {
-        const std::uint32_t c = mix(colour, kWhite, step / 20.0);
+        const TColor c = mix(colour, kWhite, step / 20.0);
         if (contrastRatio(c, kDarkPage) >= kMinContrast + 0.1)
             return c;
     }
@@ -59,14 +58,14 @@ std::vector<std::string> colourSchemeNames()
     return {"Classic", "Dark"};
 }
 
-double contrastRatio(std::uint32_t a, std::uint32_t b)
+double contrastRatio(TColor a, TColor b)
 {
-    const double la = luminance(a & 0xFFFFFF);
-    const double lb = luminance(b & 0xFFFFFF);
+    const double la = luminance(a);
+    const double lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
-std::uint32_t paintedBackground(const TSM_Settings& s, const TSM_Style& style)
+TColor paintedBackground(const TSM_Settings& s, const TSM_Style& style)
 {
     if (style.ownColours)
         return style.background;
@@ -100,10 +99,12 @@ void applyColourScheme(const std::string& name, const TSM_Settings& builtin, TSM
     for (auto& style : settings.styles) {
         if (!style)
             continue;
-        // Text that was drawn black on white becomes light grey; coloured
-        // text keeps its hue, lightened until it reads well.
-        const std::uint32_t fg = (style->foreground & 0xFFFFFF) == 0 ? 0xD4D4D4 : style->foreground;
-        style->foreground = readableOnDark(fg & 0x80000000 ? 0xD4D4D4 : fg);
+        // Text that was drawn black on white, or in a system colour, becomes
+        // light grey; coloured text keeps its hue, lightened until it reads
+        // well. The stored value's top bit marks a system colour.
+        const TColor fg = style->foreground;
+        const bool hue = (fg.stored() & 0x80000000u) == 0 && (fg.stored() & 0xFFFFFFu) != 0;
+        style->foreground = readableOnDark(hue ? TColor::fromStored(fg.stored() & 0xFFFFFFu) : kLightText);
         style->background = kDarkPage;
         style->ownColours = true;
     }

@@ -18,12 +18,12 @@ std::vector<std::string> colourSchemeNames();
 // and "Dark" derives its hues from. An unknown name changes nothing.
 void applyColourScheme(const std::string& name, const TSM_Settings& builtin, TSM_Settings& settings);
 
-// The contrast ratio of two colours (settings values, red in the low byte)
-// as accessibility guidelines define it: 1 to 21.
-double contrastRatio(std::uint32_t a, std::uint32_t b);
+// The contrast ratio of two colours (their low 24 bits, as RGB) as
+// accessibility guidelines define it: 1 to 21.
+double contrastRatio(memo::TColor a, memo::TColor b);
 
 // The background a style is painted on: its own when it brings its colours,
 // else the page's (the default style's).
-std::uint32_t paintedBackground(const TSM_Settings& s, const TSM_Style& style);
+memo::TColor paintedBackground(const TSM_Settings& s, const TSM_Style& style);
 
 } // namespace tessaly::parser

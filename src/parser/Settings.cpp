@@ -19,6 +19,17 @@ TSM_Settings::MacroSwitches switchesOf(std::uint8_t bits)
     return {(bits & 1) != 0, (bits & 2) != 0, (bits & 4) != 0, (bits & 8) != 0};
 }
 
+// A colour field holds the stored 0x00BBGGRR value as a signed integer.
+std::int32_t storedColour(memo::TColor c)
+{
+    return static_cast<std::int32_t>(c.stored());
+}
+
+memo::TColor colourField(TableReader& r, const char* what)
+{
+    return memo::TColor::fromStored(static_cast<std::uint32_t>(r.integer(what)));
+}
+
 } // namespace
 
 std::string TSM_Settings::tabColumnsText() const
@@ -70,10 +81,9 @@ void TSM_Settings::write(TableWriter& w) const
     w.longString(exampleText);
     w.longString(languageName);
     w.longString(wrapOverride);
-    for (std::int32_t v : {options, marginWidth, rightMargin, wordWrapColumn, gutterWidth, indentStep,
-                           static_cast<std::int32_t>(marginColour), static_cast<std::int32_t>(gutterColour),
-                           static_cast<std::int32_t>(selTextColour), static_cast<std::int32_t>(selTextBack),
-                           tabDefault})
+    for (std::int32_t v :
+         {options, marginWidth, rightMargin, wordWrapColumn, gutterWidth, indentStep, storedColour(marginColour),
+          storedColour(gutterColour), storedColour(selTextColour), storedColour(selTextBack), tabDefault})
         w.integer(v);
 
     std::int32_t styleCount = 0;
@@ -84,8 +94,8 @@ void TSM_Settings::write(TableWriter& w) const
         if (const auto& s = styles[static_cast<std::size_t>(n)]) {
             w.byte(static_cast<std::uint8_t>(n));
             w.byte(s->fontStyle);
-            w.integer(static_cast<std::int32_t>(s->foreground));
-            w.integer(static_cast<std::int32_t>(s->background));
+            w.integer(storedColour(s->foreground));
+            w.integer(storedColour(s->background));
             w.flag(s->ownColours);
             w.flag(s->flagY);
             w.flag(s->hotspot);
@@ -144,10 +154,10 @@ TSM_Settings TSM_Settings::read(TableReader& r)
     s.wordWrapColumn = r.integer("word wrap column");
     s.gutterWidth = r.integer("gutter width");
     s.indentStep = r.integer("indent step");
-    s.marginColour = static_cast<std::uint32_t>(r.integer("margin colour"));
-    s.gutterColour = static_cast<std::uint32_t>(r.integer("gutter colour"));
-    s.selTextColour = static_cast<std::uint32_t>(r.integer("selected text colour"));
-    s.selTextBack = static_cast<std::uint32_t>(r.integer("selected text background"));
+    s.marginColour = colourField(r, "margin colour");
+    s.gutterColour = colourField(r, "gutter colour");
+    s.selTextColour = colourField(r, "selected text colour");
+    s.selTextBack = colourField(r, "selected text background");
     s.tabDefault = r.integer("default tab width");
 
     const std::size_t styleCount = r.count("styles", 256, 17);
@@ -155,8 +165,8 @@ TSM_Settings TSM_Settings::read(TableReader& r)
         const std::uint8_t n = r.byte("style number");
         TSM_Style st;
         st.fontStyle = r.byte("font style");
-        st.foreground = static_cast<std::uint32_t>(r.integer("foreground"));
-        st.background = static_cast<std::uint32_t>(r.integer("background"));
+        st.foreground = colourField(r, "foreground");
+        st.background = colourField(r, "background");
         st.ownColours = r.flag("style flag");
         st.flagY = r.flag("style flag");
         st.hotspot = r.flag("style flag");

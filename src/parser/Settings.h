@@ -2,6 +2,7 @@
 
 #include "memo/AutoReplace.h"
 #include "memo/CodeTemplates.h"
+#include "memo/Color.h"
 #include "parser/KeyboardActions.h"
 #include "parser/StateSet.h"
 #include "parser/StreamIO.h"
@@ -27,8 +28,8 @@ enum : std::uint8_t {
 // stored flag; hotspot marks text the user can click (links).
 struct TSM_Style {
     std::uint8_t fontStyle = 0;
-    std::uint32_t foreground = 0;        // Windows colour value, red in the low byte
-    std::uint32_t background = 0xFFFFFF;
+    memo::TColor foreground = memo::TColor::fromRgb(0, 0, 0);
+    memo::TColor background = memo::TColor::fromRgb(0xFF, 0xFF, 0xFF);
     bool ownColours = false;
     bool flagY = false;
     bool hotspot = false;
@@ -70,10 +71,10 @@ struct TSM_Settings {
     std::int32_t wordWrapColumn = 80;
     std::int32_t gutterWidth = 34;
     std::int32_t indentStep = 1;
-    std::uint32_t marginColour = 0xFFFFFF;
-    std::uint32_t gutterColour = 0x8000000F; // the system button face colour
-    std::uint32_t selTextColour = 0xFFFFFF;
-    std::uint32_t selTextBack = 0x800000;
+    memo::TColor marginColour = memo::TColor::fromRgb(0xFF, 0xFF, 0xFF);
+    memo::TColor gutterColour = memo::TColor::fromStored(0x8000000F); // the system button face colour
+    memo::TColor selTextColour = memo::TColor::fromRgb(0xFF, 0xFF, 0xFF);
+    memo::TColor selTextBack = memo::TColor::fromRgb(0, 0, 0x80); // navy
     std::int32_t tabDefault = 4;
     std::array<std::optional<TSM_Style>, 256> styles;
     std::array<std::int16_t, 256> styleOf; // token value -> style number, -1 none

@@ -22,7 +22,7 @@ std::string effects(const TSM_Settings& s)
     std::string out = std::to_string(used == 256 ? 255 : used) + ",";
     for (int n = 0; n < 256; ++n)
         if (const auto& st = s.styles[static_cast<std::size_t>(n)]) {
-            out += std::to_string(n) + "," + num(st->foreground) + "," + num(st->background) + ",";
+            out += std::to_string(n) + "," + num(st->foreground.stored()) + "," + num(st->background.stored()) + ",";
             if (st->ownColours)
                 out += 'X';
             if (st->flagY)
@@ -51,6 +51,12 @@ std::int32_t toInt(std::string_view text)
     return static_cast<std::int32_t>(v);
 }
 
+// A colour in the string's form: the stored number, written signed.
+memo::TColor toColour(std::string_view text)
+{
+    return memo::TColor::fromStored(static_cast<std::uint32_t>(toInt(text)));
+}
+
 // "n,fg,bg,FLAGS;" entries after the count.
 void applyEffects(std::string_view text, TSM_Settings& s)
 {
@@ -76,8 +82,8 @@ void applyEffects(std::string_view text, TSM_Settings& s)
         if (n < 0 || n > 255)
             bad();
         TSM_Style st = s.styles[static_cast<std::size_t>(n)].value_or(TSM_Style{});
-        st.foreground = static_cast<std::uint32_t>(toInt(field[1]));
-        st.background = static_cast<std::uint32_t>(toInt(field[2]));
+        st.foreground = toColour(field[1]);
+        st.background = toColour(field[2]);
         st.ownColours = st.flagY = false;
         st.fontStyle = 0;
         for (char f : text.substr(0, semi)) {
@@ -104,8 +110,8 @@ void applyEffects(std::string_view text, TSM_Settings& s)
 std::string makeStyleString(const TSM_Settings& s)
 {
     const std::string values[] = {
-        num(s.options), num(s.gutterWidth), num(s.gutterColour), num(s.wordWrapColumn), num(s.indentStep),
-        s.wrapOverride, s.fontName, num(s.fontSize), num(s.selTextColour), num(s.selTextBack),
+        num(s.options), num(s.gutterWidth), num(s.gutterColour.stored()), num(s.wordWrapColumn), num(s.indentStep),
+        s.wrapOverride, s.fontName, num(s.fontSize), num(s.selTextColour.stored()), num(s.selTextBack.stored()),
         s.tabColumnsText(), num(s.tabDefault), effects(s),
     };
     std::string out = kPrefix;
@@ -141,14 +147,14 @@ void applyStyleString(const std::string& text, TSM_Settings& target)
     TSM_Settings s = target;
     s.options = toInt(values[0]);
     s.gutterWidth = toInt(values[1]);
-    s.gutterColour = static_cast<std::uint32_t>(toInt(values[2]));
+    s.gutterColour = toColour(values[2]);
     s.wordWrapColumn = toInt(values[3]);
     s.indentStep = toInt(values[4]);
     s.wrapOverride = values[5];
     s.fontName = values[6];
     s.fontSize = toInt(values[7]);
-    s.selTextColour = static_cast<std::uint32_t>(toInt(values[8]));
-    s.selTextBack = static_cast<std::uint32_t>(toInt(values[9]));
+    s.selTextColour = toColour(values[8]);
+    s.selTextBack = toColour(values[9]);
     if (!s.setTabColumns(values[10]))
         bad();
     s.tabDefault = toInt(values[11]);

@@ -15,6 +15,11 @@ std::string hex(std::uint32_t v)
     return buf;
 }
 
+std::string hex(memo::TColor c)
+{
+    return hex(c.stored());
+}
+
 std::string charText(int c)
 {
     if (c == '\\' || c == ']' || c == '[' || c == '-' || c == '^' || c == '"')

@@ -9,15 +9,15 @@ namespace tessaly::widgets {
 
 TColourButton::TColourButton(platform::TDialogs& dialogs, QWidget* parent) : QPushButton(parent), dialogs_(dialogs)
 {
-    setColour(0);
+    setColour(memo::TColor());
     connect(this, &QPushButton::clicked, this, &TColourButton::choose);
 }
 
-void TColourButton::setColour(std::uint32_t colour)
+void TColourButton::setColour(memo::TColor colour)
 {
     colour_ = colour;
     QPixmap swatch(28, 14);
-    const QColor c = toQColor(memo::TColor::fromStored(colour));
+    const QColor c = toQColor(colour);
     swatch.fill(c);
     setIcon(QIcon(swatch));
     setIconSize(swatch.size());
@@ -26,12 +26,12 @@ void TColourButton::setColour(std::uint32_t colour)
 
 void TColourButton::choose()
 {
-    const QColor c = toQColor(memo::TColor::fromStored(colour_));
+    const QColor c = toQColor(colour_);
     const auto picked = dialogs_.chooseColor(
         {static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()), static_cast<std::uint8_t>(c.blue())});
     if (!picked)
         return;
-    setColour(memo::TColor::fromRgb(picked->r, picked->g, picked->b).stored());
+    setColour(memo::TColor::fromRgb(picked->r, picked->g, picked->b));
     emit colourChosen(colour_);
 }
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QPushButton>
+#include "memo/Color.h"
 
-#include <cstdint>
+#include <QPushButton>
 
 namespace tessaly::platform {
 class TDialogs;
@@ -17,19 +17,18 @@ class TColourButton : public QPushButton {
 public:
     TColourButton(platform::TDialogs& dialogs, QWidget* parent = nullptr);
 
-    // The colour as a settings value (red in the low byte).
-    std::uint32_t colour() const { return colour_; }
-    void setColour(std::uint32_t colour);
+    memo::TColor colour() const { return colour_; }
+    void setColour(memo::TColor colour);
 
 signals:
     // The user chose a colour.
-    void colourChosen(std::uint32_t colour);
+    void colourChosen(memo::TColor colour);
 
 private:
     void choose();
 
     platform::TDialogs& dialogs_;
-    std::uint32_t colour_ = 0;
+    memo::TColor colour_;
 };
 
 } // namespace tessaly::widgets

@@ -82,11 +82,11 @@ std::vector<std::string> applyLanguageSettings(TSyntaxMemoView& view, const pars
         view.setFont(font);
     }
     view.setGutter(s.gutterWidth);
-    view.setGutterColor(toQColor(memo::TColor::fromStored(s.gutterColour)));
+    view.setGutterColor(toQColor(s.gutterColour));
     view.setMargin(s.marginWidth);
     view.setRightMargin(s.rightMargin);
-    view.setSelTextColor(toQColor(memo::TColor::fromStored(s.selTextColour)));
-    view.setSelTextBack(toQColor(memo::TColor::fromStored(s.selTextBack)));
+    view.setSelTextColor(toQColor(s.selTextColour));
+    view.setSelTextBack(toQColor(s.selTextBack));
     applyStyles(view, parser);
     applyKeys(view, s, errors);
     applyMacros(view, s);

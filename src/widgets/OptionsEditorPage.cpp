@@ -156,8 +156,8 @@ TOptionsEditorPage::TOptionsEditorPage(parser::TSM_Settings& settings, platform:
         settings_.wrapOverride = text.toStdString();
         emit changed();
     });
-    auto colour = [this](TColourButton* b, std::uint32_t parser::TSM_Settings::*field) {
-        connect(b, &TColourButton::colourChosen, this, [this, field](std::uint32_t c) {
+    auto colour = [this](TColourButton* b, memo::TColor parser::TSM_Settings::*field) {
+        connect(b, &TColourButton::colourChosen, this, [this, field](memo::TColor c) {
             settings_.*field = c;
             emit changed();
         });

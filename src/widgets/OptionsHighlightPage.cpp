@@ -73,13 +73,13 @@ TOptionsHighlightPage::TOptionsHighlightPage(parser::TSM_Settings& settings, pla
     layout->addWidget(preview_, 1);
 
     connect(styles_, &QListWidget::currentRowChanged, this, &TOptionsHighlightPage::showCurrent);
-    connect(foreground_, &TColourButton::colourChosen, this, [this](std::uint32_t c) {
+    connect(foreground_, &TColourButton::colourChosen, this, [this](memo::TColor c) {
         if (parser::TSM_Style* s = current()) {
             s->foreground = c;
             styleEdited();
         }
     });
-    connect(background_, &TColourButton::colourChosen, this, [this](std::uint32_t c) {
+    connect(background_, &TColourButton::colourChosen, this, [this](memo::TColor c) {
         if (parser::TSM_Style* s = current()) {
             s->background = c;
             // Choosing a background means the style brings its own.

@@ -129,14 +129,14 @@ std::int64_t TSyntaxMemoView::offsetAt(QPoint pos, bool* atPieceEnd) const
     const int x = pos.x() - textLeft();
     const int dcol = std::max(0, memo_.leftColumn() + (x < 0 ? x / charWidth_ - 1 : x / charWidth_));
     const int inCell = x - (dcol - memo_.leftColumn()) * charWidth_;
-    const int col = memo_.columnAtDisplay(rec, dcol);
+    const int col = memo_.columnAtDisplay(memo::TRecordIndex(rec), dcol);
     const std::string_view t = store.recordText(memo::TRecordIndex(rec));
     std::int64_t off = store.recordStart(memo::TRecordIndex(rec)).value() + col;
     const auto c = static_cast<std::size_t>(col);
     if (x >= 0 && c < t.size() && t[c] != '\r') {
         // Past the middle of a character (a tab is as wide as its cells) the
         // boundary after it is the nearer one.
-        const int at = memo_.displayColumn(rec, col);
+        const int at = memo_.displayColumn(memo::TRecordIndex(rec), col);
         const int width = t[c] == '\t' ? memo_.tabStops().nextStop(at) - at : std::max(1, memo::cellsAt(t, c));
         if (((dcol - at) * charWidth_ + inCell) * 2 >= width * charWidth_)
             off += memo::utf8Length(t, c);
@@ -155,8 +155,8 @@ QPoint TSyntaxMemoView::pointOf(std::int64_t offset, bool atPieceEnd) const
     std::int64_t rec = store.recordOf(memo::TTextOffset(offset)).value();
     if (atPieceEnd && memo_.isPieceBoundary(offset))
         --rec;
-    const int dcol
-        = memo_.displayColumn(rec, static_cast<int>(offset - store.recordStart(memo::TRecordIndex(rec)).value()));
+    const int dcol = memo_.displayColumn(memo::TRecordIndex(rec),
+                                         static_cast<int>(offset - store.recordStart(memo::TRecordIndex(rec)).value()));
     return {textLeft() + (dcol - memo_.leftColumn()) * charWidth_, static_cast<int>(rec - memo_.topLine()) * lineHeight_};
 }
 

@@ -93,7 +93,7 @@ void TSyntaxMemoView::paintEvent(QPaintEvent* event)
             } else if (memo_.hasOption(memo::TSyntaxMemoOption::smoBlockOverwriteCursor)) {
                 // The cell in the text colour with its character in the background colour.
                 p.fillRect(c.x(), c.y(), charWidth_, lh, pal.text());
-                const std::string_view t = store.recordText(memo::TRecordIndex(memo_.caretRecord()));
+                const std::string_view t = store.recordText(memo_.caretRecord());
                 const auto col = static_cast<std::size_t>(memo_.caretColumn());
                 if (col < t.size() && t[col] != '\t' && t[col] != '\r') {
                     p.setPen(pal.base().color());

@@ -420,13 +420,13 @@ private slots:
         using tessaly::memo::TColor;
         const auto& colours = [e] { return e->memo().store().colours(tessaly::memo::TRecordIndex(2)); };
         e->codeGutterClick(3);
-        QVERIFY(e->memo().hasMark(11, 3));
+        QVERIFY(e->memo().hasMark(11, tessaly::memo::TLineNumber(3)));
         QVERIFY(colours().back == TColor::fromStored(0xC0C0C0));
         QVERIFY(colours().text == TColor::fromStored(0xFFFFFF));
         e->codeGutterClick(3);
-        QVERIFY(!e->memo().hasMark(11, 3));
+        QVERIFY(!e->memo().hasMark(11, tessaly::memo::TLineNumber(3)));
         QVERIFY(colours().empty());
-        QVERIFY(!e->memo().hasMark(11, 4));
+        QVERIFY(!e->memo().hasMark(11, tessaly::memo::TLineNumber(4)));
     }
 
     void closingTheLastDocumentHidesTheTabsAndDisablesTheButtons()

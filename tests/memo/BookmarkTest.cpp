@@ -117,7 +117,7 @@ TEST(Bookmark, TravelsWithItsLineThroughRandomEdits)
         load(m, all);
         int marked = 6; // 0-based, -1 once its line is deleted
         m.setBookmark(3, marked + 1, 1);
-        m.setMark(2, marked + 1);
+        m.setMark(2, lineOf(TRecordIndex(marked)));
         int counter = 100;
         for (int step = 0; step < 40; ++step) {
             const int n = static_cast<int>(lines.size());
@@ -165,7 +165,7 @@ TEST(Bookmark, TravelsWithItsLineThroughRandomEdits)
             ASSERT_EQ(m.bookmarkLine(3), marked + 1) << "seed " << seed << " step " << step << " op " << op;
             if (marked >= 0) {
                 ASSERT_EQ(m.lines().strings(marked), lines[static_cast<std::size_t>(marked)]);
-                ASSERT_TRUE(m.hasMark(2, marked + 1));
+                ASSERT_TRUE(m.hasMark(2, lineOf(TRecordIndex(marked))));
             }
         }
     }
@@ -319,7 +319,7 @@ TEST(Bookmark, TogglesFollowAPlainModelAndEditsKeepTheInvariant)
             m.setBookmark(static_cast<int>(rng() % 10), 1 + static_cast<std::int64_t>(rng() % 25), 1);
             break;
         case 2:
-            m.setMark(1 + static_cast<int>(rng() % 16), 1 + static_cast<std::int64_t>(rng() % 25));
+            m.setMark(1 + static_cast<int>(rng() % 16), TLineNumber(1 + static_cast<std::int64_t>(rng() % 25)));
             break;
         default:
             m.undo();

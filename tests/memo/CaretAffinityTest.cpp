@@ -37,7 +37,7 @@ struct Screen {
 // Where the memo shows its caret: row and column.
 std::pair<std::int64_t, int> shown(const TSyntaxMemo& m)
 {
-    return {m.caretRecord(), m.displayColumn(m.caretRecord(), m.caretColumn())};
+    return {m.caretRecord().value(), m.displayColumn(m.caretRecord(), m.caretColumn())};
 }
 
 TSyntaxMemo& wrapped(TSyntaxMemo& m, int width, std::string_view text)

@@ -35,7 +35,7 @@ TEST(Command, CharacterMovesStepOverUtf8SequencesAndLineBreaks)
     // The status column counts display cells: the emoji takes two.
     m.setSelStart(10);
     EXPECT_EQ(m.getCaretPos().columnNumber(), 6);
-    EXPECT_EQ(m.columnAtDisplay(0, 3), 6);
+    EXPECT_EQ(m.columnAtDisplay(TRecordIndex(0), 3), 6);
 }
 
 TEST(Command, ExtendKeepsTheAnchor)

@@ -53,7 +53,7 @@ TEST(DisplayColumns, CaretColumnCountsCells)
     for (const auto& [offset, column] : expected) {
         m.setSelection(offset, offset);
         EXPECT_EQ(m.getCaretPos().columnNumber(), column) << "offset " << offset;
-        EXPECT_EQ(m.displayColumn(0, static_cast<int>(offset)), column - 1) << "offset " << offset;
+        EXPECT_EQ(m.displayColumn(TRecordIndex(0), static_cast<int>(offset)), column - 1) << "offset " << offset;
     }
 }
 
@@ -63,14 +63,14 @@ TEST(DisplayColumns, ColumnUnderADisplayColumn)
     m.lines().setText(kSun + kBook + "e" + kAcute + "x");
     // Both cells of a wide character lead to its start; a combining mark
     // belongs to the character before it.
-    EXPECT_EQ(m.columnAtDisplay(0, 0), 0);
-    EXPECT_EQ(m.columnAtDisplay(0, 1), 0);
-    EXPECT_EQ(m.columnAtDisplay(0, 2), 3);
-    EXPECT_EQ(m.columnAtDisplay(0, 3), 3);
-    EXPECT_EQ(m.columnAtDisplay(0, 4), 6);
-    EXPECT_EQ(m.columnAtDisplay(0, 5), 9);
-    EXPECT_EQ(m.columnAtDisplay(0, 6), 10);
-    EXPECT_EQ(m.columnAtDisplay(0, 99), 10);
+    EXPECT_EQ(m.columnAtDisplay(TRecordIndex(0), 0), 0);
+    EXPECT_EQ(m.columnAtDisplay(TRecordIndex(0), 1), 0);
+    EXPECT_EQ(m.columnAtDisplay(TRecordIndex(0), 2), 3);
+    EXPECT_EQ(m.columnAtDisplay(TRecordIndex(0), 3), 3);
+    EXPECT_EQ(m.columnAtDisplay(TRecordIndex(0), 4), 6);
+    EXPECT_EQ(m.columnAtDisplay(TRecordIndex(0), 5), 9);
+    EXPECT_EQ(m.columnAtDisplay(TRecordIndex(0), 6), 10);
+    EXPECT_EQ(m.columnAtDisplay(TRecordIndex(0), 99), 10);
 }
 
 TEST(DisplayColumns, VerticalMovesKeepTheDisplayColumn)
@@ -134,7 +134,7 @@ TEST(DisplayColumns, WidestLineMatchesMeasuringEveryLine)
             std::string_view t = m.store().recordText(TRecordIndex(r));
             if (!t.empty() && t.back() == '\r')
                 t.remove_suffix(1);
-            widest = std::max(widest, m.displayColumn(r, static_cast<int>(t.size())));
+            widest = std::max(widest, m.displayColumn(TRecordIndex(r), static_cast<int>(t.size())));
         }
         ASSERT_EQ(m.widestLineColumns(), widest) << "round " << round;
     }

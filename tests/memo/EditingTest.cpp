@@ -197,23 +197,25 @@ TEST(Editing, MarksAndLineColours)
 {
     TSyntaxMemo m;
     m.setSelText("a\r\nb");
-    m.setMark(3, 2);
-    EXPECT_TRUE(m.hasMark(3, 2));
-    EXPECT_FALSE(m.hasMark(3, 1));
-    EXPECT_FALSE(m.hasMark(0, 2));
-    m.setMark(0, 2);
-    m.setMark(17, 2);
-    m.clearMark(3, 2);
-    EXPECT_FALSE(m.hasMark(3, 2));
+    const TLineNumber one(1), two(2);
+    m.setMark(3, two);
+    EXPECT_TRUE(m.hasMark(3, two));
+    EXPECT_FALSE(m.hasMark(3, one));
+    EXPECT_FALSE(m.hasMark(0, two));
+    m.setMark(0, two);
+    m.setMark(17, two);
+    m.clearMark(3, two);
+    EXPECT_FALSE(m.hasMark(3, two));
     const TColor silver = TColor::fromRgb(0xC0, 0xC0, 0xC0);
     const TColor black;
-    m.setLineBackColor(1, silver);
-    m.setLineTextColor(1, black);
+    m.setLineBackColor(one, silver);
+    m.setLineTextColor(one, black);
     EXPECT_EQ(m.store().colours(TRecordIndex(0)).back, silver);
     EXPECT_EQ(m.store().colours(TRecordIndex(0)).text, black) << "black is a colour, not none";
-    m.setLineBackColor(1, std::nullopt);
+    m.setLineBackColor(one, std::nullopt);
     EXPECT_EQ(m.store().colours(TRecordIndex(0)), (TLineColours{std::nullopt, black}));
-    m.setLineBackColor(99, silver); // beyond the text: nothing
+    m.setLineBackColor(TLineNumber(99), silver); // beyond the text: nothing
+    m.setLineBackColor(TLineNumber(0), silver);
 }
 
 TEST(Editing, TabStopsParseAndReportErrors)

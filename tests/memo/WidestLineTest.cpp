@@ -15,7 +15,7 @@ int measuredWidest(const TSyntaxMemo& m)
         std::string_view t = m.store().recordText(r);
         if (!t.empty() && t.back() == '\r')
             t.remove_suffix(1);
-        best = std::max(best, m.displayColumn(r.value(), static_cast<int>(t.size())));
+        best = std::max(best, m.displayColumn(r, static_cast<int>(t.size())));
     }
     return best;
 }
@@ -124,7 +124,7 @@ TEST(WidestLine, WrappedLinesCutAgainAreMeasured)
                           std::string_view t = m.store().recordText(r);
                           if (!t.empty() && t.back() == '\r')
                               t.remove_suffix(1);
-                          return m.displayColumn(r.value(), static_cast<int>(t.size()));
+                          return m.displayColumn(r, static_cast<int>(t.size()));
                       },
                       8),
                   "")

@@ -23,7 +23,7 @@ void load(TSyntaxMemo& m, const std::string& bytes)
         std::string_view t = s.recordText(TRecordIndex(r));
         if (!t.empty() && t.back() == '\r')
             t.remove_suffix(1);
-        const int cols = m.displayColumn(r, static_cast<int>(t.size()));
+        const int cols = m.displayColumn(TRecordIndex(r), static_cast<int>(t.size()));
         if (cols > width)
             return ::testing::AssertionFailure() << "record " << r << " is " << cols << " columns wide";
         const bool cont = (s.meta(TRecordIndex(r)).bookmarks & kContinuationBit) != 0;
@@ -72,7 +72,7 @@ TEST(WordWrap, LineEndStaysOnTheWrappedPiece)
     m.setSelStart(2);
     m.executeCommand(3); // line end
     EXPECT_EQ(m.caret(), 6) << "after the blank the piece ends with";
-    EXPECT_EQ(m.caretRecord(), 0) << "shown at the end of the first piece";
+    EXPECT_EQ(m.caretRecord(), TRecordIndex(0)) << "shown at the end of the first piece";
     ASSERT_EQ(records(m), (std::vector<std::string>{"alpha ", "beta gamma"}));
     m.executeCommand(5); // down
     m.executeCommand(3);

@@ -284,8 +284,8 @@ TEST(BuiltinWeb, TheTwoColouringsShareTheirTables)
     EXPECT_EQ(page.rfind("<!-- Syntax Highlighting -->", 0), 0u);
     EXPECT_EQ(scanText(*html, page).values, scanText(*vb, page).values);
     // Strings: dark blue in one, red in the other.
-    EXPECT_EQ(a.settings.styles[2]->foreground, 0x7F0000u);
-    EXPECT_EQ(b.settings.styles[2]->foreground, 0x0000FFu);
+    EXPECT_EQ(a.settings.styles[2]->foreground, memo::TColor::fromStored(0x7F0000));
+    EXPECT_EQ(b.settings.styles[2]->foreground, memo::TColor::fromStored(0x0000FF));
     EXPECT_TRUE(a.settings.styles[18]->hotspot);
 }
 
@@ -344,11 +344,11 @@ TEST(BuiltinDefinitions, CommonSettings)
         EXPECT_EQ(s.fontName, "Courier New");
         EXPECT_EQ(s.fontSize, 10);
         EXPECT_EQ(s.wrapOverride, ">|:");
-        EXPECT_EQ(s.selTextColour, 0xFFFFFFu);
-        EXPECT_EQ(s.selTextBack, 0x800000u);
-        EXPECT_EQ(s.gutterColour, 0x8000000Fu);
+        EXPECT_EQ(s.selTextColour, memo::TColor::fromStored(0xFFFFFF));
+        EXPECT_EQ(s.selTextBack, memo::TColor::fromStored(0x800000));
+        EXPECT_EQ(s.gutterColour, memo::TColor::fromStored(0x8000000F));
         ASSERT_TRUE(s.styles[0]);
-        EXPECT_EQ(s.styles[0]->background, 0xFFFFFFu);
+        EXPECT_EQ(s.styles[0]->background, memo::TColor::fromStored(0xFFFFFF));
     }
 }
 

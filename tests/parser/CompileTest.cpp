@@ -255,7 +255,7 @@ TEST(Compile, SettingsStylesKeysAndLists)
     EXPECT_TRUE(s.styles[2]->hotspot);
     EXPECT_TRUE(s.styles[2]->ownColours);
     EXPECT_FALSE(s.styles[2]->flagY);
-    EXPECT_EQ(s.styles[1]->foreground, 0x800000u);
+    EXPECT_EQ(s.styles[1]->foreground, memo::TColor::fromStored(0x800000));
 
     // A command named in the script loses its default keys.
     TKeyBinding b;

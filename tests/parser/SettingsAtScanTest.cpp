@@ -181,7 +181,7 @@ TEST(ColourSchemes, DarkReadsWellForEveryStyleOfEveryLanguage)
         TSM_Settings s = builtin;
         applyColourScheme("Dark", builtin, s);
         ASSERT_TRUE(s.styles[0]);
-        EXPECT_LT(contrastRatio(paintedBackground(s, *s.styles[0]), 0), 1.5) << "the page is dark";
+        EXPECT_LT(contrastRatio(paintedBackground(s, *s.styles[0]), memo::TColor()), 1.5) << "the page is dark";
         for (std::size_t i = 0; i < s.styles.size(); ++i) {
             if (!s.styles[i])
                 continue;
@@ -200,10 +200,12 @@ TEST(ColourSchemes, DarkReadsWellForEveryStyleOfEveryLanguage)
 
 TEST(ColourSchemes, ContrastRatioMatchesKnownValues)
 {
-    EXPECT_NEAR(contrastRatio(0x000000, 0xFFFFFF), 21.0, 1e-9);
-    EXPECT_NEAR(contrastRatio(0xFFFFFF, 0xFFFFFF), 1.0, 1e-9);
+    using memo::TColor;
+    const TColor white = TColor::fromRgb(0xFF, 0xFF, 0xFF);
+    EXPECT_NEAR(contrastRatio(TColor(), white), 21.0, 1e-9);
+    EXPECT_NEAR(contrastRatio(white, white), 1.0, 1e-9);
     // Pure red on white, a well-known 4.0:1.
-    EXPECT_NEAR(contrastRatio(0x0000FF, 0xFFFFFF), 4.0, 0.01);
+    EXPECT_NEAR(contrastRatio(TColor::fromRgb(0xFF, 0, 0), white), 4.0, 0.01);
 }
 
 } // namespace

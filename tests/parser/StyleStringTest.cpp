@@ -13,8 +13,8 @@ TSM_Settings oneStyle()
     TSM_Settings s;
     TSM_Style st;
     st.fontStyle = kBold;
-    st.foreground = 255;
-    st.background = 0xFFFFFF;
+    st.foreground = memo::TColor::fromRgb(0xFF, 0, 0);
+    st.background = memo::TColor::fromRgb(0xFF, 0xFF, 0xFF);
     st.ownColours = true;
     s.styles[1] = st;
     return s;
@@ -147,7 +147,7 @@ TEST_F(RegistryRecord, SettingsSurviveARestart)
     const std::string script = "%%language name = 'HTML'\n%%effects 1 = ([fsBold], clNavy, clWhite, [*])";
     TSM_ParserTables t;
     ASSERT_FALSE(compileError(script, t));
-    t.settings.styles[1]->foreground = 0x00FF00;
+    t.settings.styles[1]->foreground = memo::TColor::fromRgb(0, 0xFF, 0);
     t.settings.gutterWidth = 50;
     t.settings.keys.bind(kCtrlKey | 'K', 'X', 44);
     const TRegistryPlace place{"Orvane\\HTML", true, "HTML"};

@@ -114,7 +114,7 @@ private slots:
         QCOMPARE(view->memo().caret(), caret);
 
         view->memo().setBookmark(7, 2, 1);
-        view->memo().setMark(5, 4);
+        view->memo().setMark(5, tessaly::memo::TLineNumber(4));
         const QImage img = view->viewport()->grab().toImage();
         const QColor gutter = view->gutterColor();
         auto differs = [&](int x0, int x1, int line) {

@@ -82,8 +82,9 @@ private slots:
         view.memo().setSelText("one\r\ntwo\r\nthree");
         view.memo().setSelStart(0);
         // The same byte order as token styles: 0x0000FF is red, 0xFF0000 blue.
-        view.memo().setLineBackColor(2, tessaly::memo::TColor::fromStored(0x0000FF));
-        view.memo().setLineBackColor(3, tessaly::memo::TColor::fromStored(0xFF0000));
+        using tessaly::memo::TColor, tessaly::memo::TLineNumber;
+        view.memo().setLineBackColor(TLineNumber(2), TColor::fromStored(0x0000FF));
+        view.memo().setLineBackColor(TLineNumber(3), TColor::fromStored(0xFF0000));
         QApplication::processEvents();
         const QImage shot = view.viewport()->grab().toImage();
         const int lh = view.lineHeight();

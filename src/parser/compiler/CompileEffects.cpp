@@ -47,9 +47,9 @@ void TScriptCompiler::effects()
         }
         next();
         expect(',', msgCommaExpected);
-        style.foreground = colourValue();
+        style.foreground = memo::TColor::fromStored(colourValue());
         expect(',', msgCommaExpected);
-        style.background = colourValue();
+        style.background = memo::TColor::fromStored(colourValue());
         int flags = 0;
         while (sym().is(',')) {
             next();

@@ -63,10 +63,10 @@ void TScriptCompiler::languageEntry(Word w)
     case Word::fontsize: s.fontSize = int32Value(); break;
     case Word::tabdefault: s.tabDefault = int32Value(); break;
     case Word::marginwidth: s.marginWidth = int32Value(); break;
-    case Word::seltextcolor: s.selTextColour = colourValue(); break;
-    case Word::seltextback: s.selTextBack = colourValue(); break;
-    case Word::guttercolor: s.gutterColour = colourValue(); break;
-    case Word::margincolor: s.marginColour = colourValue(); break;
+    case Word::seltextcolor: s.selTextColour = memo::TColor::fromStored(colourValue()); break;
+    case Word::seltextback: s.selTextBack = memo::TColor::fromStored(colourValue()); break;
+    case Word::guttercolor: s.gutterColour = memo::TColor::fromStored(colourValue()); break;
+    case Word::margincolor: s.marginColour = memo::TColor::fromStored(colourValue()); break;
     case Word::fontname: s.fontName = string(); break;
     case Word::wrapoverride: s.wrapOverride = string(); break;
     case Word::tabcolumns: {

@@ -314,8 +314,8 @@ namespace {
 memo::TTokenStyle toTokenStyle(const TSM_Style& s)
 {
     memo::TTokenStyle t;
-    t.foreground = memo::TColor::fromStored(s.foreground);
-    t.background = memo::TColor::fromStored(s.background);
+    t.foreground = s.foreground;
+    t.background = s.background;
     t.bold = (s.fontStyle & kBold) != 0;
     t.italic = (s.fontStyle & kItalic) != 0;
     t.underline = (s.fontStyle & kUnderline) != 0;
