@@ -175,15 +175,31 @@ bool TEditor::modified() const
     return memo().modified() || goneFromDisk_ || formatChanged_;
 }
 
-TRecoveryRecord TEditor::recoveryRecord() const
+TRecoveryRecord TEditor::recoveryHeader() const
 {
     TRecoveryRecord r;
     r.name = untitled() ? std::string() : path().string();
     r.language = activeParser();
     r.caret = memo().selStart();
-    r.text = memo().textRange(0, memo().textLength());
     r.format = textFormat();
     return r;
+}
+
+std::int64_t TEditor::textLength() const
+{
+    return memo().textLength();
+}
+
+void TEditor::appendText(std::int64_t start, std::int64_t end, std::string& out) const
+{
+    // Straight from the store's blocks: no temporary copy of the range.
+    memo().store().pieces(memo::TTextOffset(start), memo::TTextOffset(end),
+                          [&out](std::string_view piece) { out.append(piece); });
+}
+
+std::uint64_t TEditor::textVersion() const
+{
+    return memo().store().version();
 }
 
 void TEditor::setActiveParser(int parser)

@@ -83,7 +83,10 @@ public:
     void setLoadFailed(bool failed) override { loadFailed_ = failed; }
     std::filesystem::path path() const override;
     bool modified() const override;
-    TRecoveryRecord recoveryRecord() const override;
+    TRecoveryRecord recoveryHeader() const override;
+    std::int64_t textLength() const override;
+    void appendText(std::int64_t start, std::int64_t end, std::string& out) const override;
+    std::uint64_t textVersion() const override;
 
     // The language in force: 1 HTML, 2 JavaScript, 3 VBScript, 4 plain text.
     int activeParser() const { return activeParser_; }

@@ -119,17 +119,18 @@ void TFileCommands::saveAs()
     TFileDocument* d = host_.activeFileDocument();
     if (!d)
         return;
-    if (const auto file = askSaveName(*d)) {
-        try {
-            d->saveToFile(*file);
-        } catch (const std::exception& error) {
-            // The document is still modified and keeps its name: Save stays
-            // at hand.
-            fileError(error);
-            return;
-        }
-        host_.documentSaved(*d, *file, true);
+    const auto file = askSaveName(*d);
+    if (!file)
+        return; // cancelled: the document keeps its name, state and Save
+    try {
+        d->saveToFile(*file);
+    } catch (const std::exception& error) {
+        // The document is still modified and keeps its name: Save stays
+        // at hand.
+        fileError(error);
+        return;
     }
+    host_.documentSaved(*d, *file, true);
     host_.setSaveEnabled(false);
 }
 

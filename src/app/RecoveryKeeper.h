@@ -8,6 +8,8 @@
 
 #include <filesystem>
 #include <map>
+#include <memory>
+#include <string>
 
 class QTimer;
 
@@ -19,10 +21,17 @@ namespace tessaly::app {
 // typing never waits for the disk, and removed when the document is saved
 // or closed. At start, the files a crashed or killed run left behind are
 // offered back.
+//
+// The snapshot is copied kSliceBytes at a time, one slice per turn of the
+// event loop, so a large document never stalls it; a change of the text
+// between slices starts the copy over. Only a complete, current copy is
+// handed to the worker.
 class TRecoveryKeeper : public QObject {
     Q_OBJECT
 public:
     static constexpr int kDelayMs = 1000;
+    // About 6 ms of copying on the machines we measured.
+    static constexpr std::int64_t kSliceBytes = std::int64_t{2} << 20;
 
     // What the keeper needs of the main window.
     class Host {
@@ -56,6 +65,10 @@ public:
     void writeAllNow();
     // Waits until every queued write and removal is done.
     void waitForWrites();
+    // Whether a snapshot of the document is being copied.
+    bool snapshotting(const TRecoverableDocument& document) const;
+    // How much each turn of the event loop copies (tests use small slices).
+    void setSliceBytes(std::int64_t bytes) { sliceBytes_ = bytes > 0 ? bytes : kSliceBytes; }
 
     // Offers the orphaned recovery files in a dialog and restores the chosen
     // documents as new, modified windows. Returns how many were restored.
@@ -65,12 +78,29 @@ public:
     void restore(const TRecoveryRecord& record);
 
 private:
+    // A copy of the text being taken, slice by slice.
+    struct Snapshot {
+        std::uint64_t version = 0;
+        std::int64_t length = 0;
+        std::string text;
+    };
     struct Entry {
         std::filesystem::path file;
         QTimer* timer = nullptr;
+        // Fires with the event loop's next turn to copy the next slice.
+        QTimer* slicer = nullptr;
+        std::unique_ptr<Snapshot> snapshot;
     };
     Entry& entryFor(TRecoverableDocument& document);
-    void writeNow(TRecoverableDocument& document);
+    // The delay is over: starts a snapshot (or removes the file of a
+    // document no longer modified).
+    void startSnapshot(TRecoverableDocument& document);
+    // Copies one slice; hands the text to the worker once it is complete.
+    void copySlice(TRecoverableDocument& document);
+    // Stops and drops a snapshot in progress.
+    void dropSnapshot(Entry& e);
+    // Queues the write of the document's record with text.
+    void write(TRecoverableDocument& document, Entry& e, std::string text);
     void removeFile(const std::filesystem::path& file);
 
     Host& host_;
@@ -79,6 +109,7 @@ private:
     // One thread: writes and removals of a file happen in the order asked.
     QThreadPool pool_;
     int serial_ = 0;
+    std::int64_t sliceBytes_ = kSliceBytes;
 };
 
 } // namespace tessaly::app

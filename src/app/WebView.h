@@ -27,7 +27,7 @@ public:
     // widget (or its parent) deletes the view.
     virtual QWidget* widget() = 0;
     virtual void load(const QUrl& url) = 0;
-    // Shows html as if it had been loaded from base.
+    // Shows html (UTF-8) as if it had been loaded from base.
     virtual void setContent(const QByteArray& html, const QUrl& base) = 0;
     virtual void back() = 0;
     virtual void forward() = 0;

@@ -3,6 +3,7 @@
 #include "memo/Normalise.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstring>
 
 #if defined(__SSE2__)
@@ -150,6 +151,13 @@ std::uint16_t contentFlags(std::string_view text)
 }
 
 } // namespace
+
+std::uint64_t TTextStore::nextVersion()
+{
+    // Shared by every store (fresh ones may be filled on a worker thread).
+    static std::atomic<std::uint64_t> last{0};
+    return last.fetch_add(1, std::memory_order_relaxed) + 1;
+}
 
 TTextStore::TTextStore()
 {

@@ -119,6 +119,12 @@ public:
     // Debug check of every invariant; returns an empty string when all hold.
     std::string check() const;
 
+    // Changes with every change of the text (not of token values or meta).
+    // No two stores share a value unless one is a copy of the other, so a
+    // reader copying the text in steps can tell whether it is still the same
+    // text, even after a load swapped in a fresh store.
+    std::uint64_t version() const { return version_; }
+
     // Position of a record: block index and index inside it.
     struct Loc {
         std::size_t block;
@@ -155,7 +161,8 @@ private:
     };
     const Cache& cached(std::int64_t rec) const;
     void fillCache(std::int64_t rec, Loc loc, std::int64_t start, std::size_t inBlock) const;
-    void mutated() { ++version_; }
+    static std::uint64_t nextVersion();
+    void mutated() { version_ = nextVersion(); }
 
     std::size_t offsetInBlock(const Block& b, std::size_t index) const;
     void rebuildIndex() const;
@@ -168,7 +175,7 @@ private:
     void structureChanged()
     {
         indexDirty_ = true;
-        ++version_;
+        version_ = nextVersion();
     }
     static void cut(std::string_view text, bool endOfDocument, std::vector<TRecordMeta>& out);
     static void cutInto(std::string_view text, const std::vector<std::size_t>& lengths, bool endOfDocument,
@@ -183,7 +190,7 @@ private:
     mutable TFenwick recIndex_;
     mutable bool indexDirty_ = true;
     mutable int longest_ = -1;
-    std::uint64_t version_ = 1;
+    std::uint64_t version_ = nextVersion();
     mutable Cache cache_;
 };
 

@@ -51,7 +51,9 @@ public:
     void load(const QUrl& url) override { QWebEngineView::load(url); }
     void setContent(const QByteArray& html, const QUrl& base) override
     {
-        QWebEngineView::setContent(html, QStringLiteral("text/html"), base);
+        // The text is UTF-8; said here, it wins over a guess and over a
+        // charset the page declares for the file it came from.
+        QWebEngineView::setContent(html, QStringLiteral("text/html;charset=UTF-8"), base);
     }
     void back() override { QWebEngineView::back(); }
     void forward() override { QWebEngineView::forward(); }

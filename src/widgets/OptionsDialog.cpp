@@ -7,6 +7,7 @@
 #include "widgets/OptionsKeysPage.h"
 #include "widgets/OptionsPrintPage.h"
 #include "widgets/OptionsTemplatesPage.h"
+#include "widgets/PageSwitchKeys.h"
 
 #include <QDialogButtonBox>
 #include <QTabWidget>
@@ -50,6 +51,7 @@ TOptionsDialog::TOptionsDialog(const parser::TSyntaxMemoParser& parser, platform
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+    addPageSwitchKeys(*tabs_, *this);
     resize(720, 520);
     // The first field of the first page has the focus when the dialog opens.
     tabs_->setCurrentIndex(0);

@@ -218,6 +218,27 @@ private slots:
         QVERIFY(!host.saveEnabled);
     }
 
+    // Cancelling the Save As dialog changes nothing: the document keeps its
+    // name and its changes, nothing is written and Save stays on.
+    void aCancelledSaveAsLeavesEverythingAsItWas()
+    {
+        for (const char* name : {"Untitled", "/w/kept.html"}) {
+            FakeHost host;
+            host.hasDocument = true;
+            host.document.name = QString::fromLatin1(name);
+            host.document.isModified = true;
+            TFileCommands files(host);
+            host.dialogs.saveFiles = {std::nullopt};
+            files.saveAs();
+            QCOMPARE(host.dialogs.fileRequests.size(), std::size_t{1});
+            QCOMPARE(host.document.name, QString::fromLatin1(name));
+            QVERIFY(host.document.modified());
+            QVERIFY(host.document.writes.empty());
+            QVERIFY(host.saved.empty());
+            QVERIFY2(!host.saveEnabled.has_value() || *host.saveEnabled, "Save was turned off");
+        }
+    }
+
     void closeQueryAsksOnlyForModifiedDocuments()
     {
         FakeHost host;

@@ -113,8 +113,8 @@ private slots:
 
         f.s.item("ExternalPreview1")->trigger();
         QVERIFY(e->showsBrowser());
-        // The preview file holds the text as it stands, nothing added.
-        QCOMPARE(readFile(f.previewFile()), before);
+        // The preview file holds the text as it stands, marked as UTF-8.
+        QCOMPARE(readFile(f.previewFile()), "\xEF\xBB\xBF" + before);
         TBrowserPage& page = e->browserPage();
         QTRY_COMPARE_WITH_TIMEOUT(page.urls().currentText(), fileUrl(f.previewFile()), kLoad);
         waitIdle(page);
@@ -245,6 +245,53 @@ private slots:
         QVERIFY(!e->modified());
     }
 
+    // Pages in any encoding the editor reads show their letters right in
+    // the preview, whether it is handed to the engine directly or read from
+    // the preview file; a page's own charset declaration does no harm.
+    void pagesInAnyEncodingShowTheirLetters()
+    {
+        Fixture f;
+        const QString folder = f.s.path(QStringLiteral("site"));
+        QDir().mkpath(folder);
+        const QString expected = QStringLiteral("Gr\u00fc\u00dfe \u00e0 \u20ac");
+        struct Page {
+            const char* name;
+            std::string bytes;
+        };
+        const std::string latin1Body = "<P id=\"p\">Gr\xfc\xdf" "e \xe0 \x80</P></BODY></HTML>";
+        const std::string utf8Body = "<P id=\"p\">Gr\xc3\xbc\xc3\x9f" "e \xc3\xa0 \xe2\x82\xac</P></BODY></HTML>";
+        const Page pages[] = {
+            {"plain1252.html", "<HTML><BODY>" + latin1Body},
+            {"meta1252.html", "<HTML><HEAD><META charset=\"windows-1252\"></HEAD><BODY>" + latin1Body},
+            {"plainutf8.html", "<HTML><BODY>" + utf8Body},
+            {"metautf8.html", "<HTML><HEAD><META http-equiv=\"Content-Type\" content=\"text/html; charset=utf-8\">"
+                              "</HEAD><BODY>" + utf8Body},
+        };
+        for (const Page& p : pages) {
+            const QString doc = folder + QLatin1Char('/') + QLatin1String(p.name);
+            writeFile(doc, p.bytes);
+            TEditor* e = f.s.form->openFile(doc.toStdString());
+            TBrowserPage& page = e->browserPage();
+            QTRY_VERIFY_WITH_TIMEOUT(e->showsBrowser(), kLoad);
+            QTRY_COMPARE_WITH_TIMEOUT(page.urls().currentText(), fileUrl(doc), kLoad);
+            waitIdle(page);
+            QTRY_COMPARE_WITH_TIMEOUT(
+                evaluate(page.brows(), QStringLiteral("document.getElementById('p').textContent")).toString(),
+                expected, kLoad);
+            // The same text read back from the preview file, as large pages
+            // and the default browser get it.
+            page.brows().navigate(fileUrl(f.previewFile()));
+            QTRY_COMPARE_WITH_TIMEOUT(page.brows().locationURL(), fileUrl(f.previewFile()), kLoad);
+            waitIdle(page);
+            QTRY_COMPARE_WITH_TIMEOUT(
+                evaluate(page.brows(), QStringLiteral("document.getElementById('p').textContent")).toString(),
+                expected, kLoad);
+            // The user's file is left as it was.
+            QCOMPARE(readFile(doc), p.bytes);
+            e->close();
+        }
+    }
+
     void defaultBrowserWritesTheTextAndReportsFailure()
     {
         Fixture f;
@@ -254,7 +301,7 @@ private slots:
         const QString ext = f.program + QStringLiteral("/~extprev.html");
 
         page.button("ToolbarButton974")->click();
-        QCOMPARE(readFile(ext), e->memo().text());
+        QCOMPARE(readFile(ext), "\xEF\xBB\xBF" + e->memo().text());
         QCOMPARE(f.s.dialogs->shellOpened.back().string(), ext.toStdString());
         QVERIFY(f.s.dialogs->messages.empty());
 

@@ -5,6 +5,7 @@
 
 #include "app/BrowserPage.h"
 #include "app/LivePreview.h"
+#include "app/PreviewFiles.h"
 #include "app/PreviewHTML.h"
 #include "app/WebViewModule.h"
 
@@ -51,7 +52,7 @@ private slots:
         QVERIFY(brows.locationURL().isEmpty());
         QVERIFY(s.form->statusBar()->currentMessage().startsWith(QStringLiteral("The web view could not be started")));
         // The preview file is still written, and every navigation is a no-op.
-        QCOMPARE(readFile(s.programPath(QStringLiteral("~preview.html"))), text);
+        QCOMPARE(readFile(s.programPath(QStringLiteral("~preview.html"))), std::string(tessaly::app::kUtf8Bom) + text);
         e->browserPage().urls().setEditText(QStringLiteral("http://example.invalid/"));
         QTest::keyClick(&e->browserPage().urls(), Qt::Key_Return);
         e->browserPage().backClick();

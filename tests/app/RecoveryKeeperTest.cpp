@@ -9,6 +9,7 @@
 #include <QtTest>
 
 #include <deque>
+#include <functional>
 #include <fstream>
 #include <sstream>
 
@@ -20,13 +21,38 @@ using tessaly::app::TRecoveryRecord;
 
 namespace {
 
+// A document whose record holds its text; setText stands for an edit.
 class FakeDocument final : public TRecoverableDocument {
 public:
     bool isModified = true;
     TRecoveryRecord record;
+    std::uint64_t version = 1;
+    int reads = 0;
+    // Runs after each read of a range, as the user may between two slices.
+    std::function<void(int read)> afterRead;
 
+    void setText(std::string text)
+    {
+        record.text = std::move(text);
+        ++version;
+    }
     bool modified() const override { return isModified; }
-    TRecoveryRecord recoveryRecord() const override { return record; }
+    TRecoveryRecord recoveryHeader() const override
+    {
+        TRecoveryRecord r = record;
+        r.text.clear();
+        return r;
+    }
+    std::int64_t textLength() const override { return static_cast<std::int64_t>(record.text.size()); }
+    void appendText(std::int64_t start, std::int64_t end, std::string& out) const override
+    {
+        out.append(record.text, static_cast<std::size_t>(start), static_cast<std::size_t>(end - start));
+        auto* self = const_cast<FakeDocument*>(this);
+        ++self->reads;
+        if (afterRead)
+            afterRead(self->reads);
+    }
+    std::uint64_t textVersion() const override { return version; }
 };
 
 class FakeHost final : public TRecoveryKeeper::Host {
@@ -203,6 +229,75 @@ private slots:
         QCOMPARE(keeper.offerRestore(), 0);
         QCOMPARE(host.restored.size(), std::size_t{1});
         QVERIFY(!std::filesystem::exists(folder / "three.recovery"));
+    }
+
+    // Edits made while a large text is copied slice by slice start the copy
+    // over: the file holds the text as it is after the last edit, never a
+    // mix of old and new slices.
+    void editsBetweenSlicesEndInTheLatestText()
+    {
+        QTemporaryDir dir;
+        FakeHost host;
+        TRecoveryKeeper keeper(host, nullptr, dir.path().toStdString());
+        keeper.setSliceBytes(64);
+        std::string text;
+        for (int i = 0; i < 1000; ++i)
+            text += "line " + std::to_string(i) + "\r";
+        FakeDocument& doc = host.add(text);
+        std::string expected = text;
+        doc.afterRead = [&](int read) {
+            if (read == 3) {
+                expected.insert(10, "inserted early ");
+                doc.setText(expected);
+                keeper.documentChanged(doc);
+            } else if (read == 40) {
+                QVERIFY(keeper.snapshotting(doc));
+                expected.erase(700, 100);
+                expected += "appended late";
+                doc.setText(expected);
+                keeper.documentChanged(doc);
+            }
+        };
+        keeper.documentChanged(doc);
+        const std::filesystem::path file = keeper.fileOf(doc);
+        QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(file), 5000);
+        keeper.waitForWrites();
+        QCOMPARE(readRecovery(file)->text, expected);
+        QVERIFY(!keeper.snapshotting(doc));
+        // After the last edit (at the 40th read) the whole text was read
+        // again, in slices.
+        QVERIFY(doc.reads >= 40 + static_cast<int>(expected.size() / 64));
+    }
+
+    // A save or a close while a snapshot is being copied stops it: no file
+    // is written after the document's file was removed.
+    void aSaveOrCloseDuringASnapshotLeavesNoFile()
+    {
+        QTemporaryDir dir;
+        FakeHost host;
+        TRecoveryKeeper keeper(host, nullptr, dir.path().toStdString());
+        keeper.setSliceBytes(16);
+        FakeDocument& saved = host.add(std::string(1 << 21, 'a'));
+        FakeDocument& closed = host.add(std::string(1 << 21, 'b'));
+        keeper.writeAllNow(); // files from an earlier snapshot
+        const std::filesystem::path savedFile = keeper.fileOf(saved);
+        const std::filesystem::path closedFile = keeper.fileOf(closed);
+        QVERIFY(std::filesystem::exists(savedFile));
+        QVERIFY(std::filesystem::exists(closedFile));
+
+        saved.setText(saved.record.text + "x");
+        closed.setText(closed.record.text + "y");
+        keeper.documentChanged(saved);
+        keeper.documentChanged(closed);
+        QTRY_VERIFY_WITH_TIMEOUT(keeper.snapshotting(saved) && keeper.snapshotting(closed), 5000);
+        saved.isModified = false;
+        keeper.documentChanged(saved);
+        keeper.documentClosed(closed);
+        QVERIFY(!keeper.snapshotting(saved));
+        QTest::qWait(300);
+        keeper.waitForWrites();
+        QVERIFY(!std::filesystem::exists(savedFile));
+        QVERIFY(!std::filesystem::exists(closedFile));
     }
 };
 

@@ -24,6 +24,7 @@ class TextFormatTest : public QObject {
 private slots:
     void statusBarNamesEncodingAndLineBreaks();
     void lineBreaksCommandMarksModifiedAndSaveConverts();
+    void lineBreaksMenuFollowsTheActiveDocument();
     void saveWithEncodingWritesTheNewFormOrKeepsTheOld();
     void reopenWithEncodingReadsTheBytesAgain();
     void binaryFileIsRefusedWithAClearMessage();
@@ -72,6 +73,41 @@ void TextFormatTest::lineBreaksCommandMarksModifiedAndSaveConverts()
     // Closing after the save asks nothing.
     QVERIFY(e->close());
     QVERIFY(shell.dialogs->messages.empty());
+}
+
+// Switching between documents, the Line Breaks items show the active one's
+// style; with mixed or no line breaks known none is checked, whatever the
+// previous document showed.
+void TextFormatTest::lineBreaksMenuFollowsTheActiveDocument()
+{
+    Shell shell;
+    shell.start();
+    const QString unix = shell.path(QStringLiteral("unix.html"));
+    writeFile(unix, "one\ntwo\n");
+    const QString mixed = shell.path(QStringLiteral("mixed.html"));
+    writeFile(mixed, "a\r\nb\nc\r\n");
+    TEditor* u = shell.form->openFile(unix.toStdString());
+    TEditor* m = shell.form->openFile(mixed.toStdString());
+    const auto checkedItems = [&] {
+        shell.dropDown(shell.form->fileMenu());
+        QStringList out;
+        for (const char* name : {"LineBreaks_crlf", "LineBreaks_lf", "LineBreaks_cr"})
+            if (shell.item(name)->isChecked())
+                out << QString::fromLatin1(name);
+        return out;
+    };
+    for (int round = 0; round < 2; ++round) {
+        shell.form->mdiArea()->setActiveSubWindow(u);
+        QCOMPARE(checkedItems(), QStringList{QStringLiteral("LineBreaks_lf")});
+        shell.form->mdiArea()->setActiveSubWindow(m);
+        QVERIFY(m->textFormat().mixedLineEnds);
+        QCOMPARE(checkedItems(), QStringList());
+    }
+    // Choosing a style for the mixed document checks it.
+    shell.item("LineBreaks_cr")->trigger();
+    QCOMPARE(checkedItems(), QStringList{QStringLiteral("LineBreaks_cr")});
+    shell.form->mdiArea()->setActiveSubWindow(u);
+    QCOMPARE(checkedItems(), QStringList{QStringLiteral("LineBreaks_lf")});
 }
 
 void TextFormatTest::saveWithEncodingWritesTheNewFormOrKeepsTheOld()

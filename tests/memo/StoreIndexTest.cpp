@@ -145,5 +145,30 @@ TEST(StoreIndex, RecordWalkerReadsAndWritesWhatTheStoreDoes)
     EXPECT_EQ(store.recordTokens(from - 1), "");
 }
 
+// A reader copying the text in steps relies on the version: it moves with
+// every edit of the text, not with token values, and a freshly loaded store
+// never takes a value an earlier store had.
+TEST(StoreIndex, VersionMovesWithTheTextOnly)
+{
+    TTextStore s;
+    s.append("one\rtwo");
+    const std::uint64_t v0 = s.version();
+    s.setRecordTokens(TRecordIndex(0), "abc");
+    s.meta(TRecordIndex(1)).resume = 7;
+    EXPECT_EQ(s.version(), v0);
+    s.insertCharInPlace(TRecordIndex(1), 1, 'x');
+    const std::uint64_t v1 = s.version();
+    EXPECT_NE(v1, v0);
+    s.replaceRecords(TRecordIndex(0), TRecordIndex(1), "a\rb");
+    EXPECT_NE(s.version(), v1);
+
+    TSyntaxMemo m;
+    const std::uint64_t m0 = m.store().version();
+    m.setSelText("typed");
+    EXPECT_NE(m.store().version(), m0);
+    for (const std::uint64_t earlier : {v0, v1, s.version(), m0})
+        EXPECT_NE(m.store().version(), earlier);
+}
+
 } // namespace
 } // namespace tessaly::memo::test
