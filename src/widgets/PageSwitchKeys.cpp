@@ -1,7 +1,9 @@
 #include "widgets/PageSwitchKeys.h"
 
-#include <QKeySequence>
-#include <QShortcut>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QObject>
+#include <QPointer>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -24,24 +26,69 @@ void showPage(QTabWidget& pages, int step)
     pages.tabBar()->setFocus(Qt::TabFocusReason);
 }
 
-void addKeys(QTabWidget& pages, QWidget& scope, const QList<QKeySequence>& keys, int step)
+// +1 for the next page, -1 for the previous one, 0 for any other key.
+int pageStep(const QKeyEvent& e)
 {
-    auto* shortcut = new QShortcut(&scope);
-    shortcut->setKeys(keys);
-    shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-    QObject::connect(shortcut, &QShortcut::activated, &pages, [&pages, step] { showPage(pages, step); });
+    if (!(e.modifiers() & Qt::ControlModifier))
+        return 0;
+    const bool shift = e.modifiers() & Qt::ShiftModifier;
+    switch (e.key()) {
+    case Qt::Key_Tab:
+        return shift ? -1 : 1;
+    case Qt::Key_Backtab:
+        return -1;
+    case Qt::Key_PageDown:
+        return 1;
+    case Qt::Key_PageUp:
+        return -1;
+    default:
+        return 0;
+    }
 }
+
+// Watches the application's key events and takes the page keys pressed
+// anywhere inside the scope, before the focused field sees them. Shortcuts
+// would not do: a focused list or the tab widget itself claims some of these
+// keys first, and X reports Shift+Tab in more than one form.
+class TPageKeyFilter : public QObject {
+public:
+    TPageKeyFilter(QTabWidget& pages, QWidget& scope)
+        : QObject(&scope), pages_(&pages), scope_(&scope)
+    {
+        qApp->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const QEvent::Type type = event->type();
+        if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride)
+            return false;
+        auto* target = qobject_cast<QWidget*>(watched);
+        if (!target || !pages_ || !scope_ || (target != scope_ && !scope_->isAncestorOf(target)))
+            return false;
+        const int step = pageStep(*static_cast<QKeyEvent*>(event));
+        if (step == 0)
+            return false;
+        if (type == QEvent::ShortcutOverride) {
+            // Keep the key from any shortcut; it comes back as a key press.
+            event->accept();
+            return true;
+        }
+        showPage(*pages_, step);
+        return true;
+    }
+
+private:
+    QPointer<QTabWidget> pages_;
+    QPointer<QWidget> scope_;
+};
 
 } // namespace
 
 void addPageSwitchKeys(QTabWidget& pages, QWidget& scope)
 {
-    addKeys(pages, scope, {QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)}, 1);
-    // Shift+Tab arrives as Backtab, with or without the Shift reported.
-    addKeys(pages, scope,
-            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::Key_Backtab),
-             QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
-            -1);
+    new TPageKeyFilter(pages, scope);
 }
 
 } // namespace tessaly::widgets
