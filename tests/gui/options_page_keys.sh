@@ -1,0 +1,37 @@
+# The pages of Editor Options switch with the keyboard in the real program:
+# from the first page, Ctrl+Shift+Tab wraps round to the last page and
+# Ctrl+PgUp steps back to "Auto correct". An entry added there with real keys
+# and confirmed with OK corrects the next word typed, as the saved file shows.
+source "$(dirname "$0")/lib.sh"
+
+page="$GUI_TMP/keys.html"
+printf '<HTML>\r\n</HTML>\r\n' >"$page"
+gui_begin "$page"
+gui_leave_preview "</HTML>"
+
+gui_open_editor_options
+gui_key ctrl+shift+Tab
+gui_key ctrl+Prior
+gui_shot auto_correct_page
+# &Add puts a new row in the list and starts editing its word.
+gui_key alt+a
+gui_type "teh"
+gui_key Tab
+gui_type "the"
+gui_shot entry_added
+# Return ends the edit of the cell and presses OK; a second Return in case
+# the table kept the first one.
+gui_key Return
+dialog_open() { xdotool search --onlyvisible --name "Editor Options" >/dev/null 2>&1; }
+for _ in $(seq 1 20); do dialog_open || break; sleep 0.1; done
+dialog_open && gui_key Return
+gui_wait_closed "Editor Options" "OK did not close the dialog"
+
+gui_refocus
+gui_click_text
+gui_type "teh "
+gui_key ctrl+s
+gui_wait_file "$page" "the <HTML>" 10 \
+    || gui_fail "the page keys did not reach Auto correct: $(head -c 200 "$page" | od -c | head)"
+gui_shot corrected
+gui_pass
