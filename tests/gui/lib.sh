@@ -111,6 +111,26 @@ gui_open_editor_options() {
     sleep 0.5
 }
 
+# On the "Auto correct" page of Editor Options: &Add a row that corrects WORD
+# to REPLACEMENT, then OK. Return ends the edit of the cell and, as the table
+# passes it on, presses the dialog's default button; should a style keep the
+# key in the table, a second Return does it. Fails when the dialog stays open.
+gui_add_auto_correct() {
+    gui_key alt+a
+    gui_type "$1"
+    gui_key Tab
+    gui_type "$2"
+    gui_shot entry_added
+    gui_key Return
+    local _
+    for _ in $(seq 1 20); do
+        xdotool search --onlyvisible --name "Editor Options" >/dev/null 2>&1 || break
+        sleep 0.1
+    done
+    xdotool search --onlyvisible --name "Editor Options" >/dev/null 2>&1 && gui_key Return
+    gui_wait_closed "Editor Options" "OK did not close the dialog"
+}
+
 # Waits up to 3 s for no visible window to be named PATTERN; fails with
 # MESSAGE when one still is.
 gui_wait_closed() {

@@ -16,21 +16,7 @@ gui_open_editor_options
 # size, so its tabs sit at fixed places).
 gui_click "$GUI_DLG" 455 24
 gui_shot auto_correct_page
-# &Add puts a new row in the list and starts editing its word.
-gui_key alt+a
-gui_type "teh"
-gui_key Tab
-gui_type "the"
-gui_shot entry_added
-# Return ends the edit of the cell and, as the table passes it on, presses
-# the dialog's default button OK. Should a style keep the key in the table,
-# a second Return does it.
-gui_key Return
-dialog_open() { xdotool search --onlyvisible --name "Editor Options" >/dev/null 2>&1; }
-for _ in $(seq 1 20); do dialog_open || break; sleep 0.1; done
-dialog_open && gui_key Return
-for _ in $(seq 1 30); do dialog_open || break; sleep 0.1; done
-xdotool search --onlyvisible --name "Editor Options" >/dev/null 2>&1 && gui_fail "OK did not close the dialog"
+gui_add_auto_correct "teh" "the"
 grep -q "Editor Extras - HTML" "$TESSALY_CONFIG_DIR/registry.ini" 2>/dev/null \
     || gui_fail "OK did not write the lists: $(cat "$TESSALY_CONFIG_DIR/registry.ini" 2>&1 | head -c 300)"
 

@@ -13,19 +13,7 @@ gui_open_editor_options
 gui_key ctrl+shift+Tab
 gui_key ctrl+Prior
 gui_shot auto_correct_page
-# &Add puts a new row in the list and starts editing its word.
-gui_key alt+a
-gui_type "teh"
-gui_key Tab
-gui_type "the"
-gui_shot entry_added
-# Return ends the edit of the cell and presses OK; a second Return in case
-# the table kept the first one.
-gui_key Return
-dialog_open() { xdotool search --onlyvisible --name "Editor Options" >/dev/null 2>&1; }
-for _ in $(seq 1 20); do dialog_open || break; sleep 0.1; done
-dialog_open && gui_key Return
-gui_wait_closed "Editor Options" "OK did not close the dialog"
+gui_add_auto_correct "teh" "the"
 
 gui_refocus
 gui_click_text
