@@ -100,15 +100,22 @@ gui_wait_window() {
     return 1
 }
 
+# Waits up to 10 s for a window named PATTERN and gives it the X focus (there
+# is no window manager to do it); its id is left in GUI_DLG. Fails with
+# MESSAGE when none appears.
+gui_focus_dialog() {
+    GUI_DLG=$(gui_wait_window "$1" 10) || gui_fail "$2"
+    xdotool windowfocus --sync "$GUI_DLG" 2>/dev/null || xdotool windowfocus "$GUI_DLG"
+    sleep 0.5
+}
+
 # Opens Edit > Properties (the last item of the Edit menu) and gives the
 # "Editor Options" dialog the X focus; its window id is left in GUI_DLG.
 gui_open_editor_options() {
     gui_key alt+e
     gui_key Up
     gui_key Return
-    GUI_DLG=$(gui_wait_window "Editor Options" 10) || gui_fail "Edit > Properties did not open Editor Options"
-    xdotool windowfocus --sync "$GUI_DLG" 2>/dev/null || xdotool windowfocus "$GUI_DLG"
-    sleep 0.5
+    gui_focus_dialog "Editor Options" "Edit > Properties did not open Editor Options"
 }
 
 # On the "Auto correct" page of Editor Options: &Add a row that corrects WORD

@@ -14,9 +14,7 @@ gui_type "typed"
 gui_key alt+f
 gui_key a
 gui_key Return
-dlg=$(gui_wait_window "Save As" 10) || gui_fail "File > Save As did not open the file dialog"
-xdotool windowfocus --sync "$dlg" 2>/dev/null || xdotool windowfocus "$dlg"
-sleep 0.5
+gui_focus_dialog "Save As" "File > Save As did not open the file dialog"
 gui_shot save_as
 gui_key Escape
 gui_wait_closed "Save As" "Escape did not close the Save As dialog"
