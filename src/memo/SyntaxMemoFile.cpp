@@ -141,9 +141,16 @@ void TSyntaxMemo::loadSlice(std::chrono::steady_clock::time_point deadline)
     bool more = true;
     std::string failure;
     try {
-        do
+        // A piece is not begun when one more like the last would end past
+        // the deadline.
+        auto last = std::chrono::steady_clock::now();
+        while (more) {
             more = loader_->readPiece(store_);
-        while (more && std::chrono::steady_clock::now() < deadline);
+            const auto now = std::chrono::steady_clock::now();
+            if (now + (now - last) > deadline)
+                break;
+            last = now;
+        }
     } catch (const EFOpenError& why) {
         failure = why.what();
         more = false;
