@@ -101,6 +101,7 @@ void TBrowserPage::pageEntered()
     toolbar3_->setRecordFlag(true);
     const std::string folder = owner_.programFolder();
     const std::filesystem::path file = folder + kPreviewFile;
+    editor_.memo().finishLoading();
     const std::string text = editor_.memo().text();
     writePreviewFile(file, text);
     brows_->navigateContent(QByteArray::fromStdString(text),
@@ -118,6 +119,7 @@ void TBrowserPage::defaultBrowserClick()
 {
     const std::string folder = owner_.programFolder();
     const std::filesystem::path file = folder + kExternalPreviewFile;
+    editor_.memo().finishLoading();
     writePreviewFile(file, editor_.memo().text());
     if (!owner_.dialogs().shellOpen(file, folder))
         owner_.dialogs().showMessage("Tessaly was unable to launch your Default Browser, please try again.\r"

@@ -129,7 +129,9 @@ TEditor::TEditor(TMainForm& owner) : owner_(owner)
     showTextFormat();
     connect(code_, &widgets::TSyntaxMemoView::changed, this, &TEditor::codeChange);
     connect(code_, &widgets::TSyntaxMemoView::highlightPassChanged, this, [this](bool running) {
-        status_->setText(3, running ? QStringLiteral("Highlighting...") : QString());
+        status_->setText(3, !running              ? QString()
+                            : memo().loadPending() ? QStringLiteral("Loading...")
+                                                   : QStringLiteral("Highlighting..."));
     });
     memo().onTextChange = [this](memo::TSyntaxMemo&, std::int64_t, std::int64_t) { livePane_->textChanged(); };
     connect(code_, &widgets::TSyntaxMemoView::gutterClick, this, [this](qint64 line) { codeGutterClick(line); });
@@ -200,6 +202,16 @@ void TEditor::appendText(std::int64_t start, std::int64_t end, std::string& out)
 std::uint64_t TEditor::textVersion() const
 {
     return memo().store().version();
+}
+
+bool TEditor::textComplete() const
+{
+    return !memo().loadPending();
+}
+
+void TEditor::completeText()
+{
+    memo().finishLoading();
 }
 
 void TEditor::setActiveParser(int parser)

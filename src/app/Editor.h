@@ -87,6 +87,8 @@ public:
     std::int64_t textLength() const override;
     void appendText(std::int64_t start, std::int64_t end, std::string& out) const override;
     std::uint64_t textVersion() const override;
+    bool textComplete() const override;
+    void completeText() override;
 
     // The language in force: 1 HTML, 2 JavaScript, 3 VBScript, 4 plain text.
     int activeParser() const { return activeParser_; }

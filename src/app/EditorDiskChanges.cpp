@@ -47,8 +47,8 @@ void TEditor::reloadKeepingPlace()
         owner_.dialogs().showMessage(error.what(), platform::TMsgKind::error, platform::btnOk);
         return;
     }
-    const std::int64_t at = std::min(caret, m.textLength());
-    m.setSelection(at, at);
+    // A caret past what is read of a big file waits for the rest.
+    m.setSelection(caret, caret);
     m.setTopLine(top);
 }
 

@@ -109,8 +109,8 @@ QMdiSubWindow* TMainForm::openSessionDocument(const TSessionDocument& document)
         return nullptr;
     e->setActiveParser(document.language);
     memo::TSyntaxMemo& m = e->memo();
-    const std::int64_t caret = std::min<std::int64_t>(document.caret, m.textLength());
-    m.setSelection(caret, caret);
+    // A caret past what is read of a big file waits for the rest.
+    m.setSelection(document.caret, document.caret);
     return e;
 }
 

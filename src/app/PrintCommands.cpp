@@ -21,6 +21,7 @@ void TPrintCommands::printTo(const TSource& source, QPrinter& printer)
     memo::TSyntaxMemo& m = *source.memo;
     TPrintOptions options = printOptionsOf(m, source.caption, source.font);
     printer.setDocName(options.title);
+    m.finishLoading();
     m.highlightAll();
     if (const memo::THighlighter* h = m.highlighter())
         options.style = [h](std::uint8_t v) { return h->tokenStyle(v); };

@@ -23,6 +23,11 @@ public:
     virtual void appendText(std::int64_t start, std::int64_t end, std::string& out) const = 0;
     // A value that changes whenever the text changes.
     virtual std::uint64_t textVersion() const = 0;
+    // False while the end of the text is still being read from its file:
+    // a copy taken then would miss it.
+    virtual bool textComplete() const { return true; }
+    // Reads the rest of the text at once.
+    virtual void completeText() {}
 
 protected:
     ~TRecoverableDocument() = default;

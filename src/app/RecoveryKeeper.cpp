@@ -110,6 +110,12 @@ void TRecoveryKeeper::copySlice(TRecoverableDocument& document)
         removeFile(e.file);
         return;
     }
+    if (!document.textComplete()) {
+        // The end of the file is still being read: try again later.
+        dropSnapshot(e);
+        e.timer->start();
+        return;
+    }
     Snapshot& s = *e.snapshot;
     const std::uint64_t version = document.textVersion();
     if (version != s.version) {
@@ -166,6 +172,7 @@ void TRecoveryKeeper::writeAllNow()
         Entry& e = entryFor(*d);
         e.timer->stop();
         dropSnapshot(e);
+        d->completeText();
         std::string text;
         d->appendText(0, d->textLength(), text);
         write(*d, e, std::move(text));

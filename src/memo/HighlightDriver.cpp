@@ -28,8 +28,8 @@ void THighlightDriver::setPassFrom(std::int64_t offset)
 {
     const bool was = passFrom_ >= 0;
     passFrom_ = offset;
-    if (was != (offset >= 0) && memo_.onHighlightPass)
-        memo_.onHighlightPass(memo_, offset >= 0);
+    if (was != (offset >= 0))
+        memo_.backgroundChanged();
 }
 
 bool THighlightDriver::passWanted(const THighlighter* h) const
@@ -84,6 +84,18 @@ void THighlightDriver::rehighlight(THighlighter& h, TMemoView& view, std::int64_
     const std::int64_t stop = scanRecords(h, view, changed, frontier, {});
     if (stop >= 0 && store_.recordStart(TRecordIndex(stop)).value() > passFrom_)
         setPassFrom(store_.recordStart(TRecordIndex(stop)).value());
+}
+
+bool THighlightDriver::appended(const THighlighter* h, TRecordIndex from)
+{
+    if (!passWanted(h))
+        return false;
+    // The record that took more text lost its values: the pass scans it
+    // again, and the new records after it.
+    const std::int64_t start = store_.recordStart(from).value();
+    if (passFrom_ < 0 || passFrom_ > start)
+        setPassFrom(start);
+    return true;
 }
 
 void THighlightDriver::textChanged(std::int64_t start, std::int64_t extent)

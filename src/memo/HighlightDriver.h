@@ -45,8 +45,8 @@ public:
     // Every stored value is about to go (a new text or parser): forgets the
     // resume states and ends any pass.
     void reset();
-    // Sets where the pass stands, -1 to end it; onHighlightPass hears when a
-    // pass begins or ends.
+    // Sets where the pass stands, -1 to end it; the editor hears when a pass
+    // begins or ends.
     void setPassFrom(std::int64_t offset);
     // True when a pass should highlight the document with h.
     bool passWanted(const THighlighter* h) const;
@@ -58,6 +58,11 @@ public:
     // Scans again from record changed after an edit, up to where the pass
     // stands when one runs.
     void rehighlight(THighlighter& h, TMemoView& view, std::int64_t changed);
+    // Text was appended from record from on (that record took more text,
+    // the rest is new): when a pass is wanted, it stands no further than
+    // that record, and one begins if none runs. False when no pass is
+    // wanted: the records are then scanned as after any edit.
+    bool appended(const THighlighter* h, TRecordIndex from);
     // The text changed at start by extent characters (0: emptied): the pass
     // stands where it did in the text.
     void textChanged(std::int64_t start, std::int64_t extent);

@@ -2,6 +2,7 @@
 
 #include "memo/CharWidth.h"
 #include "memo/DisplayColumns.h"
+#include "memo/FileLoader.h"
 
 #include "memo/Normalise.h"
 #include "memo/TextFinder.h"
@@ -105,6 +106,8 @@ void TSyntaxMemo::clearSelection()
 
 void TSyntaxMemo::clear()
 {
+    loader_.reset();
+    backgroundChanged();
     const bool was = redraw_;
     redraw_ = false;
     setSelection(-1, 0, true);
@@ -120,6 +123,10 @@ void TSyntaxMemo::clear()
 
 void TSyntaxMemo::setSelection(std::int64_t anchor, std::int64_t caret, bool quiet, TCaretAffinity affinity)
 {
+    // All of the text, or a place past what is read of a file being
+    // loaded, is there once the file is all read.
+    if (loader_ && (anchor == -1 || std::max(anchor, caret) > store_.length().value()))
+        finishLoading();
     const std::int64_t len = store_.length().value();
     if (anchor == -1) {
         anchor = 0;
@@ -232,7 +239,7 @@ void TSyntaxMemo::changed(std::uint32_t kinds)
 
 void TSyntaxMemo::notify()
 {
-    if (paintLock_ > 0 || loading_ || !redraw_)
+    if (paintLock_ > 0 || !redraw_)
         return;
     repaintChanged();
     if (firstChanged_ >= 0)

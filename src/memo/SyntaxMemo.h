@@ -34,6 +34,7 @@
 namespace tessaly::memo {
 
 class TREParser;
+class TFileLoader;
 
 enum class TSaveFormat { sfTEXT, sfRTF, sfHTML, sfUNIX };
 
@@ -383,12 +384,30 @@ public:
     // The offset up to which the pass has stored values (the text length
     // when no pass runs).
     std::int64_t highlightedTo() const { return highlight_.highlightedTo(); }
-    // Goes on with the pass for about budget; true while records are left.
+    // Goes on with the work left in the background (the rest of a file
+    // being loaded, the widest line, the pass) for about budget; true while
+    // any is left.
     bool highlightSlice(std::chrono::nanoseconds budget);
-    // Ends the pass: exports, printing and styled copies need every value.
+    // Ends the pass (and any loading): exports, printing and styled copies
+    // need every value.
     void finishHighlight();
-    // Called when a pass begins and when it ends.
+    // Called when work in the background (the rest of a file being read, a
+    // pass) begins and when all of it ends, and once more, running, when
+    // the reading ends while a pass goes on.
     std::function<void(TSyntaxMemo&, bool running)> onHighlightPass;
+
+    // --- big files shown before they are all read -------------------------
+    // A file of more than firstPart bytes (0: none) is shown as soon as that
+    // much of it is read; the rest is read in slices through highlightSlice
+    // while the user reads, scrolls and types. The whole file is checked
+    // first, so its encoding and any refusal are known before it is shown.
+    void setLoadInSlices(std::int64_t firstPart) { loadFirstPart_ = firstPart; }
+    std::int64_t loadInSlices() const { return loadFirstPart_; }
+    // True while the file last loaded is still being read.
+    bool loadPending() const { return loader_ != nullptr; }
+    // Reads the rest of the file at once. Saving, searching, selecting all,
+    // going to the end and anything else that needs the whole text call it.
+    void finishLoading();
     // Characters given to the parser so far (a test hook for the cost of edits).
     std::int64_t scannedCharacters() const { return highlight_.scanned(); }
     // The resume points, the background pass and the scan count.
@@ -415,6 +434,7 @@ public:
 
 private:
     friend class TSyntaxMemoStrings;
+    friend class THighlightDriver;
 
     void deleteRange(std::int64_t start, std::int64_t end);
     void insertAtCaret(std::string_view normalised);
@@ -438,6 +458,15 @@ private:
     // view, the undo history and the highlight.
     void loadWith(const std::function<void()>& fill);
     void writeText(std::ostream& out);
+    // Reads pieces of the file being loaded until deadline or its end.
+    void loadSlice(std::chrono::steady_clock::time_point deadline);
+    // Text was appended to the store from offset oldLength on: it is
+    // wrapped, measured, highlighted and shown like an insertion at the
+    // end, but not as an edit (no undo step, no text-change hook).
+    void appended(std::int64_t oldLength);
+    // Tells onHighlightPass when the work in the background begins or ends
+    // (tellAgain: also when it goes on, but as other work).
+    void backgroundChanged(bool tellAgain = false);
     void rehighlight();
     // Starts a background pass when the document is big enough.
     bool startPass();
@@ -494,9 +523,16 @@ private:
     std::int64_t paintedRecordCount_ = 1;
     // Resume points, the background pass and the scan count.
     THighlightDriver highlight_{*this, store_};
+    // What onHighlightPass was last told.
+    bool backgroundRunning_ = false;
+    // The file being read in slices, null when none is.
+    std::unique_ptr<TFileLoader> loader_;
+    // Where the text read in slices begins: the text-change hook hears of
+    // it all at once, when the file is in.
+    std::int64_t slicedFrom_ = 0;
+    std::int64_t loadFirstPart_ = 0;
     bool redraw_ = true;
     int paintLock_ = 0;
-    bool loading_ = false;
     bool replaying_ = false;
     bool readOnly_ = false;
     bool hideSelection_ = true;

@@ -257,6 +257,7 @@ void TSyntaxMemo::executeCommand(int code, bool extend)
         moveCaretCommand(0, extend);
         break;
     case kcDocumentEnd:
+        finishLoading();
         moveCaretCommand(store_.length().value(), extend);
         break;
     case kcCut:

@@ -4,10 +4,10 @@
 #include "memo/SyntaxMemo.h"
 
 #include "memo/AtomicFile.h"
+#include "memo/FileLoader.h"
 #include "memo/Normalise.h"
 #include "memo/StyledExport.h"
 #include "memo/TextCodec.h"
-#include "memo/TextDecoder.h"
 
 #include <ctime>
 
@@ -24,9 +24,6 @@ namespace tessaly::memo {
 namespace {
 
 constexpr std::size_t kLoadChunk = 1 << 16;
-// A file is read and stored this much at a time: big enough for few calls,
-// small enough that the pieces stay warm in the cache.
-constexpr std::size_t kFileChunk = 1 << 20;
 
 std::string currentDateText()
 {
@@ -64,6 +61,7 @@ void TSyntaxMemo::loadFromStream(std::istream& in)
 
 void TSyntaxMemo::loadWith(const std::function<void()>& fill)
 {
+    loader_.reset();
     undo_.clearUndo();
     const bool wasRedraw = redraw_;
     redraw_ = false;
@@ -107,64 +105,102 @@ void TSyntaxMemo::loadWith(const std::function<void()>& fill)
 
 void TSyntaxMemo::loadFromFile(const std::filesystem::path& file, std::optional<TEncoding> forced)
 {
-    std::ifstream in(file, std::ios::binary);
-    std::error_code ec;
-    if (!in || std::filesystem::is_directory(file, ec))
-        throw EFOpenError("File '" + file.string() + "' cannot be opened for reading");
     // The file is read, decoded and cut into records a piece at a time into
-    // a store of its own, which replaces the document's only when the whole
-    // file is in: a refused file leaves the document as it was, and no copy
-    // of the whole file is ever made beside the store.
+    // a store of its own, which replaces the document's once the file is
+    // in: a refused file leaves the document as it was. A big file is
+    // checked through first and replaces the document once its first part
+    // is in; the rest follows in slices.
+    auto loader = std::make_unique<TFileLoader>(file, forced);
+    const bool sliced = loadFirstPart_ > 0 && loader->fileSize() > loadFirstPart_;
     TTextStore fresh;
-    TTextFormat format;
+    bool more = false;
     try {
-        TTextDecoder decoder(forced);
-        // A piece's last bytes that the decoder could not use yet (part of
-        // a character or a line break) lead the next piece.
-        std::string bytes(kFileChunk + 8, '\0');
-        std::string text;
-        std::size_t held = 0;
-        while (true) {
-            in.read(bytes.data() + held, static_cast<std::streamsize>(kFileChunk));
-            const std::size_t got = static_cast<std::size_t>(in.gcount());
-            if (in.bad())
-                throw EFOpenError("File '" + file.string() + "' cannot be opened for reading");
-            const bool last = !in;
-            const std::size_t have = held + got;
-            const std::size_t used = decoder.feed(std::string_view(bytes.data(), have), last, text);
-            if (decoder.startAgain()) {
-                // The encoding was guessed wrong: read again from the start.
-                in.clear();
-                in.seekg(0);
-                if (!in)
-                    throw EFOpenError("File '" + file.string() + "' cannot be opened for reading");
-                fresh.clear();
-                text.clear();
-                held = 0;
-                continue;
-            }
-            held = have - used;
-            std::memmove(bytes.data(), bytes.data() + used, held);
-            fresh.append(text);
-            text.clear();
-            if (last)
-                break;
+        if (sliced)
+            loader->check();
+        while ((more = loader->readPiece(fresh)) && !(sliced && fresh.length().value() >= loadFirstPart_)) {
         }
-        format = decoder.format();
-    } catch (const ETextDecode& why) {
-        throw EFOpenError("File '" + file.string() + "' cannot be opened as text: " + why.what());
     } catch (const std::bad_alloc&) {
         throw ESyntaxMemo("Not enough memory for operation");
     }
+    const TTextFormat format = loader->format();
     loadWith([&] { store_ = std::move(fresh); });
     textFormat_ = format;
     undo_.clearUndo();
     if (hasOption(TSyntaxMemoOption::smoTitleAsFilename))
         printTitle_ = file.string();
+    if (more) {
+        loader_ = std::move(loader);
+        slicedFrom_ = store_.length().value();
+        backgroundChanged(true);
+    }
+}
+
+void TSyntaxMemo::loadSlice(std::chrono::steady_clock::time_point deadline)
+{
+    const std::int64_t before = store_.length().value();
+    bool more = true;
+    std::string failure;
+    try {
+        // A piece is not begun when one more like the last would end past
+        // the deadline.
+        auto last = std::chrono::steady_clock::now();
+        while (more) {
+            more = loader_->readPiece(store_);
+            const auto now = std::chrono::steady_clock::now();
+            if (now + (now - last) > deadline)
+                break;
+            last = now;
+        }
+    } catch (const EFOpenError& why) {
+        failure = why.what();
+        more = false;
+    } catch (const std::bad_alloc&) {
+        failure = "Not enough memory for operation";
+        more = false;
+    }
+    if (store_.length().value() > before)
+        appended(before);
+    if (more)
+        return;
+    loader_.reset();
+    if (!failure.empty()) {
+        // The file changed since it was checked, or memory ran out: what
+        // was read stays, and it cannot be saved over the file by mistake.
+        readOnly_ = true;
+        changed(ckOptions);
+        messages_->error(failure + ". Only the part read is shown, read-only.");
+    }
+    if (onTextChange && store_.length().value() > slicedFrom_)
+        onTextChange(*this, slicedFrom_, store_.length().value() - slicedFrom_);
+    changed(ckSize);
+    backgroundChanged(true);
+}
+
+void TSyntaxMemo::appended(std::int64_t oldLength)
+{
+    const std::int64_t length = store_.length().value();
+    const TRecordIndex from = store_.recordOf(TTextOffset(oldLength));
+    widest_.textChanged(TTextOffset(oldLength), length - oldLength, hasOption(TSyntaxMemoOption::smoWordWrap));
+    if (hasOption(TSyntaxMemoOption::smoWordWrap))
+        reflowRange(store_.recordStart(from).value(), length);
+    // With no pass the new records are scanned as after an edit, when the
+    // change is notified.
+    highlight_.appended(highlighter(), from);
+    markChanged(from.value(), store_.recordCount().value() - 1);
+    // The scroll range grows; the change hook hears once, at the end.
+    view_->scrolled();
+    notify();
+}
+
+void TSyntaxMemo::finishLoading()
+{
+    while (loader_)
+        loadSlice(std::chrono::steady_clock::time_point::max());
 }
 
 void TSyntaxMemo::writeText(std::ostream& out)
 {
+    finishLoading();
     ++paintLock_;
     struct Unlock {
         int& lock;
@@ -211,6 +247,7 @@ void TSyntaxMemo::saveToStream(std::ostream& out)
 
 void TSyntaxMemo::saveToFile(const std::filesystem::path& file)
 {
+    finishLoading();
     if (saveFormat_ == TSaveFormat::sfTEXT || saveFormat_ == TSaveFormat::sfUNIX) {
         // Encoded in full first: a character the encoding cannot hold stops
         // the save before the file is touched.

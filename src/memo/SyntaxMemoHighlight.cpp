@@ -2,6 +2,8 @@
 // is decided here, the scanning itself is THighlightDriver's.
 #include "memo/SyntaxMemo.h"
 
+#include "memo/FileLoader.h"
+
 namespace tessaly::memo {
 
 void TSyntaxMemo::setParser(int slot, THighlighter* parser)
@@ -85,6 +87,12 @@ bool TSyntaxMemo::startPass()
 
 bool TSyntaxMemo::highlightSlice(std::chrono::nanoseconds budget)
 {
+    if (loader_) {
+        // The file is read to its end before the pass goes on: the pass
+        // would otherwise keep stopping at the end of what is read.
+        loadSlice(std::chrono::steady_clock::now() + budget);
+        return loader_ || highlight_.pending();
+    }
     if (widest_.measuring()) {
         // The widest line of a document just loaded is measured in the
         // first slices; the scroll range is then set again.
@@ -95,6 +103,16 @@ bool TSyntaxMemo::highlightSlice(std::chrono::nanoseconds budget)
         return true;
     }
     return highlight_.slice(highlighter(), *view_, budget);
+}
+
+void TSyntaxMemo::backgroundChanged(bool tellAgain)
+{
+    const bool running = loader_ || highlight_.pending();
+    if (running == backgroundRunning_ && !tellAgain)
+        return;
+    backgroundRunning_ = running;
+    if (onHighlightPass)
+        onHighlightPass(*this, running);
 }
 
 void TSyntaxMemo::finishHighlight()

@@ -70,6 +70,7 @@ std::optional<TTextMatch> TSyntaxMemo::findFrom(std::int64_t from, TSearchFlags 
 
 std::int64_t TSyntaxMemo::findText(TSearchFlags flags, std::string_view text)
 {
+    finishLoading();
     search_.remember(flags, text);
     const StoppableSearch stoppable(*progress_, search_.finder());
     if (flags.has(TSearchFlags::RegExp) && !search_.finder().regex().compile(search_.text())) {
@@ -109,6 +110,7 @@ std::optional<TTextMatch> TSyntaxMemo::dialogMatch(TSearchFlags flags)
 
 bool TSyntaxMemo::findFromDialog(TSearchFlags flags, std::string_view text)
 {
+    finishLoading();
     search_.remember(flags, text);
     const StoppableSearch stoppable(*progress_, search_.finder());
     if (flags.has(TSearchFlags::RegExp) && !search_.finder().regex().compile(search_.text())) {
@@ -125,6 +127,7 @@ bool TSyntaxMemo::findFromDialog(TSearchFlags flags, std::string_view text)
 
 int TSyntaxMemo::findNext()
 {
+    finishLoading();
     if (search_.text().empty())
         return 0;
     // Step off the match that is selected, in the search direction, so the
@@ -155,6 +158,7 @@ int TSyntaxMemo::findNext()
 bool TSyntaxMemo::replaceNext(TSearchFlags flags, std::string_view text, std::string_view replacement,
                               const std::function<bool(const std::string&, const std::string&)>& confirm)
 {
+    finishLoading();
     search_.remember(flags, text);
     const StoppableSearch stoppable(*progress_, search_.finder());
     const auto found = dialogMatch(flags);
@@ -177,6 +181,7 @@ bool TSyntaxMemo::replaceNext(TSearchFlags flags, std::string_view text, std::st
 
 int TSyntaxMemo::replaceAll(TSearchFlags flags, std::string_view text, std::string_view replacement)
 {
+    finishLoading();
     search_.remember(flags, text);
     const StoppableSearch stoppable(*progress_, search_.finder());
     std::vector<TTextReplacement> all;

@@ -38,6 +38,9 @@ TSyntaxMemoView::TSyntaxMemoView(QWidget* parent)
             highlightSlices_.stop();
     });
     memo_.setBackgroundHighlight(1 << 20);
+    // A file over 2 MB shows once that much is read; the rest is read in
+    // the same slices, before the pass goes on.
+    memo_.setLoadInSlices(2 << 20);
     memo_.onHighlightPass = [this](memo::TSyntaxMemo&, bool running) {
         if (running)
             highlightSlices_.start();

@@ -53,6 +53,14 @@ public:
             afterRead(self->reads);
     }
     std::uint64_t textVersion() const override { return version; }
+    // The end of the file, while it is still being read.
+    std::string unread;
+    bool textComplete() const override { return unread.empty(); }
+    void completeText() override
+    {
+        setText(record.text + unread);
+        unread.clear();
+    }
 };
 
 class FakeHost final : public TRecoveryKeeper::Host {
@@ -267,6 +275,31 @@ private slots:
         // After the last edit (at the 40th read) the whole text was read
         // again, in slices.
         QVERIFY(doc.reads >= 40 + static_cast<int>(expected.size() / 64));
+    }
+
+    // A document whose file is still being read is copied only once all of
+    // it is in: a copy of its first part would restore a file cut short.
+    void aDocumentStillBeingReadIsCopiedWhenItIsIn()
+    {
+        QTemporaryDir dir;
+        FakeHost host;
+        TRecoveryKeeper keeper(host, nullptr, dir.path().toStdString());
+        FakeDocument& doc = host.add("edited while the rest is read: ");
+        doc.unread = "the rest of the file";
+        keeper.documentChanged(doc);
+        const std::filesystem::path file = keeper.fileOf(doc);
+        QTest::qWait(TRecoveryKeeper::kDelayMs + 300);
+        keeper.waitForWrites();
+        QVERIFY(!std::filesystem::exists(file));
+        doc.completeText();
+        QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(file), 5000);
+        keeper.waitForWrites();
+        QCOMPARE(readRecovery(file)->text, std::string("edited while the rest is read: the rest of the file"));
+
+        // At the end of a session the rest is read at once.
+        doc.unread = " and more";
+        keeper.writeAllNow();
+        QCOMPARE(readRecovery(file)->text, std::string("edited while the rest is read: the rest of the file and more"));
     }
 
     // A save or a close while a snapshot is being copied stops it: no file

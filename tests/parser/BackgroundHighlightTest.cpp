@@ -1,7 +1,7 @@
 // Big documents: the cost of a key does not grow with the document, and a
 // document highlighted in slices ends with the values of a full highlight,
 // whatever was edited or exported while the slices ran.
-#include "BuiltinTestSupport.h"
+#include "BigDocumentSupport.h"
 
 #include "memo/StyledExport.h"
 
@@ -10,47 +10,6 @@
 
 namespace tessaly::parser::test {
 namespace {
-
-void load(memo::TSyntaxMemo& m, TSyntaxMemoParser& p, const std::string& text)
-{
-    m.setParser(1, &p);
-    m.setActiveParser(1);
-    std::istringstream in(text);
-    m.loadFromStream(in);
-}
-
-std::string allValues(const memo::TSyntaxMemo& m)
-{
-    std::string v;
-    for (memo::TRecordIndex r(0); r < m.store().recordCount(); ++r) {
-        const std::string_view t = m.store().recordTokens(r);
-        v += t.empty() ? std::string(static_cast<std::size_t>(m.store().meta(r).length), '?') : std::string(t);
-    }
-    return v;
-}
-
-// The values a fresh editor gets for the same text, highlighted in one go.
-std::string fullValues(const memo::TSyntaxMemo& m, BuiltinLanguage language)
-{
-    auto p = builtinParser(language);
-    memo::TSyntaxMemo fresh;
-    load(fresh, *p, m.textRange(0, m.textLength()));
-    return allValues(fresh);
-}
-
-// A page of markup and script, repeated.
-std::string page(int copies)
-{
-    const std::string one = "<html><head><script language=\"javascript\">\r\n"
-                            "/* a comment\r\n  over lines */ var x = \"str\"; if (x < 3) { alert('hi'); }\r\n"
-                            "</script></head>\r\n<body bgcolor=\"#fff\"><!-- note\r\n -->\r\n"
-                            "<% Dim a : a = \"v\" %> text &nbsp; <b>bold</b>\r\n"
-                            "<script language=\"vbscript\">\r\nFunction f(a)\r\n  f = a ' rem\r\nEnd Function\r\n</script>\r\n";
-    std::string s;
-    for (int i = 0; i < copies; ++i)
-        s += one;
-    return s;
-}
 
 TEST(BoundedScan, TypingAtTheEndOfABigPlainTextScansLittle)
 {
