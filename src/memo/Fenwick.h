@@ -26,6 +26,20 @@ public:
 
     std::size_t size() const { return tree_.empty() ? 0 : tree_.size() - 1; }
 
+    // Adds a value after the last, O(log n): the new node covers its own
+    // value and those of the nodes its range reaches back over.
+    void push(std::int64_t value)
+    {
+        if (tree_.empty())
+            tree_.push_back(0);
+        const std::size_t i = tree_.size();
+        tree_.push_back(value + prefix(i - 1) - prefix(i - (i & (~i + 1))));
+        if (mask_ == 0)
+            mask_ = 1;
+        while (mask_ * 2 <= size())
+            mask_ *= 2;
+    }
+
     void add(std::size_t index, std::int64_t delta)
     {
         for (std::size_t i = index + 1; i < tree_.size(); i += i & (~i + 1))

@@ -639,6 +639,12 @@ void TTextStore::append(std::string_view text)
         return;
     const std::size_t n = text.size();
     Block* cur = &blocks_.back();
+    // The blocks before the last stay as they are: an index in step is kept
+    // in step (the last block grows, new ones follow) instead of being
+    // built again over every block at the next look-up.
+    const std::size_t lastBlock = blocks_.size() - 1;
+    const auto lastText = static_cast<std::int64_t>(cur->text.size());
+    const auto lastRecs = static_cast<std::int64_t>(cur->recs.size());
 
     // The last record (never ended by CR) takes the text up to its end in
     // place: its meta, bookmarks, marks and colours stay where they are.
@@ -717,7 +723,17 @@ void TTextStore::append(std::string_view text)
     records_ += made;
     if (longest_ >= 0)
         longest_ = std::max(longest_, longest);
-    structureChanged();
+    if (indexDirty_) {
+        structureChanged();
+        return;
+    }
+    lenIndex_.add(lastBlock, static_cast<std::int64_t>(blocks_[lastBlock].text.size()) - lastText);
+    recIndex_.add(lastBlock, static_cast<std::int64_t>(blocks_[lastBlock].recs.size()) - lastRecs);
+    for (std::size_t b = lastBlock + 1; b < blocks_.size(); ++b) {
+        lenIndex_.push(static_cast<std::int64_t>(blocks_[b].text.size()));
+        recIndex_.push(static_cast<std::int64_t>(blocks_[b].recs.size()));
+    }
+    mutated();
 }
 
 std::pair<TTextOffset, std::string_view> TTextStore::blockAt(TTextOffset offset) const
@@ -771,6 +787,9 @@ std::string TTextStore::check() const
     bool first = true;
     if (blocks_.empty())
         return "no blocks";
+    // The records up to and including each block.
+    std::vector<std::int64_t> recsThrough;
+    recsThrough.reserve(blocks_.size());
     for (std::size_t bi = 0; bi < blocks_.size(); ++bi) {
         const Block& b = blocks_[bi];
         if (b.recs.empty())
@@ -803,6 +822,20 @@ std::string TTextStore::check() const
         if (b.colours.held() && b.colours.size() != b.recs.size())
             return "block " + std::to_string(bi) + " line colours out of step";
         len += static_cast<std::int64_t>(off);
+        recsThrough.push_back(recs);
+    }
+    // An index in step gives every block's start and first record.
+    if (!indexDirty_) {
+        if (lenIndex_.size() != blocks_.size() || recIndex_.size() != blocks_.size())
+            return "the index has " + std::to_string(lenIndex_.size()) + " blocks, the store "
+                + std::to_string(blocks_.size());
+        std::int64_t start = 0;
+        for (std::size_t bi = 0; bi < blocks_.size(); ++bi) {
+            const std::int64_t recsBefore = recsThrough[bi] - static_cast<std::int64_t>(blocks_[bi].recs.size());
+            if (lenIndex_.prefix(bi) != start || recIndex_.prefix(bi) != recsBefore)
+                return "the index is out of step at block " + std::to_string(bi);
+            start += static_cast<std::int64_t>(blocks_[bi].text.size());
+        }
     }
     if (prevEndsCR)
         return "last record ends in CR";

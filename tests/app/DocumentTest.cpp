@@ -162,6 +162,32 @@ private slots:
         QCOMPARE(s.form->editors().size(), 1);
     }
 
+    // A file over 2 MB shows at once: the status bar says "Loading..."
+    // until the rest is in, and the document then holds the whole file,
+    // unmodified, with the status panel cleared once the pass has ended.
+    void aBigFileShowsWhileTheRestIsRead()
+    {
+        Shell s;
+        s.start();
+        const QString file = s.path(QStringLiteral("big.html"));
+        std::string page;
+        std::int64_t lines = 0;
+        while (page.size() < (5u << 20)) {
+            page += "<TR><TD>cell " + std::to_string(lines++) + "</TD><SCRIPT>var a = 1;</SCRIPT></TR>\r\n";
+        }
+        writeFile(file, page);
+        TEditor* e = s.form->openFile(file.toStdString());
+        QVERIFY(e->memo().loadPending());
+        QCOMPARE(e->statusBar().text(3), QStringLiteral("Loading..."));
+        QVERIFY(e->memo().textLength() < static_cast<std::int64_t>(page.size()) / 2);
+        QTRY_VERIFY_WITH_TIMEOUT(!e->memo().loadPending(), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(e->statusBar().text(3), QString(), 20000);
+        QCOMPARE(e->memo().lines().count(), lines + 1);
+        QCOMPARE(e->memo().lines().strings(lines - 1),
+                 "<TR><TD>cell " + std::to_string(lines - 1) + "</TD><SCRIPT>var a = 1;</SCRIPT></TR>");
+        QVERIFY(!e->modified());
+    }
+
     void aFailedOpenKeepsTheWindowUnderThePath()
     {
         Shell s;

@@ -2,12 +2,39 @@
 #include "MemoTestUtil.h"
 
 #include "memo/EdStream.h"
+#include "memo/Fenwick.h"
 #include "memo/Normalise.h"
 
 #include <random>
 
 namespace tessaly::memo::test {
 namespace {
+
+TEST(StoreIndex, AnIndexGrownValueByValueAnswersAsOneBuiltAtOnce)
+{
+    std::mt19937 rng(9);
+    std::vector<std::int64_t> values;
+    TFenwick grown;
+    for (int n = 0; n < 300; ++n) {
+        values.push_back(rng() % 3 == 0 ? 0 : static_cast<std::int64_t>(rng() % 5000));
+        grown.push(values.back());
+        ASSERT_EQ(grown.size(), values.size());
+        std::int64_t sum = 0;
+        for (std::size_t i = 0; i <= values.size(); ++i) {
+            ASSERT_EQ(grown.prefix(i), sum) << n << " " << i;
+            if (i < values.size())
+                sum += values[i];
+        }
+        for (std::int64_t x = 0; x < sum; x += 1 + static_cast<std::int64_t>(rng() % 700)) {
+            std::int64_t before = -1;
+            const std::size_t at = grown.find(x, before);
+            ASSERT_LT(at, values.size());
+            ASSERT_EQ(before, grown.prefix(at));
+            ASSERT_LE(before, x);
+            ASSERT_GT(before + values[at], x);
+        }
+    }
+}
 
 TEST(StoreIndex, OffsetsAndRecordsAgreeWithAWalk)
 {
