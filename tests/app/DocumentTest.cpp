@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QMenuBar>
 
+#include <filesystem>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -185,6 +187,34 @@ private slots:
         QCOMPARE(e->memo().lines().count(), lines + 1);
         QCOMPARE(e->memo().lines().strings(lines - 1),
                  "<TR><TD>cell " + std::to_string(lines - 1) + "</TD><SCRIPT>var a = 1;</SCRIPT></TR>");
+        QVERIFY(!e->modified());
+    }
+
+    // A file cut short while it is read leaves what was read, read-only;
+    // the disk watch then reads the unmodified document again, and it can
+    // be edited once more.
+    void aFileChangedWhileItIsReadIsReadAgain()
+    {
+        Shell s;
+        s.start();
+        const QString file = s.path(QStringLiteral("big.html"));
+        std::string page;
+        while (page.size() < (5u << 20))
+            page += "<TR><TD>cell</TD><SCRIPT>var a = 1;</SCRIPT></TR>\r\n";
+        writeFile(file, page);
+        TEditor* e = s.form->openFile(file.toStdString());
+        QVERIFY(e->memo().loadPending());
+        const std::string cut = page.substr(0, page.size() * 3 / 4);
+        std::filesystem::resize_file(file.toStdString(), cut.size());
+        e->memo().finishLoading();
+        QVERIFY(e->memo().readOnly());
+        QVERIFY(!s.dialogs->messages.empty());
+        std::int64_t breaks = 0;
+        for (std::size_t at = cut.find("\r\n"); at != std::string::npos; at = cut.find("\r\n", at + 2))
+            ++breaks;
+        const auto cutLength = static_cast<std::int64_t>(cut.size()) - breaks;
+        QTRY_VERIFY_WITH_TIMEOUT(!e->memo().readOnly() && !e->memo().loadPending() && e->memo().textLength() == cutLength,
+                                 20000);
         QVERIFY(!e->modified());
     }
 
