@@ -226,9 +226,6 @@ void TEditor::setActiveParser(int parser)
 void TEditor::loadFromFile(const std::filesystem::path& file, std::optional<memo::TEncoding> forced)
 {
     memo().loadFromFile(file, forced);
-    // A file that changed while it was read left the document read-only;
-    // read anew, it can be edited again.
-    memo().setReadOnly(false);
     chosenEncoding_ = forced;
     memo().setModified(false);
     goneFromDisk_ = false;

@@ -239,7 +239,11 @@ public:
 
     // --- properties --------------------------------------------------------
     bool readOnly() const { return readOnly_; }
-    void setReadOnly(bool v) { readOnly_ = v; }
+    void setReadOnly(bool v)
+    {
+        readOnly_ = v;
+        readOnlyByLoad_ = false;
+    }
     bool wantTab() const { return typing_.wantTab(); }
     void setWantTab(bool v) { typing_.setWantTab(v); }
     bool wantReturns() const { return typing_.wantReturns(); }
@@ -535,6 +539,9 @@ private:
     int paintLock_ = 0;
     bool replaying_ = false;
     bool readOnly_ = false;
+    // Read-only because the file changed while it was read: the next text
+    // loaded makes the document editable again.
+    bool readOnlyByLoad_ = false;
     bool hideSelection_ = true;
     // Highlighting and column tracking are on until the options say otherwise.
     TSyntaxMemoOptions options_{TSyntaxMemoOption::smoSyntaxHighlight, TSyntaxMemoOption::smoColumnTrack};

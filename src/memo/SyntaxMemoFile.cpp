@@ -62,6 +62,8 @@ void TSyntaxMemo::loadFromStream(std::istream& in)
 void TSyntaxMemo::loadWith(const std::function<void()>& fill)
 {
     loader_.reset();
+    if (readOnlyByLoad_)
+        readOnly_ = readOnlyByLoad_ = false;
     undo_.clearUndo();
     const bool wasRedraw = redraw_;
     redraw_ = false;
@@ -166,7 +168,7 @@ void TSyntaxMemo::loadSlice(std::chrono::steady_clock::time_point deadline)
     if (!failure.empty()) {
         // The file changed since it was checked, or memory ran out: what
         // was read stays, and it cannot be saved over the file by mistake.
-        readOnly_ = true;
+        readOnly_ = readOnlyByLoad_ = true;
         changed(ckOptions);
         messages_->error(failure + ". Only the part read is shown, read-only.");
     }

@@ -288,8 +288,16 @@ TEST_F(LoadInSlices, AFileChangedWhileItIsReadKeepsWhatWasReadReadOnly)
         ASSERT_EQ(errors.said.size(), 1u);
         EXPECT_NE(errors.said[0].find("changed while it was being read"), std::string::npos) << errors.said[0];
         EXPECT_EQ(m.store().check(), "");
+        // Read anew, the document can be edited again.
+        m.loadFromFile(file);
+        EXPECT_FALSE(m.readOnly());
         m.setMessages(nullptr);
     }
+    // A document made read-only on purpose stays so through a load.
+    memo::TSyntaxMemo kept;
+    kept.setReadOnly(true);
+    kept.loadFromFile(write("small.html", "<p>small</p>"));
+    EXPECT_TRUE(kept.readOnly());
 }
 
 } // namespace
